@@ -1,0 +1,3 @@
+# Placeholder until the label data lands.
+function(mobwright_embed_labels target)
+endfunction()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace mobwright {
+
+// The few operations the image needs from an open file. Every failure
+// throws RomError with a message for the user.
+class FileHandle
+{
+public:
+    virtual ~FileHandle() = default;
+
+    // Reads up to buffer.size() bytes; fewer only where the file ends.
+    virtual std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) = 0;
+    virtual void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) = 0;
+    virtual std::uint64_t size() = 0;
+    // Pushes written bytes through to the disk.
+    virtual void sync() = 0;
+};
+
+// Opens an existing regular file for reading and writing and takes an
+// exclusive advisory lock on it, so that two editors never share one image.
+std::unique_ptr<FileHandle> OpenLockedFile(const std::string& path);
+
+} // namespace mobwright

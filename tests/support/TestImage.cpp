@@ -1,0 +1,102 @@
+#include "TestImage.h"
+
+#include "TableGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+namespace mobwright::test {
+namespace {
+
+std::string UniquePath()
+{
+    static std::atomic<int> counter{0};
+    const auto dir = std::filesystem::path(testing::TempDir()) / "mobwright-tests";
+    std::filesystem::create_directories(dir);
+    return (dir / ("image-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".smc"))
+        .string();
+}
+
+} // namespace
+
+TestImage::TestImage(std::uint64_t size, std::uint8_t fill)
+    : path_(UniquePath())
+    , size_(size)
+{
+    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+    const std::vector<char> block(64 * 1024, static_cast<char>(fill));
+    for (std::uint64_t left = size; left > 0;) {
+        const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(left, block.size()));
+        out.write(block.data(), static_cast<std::streamsize>(n));
+        left -= n;
+    }
+}
+
+TestImage::~TestImage()
+{
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+}
+
+std::uint32_t TestImage::tableOffset() const
+{
+    return EnemyTableOffset(size_);
+}
+
+std::uint32_t TestImage::recordOffset(int index) const
+{
+    return EnemyRecordOffset(tableOffset(), index);
+}
+
+void TestImage::fillRandom(std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::vector<std::uint8_t> bytes(size_);
+    for (auto &b : bytes)
+        b = static_cast<std::uint8_t>(random());
+    setBytes(0, bytes);
+}
+
+void TestImage::setBytes(std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    ASSERT_LE(offset + bytes.size(), size_) << "test writes past its image";
+    std::fstream file(path_, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void TestImage::setRecordBytes(int index, int recordOffset, std::initializer_list<std::uint8_t> bytes)
+{
+    setBytes(this->recordOffset(index) + static_cast<std::uint32_t>(recordOffset),
+             std::span(bytes.begin(), bytes.size()));
+}
+
+void TestImage::setName(int index, const std::string &name)
+{
+    std::vector<std::uint8_t> codes;
+    for (const char c : name)
+        codes.push_back(static_cast<std::uint8_t>(c + 0x30));
+    if (codes.size() < 25)
+        codes.push_back(0);
+    setBytes(recordOffset(index) + 1, codes);
+}
+
+std::vector<std::uint8_t> TestImage::contents() const
+{
+    std::ifstream in(path_, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> TestImage::recordBytes(int index) const
+{
+    const std::vector<std::uint8_t> all = contents();
+    const auto first = all.begin() + recordOffset(index);
+    return {first, first + ENEMY_RECORD_SIZE};
+}
+
+} // namespace mobwright::test
