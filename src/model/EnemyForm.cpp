@@ -1,0 +1,111 @@
+#include "EnemyForm.h"
+
+#include "ASCIIControl.h"
+#include "FieldEntries.h"
+
+namespace mobwright {
+namespace {
+
+// How many entries the field's control lists while record is shown.
+int EntryCount(Field field, const EnemyRecord &record)
+{
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (field != ArgumentField(slot))
+            continue;
+        const auto code = static_cast<int>(record.value(ActionField(slot)));
+        return code < ACTION_COUNT ? ArgumentEntryCount(KindOfCode(code)) : 0;
+    }
+    return static_cast<int>(FixedEntries(field).size());
+}
+
+int PositionOf(const FieldLayout &layout, const EnemyRecord &record)
+{
+    const auto stored = static_cast<std::int64_t>(record.value(layout.field));
+    std::int64_t position = stored;
+    if (layout.encoding == Encoding::Flag)
+        return stored <= 1 ? static_cast<int>(stored) : KEEP_STORED;
+    if (layout.encoding == Encoding::ListPositionPlus1)
+        position = stored - 1;
+    return position >= 0 && position < EntryCount(layout.field, record) ? static_cast<int>(position)
+                                                                         : KEEP_STORED;
+}
+
+ControlValue ControlValueOf(const FieldLayout &layout, const EnemyRecord &record)
+{
+    switch (layout.encoding) {
+    case Encoding::GameText:
+        return {ASCIIControl::DecodeGameString(record.bytes(layout.field)), KEEP_STORED};
+    case Encoding::Number:
+    case Encoding::TextAddress: return {FieldText(layout, record.bytes(layout.field)), KEEP_STORED};
+    default: break;
+    }
+    const int position = PositionOf(layout, record);
+    const std::uint32_t stored = record.value(layout.field);
+    const bool storesNoEntry = layout.encoding == Encoding::ListPositionPlus1 && stored == 0;
+    if (position != KEEP_STORED || storesNoEntry)
+        return {{}, position};
+    return {"(stored value " + std::to_string(stored) + ")", position};
+}
+
+// Stores the control's value into record; false when the field refuses it.
+bool StoreControlValue(const FieldLayout &layout, const ControlValue &control, EnemyRecord &record)
+{
+    switch (layout.encoding) {
+    case Encoding::GameText: {
+        // An unedited name keeps its bytes, including codes without a character.
+        if (control.text == ASCIIControl::DecodeGameString(record.bytes(layout.field)))
+            return true;
+        if (NameRefusal(control.text))
+            return false;
+        const auto field = ASCIIControl::EncodeGameString(control.text);
+        std::copy(field.begin(), field.end(), record.bytes(layout.field).begin());
+        return true;
+    }
+    case Encoding::Number:
+    case Encoding::TextAddress: {
+        const auto value = ParseFieldText(layout, control.text);
+        if (value)
+            record.setValue(layout.field, *value);
+        return value.has_value();
+    }
+    case Encoding::Flag:
+    case Encoding::ListPosition:
+    case Encoding::ListPositionPlus1:
+        if (control.position != KEEP_STORED) {
+            const int offset = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
+            record.setValue(layout.field, static_cast<std::uint32_t>(control.position + offset));
+        }
+        return true;
+    }
+    return false;
+}
+
+std::string Accepted(const FieldLayout &layout, const ControlValue &control)
+{
+    if (layout.encoding == Encoding::GameText)
+        return NameRefusal(control.text).value_or(std::string{});
+    return AcceptedText(layout);
+}
+
+} // namespace
+
+FormValues FormFromRecord(const EnemyRecord &record)
+{
+    FormValues form;
+    for (const FieldLayout &layout : EnemyLayout)
+        form[static_cast<std::size_t>(layout.field)] = ControlValueOf(layout, record);
+    return form;
+}
+
+std::variant<EnemyRecord, FieldError> RecordFromForm(const FormValues &form, const EnemyRecord &shown)
+{
+    EnemyRecord record = shown;
+    for (const FieldLayout &layout : EnemyLayout) {
+        const ControlValue &control = form[static_cast<std::size_t>(layout.field)];
+        if (!StoreControlValue(layout, control, record))
+            return FieldError{layout.field, control.text, Accepted(layout, control)};
+    }
+    return record;
+}
+
+} // namespace mobwright

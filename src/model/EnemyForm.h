@@ -1,0 +1,34 @@
+#pragma once
+
+#include "EnemyRecord.h"
+#include "FieldText.h"
+
+#include <array>
+#include <string>
+#include <variant>
+
+namespace mobwright {
+
+// What the control of one field holds.
+struct ControlValue
+{
+    // Text boxes: their text. Lists and the check box: a note on a stored
+    // value that they cannot show.
+    std::string text;
+    int position = -1; // lists: the selected position; check box: 0 or 1
+};
+
+// A position of -1 keeps the stored value: it marks a value that its control
+// cannot show, and for the one-based fields also a stored 0.
+inline constexpr int KEEP_STORED = -1;
+
+using FormValues = std::array<ControlValue, FIELD_COUNT>;
+
+// How each control shows record's fields.
+FormValues FormFromRecord(const EnemyRecord &record);
+
+// The record that the controls describe, given the record they were filled
+// from; or the first field, in record order, that refuses its text.
+std::variant<EnemyRecord, FieldError> RecordFromForm(const FormValues &form, const EnemyRecord &shown);
+
+} // namespace mobwright

@@ -1,0 +1,126 @@
+#include "FieldText.h"
+
+#include "ASCIIControl.h"
+#include "HexText.h"
+
+#include <charconv>
+
+namespace mobwright {
+namespace {
+
+struct NumberRange
+{
+    std::int64_t low;
+    std::int64_t high;
+};
+
+// Byte fields are unsigned; wider fields also take the negative numbers
+// they show for stored values from 0x8000 (0x80000000) up.
+NumberRange RangeOf(const FieldLayout &layout)
+{
+    switch (layout.width) {
+    case 1: return {0, 0xFF};
+    case 2: return {-0x8000, 0xFFFF};
+    default: return {-0x80000000LL, 0xFFFFFFFFLL};
+    }
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsDecimalDigits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::optional<std::uint32_t> ParseNumber(const FieldLayout &layout, std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (!IsDecimalDigits(text))
+        return std::nullopt;
+    std::int64_t magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt; // too long for any field
+    const std::int64_t number = negative ? -magnitude : magnitude;
+    const NumberRange range = RangeOf(layout);
+    if (number < range.low || number > range.high)
+        return std::nullopt;
+    // Negative numbers are stored in two's complement of the field's width.
+    return static_cast<std::uint32_t>(number);
+}
+
+std::optional<std::uint32_t> ParseTextAddress(std::string_view text)
+{
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789ABCDEFabcdef") != std::string_view::npos)
+        return std::nullopt;
+    std::uint32_t address = 0;
+    std::from_chars(text.data(), text.data() + text.size(), address, 16);
+    return address;
+}
+
+std::uint32_t Mask(int width)
+{
+    return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1;
+}
+
+} // namespace
+
+std::string FieldError::message() const
+{
+    return "The field \"" + std::string(FieldName(field)) + "\" cannot take \"" + text +
+           "\". It accepts " + accepted + ".";
+}
+
+std::string FieldText(const FieldLayout &layout, std::span<const std::uint8_t> bytes)
+{
+    if (layout.encoding == Encoding::TextAddress)
+        return ReverseHex24(HexText(bytes));
+    switch (layout.width) {
+    case 1: return std::to_string(bytes[0]);
+    case 2: return std::to_string(static_cast<std::int16_t>(bytes[0] | bytes[1] << 8));
+    default: return std::to_string(ParseHexLE32(HexText(bytes)));
+    }
+}
+
+std::optional<std::uint32_t> ParseFieldText(const FieldLayout &layout, std::string_view text)
+{
+    text = TrimBlanks(text);
+    const auto value = layout.encoding == Encoding::TextAddress ? ParseTextAddress(text)
+                                                                : ParseNumber(layout, text);
+    if (!value)
+        return std::nullopt;
+    return *value & Mask(layout.width);
+}
+
+std::string AcceptedText(const FieldLayout &layout)
+{
+    if (layout.encoding == Encoding::TextAddress)
+        return "one to six hexadecimal digits (0-9, A-F), such as C5ABCD";
+    const NumberRange range = RangeOf(layout);
+    return "a whole number from " + std::to_string(range.low) + " to " + std::to_string(range.high);
+}
+
+std::optional<std::string> NameRefusal(std::string_view text)
+{
+    const auto characters = ASCIIControl::SplitCharacters(text);
+    if (characters.size() > ASCIIControl::NAME_FIELD_SIZE)
+        return "at most " + std::to_string(ASCIIControl::NAME_FIELD_SIZE) + " characters; this has " +
+               std::to_string(characters.size());
+    for (const std::string_view character : characters) {
+        if (ASCIIControl::EncodeGameChar(character) == 0)
+            return "only the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? | (\"" +
+                   std::string(character) + "\" cannot be stored)";
+    }
+    return std::nullopt;
+}
+
+} // namespace mobwright
