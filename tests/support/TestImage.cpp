@@ -94,9 +94,11 @@ std::vector<std::uint8_t> TestImage::contents() const
 
 std::vector<std::uint8_t> TestImage::recordBytes(int index) const
 {
-    const std::vector<std::uint8_t> all = contents();
-    const auto first = all.begin() + recordOffset(index);
-    return {first, first + ENEMY_RECORD_SIZE};
+    std::vector<std::uint8_t> record(ENEMY_RECORD_SIZE);
+    std::ifstream in(path_, std::ios::binary);
+    in.seekg(recordOffset(index));
+    in.read(reinterpret_cast<char *>(record.data()), ENEMY_RECORD_SIZE);
+    return record;
 }
 
 } // namespace mobwright::test
