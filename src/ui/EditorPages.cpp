@@ -1,0 +1,143 @@
+#include "EditorPages.h"
+
+#include "EnemyLayout.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <vector>
+
+namespace mobwright {
+namespace {
+
+enum Column { Left, Right, Wide };
+
+struct Cell
+{
+    int row;
+    Column column;
+    const char *control;
+};
+
+struct PageDescription
+{
+    const char *frame;
+    const char *caption;
+    int enemyPicker; // index in the picker array
+    int applyButton; // index in the button array
+    int firstLabel;  // index in the label array
+    std::vector<Cell> cells;
+};
+
+const PageDescription &Describe(Page page)
+{
+    // The label array leaves indexes 19 to 21 and 35 to 37 unused.
+    static const PageDescription stats{
+        "frmOne", "Enemy Stats.", 0, 0, 0,
+        {{0, Wide, "cmbEnemy(0)"},  {1, Wide, "txtName"},       {2, Left, "txtHP"},
+         {2, Right, "chkFlag"},     {3, Left, "txtPP"},         {4, Left, "txtExp"},
+         {5, Left, "txtMoney"},     {6, Left, "txtSpeed"},      {7, Left, "txtOffense"},
+         {8, Left, "txtDefense"},   {9, Left, "txtStatus"},     {10, Left, "txtLevel"},
+         {11, Left, "txtGuts"},     {12, Left, "txtIQ"},        {8, Right, "cmbItem"},
+         {9, Right, "cmbItemFreq"}, {10, Right, "txtRate"},     {11, Right, "cmbType"}}};
+    static const PageDescription actions{
+        "frmTwo", "Actions.", 2, 2, 17,
+        {{0, Wide, "cmbEnemy(2)"},  {1, Left, "cmbAct1"},       {1, Right, "cmbArgs(0)"},
+         {2, Left, "cmbAct2"},      {2, Right, "cmbArgs(1)"},   {3, Left, "cmbAct3"},
+         {3, Right, "cmbArgs(2)"},  {4, Left, "cmbAct4"},       {4, Right, "cmbArgs(3)"},
+         {5, Left, "cmbOrd"},       {6, Left, "cmbFinalAct"},   {7, Left, "txtStart"},
+         {8, Left, "txtDeath"},     {9, Left, "txtMaxCall"}}};
+    static const PageDescription gfxSound{
+        "frmThree", "Gfx / Sound", 1, 1, 34,
+        {{0, Wide, "cmbEnemy(1)"},  {1, Left, "cmbOutside"},    {1, Right, "txtMove"},
+         {2, Left, "cmbInside"},    {2, Right, "cmbDeath"},     {3, Left, "txtPal"},
+         {3, Right, "cmbMusic"}}};
+    switch (page) {
+    case Page::Stats: return stats;
+    case Page::Actions: return actions;
+    case Page::GfxSound: break;
+    }
+    return gfxSound;
+}
+
+// The label array skips two blocks of indexes.
+int NextLabelIndex(int index)
+{
+    ++index;
+    if (index == 19 || index == 35)
+        index += 3;
+    return index;
+}
+
+QString LabelText(const QString &control)
+{
+    if (control.startsWith("cmbEnemy"))
+        return QStringLiteral("Enemy: ");
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (control == QLatin1String(layout.control.data(), static_cast<qsizetype>(layout.control.size())))
+            return QString::fromUtf8(layout.label.data(), static_cast<qsizetype>(layout.label.size()));
+    }
+    return {};
+}
+
+} // namespace
+
+QString IndexedName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+int ApplyButtonIndex(Page page)
+{
+    return Describe(page).applyButton;
+}
+
+int EnemyPickerIndex(Page page)
+{
+    return Describe(page).enemyPicker;
+}
+
+QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &name)> &controlNamed)
+{
+    const PageDescription &description = Describe(page);
+    auto *frame = new QGroupBox(QString::fromLatin1(description.caption));
+    frame->setObjectName(QString::fromLatin1(description.frame));
+    auto *grid = new QGridLayout(frame);
+    grid->setColumnMinimumWidth(2, 16); // between the two columns
+    grid->setColumnStretch(5, 1);
+
+    int labelIndex = description.firstLabel;
+    int lastRow = 0;
+    int lastRightRow = -1;
+    for (const Cell &cell : description.cells) {
+        const QString name = QString::fromLatin1(cell.control);
+        QWidget *control = controlNamed(name);
+        const int labelColumn = cell.column == Right ? 3 : 0;
+        const QString text = LabelText(name);
+        if (name == QLatin1String("chkFlag")) {
+            grid->addWidget(control, cell.row, labelColumn, 1, 2);
+        } else {
+            auto *label = new QLabel(text);
+            label->setObjectName(IndexedName("lbls", labelIndex));
+            label->setBuddy(control);
+            labelIndex = NextLabelIndex(labelIndex);
+            grid->addWidget(label, cell.row, labelColumn);
+            grid->addWidget(control, cell.row, labelColumn + 1, 1, cell.column == Wide ? 4 : 1);
+        }
+        lastRow = std::max(lastRow, cell.row);
+        if (cell.column != Left)
+            lastRightRow = std::max(lastRightRow, cell.row);
+    }
+
+    // The button sits at the bottom of the right column.
+    auto *apply = new QPushButton(QStringLiteral("Apply Changes"));
+    apply->setObjectName(IndexedName("cmdApply", description.applyButton));
+    const int buttonRow = lastRightRow < lastRow ? lastRow : lastRow + 1;
+    grid->addWidget(apply, buttonRow, 4, Qt::AlignRight);
+    grid->setRowStretch(buttonRow + 1, 1);
+    return frame;
+}
+
+} // namespace mobwright

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+#include <functional>
+
+class QGroupBox;
+class QWidget;
+
+namespace mobwright {
+
+// In the order of the tabs.
+enum class Page { Stats, Actions, GfxSound };
+
+// Builds a page's frame: each control beside its label, in the page's
+// reading order and columns, and the page's "Apply Changes" button.
+// controlNamed gives the control of each name the page holds.
+QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &name)> &controlNamed);
+
+inline constexpr std::array<const char *, 3> TabCaptions{"Stats", "Actions", "Gfx / Sound"};
+
+// A control array element's name: IndexedName("cmbArgs", 2) is "cmbArgs(2)".
+QString IndexedName(const char *array, int index);
+
+// The page's elements of the "Apply Changes" buttons and of the enemy pickers.
+int ApplyButtonIndex(Page page);
+int EnemyPickerIndex(Page page);
+
+} // namespace mobwright

@@ -1,0 +1,132 @@
+#include "FieldControls.h"
+
+#include "ListModels.h"
+
+#include "ASCIIControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
+
+#include <algorithm>
+
+namespace mobwright {
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int LongestEntry(const QStringListModel *model)
+{
+    int longest = 0;
+    for (const QString &entry : model->stringList())
+        longest = std::max(longest, static_cast<int>(entry.size()));
+    return longest;
+}
+
+QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
+{
+    const QString name = ToQString(layout.control);
+    switch (layout.encoding) {
+    case Encoding::Flag: {
+        auto *box = new QCheckBox(ToQString(layout.label));
+        box->setObjectName(name);
+        // A box showing a stored value other than 0 or 1 becomes a plain
+        // two-state box once the user sets it.
+        QObject::connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+        return box;
+    }
+    case Encoding::GameText:
+    case Encoding::Number:
+    case Encoding::TextAddress: {
+        auto *edit = new QLineEdit;
+        edit->setObjectName(name);
+        const QFontMetrics metrics = edit->fontMetrics();
+        if (layout.encoding == Encoding::GameText) {
+            edit->setMaxLength(ASCIIControl::NAME_FIELD_SIZE);
+            edit->setMinimumWidth(metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
+        } else {
+            // Wide enough for "-2147483648", and no wider.
+            edit->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-00000000000")) + 12);
+        }
+        return edit;
+    }
+    case Encoding::ListPosition:
+    case Encoding::ListPositionPlus1: break;
+    }
+    QStringListModel *entries = lists.fixed(layout.field);
+    if (!entries) // an argument list: its slot fills it
+        return MakeComboBox(name, 28);
+    QComboBox *box = MakeComboBox(name, LongestEntry(entries));
+    box->setModel(entries);
+    return box;
+}
+
+} // namespace
+
+QComboBox *MakeComboBox(const QString &objectName, int contentsLength)
+{
+    auto *box = new QComboBox;
+    box->setObjectName(objectName);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(std::clamp(contentsLength, 4, 40));
+    box->setMaxVisibleItems(20);
+    if (auto *view = qobject_cast<QListView *>(box->view()))
+        view->setUniformItemSizes(true);
+    return box;
+}
+
+FieldControls::FieldControls(const ListModels &lists)
+{
+    for (const FieldLayout &layout : EnemyLayout)
+        controls_[Index(layout.field)] = MakeControl(layout, lists);
+}
+
+QComboBox *FieldControls::comboBox(Field field) const
+{
+    return qobject_cast<QComboBox *>(control(field));
+}
+
+void FieldControls::show(const FormValues &form)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        const ControlValue &value = form[Index(layout.field)];
+        QWidget *widget = control(layout.field);
+        if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            edit->setText(ToQString(value.text));
+        } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
+            box->setPlaceholderText(ToQString(value.text));
+            box->setCurrentIndex(value.position);
+        } else if (auto *flag = qobject_cast<QCheckBox *>(widget)) {
+            flag->setTristate(value.position == KEEP_STORED);
+            flag->setCheckState(value.position == KEEP_STORED ? Qt::PartiallyChecked
+                                : value.position == 1     ? Qt::Checked
+                                                          : Qt::Unchecked);
+            flag->setToolTip(ToQString(value.text));
+        }
+    }
+}
+
+FormValues FieldControls::read() const
+{
+    FormValues form;
+    for (const FieldLayout &layout : EnemyLayout) {
+        ControlValue &value = form[Index(layout.field)];
+        QWidget *widget = control(layout.field);
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            value.text = edit->text().toStdString();
+        else if (auto *box = qobject_cast<QComboBox *>(widget))
+            value.position = box->currentIndex();
+        else if (auto *flag = qobject_cast<QCheckBox *>(widget))
+            value.position = flag->checkState() == Qt::PartiallyChecked ? KEEP_STORED
+                             : flag->isChecked()                        ? 1
+                                                                        : 0;
+    }
+    return form;
+}
+
+} // namespace mobwright

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "EnemyForm.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace mobwright {
+
+class ListModels;
+
+// One control per record field, named as the record layout names it, and
+// the map between those controls and the values of a form.
+class FieldControls
+{
+public:
+    explicit FieldControls(const ListModels &lists);
+
+    QWidget *control(Field field) const { return controls_[Index(field)]; }
+    QComboBox *comboBox(Field field) const;
+
+    void show(const FormValues &form);
+    FormValues read() const;
+
+private:
+    static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
+
+    std::array<QWidget *, FIELD_COUNT> controls_{};
+};
+
+// A pick-only drop-down list that costs nothing to size however long its list.
+QComboBox *MakeComboBox(const QString &objectName, int contentsLength);
+
+} // namespace mobwright

@@ -1,0 +1,55 @@
+#include "ListModels.h"
+
+#include "FieldEntries.h"
+
+namespace mobwright {
+namespace {
+
+QStringList ToStringList(LabelList labels)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(labels.size()));
+    for (const std::string_view label : labels)
+        list.append(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    return list;
+}
+
+} // namespace
+
+ListModels::ListModels(QObject *parent)
+    : QObject(parent)
+    , enemies_(makeModel({}))
+    , psiLabels_(makeModel(ToStringList(PsiLabels())))
+    , noArguments_(makeModel({}))
+{
+    QStringListModel *actions = makeModel(ToStringList(ActionLabels()));
+    for (const FieldLayout &layout : EnemyLayout) {
+        const LabelList entries = FixedEntries(layout.field);
+        if (entries.empty())
+            continue;
+        fixed_[layout.field] = entries.data() == ActionLabels().data() ? actions
+                                                                        : makeModel(ToStringList(entries));
+    }
+    arguments_[ActionKind::Normal] = makeModel({QString()});
+    arguments_[ActionKind::Psi] = makeModel(ToStringList(PsiArgumentLabels()));
+    arguments_[ActionKind::Call] = enemies_;
+    arguments_[ActionKind::Item] = makeModel(ToStringList(ItemArgumentLabels()));
+}
+
+QStringListModel *ListModels::makeModel(QStringList entries)
+{
+    return new QStringListModel(std::move(entries), this);
+}
+
+QStringListModel *ListModels::fixed(Field field) const
+{
+    const auto found = fixed_.find(field);
+    return found == fixed_.end() ? nullptr : found->second;
+}
+
+QStringListModel *ListModels::arguments(ActionKind kind) const
+{
+    return arguments_.at(kind);
+}
+
+} // namespace mobwright

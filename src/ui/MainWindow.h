@@ -1,0 +1,103 @@
+#pragma once
+
+#include "ActionKinds.h"
+#include "EnemyRecord.h"
+#include "FieldControls.h"
+#include "RecordCursor.h"
+#include "RomFile.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QTabBar;
+
+namespace mobwright {
+
+class ListModels;
+
+// The editor's one window, "Main": a File menu, a tab strip and three
+// pages of controls over the enemy record chosen in the pickers.
+class Main : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Gives the file chosen to open, or an empty name when cancelled.
+    using OpenDialog = std::function<QString(QWidget *parent)>;
+    // Tells the user of a failure or a refusal.
+    using MessageSink = std::function<void(const QString &message)>;
+
+    explicit Main(QWidget *parent = nullptr);
+    ~Main() override;
+
+    void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
+    void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+    void setFileOpener(RomFile::Opener opener) { fileOpener_ = std::move(opener); }
+    // Whether "Apply Changes" waits until the record is on the disk.
+    void setSyncAfterApply(bool sync) { syncAfterApply_ = sync; }
+
+    // Opens an image as "Load ROM" does once a file is chosen.
+    void LoadImage(const QString &path);
+    bool isRomLoaded() const { return RomLoaded; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void mnuLoad_Click();
+    void mnuClose_Click();
+    void TabStrip1_Click();
+    void cmbEnemy_Click(int index);
+    void cmbAct1_Click() { ActionSlotChanged(0); }
+    void cmbAct2_Click() { ActionSlotChanged(1); }
+    void cmbAct3_Click() { ActionSlotChanged(2); }
+    void cmbAct4_Click() { ActionSlotChanged(3); }
+    void cmdApply_Click(int index);
+
+    void FillEnemyLists(const std::vector<std::string> &labels);
+    bool LoadEnemyRecord();
+    void ApplyEnemyRecord();
+    void FillArgumentList(int slot, int code);
+    void ActionSlotChanged(int slot);
+
+    void buildMenu();
+    void buildPages();
+    void selectEnemy(int index);
+    void showPageOf(QWidget *control);
+    void report(const QString &message);
+
+    QComboBox *actionBox(int slot) const { return controls_.comboBox(ActionField(slot)); }
+    QComboBox *argumentBox(int slot) const { return controls_.comboBox(ArgumentField(slot)); }
+
+    RomFile rom_;
+    RecordCursor cursor_;
+    bool RomLoaded = false;
+    ActionKindTable ActionKinds;
+    int ShownEnemy = 0;
+    bool ReloadPending = false;
+    // The record as last read; values its controls cannot show come from here.
+    EnemyRecord shownRecord_;
+    bool fillingPickers_ = false;
+    bool showingRecord_ = false;
+
+    ListModels *lists_;
+    FieldControls controls_;
+    QTabBar *TabStrip1 = nullptr;
+    std::array<QGroupBox *, 3> frames_{};
+    std::array<QComboBox *, 3> cmbEnemy{};
+
+    OpenDialog openDialog_;
+    MessageSink messageSink_;
+    RomFile::Opener fileOpener_ = OpenLockedFile;
+    bool syncAfterApply_ = true;
+};
+
+} // namespace mobwright
