@@ -237,8 +237,11 @@ void Main::cmbEnemy_Click(int index)
     if (!RomLoaded || chosen < 0 || !ActionKinds.isBuilt())
         return;
     if (chosen != ShownEnemy || ReloadPending) {
-        if (!LoadEnemyRecord())
-            selectEnemy(ShownEnemy); // the controls still show that one
+        if (!LoadEnemyRecord()) {
+            // The failure is reported once; the controls still show ShownEnemy.
+            ReloadPending = false;
+            selectEnemy(ShownEnemy);
+        }
     }
 }
 

@@ -88,8 +88,11 @@ void TestImage::setName(int index, const std::string &name)
 
 std::vector<std::uint8_t> TestImage::contents() const
 {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path_, std::ios::binary | std::ios::ate);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 std::vector<std::uint8_t> TestImage::recordBytes(int index) const

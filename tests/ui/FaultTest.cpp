@@ -1,0 +1,101 @@
+#include "EditorHarness.h"
+#include "ProbedFile.h"
+#include "TestImage.h"
+
+#include <filesystem>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+class FaultTest : public testing::Test
+{
+protected:
+    FaultTest()
+    {
+        image_.fillRandom(41);
+        editor_.window().setFileOpener(ProbedOpener(probe_));
+        editor_.loadRom(QString::fromStdString(image_.path()));
+        editor_.choose("cmbEnemy(0)", Enemy);
+    }
+
+    // Applies a Level of level, expecting a failure to be reported.
+    void expectApplyFails(const char *why)
+    {
+        editor_.type("txtLevel", "77");
+        editor_.clickApply();
+        const QStringList messages = editor_.takeMessages();
+        ASSERT_EQ(messages.size(), 1) << why;
+        EXPECT_FALSE(messages[0].isEmpty());
+    }
+
+    void expectApplyWorks()
+    {
+        editor_.type("txtLevel", "78");
+        editor_.type("txtHP", "-2");
+        editor_.clickApply();
+        EXPECT_TRUE(editor_.takeMessages().isEmpty());
+        const auto record = image_.recordBytes(Enemy);
+        EXPECT_EQ(record[54], 78);
+        EXPECT_EQ(record[33], 0xFE);
+        EXPECT_EQ(record[34], 0xFF);
+        EXPECT_EQ(editor_.edit("txtHP")->text(), "-2");
+    }
+
+    static constexpr int Enemy = 228;
+    TestImage image_;
+    std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
+    EditorHarness editor_;
+};
+
+} // namespace
+
+TEST_F(FaultTest, AnImageThatCannotBeWrittenIsReportedThenRecovers)
+{
+    const auto before = image_.contents();
+    probe_->failWritesAfter = probe_->writeCalls;
+    expectApplyFails("unwritable");
+    EXPECT_TRUE(image_.contents() == before);
+
+    probe_->failWritesAfter = -1;
+    expectApplyWorks();
+}
+
+TEST_F(FaultTest, AWriteFailingHalfWayIsReportedThenRecovers)
+{
+    for (const int writesBeforeFailure : {1, 20, 40}) {
+        probe_->failWritesAfter = probe_->writeCalls + writesBeforeFailure;
+        expectApplyFails("half-way");
+    }
+    probe_->failWritesAfter = -1;
+    expectApplyWorks();
+}
+
+TEST_F(FaultTest, AnImageThatCannotBeReadIsReportedThenRecovers)
+{
+    probe_->failReads = true;
+    expectApplyFails("read back after writing");
+    editor_.choose("cmbEnemy(0)", 3);
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
+    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), Enemy);
+
+    probe_->failReads = false;
+    expectApplyWorks();
+}
+
+TEST_F(FaultTest, AnImageTruncatedWhileOpenIsNeverLengthened)
+{
+    const auto fullSize = image_.size();
+    const auto cut = image_.recordOffset(Enemy) + 50;
+    std::filesystem::resize_file(image_.path(), cut);
+
+    expectApplyFails("truncated");
+    EXPECT_EQ(std::filesystem::file_size(image_.path()), cut);
+    editor_.choose("cmbEnemy(0)", 229);
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
+    EXPECT_EQ(std::filesystem::file_size(image_.path()), cut);
+
+    std::filesystem::resize_file(image_.path(), fullSize);
+    expectApplyWorks();
+}
