@@ -2,6 +2,9 @@
 # Sourced by ./run, ./test and ./bench.
 
 MOBWRIGHT_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+# The fuzz targets: clang with libFuzzer and its sanitizer runtimes, and
+# llvm-symbolizer so that a failure's stack trace names the source lines.
+MOBWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-dev llvm)
 
 ensure_packages() {
     local missing=()
