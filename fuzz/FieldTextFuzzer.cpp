@@ -103,7 +103,8 @@ std::optional<std::uint32_t> ExpectedValue(const FieldLayout &layout, std::strin
     const Bounds bounds = NumberBounds(layout.width);
     if (!number || *number < bounds.low || *number > bounds.high)
         return std::nullopt;
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(*number) & WidthMask(layout.width));
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(*number) &
+                                      WidthMask(layout.width));
 }
 
 std::vector<std::uint8_t> StoredBytes(std::uint32_t value, int width)
@@ -134,10 +135,13 @@ std::string ExpectedShownText(const FieldLayout &layout, std::uint32_t stored)
 // a text address keeps only its low three bytes.
 void CheckShownText(const FieldLayout &layout, std::uint32_t stored)
 {
-    const std::uint32_t kept = layout.encoding == Encoding::TextAddress ? stored & ADDRESS_MASK : stored;
+    const std::uint32_t kept =
+        layout.encoding == Encoding::TextAddress ? stored & ADDRESS_MASK : stored;
     const std::string shown = FieldText(layout, StoredBytes(stored, layout.width));
-    Require(shown == ExpectedShownText(layout, stored), "a field shows its stored value in its own notation");
-    Require(ParseFieldText(layout, shown) == kept, "the text shown for stored bytes reads back as them");
+    Require(shown == ExpectedShownText(layout, stored),
+            "a field shows its stored value in its own notation");
+    Require(ParseFieldText(layout, shown) == kept,
+            "the text shown for stored bytes reads back as them");
 }
 
 void CheckTypedText(const FieldLayout &layout, std::string_view text)
@@ -147,8 +151,10 @@ void CheckTypedText(const FieldLayout &layout, std::string_view text)
             "a field takes exactly the text that its accepted-text sentence describes");
     if (!parsed)
         return;
-    const std::uint32_t limit = layout.encoding == Encoding::TextAddress ? ADDRESS_MASK : WidthMask(layout.width);
-    Require(*parsed <= limit, "a parsed value fits its field, and a text address leaves the top byte 0");
+    const std::uint32_t limit =
+        layout.encoding == Encoding::TextAddress ? ADDRESS_MASK : WidthMask(layout.width);
+    Require(*parsed <= limit,
+            "a parsed value fits its field, and a text address leaves the top byte 0");
     CheckShownText(layout, *parsed);
 }
 
@@ -177,8 +183,9 @@ void CheckName(std::string_view text)
 {
     static const std::array<bool, 256> storable = StorableBytes();
     const bool storableText = text.size() <= ASCIIControl::NAME_FIELD_SIZE &&
-                              std::all_of(text.begin(), text.end(),
-                                          [](char c) { return storable[static_cast<unsigned char>(c)]; });
+                              std::all_of(text.begin(), text.end(), [](char c) {
+                                  return storable[static_cast<unsigned char>(c)];
+                              });
     const auto refusal = NameRefusal(text);
     Require(refusal.has_value() != storableText,
             "a name is refused exactly when a character has no code or it has more than 25");

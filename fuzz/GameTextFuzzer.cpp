@@ -42,7 +42,8 @@ void CheckSplit(std::string_view text)
         Require(!piece.empty() && piece.size() <= 4, "a character is one to four bytes");
         // A lead byte starts with as many 1 bits as its sequence has bytes.
         if (piece.size() > 1)
-            Require(std::countl_one(static_cast<unsigned char>(piece[0])) == static_cast<int>(piece.size()) &&
+            Require(std::countl_one(static_cast<unsigned char>(piece[0])) ==
+                            static_cast<int>(piece.size()) &&
                         std::all_of(piece.begin() + 1, piece.end(), IsContinuation),
                     "a character of several bytes is a lead byte and its continuation bytes");
         joined += piece;
@@ -80,7 +81,8 @@ void CheckStoredName(std::span<const std::uint8_t> data)
 
     const std::string decoded = DecodeGameString(stored);
     const NameField encoded = EncodeGameString(decoded);
-    Require(encoded == expected, "re-encoding a stored name keeps exactly its codes with a character");
+    Require(encoded == expected,
+            "re-encoding a stored name keeps exactly its codes with a character");
     Require(DecodeGameString(encoded) == decoded, "decoding a re-encoded name gives the same text");
 }
 

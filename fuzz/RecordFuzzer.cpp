@@ -58,14 +58,20 @@ ImageShape ShapeFrom(std::uint8_t choice)
 
 constexpr std::array<Field, 2> ADDRESS_FIELDS{Field::StartText, Field::DeathText};
 
+// One per process, so that parallel fuzzing jobs never share an image.
+std::string ScratchPath()
+{
+    const std::string name = "mobwright-fuzz-" + std::to_string(::getpid()) + ".smc";
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
 // One scratch image for the whole run: an input only resizes it and rewrites
 // its table, which keeps each run far cheaper than writing a whole image.
 class ScratchImage
 {
 public:
     ScratchImage()
-        : path_((std::filesystem::temp_directory_path() /
-                 ("mobwright-fuzz-" + std::to_string(::getpid()) + ".smc")).string())
+        : path_(ScratchPath())
         , fd_(::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600))
     {
         Require(fd_ >= 0, "the scratch image can be created");
@@ -84,7 +90,8 @@ public:
     // the record passes must not look at them anyway.
     void prepare(const ImageShape &shape, std::span<const std::uint8_t> table)
     {
-        Require(::ftruncate(fd_, static_cast<off_t>(shape.size)) == 0, "the scratch image can be resized");
+        Require(::ftruncate(fd_, static_cast<off_t>(shape.size)) == 0,
+                "the scratch image can be resized");
         const auto written = ::pwrite(fd_, table.data(), table.size(), shape.tableOffset);
         Require(written == static_cast<ssize_t>(table.size()), "the scratch table can be written");
     }
@@ -131,7 +138,8 @@ private:
     {
         for (std::uint64_t at = offset; at < offset + count; ++at) {
             const auto inRecord = static_cast<std::int64_t>(at) - recordOffset_;
-            Require(inRecord >= 0 && inRecord < ENEMY_RECORD_SIZE && !IsUntouchedOffset(static_cast<int>(inRecord)),
+            Require(inRecord >= 0 && inRecord < ENEMY_RECORD_SIZE &&
+                        !IsUntouchedOffset(static_cast<int>(inRecord)),
                     "the record passes touch nothing but the selected record's fields");
         }
     }
@@ -151,7 +159,8 @@ std::vector<std::uint8_t> TableFrom(std::span<const std::uint8_t> fill, std::uin
 }
 
 // Copies the fields of record into table, where the record starts at recordInTable.
-void PutFields(std::vector<std::uint8_t> &table, std::uint32_t recordInTable, const EnemyRecord &record)
+void PutFields(std::vector<std::uint8_t> &table, std::uint32_t recordInTable,
+               const EnemyRecord &record)
 {
     for (const FieldLayout &layout : EnemyLayout) {
         const auto bytes = record.bytes(layout.field);
@@ -180,7 +189,8 @@ EnemyRecord WithAddressTopBytesCleared(EnemyRecord record)
 EnemyRecord ShowAndApply(const std::string &path, const ImageShape &shape, int index,
                          std::span<const std::uint8_t> recordBytes)
 {
-    const std::uint32_t recordOffset = shape.tableOffset + static_cast<std::uint32_t>(ENEMY_RECORD_SIZE * index);
+    const std::uint32_t recordOffset =
+        shape.tableOffset + static_cast<std::uint32_t>(ENEMY_RECORD_SIZE * index);
     RomFile rom = RomFile::Open(path, [recordOffset](const std::string &file) {
         return std::make_unique<FieldsOnlyFile>(OpenLockedFile(file), recordOffset);
     });
@@ -215,8 +225,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static ScratchImage image;
     image.prepare(shape, table);
 
-    const EnemyRecord written =
-        ShowAndApply(image.path(), shape, index, std::span(table).subspan(recordInTable, ENEMY_RECORD_SIZE));
+    const EnemyRecord written = ShowAndApply(
+        image.path(), shape, index, std::span(table).subspan(recordInTable, ENEMY_RECORD_SIZE));
 
     std::vector<std::uint8_t> expected = table;
     PutFields(expected, recordInTable, written);
