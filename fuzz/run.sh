@@ -11,6 +11,8 @@ shift $(($# < 2 ? $# : 2))
 seeds=$(cd "$(dirname "$0")" && pwd)/corpus
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
+# With -jobs, libFuzzer writes a log per job into the current folder.
+cd "$findings"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
