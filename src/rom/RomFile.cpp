@@ -4,6 +4,8 @@
 #include "RomError.h"
 #include "TableGeometry.h"
 
+#include <filesystem>
+
 namespace mobwright {
 namespace {
 
@@ -21,17 +23,34 @@ RomFile::RomFile(std::unique_ptr<FileHandle> handle, std::string path, std::uint
 {
 }
 
-RomFile RomFile::Open(const std::string &path, const Opener &opener)
+std::uint32_t RomFile::CheckedTableOffset(FileHandle &file, const std::string &path)
 {
-    std::unique_ptr<FileHandle> handle = opener(path);
-    const std::uint64_t size = handle->size();
+    const std::uint64_t size = file.size();
     const std::uint32_t tableOffset = EnemyTableOffset(size);
     const std::uint64_t needed = std::uint64_t{tableOffset} + ENEMY_TABLE_SIZE;
     if (size < needed)
         throw RomError("Cannot open \"" + path + "\": it is too short to hold the enemy table (" +
                        std::to_string(size) + " bytes; at least " + std::to_string(needed) +
                        " are needed).");
+    return tableOffset;
+}
+
+RomFile RomFile::Open(const std::string &path, const Opener &opener)
+{
+    std::unique_ptr<FileHandle> handle = opener(path);
+    const std::uint32_t tableOffset = CheckedTableOffset(*handle, path);
     return RomFile(std::move(handle), path, tableOffset);
+}
+
+bool RomFile::holds(const std::string &path) const
+{
+    std::error_code error;
+    return isOpen() && std::filesystem::equivalent(path_, path, error);
+}
+
+void RomFile::Recheck()
+{
+    tableOffset_ = CheckedTableOffset(handle(), path_);
 }
 
 void RomFile::Close()

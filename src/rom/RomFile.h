@@ -27,6 +27,12 @@ public:
     bool isOpen() const { return handle_ != nullptr; }
     void Close();
 
+    // Whether path names the file that is open.
+    bool holds(const std::string &path) const;
+    // Checks again, as Open does, that the open file holds the enemy table,
+    // which another program may have changed; throws RomError if not.
+    void Recheck();
+
     const std::string &path() const { return path_; }
     bool hasCopierHeader() const;
     // File offset of record 0, which depends on the copier header.
@@ -46,6 +52,8 @@ public:
 
 private:
     RomFile(std::unique_ptr<FileHandle> handle, std::string path, std::uint32_t tableOffset);
+
+    static std::uint32_t CheckedTableOffset(FileHandle &file, const std::string &path);
 
     FileHandle &handle();
 

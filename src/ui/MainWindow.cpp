@@ -166,16 +166,24 @@ void Main::mnuLoad_Click()
 void Main::LoadImage(const QString &path)
 {
     // Everything that can refuse the file happens before anything changes.
+    // The image that is open already is read again through its own handle,
+    // since its lock would refuse a second one.
+    const std::string fileName = QFile::encodeName(path).toStdString();
     RomFile next;
     std::vector<std::string> labels;
     try {
-        next = RomFile::Open(QFile::encodeName(path).toStdString(), fileOpener_);
-        labels = ReadEnemyLabels(next);
+        if (rom_.holds(fileName)) {
+            rom_.Recheck();
+        } else {
+            next = RomFile::Open(fileName, fileOpener_);
+        }
+        labels = ReadEnemyLabels(next.isOpen() ? next : rom_);
     } catch (const RomError &error) {
         report(QString::fromStdString(error.what()));
         return;
     }
-    rom_ = std::move(next); // releases the image opened before, if any
+    if (next.isOpen())
+        rom_ = std::move(next); // releases the image opened before, if any
     RomLoaded = true;
 
     TabStrip1->setCurrentIndex(0);

@@ -159,3 +159,26 @@ TEST(RomFileAccess, ClosedFileRefusesAccess)
     EXPECT_THROW(rom.ReadRomByte(0), RomError);
     EXPECT_THROW(rom.WriteRomByte(0, 0), RomError);
 }
+
+TEST(RomFileOpen, KnowsTheFileItHoldsAndChecksItAgain)
+{
+    TestImage image;
+    TestImage other;
+    RomFile rom = RomFile::Open(image.path());
+    EXPECT_TRUE(rom.holds(image.path()));
+    EXPECT_TRUE(rom.holds(std::filesystem::path(image.path()).parent_path().string() + "/./" +
+                          std::filesystem::path(image.path()).filename().string()));
+    EXPECT_FALSE(rom.holds(other.path()));
+    EXPECT_FALSE(rom.holds("/no/such/file"));
+
+    // Cut to a multiple of 1024 bytes: now without a header, the table moves.
+    std::filesystem::resize_file(image.path(), test::HEADERLESS_IMAGE_SIZE);
+    rom.Recheck();
+    EXPECT_EQ(rom.tableOffset(), 0x1595E7u);
+    std::filesystem::resize_file(image.path(), 1024);
+    EXPECT_THROW(rom.Recheck(), RomError);
+    EXPECT_EQ(rom.tableOffset(), 0x1595E7u);
+
+    rom.Close();
+    EXPECT_FALSE(rom.holds(image.path()));
+}

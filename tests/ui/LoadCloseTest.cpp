@@ -210,3 +210,29 @@ TEST(EditorLoad, AReadFailureWhileLoadingIsReportedAndLeavesTheImageClosed)
     EXPECT_FALSE(editor.window().isRomLoaded());
     EXPECT_EQ(editor.visibleFrame(), "");
 }
+
+TEST(EditorLoad, LoadingTheOpenImageAgainReadsItAfresh)
+{
+    TestImage image;
+    image.setName(0, "Before");
+    EditorHarness editor;
+    editor.loadRom(PathOf(image));
+    editor.choose("cmbEnemy(0)", 4);
+    image.setName(0, "After"); // another program changes the file
+
+    editor.loadRom(PathOf(image));
+    EXPECT_TRUE(editor.takeMessages().isEmpty());
+    EXPECT_EQ(editor.combo("cmbEnemy(0)")->currentText(), "001: After");
+    EXPECT_EQ(editor.edit("txtName")->text(), "After");
+
+    editor.type("txtLevel", "9");
+    editor.clickApply();
+    EXPECT_EQ(image.recordBytes(0)[54], 9);
+
+    // Cut short meanwhile, it is refused and stays loaded as it was.
+    std::filesystem::resize_file(image.path(), 1000);
+    editor.loadRom(PathOf(image));
+    EXPECT_EQ(editor.takeMessages().size(), 1);
+    EXPECT_TRUE(editor.window().isRomLoaded());
+    EXPECT_EQ(editor.edit("txtLevel")->text(), "9");
+}
