@@ -43,9 +43,7 @@ void EnemyRecord::setValue(Field field, std::uint32_t value)
 
 std::span<const std::uint8_t> EnemyRecord::bytes(Field field) const
 {
-    const FieldLayout &layout = LayoutOf(field);
-    return std::span(bytes_).subspan(static_cast<std::size_t>(layout.offset),
-                                     static_cast<std::size_t>(layout.width));
+    return const_cast<EnemyRecord *>(this)->bytes(field);
 }
 
 std::span<std::uint8_t> EnemyRecord::bytes(Field field)

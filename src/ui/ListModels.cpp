@@ -22,13 +22,16 @@ ListModels::ListModels(QObject *parent)
     , psiLabels_(makeModel(ToStringList(PsiLabels())))
     , noArguments_(makeModel({}))
 {
-    QStringListModel *actions = makeModel(ToStringList(ActionLabels()));
+    // Fields that show the same list, such as the five action lists, share its model.
+    std::map<const std::string_view *, QStringListModel *> byList;
     for (const FieldLayout &layout : EnemyLayout) {
         const LabelList entries = FixedEntries(layout.field);
         if (entries.empty())
             continue;
-        fixed_[layout.field] = entries.data() == ActionLabels().data() ? actions
-                                                                        : makeModel(ToStringList(entries));
+        QStringListModel *&model = byList[entries.data()];
+        if (!model)
+            model = makeModel(ToStringList(entries));
+        fixed_[layout.field] = model;
     }
     arguments_[ActionKind::Normal] = makeModel({QString()});
     arguments_[ActionKind::Psi] = makeModel(ToStringList(PsiArgumentLabels()));
