@@ -1,0 +1,115 @@
+// Times what a user waits for in the editor, through the real window on a
+// generated image. Prints one line per path: median and 95th percentile in
+// milliseconds, and the repetitions. Usage: mobwright_bench [--reps N]
+#include "MainWindow.h"
+#include "Stats.h"
+#include "TableGeometry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <fstream>
+#include <random>
+
+using namespace mobwright;
+using namespace mobwright::bench;
+
+namespace {
+
+// An image whose records differ from each other in every field, action
+// kinds included, so that choosing another enemy refills argument lists.
+QString MakeImage(const QString &path)
+{
+    const std::uint64_t size = 3 * 1024 * 1024 + 512;
+    std::vector<char> bytes(size);
+    std::mt19937 random(7);
+    for (char &b : bytes)
+        b = static_cast<char>(random());
+    const int actionsByKind[] = {4, 10, 62, 140};
+    for (int k = 0; k < ENEMY_COUNT; ++k) {
+        char *record = bytes.data() + EnemyRecordOffset(EnemyTableOffset(size), k);
+        for (int slot = 0; slot < 4; ++slot) {
+            record[70 + 2 * slot] = static_cast<char>(actionsByKind[(k + slot) % 4]);
+            record[71 + 2 * slot] = 0;
+            record[80 + slot] = 1;
+        }
+    }
+    std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+    return path;
+}
+
+// Fresh processes: from starting one to its window being shown.
+void MeasureStartup(int repetitions, const QString &image)
+{
+    const QString probe = QCoreApplication::applicationDirPath() + "/mobwright_startup_probe";
+    long peakKb = 0;
+    const auto startOne = [&](const QStringList &arguments) {
+        QProcess process;
+        process.start(probe, arguments);
+        process.waitForReadyRead(10000);
+        const QByteArray line = process.readLine();
+        process.waitForFinished(10000);
+        if (!line.startsWith("shown "))
+            qFatal("the start-up probe did not report: %s", line.constData());
+        return line.mid(6).trimmed().toLong();
+    };
+    PrintRow("Process start to window shown (fresh process)",
+             Measure(repetitions, [&](int) { startOne({}); }));
+    peakKb = startOne({image});
+    std::printf("%-62s %10.1f MB\n", "Peak resident memory with an image loaded", static_cast<double>(peakKb) / 1024);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int repetitions = 200;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--reps") == 0)
+            repetitions = std::max(1, std::atoi(argv[i + 1]));
+    }
+
+    QTemporaryDir dir;
+    const QString image = MakeImage(dir.filePath("bench.smc"));
+
+    Main window;
+    window.setOpenDialog([&image](QWidget *) { return image; });
+    window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
+    window.show();
+    auto *load = window.findChild<QAction *>("mnuLoad");
+    auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");
+    auto *action = window.findChild<QComboBox *>("cmbAct1");
+    auto *apply = window.findChild<QPushButton *>("cmdApply(0)");
+    auto *hp = window.findChild<QLineEdit *>("txtHP");
+
+    std::printf("%-62s %10s %10s %6s\n", "path", "median ms", "p95 ms", "reps");
+    MeasureStartup(std::max(5, repetitions / 10), image);
+    PrintRow("\"Load ROM\" to record 0 shown in every control",
+             Measure(std::max(5, repetitions / 4), [&](int) { load->trigger(); }));
+    PrintRow("Choosing another enemy",
+             Measure(repetitions, [&](int i) { picker->setCurrentIndex(1 + i % (ENEMY_COUNT - 1)); }));
+    const int actions[] = {4, 10, 62, 140, 11, 63};
+    PrintRow("Choosing another action in a slot",
+             Measure(repetitions, [&](int i) { action->setCurrentIndex(actions[i % 6]); }));
+    picker->setCurrentIndex(5);
+    window.setSyncAfterApply(false);
+    PrintRow("\"Apply Changes\" with read-back, without the sync to disk",
+             Measure(repetitions, [&](int i) {
+                 hp->setText(QString::number(i));
+                 apply->click();
+             }));
+    window.setSyncAfterApply(true);
+    PrintRow("\"Apply Changes\" with read-back and the sync to disk",
+             Measure(std::max(5, repetitions / 4), [&](int i) {
+                 hp->setText(QString::number(i));
+                 apply->click();
+             }));
+    return 0;
+}
