@@ -189,8 +189,9 @@ TEST(FieldEntries, EveryListPositionFitsItsField)
     for (const FieldLayout &layout : EnemyLayout) {
         const auto count = static_cast<std::uint64_t>(FixedEntries(layout.field).size());
         const std::uint64_t largest = layout.encoding == Encoding::ListPositionPlus1 ? count : count - 1;
-        if (count > 0)
+        if (count > 0) {
             EXPECT_LT(largest, std::uint64_t{1} << (8 * layout.width)) << layout.control;
+        }
     }
     for (const ActionKind kind : {ActionKind::Normal, ActionKind::Psi, ActionKind::Call, ActionKind::Item})
         EXPECT_LE(ArgumentEntryCount(kind), MAX_ARGUMENT_ENTRIES);

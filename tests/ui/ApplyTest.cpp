@@ -44,8 +44,9 @@ protected:
         for (std::size_t offset = 0; offset < after.size(); ++offset) {
             const auto inRecord = static_cast<int>(offset - start);
             const bool field = offset >= start && inRecord < ENEMY_RECORD_SIZE && !IsUntouchedOffset(inRecord);
-            if (!field)
+            if (!field) {
                 ASSERT_EQ(after[offset], before_[offset]) << "file offset " << offset;
+            }
         }
     }
 
