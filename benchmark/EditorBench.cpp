@@ -77,10 +77,13 @@ int main(int argc, char *argv[])
     }
 
     QTemporaryDir dir;
-    const QString image = MakeImage(dir.filePath("bench.smc"));
+    // "Load ROM" alternates between two images, so that each load opens a file.
+    const QString images[] = {MakeImage(dir.filePath("one.smc")), MakeImage(dir.filePath("two.smc"))};
+    const QString &image = images[0];
+    int loads = 0;
 
     Main window;
-    window.setOpenDialog([&image](QWidget *) { return image; });
+    window.setOpenDialog([&](QWidget *) { return images[loads++ % 2]; });
     window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
