@@ -59,10 +59,9 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
     case Encoding::ListPositionPlus1: break;
     }
     QStringListModel *entries = lists.fixed(layout.field);
-    if (!entries) // an argument list: its slot fills it
-        return MakeComboBox(name, 28);
-    QComboBox *box = MakeComboBox(name, LongestEntry(entries));
-    box->setModel(entries);
+    // An argument list has entries of its own, which its action slot fills.
+    QComboBox *box = MakeComboBox(name, entries ? LongestEntry(entries) : 28);
+    box->setModel(entries ? entries : new QStringListModel(box));
     return box;
 }
 

@@ -20,7 +20,6 @@ ListModels::ListModels(QObject *parent)
     : QObject(parent)
     , enemies_(makeModel({}))
     , psiLabels_(makeModel(ToStringList(PsiLabels())))
-    , noArguments_(makeModel({}))
 {
     // Fields that show the same list, such as the five action lists, share its model.
     std::map<const std::string_view *, QStringListModel *> byList;
@@ -33,10 +32,9 @@ ListModels::ListModels(QObject *parent)
             model = makeModel(ToStringList(entries));
         fixed_[layout.field] = model;
     }
-    arguments_[ActionKind::Normal] = makeModel({QString()});
-    arguments_[ActionKind::Psi] = makeModel(ToStringList(PsiArgumentLabels()));
-    arguments_[ActionKind::Call] = enemies_;
-    arguments_[ActionKind::Item] = makeModel(ToStringList(ItemArgumentLabels()));
+    arguments_[ActionKind::Normal] = {QString()};
+    arguments_[ActionKind::Psi] = ToStringList(PsiArgumentLabels());
+    arguments_[ActionKind::Item] = ToStringList(ItemArgumentLabels());
 }
 
 QStringListModel *ListModels::makeModel(QStringList entries)
@@ -50,9 +48,10 @@ QStringListModel *ListModels::fixed(Field field) const
     return found == fixed_.end() ? nullptr : found->second;
 }
 
-QStringListModel *ListModels::arguments(ActionKind kind) const
+QStringList ListModels::arguments(ActionKind kind) const
 {
-    return arguments_.at(kind);
+    // The enemies as the pickers list them now.
+    return kind == ActionKind::Call ? enemies_->stringList() : arguments_.at(kind);
 }
 
 } // namespace mobwright

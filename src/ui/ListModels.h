@@ -11,8 +11,8 @@
 namespace mobwright {
 
 // The entries of every drop-down list, built once and shared: lists that
-// show the same entries show the same model, so filling a list is a swap
-// of models rather than a copy of entries.
+// show the same entries show the same model, and the entries an argument
+// list takes are shared lists, so filling one copies no entry.
 class ListModels : public QObject
 {
 public:
@@ -25,9 +25,7 @@ public:
     // The hidden PSI label list.
     QStringListModel *psiLabels() const { return psiLabels_; }
     // What an argument list offers for an action of this kind.
-    QStringListModel *arguments(ActionKind kind) const;
-    // What it offers for an action it does not know: nothing.
-    QStringListModel *noArguments() const { return noArguments_; }
+    QStringList arguments(ActionKind kind) const;
 
 private:
     QStringListModel *makeModel(QStringList entries);
@@ -35,8 +33,7 @@ private:
     std::map<Field, QStringListModel *> fixed_;
     QStringListModel *enemies_;
     QStringListModel *psiLabels_;
-    std::map<ActionKind, QStringListModel *> arguments_;
-    QStringListModel *noArguments_;
+    std::map<ActionKind, QStringList> arguments_;
 };
 
 } // namespace mobwright

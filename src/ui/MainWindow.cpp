@@ -291,9 +291,11 @@ void Main::FillArgumentList(int slot, int code)
     const std::optional<ActionKind> kind = ActionKinds.kindOf(code);
     QComboBox *arguments = argumentBox(slot);
     arguments->setProperty("Tag", kind ? QString::fromLatin1(KindName(*kind).data()) : QString());
-    QStringListModel *entries = kind ? lists_->arguments(*kind) : lists_->noArguments();
-    if (arguments->model() != entries)
-        arguments->setModel(entries);
+    // Entries that are the same already are not set again.
+    auto *entries = static_cast<QStringListModel *>(arguments->model());
+    const QStringList wanted = kind ? lists_->arguments(*kind) : QStringList();
+    if (entries->stringList() != wanted)
+        entries->setStringList(wanted);
     arguments->setCurrentIndex(-1);
 }
 
