@@ -3,22 +3,48 @@
 #include "RecordCursor.h"
 #include "RomFile.h"
 
+#include <vector>
+
 namespace mobwright {
 namespace {
 
-// Walks the fields in record order; the cursor steps over untouched bytes.
-template<typename NameTransfer, typename ByteTransfer>
-void WalkRecord(RecordCursor &cursor, NameTransfer transferName, ByteTransfer transferByte)
+// A stretch of adjacent fields, transferred in one call.
+struct Run
 {
-    cursor.setPosition(0);
+    int offset;
+    int width;
+    bool isName;
+};
+
+// The fields in record order, adjacent ones joined; the name stands alone,
+// since it is reached by its absolute offset rather than through the cursor.
+std::vector<Run> FieldRuns()
+{
+    std::vector<Run> runs;
     for (const FieldLayout &layout : EnemyLayout) {
-        if (layout.encoding == Encoding::GameText) {
-            transferName(cursor.fileOffset(layout.offset), layout.field);
+        const bool isName = layout.encoding == Encoding::GameText;
+        if (!isName && !runs.empty() && !runs.back().isName &&
+            runs.back().offset + runs.back().width == layout.offset)
+            runs.back().width += layout.width;
+        else
+            runs.push_back({layout.offset, layout.width, isName});
+    }
+    return runs;
+}
+
+// Walks the runs in record order; the cursor steps over untouched bytes.
+template<typename NameTransfer, typename RunTransfer>
+void WalkRecord(RecordCursor &cursor, NameTransfer transferName, RunTransfer transferRun)
+{
+    static const std::vector<Run> runs = FieldRuns();
+    cursor.setPosition(0);
+    for (const Run &run : runs) {
+        if (run.isName) {
+            transferName(cursor.fileOffset(run.offset), run);
             continue;
         }
-        cursor.advance(layout.offset - cursor.position());
-        for (int i = 0; i < layout.width; ++i)
-            transferByte(layout.field, i);
+        cursor.advance(run.offset - cursor.position());
+        transferRun(run);
     }
 }
 
@@ -49,8 +75,17 @@ std::span<const std::uint8_t> EnemyRecord::bytes(Field field) const
 std::span<std::uint8_t> EnemyRecord::bytes(Field field)
 {
     const FieldLayout &layout = LayoutOf(field);
-    return std::span(bytes_).subspan(static_cast<std::size_t>(layout.offset),
-                                     static_cast<std::size_t>(layout.width));
+    return bytes(layout.offset, layout.width);
+}
+
+std::span<const std::uint8_t> EnemyRecord::bytes(int offset, int width) const
+{
+    return const_cast<EnemyRecord *>(this)->bytes(offset, width);
+}
+
+std::span<std::uint8_t> EnemyRecord::bytes(int offset, int width)
+{
+    return std::span(bytes_).subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(width));
 }
 
 EnemyRecord ReadEnemyRecord(RecordCursor &cursor)
@@ -58,8 +93,10 @@ EnemyRecord ReadEnemyRecord(RecordCursor &cursor)
     EnemyRecord record;
     WalkRecord(
         cursor,
-        [&](std::uint32_t offset, Field field) { cursor.rom().ReadRomBytes(offset, record.bytes(field)); },
-        [&](Field field, int i) { record.bytes(field)[static_cast<std::size_t>(i)] = cursor.ReadRecordByte(); });
+        [&](std::uint32_t offset, const Run &run) {
+            cursor.rom().ReadRomBytes(offset, record.bytes(run.offset, run.width));
+        },
+        [&](const Run &run) { cursor.ReadRecordBytes(record.bytes(run.offset, run.width)); });
     return record;
 }
 
@@ -67,8 +104,10 @@ void WriteEnemyRecord(RecordCursor &cursor, const EnemyRecord &record)
 {
     WalkRecord(
         cursor,
-        [&](std::uint32_t offset, Field field) { cursor.rom().WriteRomBytes(offset, record.bytes(field)); },
-        [&](Field field, int i) { cursor.WriteRecordByte(record.bytes(field)[static_cast<std::size_t>(i)]); });
+        [&](std::uint32_t offset, const Run &run) {
+            cursor.rom().WriteRomBytes(offset, record.bytes(run.offset, run.width));
+        },
+        [&](const Run &run) { cursor.WriteRecordBytes(record.bytes(run.offset, run.width)); });
 }
 
 } // namespace mobwright

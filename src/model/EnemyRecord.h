@@ -22,6 +22,9 @@ public:
 
     std::span<const std::uint8_t> bytes(Field field) const;
     std::span<std::uint8_t> bytes(Field field);
+    // The bytes at record offsets offset to offset + width - 1.
+    std::span<const std::uint8_t> bytes(int offset, int width) const;
+    std::span<std::uint8_t> bytes(int offset, int width);
 
     bool operator==(const EnemyRecord &) const = default;
 
@@ -29,8 +32,8 @@ private:
     std::array<std::uint8_t, ENEMY_RECORD_SIZE> bytes_{};
 };
 
-// Reads the selected record field by field, in record order, through the
-// cursor; the name goes by its absolute offset.
+// Reads the selected record in record order through the cursor, adjacent
+// fields in one transfer; the name goes by its absolute offset.
 EnemyRecord ReadEnemyRecord(RecordCursor &cursor);
 // Writes every field of record into the selected record, in the same order.
 // Bytes that belong to no field are left alone.

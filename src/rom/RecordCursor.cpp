@@ -25,17 +25,36 @@ std::uint32_t RecordCursor::fileOffset(int recordOffset) const
     return EnemyRecordOffset(rom_.tableOffset(), index) + static_cast<std::uint32_t>(recordOffset);
 }
 
+std::uint32_t RecordCursor::fileOffsetOfRun(std::size_t count) const
+{
+    const std::uint32_t first = fileOffset(position_);
+    if (count > 0)
+        fileOffset(position_ + static_cast<int>(count) - 1); // the run ends inside the record
+    return first;
+}
+
 std::uint8_t RecordCursor::ReadRecordByte()
 {
-    const std::uint8_t value = rom_.ReadRomByte(fileOffset(position_));
-    advance(1);
+    std::uint8_t value = 0;
+    ReadRecordBytes({&value, 1});
     return value;
 }
 
 void RecordCursor::WriteRecordByte(std::uint8_t value)
 {
-    rom_.WriteRomByte(fileOffset(position_), value);
-    advance(1);
+    WriteRecordBytes({&value, 1});
+}
+
+void RecordCursor::ReadRecordBytes(std::span<std::uint8_t> bytes)
+{
+    rom_.ReadRomBytes(fileOffsetOfRun(bytes.size()), bytes);
+    advance(static_cast<int>(bytes.size()));
+}
+
+void RecordCursor::WriteRecordBytes(std::span<const std::uint8_t> bytes)
+{
+    rom_.WriteRomBytes(fileOffsetOfRun(bytes.size()), bytes);
+    advance(static_cast<int>(bytes.size()));
 }
 
 } // namespace mobwright

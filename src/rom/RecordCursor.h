@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace mobwright {
 
@@ -26,12 +27,20 @@ public:
     std::uint8_t ReadRecordByte();
     void WriteRecordByte(std::uint8_t value);
 
+    // The same for consecutive bytes in one call, as a run of single-byte
+    // transfers would: they must all lie within the record.
+    void ReadRecordBytes(std::span<std::uint8_t> bytes);
+    void WriteRecordBytes(std::span<const std::uint8_t> bytes);
+
     // File offset of a record offset within the selected record.
     std::uint32_t fileOffset(int recordOffset) const;
 
     RomFile &rom() const { return rom_; }
 
 private:
+    // File offset of the cursor, checking that count bytes from it fit the record.
+    std::uint32_t fileOffsetOfRun(std::size_t count) const;
+
     RomFile &rom_;
     SelectionSource selectedRecord_;
     std::int16_t position_ = 0;

@@ -102,3 +102,35 @@ TEST(RecordCursorHeaderless, AddressesTheTable512BytesEarlier)
     cursor.setPosition(93);
     EXPECT_EQ(cursor.ReadRecordByte(), bytes[0x15EC5A - 512]);
 }
+
+TEST_F(RecordCursorTest, ARunOfBytesMovesAsFarAsSingleTransfersWould)
+{
+    selected_ = 7;
+    const std::uint32_t record = 0x1597E7 + 94 * 7;
+    cursor_.setPosition(33);
+    std::array<std::uint8_t, 4> read{};
+    cursor_.ReadRecordBytes(read);
+    EXPECT_EQ(cursor_.position(), 37);
+    for (std::size_t i = 0; i < read.size(); ++i)
+        EXPECT_EQ(read[i], byteAt(record + 33 + i));
+
+    const std::array<std::uint8_t, 3> written{0xA1, 0xB2, 0xC3};
+    cursor_.WriteRecordBytes(written);
+    EXPECT_EQ(cursor_.position(), 40);
+    EXPECT_EQ(rom_.ReadRomByte(record + 37), 0xA1);
+    EXPECT_EQ(rom_.ReadRomByte(record + 39), 0xC3);
+    EXPECT_EQ(rom_.ReadRomByte(record + 40), byteAt(record + 40));
+}
+
+TEST_F(RecordCursorTest, ARunReachingPastTheRecordIsRefusedWhole)
+{
+    selected_ = 229;
+    cursor_.setPosition(92);
+    const std::array<std::uint8_t, 3> written{1, 2, 3};
+    EXPECT_THROW(cursor_.WriteRecordBytes(written), RomError);
+    EXPECT_EQ(cursor_.position(), 92);
+    EXPECT_EQ(rom_.ReadRomByte(0x15EC59), byteAt(0x15EC59));
+    std::array<std::uint8_t, 2> lastTwo{};
+    cursor_.ReadRecordBytes(lastTwo);
+    EXPECT_EQ(lastTwo[1], byteAt(0x15EC5A));
+}

@@ -296,7 +296,7 @@ TEST_F(ApplyTest, AWriteFailureIsReportedAndTheNextApplyWritesEverything)
 {
     editor_.type("txtHP", "4660"); // 0x1234
     editor_.type("txtMaxCall", "9");
-    probe_->failWritesAfter = probe_->writeCalls + 10;
+    probe_->failWritesAfter = probe_->writeCalls + 4;
     editor_.clickApply();
     QStringList messages = editor_.takeMessages();
     ASSERT_EQ(messages.size(), 1);

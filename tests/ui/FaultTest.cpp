@@ -64,7 +64,7 @@ TEST_F(FaultTest, AnImageThatCannotBeWrittenIsReportedThenRecovers)
 
 TEST_F(FaultTest, AWriteFailingHalfWayIsReportedThenRecovers)
 {
-    for (const int writesBeforeFailure : {1, 20, 40}) {
+    for (const int writesBeforeFailure : {1, 4, 7}) {
         probe_->failWritesAfter = probe_->writeCalls + writesBeforeFailure;
         expectApplyFails("half-way");
     }
