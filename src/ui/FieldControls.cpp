@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListView>
 #include <QStringListModel>
 
 #include <algorithm>
@@ -74,8 +73,6 @@ QComboBox *MakeComboBox(const QString &objectName, int contentsLength)
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(std::clamp(contentsLength, 4, 40));
     box->setMaxVisibleItems(20);
-    if (auto *view = qobject_cast<QListView *>(box->view()))
-        view->setUniformItemSizes(true);
     return box;
 }
 
@@ -96,7 +93,10 @@ void FieldControls::show(const FormValues &form)
         const ControlValue &value = form[Index(layout.field)];
         QWidget *widget = control(layout.field);
         if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-            edit->setText(ToQString(value.text));
+            // Setting a text lays it out anew, which costs more than comparing.
+            const QString text = ToQString(value.text);
+            if (edit->text() != text)
+                edit->setText(text);
         } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
             box->setPlaceholderText(ToQString(value.text));
             box->setCurrentIndex(value.position);
