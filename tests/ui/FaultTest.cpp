@@ -20,14 +20,16 @@ protected:
         editor_.choose("cmbEnemy(0)", Enemy);
     }
 
-    // Applies a Level of level, expecting a failure to be reported.
-    void expectApplyFails(const char *why)
+    // Applies an edit, expecting the failure to be reported and the edit kept
+    // for another try.
+    void expectApplyFails(const char *why, const char *report = "")
     {
         editor_.type("txtLevel", "77");
         editor_.clickApply();
         const QStringList messages = editor_.takeMessages();
         ASSERT_EQ(messages.size(), 1) << why;
-        EXPECT_FALSE(messages[0].isEmpty());
+        EXPECT_TRUE(messages[0].contains(report)) << messages[0].toStdString();
+        EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
     }
 
     void expectApplyWorks()
@@ -55,7 +57,7 @@ TEST_F(FaultTest, AnImageThatCannotBeWrittenIsReportedThenRecovers)
 {
     const auto before = image_.contents();
     probe_->failWritesAfter = probe_->writeCalls;
-    expectApplyFails("unwritable");
+    expectApplyFails("unwritable", "partly written");
     EXPECT_TRUE(image_.contents() == before);
 
     probe_->failWritesAfter = -1;
@@ -66,7 +68,7 @@ TEST_F(FaultTest, AWriteFailingHalfWayIsReportedThenRecovers)
 {
     for (const int writesBeforeFailure : {1, 4, 7}) {
         probe_->failWritesAfter = probe_->writeCalls + writesBeforeFailure;
-        expectApplyFails("half-way");
+        expectApplyFails("half-way", "partly written");
     }
     probe_->failWritesAfter = -1;
     expectApplyWorks();
@@ -97,5 +99,13 @@ TEST_F(FaultTest, AnImageTruncatedWhileOpenIsNeverLengthened)
     EXPECT_EQ(std::filesystem::file_size(image_.path()), cut);
 
     std::filesystem::resize_file(image_.path(), fullSize);
+    expectApplyWorks();
+}
+
+TEST_F(FaultTest, ASyncFailureIsNotTakenForSuccess)
+{
+    probe_->failSync = true;
+    expectApplyFails("not synced", "partly written");
+    probe_->failSync = false;
     expectApplyWorks();
 }
