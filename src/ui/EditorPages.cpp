@@ -1,6 +1,7 @@
 #include "EditorPages.h"
 
 #include "EnemyLayout.h"
+#include "QtText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,8 +77,8 @@ QString LabelText(const QString &control)
     if (control.startsWith("cmbEnemy"))
         return QStringLiteral("Enemy: ");
     for (const FieldLayout &layout : EnemyLayout) {
-        if (control == QLatin1String(layout.control.data(), static_cast<qsizetype>(layout.control.size())))
-            return QString::fromUtf8(layout.label.data(), static_cast<qsizetype>(layout.label.size()));
+        if (control == ToQString(layout.control))
+            return ToQString(layout.label);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "FieldControls.h"
 
 #include "ListModels.h"
+#include "QtText.h"
 
 #include "ASCIIControl.h"
 
@@ -13,11 +14,6 @@
 
 namespace mobwright {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int LongestEntry(const QStringListModel *model)
 {

@@ -1,6 +1,7 @@
 #include "ListModels.h"
 
 #include "FieldEntries.h"
+#include "QtText.h"
 
 namespace mobwright {
 namespace {
@@ -10,7 +11,7 @@ QStringList ToStringList(LabelList labels)
     QStringList list;
     list.reserve(static_cast<qsizetype>(labels.size()));
     for (const std::string_view label : labels)
-        list.append(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+        list.append(ToQString(label));
     return list;
 }
 

@@ -3,6 +3,7 @@
 #include "EditorPages.h"
 #include "EnemyLabels.h"
 #include "ListModels.h"
+#include "QtText.h"
 #include "RomError.h"
 #include "icon.xpm"
 
@@ -42,11 +43,6 @@ QFrame *HorizontalRule(const char *name)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
-}
-
-QString ToQString(const std::string &text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -98,7 +94,7 @@ void Main::buildPages()
 
     QHash<QString, QWidget *> controls;
     for (const FieldLayout &layout : EnemyLayout)
-        controls.insert(ToQString(std::string(layout.control)), controls_.control(layout.field));
+        controls.insert(ToQString(layout.control), controls_.control(layout.field));
     for (const Page page : Pages) {
         const int k = EnemyPickerIndex(page);
         QComboBox *picker = MakeComboBox(IndexedName("cmbEnemy", k), 30);
@@ -179,7 +175,7 @@ void Main::LoadImage(const QString &path)
         }
         labels = ReadEnemyLabels(next.isOpen() ? next : rom_);
     } catch (const RomError &error) {
-        report(QString::fromStdString(error.what()));
+        report(ToQString(error.what()));
         return;
     }
     if (next.isOpen())
@@ -267,7 +263,7 @@ bool Main::LoadEnemyRecord()
     try {
         record = ReadEnemyRecord(cursor_);
     } catch (const RomError &error) {
-        report(QStringLiteral("Cannot show the enemy: %1").arg(QString::fromStdString(error.what())));
+        report(QStringLiteral("Cannot show the enemy: %1").arg(ToQString(error.what())));
         return false;
     }
     shownRecord_ = record;
@@ -340,7 +336,7 @@ void Main::ApplyEnemyRecord()
         report(QStringLiteral("The changes to enemy %1 could not be written, and its record may be "
                               "partly written.\n\n%2")
                    .arg(index + 1)
-                   .arg(QString::fromStdString(error.what())));
+                   .arg(ToQString(error.what())));
         return;
     }
 
