@@ -31,4 +31,10 @@ FormValues FormFromRecord(const EnemyRecord &record);
 // from; or the first field, in record order, that refuses its text.
 std::variant<EnemyRecord, FieldError> RecordFromForm(const FormValues &form, const EnemyRecord &shown);
 
+// Whether the control of a list or flag field can show what record stores
+// there; the actions stored decide what the argument lists hold.
+bool ControlShowsStored(Field field, const EnemyRecord &record);
+// The values a list or flag field's control can show, as the end of a sentence.
+std::string ListAcceptedText(Field field, const EnemyRecord &record);
+
 } // namespace mobwright

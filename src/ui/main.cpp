@@ -1,14 +1,37 @@
+#include "CommandLine.h"
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QFile>
+
+namespace {
+
+// Commands run without a display, so they get no window system at all.
+int RunCommand(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    return mobwright::RunCommandLine(QCoreApplication::arguments(), out, err);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOBWRIGHT_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (mobwright::WantsCommandLine(arguments))
+        return RunCommand(argc, argv);
+
     QApplication app(argc, argv);
     mobwright::Main window;
     window.show();
     // Like most desktop editors, an image named on the command line is opened at start.
-    const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         window.LoadImage(arguments.at(1));
     return QApplication::exec();

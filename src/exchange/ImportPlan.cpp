@@ -1,0 +1,145 @@
+#include "ImportPlan.h"
+
+#include "TableGeometry.h"
+
+#include <map>
+
+namespace mobwright {
+namespace {
+
+// The header's columns, or the refusals of columns nobody knows.
+std::variant<std::vector<const Column *>, std::vector<TableRefusal>> HeaderColumns(const QStringList &header)
+{
+    std::vector<const Column *> columns;
+    std::vector<TableRefusal> refusals;
+    for (const QString &name : header) {
+        const Column *column = FindColumn(name);
+        if (!column)
+            refusals.push_back({1, name, QString(), QStringLiteral("not a column this editor knows; the columns are "
+                                                                   "those an export writes")});
+        else if (std::find(columns.begin(), columns.end(), column) != columns.end())
+            refusals.push_back({1, name, QString(), QStringLiteral("the column is given twice")});
+        columns.push_back(column);
+    }
+    if (!header.contains(ENEMY_COLUMN))
+        refusals.push_back({1, ENEMY_COLUMN, QString(), QStringLiteral("this column is needed to say which enemy a row is")});
+    if (!refusals.empty())
+        return refusals;
+    return columns;
+}
+
+std::optional<int> EnemyIndex(const QString &cell)
+{
+    bool ok = false;
+    const int number = cell.trimmed().toInt(&ok, 10);
+    if (!ok || number < 1 || number > ENEMY_COUNT || cell.trimmed().startsWith(u'+'))
+        return std::nullopt;
+    return number - 1;
+}
+
+TableRefusal FromFieldError(int row, const QString &column, const FieldError &error)
+{
+    return {row, column, QString::fromStdString(error.text), QString::fromStdString(error.accepted)};
+}
+
+struct RowResult
+{
+    EnemyRecord record;
+    std::vector<TableRefusal> refusals;
+};
+
+RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row, int rowNumber,
+                        const EnemyRecord &before)
+{
+    RowResult result{before, {}};
+    const QString *name = nullptr;
+    const QString *nameBytes = nullptr;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const Column &column = *columns[c];
+        const QString &cell = row[static_cast<qsizetype>(c)];
+        if (cell.isNull() || column.kind == ColumnKind::Enemy || column.kind == ColumnKind::Label)
+            continue;
+        if (column.kind == ColumnKind::NameBytes)
+            nameBytes = &cell;
+        else if (column.kind == ColumnKind::Field && column.field == Field::Name)
+            name = &cell;
+        else if (const auto error = StoreCell(column, cell, result.record))
+            result.refusals.push_back(FromFieldError(rowNumber, column.name, *error));
+    }
+    if (const auto error = StoreName(name, nameBytes, result.record))
+        result.refusals.push_back(FromFieldError(rowNumber, ColumnName(Field::Name), *error));
+    if (result.refusals.empty()) {
+        if (const auto error = CheckListValues(before, result.record))
+            result.refusals.push_back(FromFieldError(rowNumber, ColumnName(error->field), *error));
+    }
+    return result;
+}
+
+// The cells that differ; after keeps the labels of before, so that the
+// arguments of enemy calls name the enemies as they were.
+void AddCellChanges(ImportPlan &plan, const RecordChange &change, const EnemyTable &before, const EnemyTable &after)
+{
+    for (const Column &column : TableColumns()) {
+        if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
+            continue;
+        const QString old = CellText(column, change.index, before);
+        const QString now = CellText(column, change.index, after);
+        if (old != now)
+            plan.cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
+    }
+}
+
+} // namespace
+
+std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text, const EnemyTable &table)
+{
+    const auto header = HeaderColumns(text.header);
+    if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&header))
+        return *refusals;
+    const auto &columns = std::get<std::vector<const Column *>>(header);
+    const auto enemyColumn = text.header.indexOf(ENEMY_COLUMN);
+
+    std::vector<TableRefusal> refusals;
+    std::map<int, int> rowOfEnemy;
+    ImportPlan plan;
+    for (std::size_t r = 0; r < text.rows.size(); ++r) {
+        const QStringList &row = text.rows[r];
+        const int rowNumber = text.firstRowNumber + static_cast<int>(r);
+        const std::optional<int> index = EnemyIndex(row[enemyColumn]);
+        if (!index) {
+            refusals.push_back({rowNumber, ENEMY_COLUMN, row[enemyColumn],
+                                QStringLiteral("an enemy's number from 1 to %1, such as 001").arg(ENEMY_COUNT)});
+            continue;
+        }
+        if (const auto [it, fresh] = rowOfEnemy.emplace(*index, rowNumber); !fresh) {
+            refusals.push_back({rowNumber, ENEMY_COLUMN, row[enemyColumn],
+                                QStringLiteral("each enemy once; row %1 gives this enemy already").arg(it->second)});
+            continue;
+        }
+        const EnemyRecord &before = table.records[static_cast<std::size_t>(*index)];
+        RowResult result = RecordFromRow(columns, row, rowNumber, before);
+        refusals.insert(refusals.end(), result.refusals.begin(), result.refusals.end());
+        if (result.refusals.empty() && !(result.record == before))
+            plan.records.push_back({*index, before, result.record});
+    }
+    if (!refusals.empty())
+        return refusals;
+    std::sort(plan.records.begin(), plan.records.end(),
+              [](const RecordChange &a, const RecordChange &b) { return a.index < b.index; });
+    EnemyTable after(table);
+    for (const RecordChange &change : plan.records)
+        after.records[static_cast<std::size_t>(change.index)] = change.after;
+    for (const RecordChange &change : plan.records)
+        AddCellChanges(plan, change, table, after);
+    return plan;
+}
+
+QStringList DescribeChanges(const ImportPlan &plan)
+{
+    QStringList lines;
+    for (const CellChange &cell : plan.cells)
+        lines.append(QStringLiteral("%1, %2: %3 -> %4").arg(cell.enemy, cell.column, cell.before, cell.after));
+    return lines;
+}
+
+} // namespace mobwright

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TableCells.h"
+#include "TextTable.h"
+
+#include <variant>
+#include <vector>
+
+namespace mobwright {
+
+// One record that an import changes, whole.
+struct RecordChange
+{
+    int index;
+    EnemyRecord before;
+    EnemyRecord after;
+};
+
+// One cell that an import changes, as the user reads it.
+struct CellChange
+{
+    int index;
+    QString enemy;  // the picker label before the import
+    QString column;
+    QString before;
+    QString after;
+};
+
+struct ImportPlan
+{
+    std::vector<RecordChange> records; // only those that change, by index
+    std::vector<CellChange> cells;
+};
+
+// What importing text into the table would change, or every refusal. Rows
+// that are missing leave their enemies alone, missing columns their fields.
+std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text, const EnemyTable &table);
+
+// A line per changed cell: "094: Rust Beetle, HP: 300 -> 400".
+QStringList DescribeChanges(const ImportPlan &plan);
+
+} // namespace mobwright

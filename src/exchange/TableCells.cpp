@@ -1,0 +1,156 @@
+#include "TableCells.h"
+
+#include "ASCIIControl.h"
+#include "EnemyForm.h"
+#include "EnemyLabels.h"
+#include "FieldEntries.h"
+#include "HexText.h"
+
+namespace mobwright {
+namespace {
+
+QString FromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string_view NameView(const EnemyRecord &record, std::string &storage)
+{
+    storage = ASCIIControl::DecodeGameString(record.bytes(Field::Name));
+    return storage;
+}
+
+bool NameTextGivesBytesBack(const EnemyRecord &record)
+{
+    const auto bytes = record.bytes(Field::Name);
+    const auto field = ASCIIControl::EncodeGameString(ASCIIControl::DecodeGameString(bytes));
+    return std::equal(field.begin(), field.end(), bytes.begin());
+}
+
+// The entries of a list field's control while record is shown.
+QString EntryAt(Field field, const EnemyRecord &record, const QStringList &enemyLabels, int position)
+{
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (field != ArgumentField(slot))
+            continue;
+        switch (KindOfCode(static_cast<int>(record.value(ActionField(slot))))) {
+        case ActionKind::Normal: return {};
+        case ActionKind::Psi: return QString::fromUtf8(PsiArgumentLabels()[static_cast<std::size_t>(position)]);
+        case ActionKind::Call: return enemyLabels.value(position);
+        case ActionKind::Item: return QString::fromUtf8(ItemArgumentLabels()[static_cast<std::size_t>(position)]);
+        }
+    }
+    return QString::fromUtf8(FixedEntries(field)[static_cast<std::size_t>(position)]);
+}
+
+// A byte column takes what a one-byte number field takes.
+FieldLayout ByteLayout(int offset)
+{
+    return {Field::TheFlag, offset, 1, Encoding::Number, "", ""};
+}
+
+FieldError Refusal(Field field, const QString &text, std::string accepted)
+{
+    return {field, text.toStdString(), std::move(accepted)};
+}
+
+} // namespace
+
+EnemyTable::EnemyTable(std::vector<EnemyRecord> all)
+    : records(std::move(all))
+{
+    std::string name;
+    for (std::size_t k = 0; k < records.size(); ++k)
+        labels.append(FromStd(EnemyLabel(static_cast<int>(k), NameView(records[k], name))));
+}
+
+QString CellText(const Column &column, int index, const EnemyTable &table)
+{
+    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
+    switch (column.kind) {
+    case ColumnKind::Enemy: return FromStd(ASCIIControl::ZeroPad(std::to_string(index + 1), 3));
+    case ColumnKind::Label: return ListLabel(column.field, record, table.labels);
+    case ColumnKind::Byte: return QString::number(record.bytes(column.offset, 1)[0]);
+    case ColumnKind::NameBytes:
+        return NameTextGivesBytesBack(record) ? QString() : FromStd(HexText(record.bytes(Field::Name)));
+    case ColumnKind::Field: break;
+    }
+    const FieldLayout &layout = LayoutOf(column.field);
+    switch (layout.encoding) {
+    case Encoding::GameText: return FromStd(ASCIIControl::DecodeGameString(record.bytes(column.field)));
+    case Encoding::TextAddress: return FromStd(FieldText(layout, record.bytes(column.field)));
+    default: return QString::number(record.value(column.field));
+    }
+}
+
+QString ListLabel(Field field, const EnemyRecord &record, const QStringList &enemyLabels)
+{
+    const std::uint32_t stored = record.value(field);
+    const bool plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1;
+    if ((plus1 && stored == 0) || !ControlShowsStored(field, record))
+        return {};
+    return EntryAt(field, record, enemyLabels, static_cast<int>(stored) - (plus1 ? 1 : 0)).trimmed();
+}
+
+std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record)
+{
+    const std::string typed = text.toStdString();
+    if (column.kind == ColumnKind::Byte) {
+        const auto value = ParseFieldText(ByteLayout(column.offset), typed);
+        if (!value)
+            return Refusal(column.field, text, AcceptedText(ByteLayout(column.offset)));
+        record.bytes(column.offset, 1)[0] = static_cast<std::uint8_t>(*value);
+        return std::nullopt;
+    }
+    const FieldLayout &layout = LayoutOf(column.field);
+    FieldLayout asNumber = layout;
+    asNumber.encoding = layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
+    const auto value = ParseFieldText(asNumber, typed);
+    // Stored values are unsigned; negative numbers are the window's way of typing them.
+    if (!value || (layout.encoding != Encoding::Number && text.trimmed().startsWith(u'-')))
+        return Refusal(column.field, text, AcceptedText(asNumber));
+    if (layout.encoding == Encoding::TextAddress) {
+        // The fourth byte is a column of its own.
+        auto bytes = record.bytes(layout.offset, 3);
+        for (int i = 0; i < 3; ++i)
+            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*value >> (8 * i));
+    } else {
+        record.setValue(column.field, *value);
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex, EnemyRecord &record)
+{
+    auto field = record.bytes(Field::Name);
+    if (bytesHex && !bytesHex->isEmpty()) {
+        const QByteArray raw = QByteArray::fromHex(bytesHex->toLatin1());
+        const bool isHex = bytesHex->size() == 2 * ASCIIControl::NAME_FIELD_SIZE &&
+                           raw.size() == ASCIIControl::NAME_FIELD_SIZE && raw.toHex().toUpper() == bytesHex->toUpper();
+        if (!isHex)
+            return FieldError{Field::Name, bytesHex->toStdString(), "exactly 50 hexadecimal digits (25 bytes)"};
+        std::copy(raw.begin(), raw.end(), field.begin());
+    }
+    if (!text || text->toStdString() == ASCIIControl::DecodeGameString(field))
+        return std::nullopt;
+    const std::string typed = text->toStdString();
+    if (const auto refusal = NameRefusal(typed))
+        return FieldError{Field::Name, typed, *refusal};
+    const auto encoded = ASCIIControl::EncodeGameString(typed);
+    std::copy(encoded.begin(), encoded.end(), field.begin());
+    return std::nullopt;
+}
+
+std::optional<FieldError> CheckListValues(const EnemyRecord &before, const EnemyRecord &record)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        const bool isChoice = layout.encoding == Encoding::Flag || layout.encoding == Encoding::ListPosition ||
+                              layout.encoding == Encoding::ListPositionPlus1;
+        const std::uint32_t value = record.value(layout.field);
+        if (isChoice && value != before.value(layout.field) && !ControlShowsStored(layout.field, record))
+            return FieldError{layout.field, std::to_string(value), ListAcceptedText(layout.field, record)};
+    }
+    return std::nullopt;
+}
+
+} // namespace mobwright

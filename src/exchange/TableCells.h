@@ -1,0 +1,44 @@
+#pragma once
+
+#include "EnemyRecord.h"
+#include "FieldText.h"
+#include "TableColumns.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace mobwright {
+
+// The whole enemy table as the image holds it, with the picker labels that
+// also name the arguments of enemy calls.
+struct EnemyTable
+{
+    std::vector<EnemyRecord> records;
+    QStringList labels;
+
+    explicit EnemyTable(std::vector<EnemyRecord> all = {});
+};
+
+// A cell as export writes it: stored values in unsigned decimal, text
+// addresses in six hex digits, the name as text.
+QString CellText(const Column &column, int index, const EnemyTable &table);
+
+// A list field's entry for its stored value, or "" when its list has none.
+QString ListLabel(Field field, const EnemyRecord &record, const QStringList &enemyLabels);
+
+// Stores a cell's text into record, or says why the column refuses it. List
+// fields take any value here; CheckListValues judges them once the whole
+// row is in, since the actions decide what the argument lists hold.
+std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
+
+// Stores the name from its text and, if given, its bytes' hex: the bytes
+// stand while the text still reads as they do; an edited text is encoded.
+std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex, EnemyRecord &record);
+
+// The first list or flag field of record that changed from before to a
+// value its control cannot show.
+std::optional<FieldError> CheckListValues(const EnemyRecord &before, const EnemyRecord &record);
+
+} // namespace mobwright

@@ -1,0 +1,94 @@
+#include "TableColumns.h"
+
+#include "TableGeometry.h"
+
+#include <QHash>
+
+#include <array>
+
+namespace mobwright {
+namespace {
+
+constexpr std::array<const char *, FIELD_COUNT> FieldKeys{
+    "TheFlag", "Name", "Type", "InsidePic", "OutsidePic", "HP", "PP", "Exp", "Money", "Movement",
+    "StartText", "DeathText", "Palette", "Level", "Music", "Offense", "Defense", "Speed", "Guts", "IQ",
+    "MissRate", "Order", "Action1", "Action2", "Action3", "Action4", "FinalAction",
+    "Argument1", "Argument2", "Argument3", "Argument4", "ItemFreq", "Item", "Status", "DeathSound", "MaxCall",
+};
+
+bool IsList(Encoding encoding)
+{
+    return encoding == Encoding::ListPosition || encoding == Encoding::ListPositionPlus1;
+}
+
+// A text address shows three bytes; its fourth is a byte column of its own.
+int ShownWidth(const FieldLayout &layout)
+{
+    return layout.encoding == Encoding::TextAddress ? 3 : layout.width;
+}
+
+const FieldLayout *FieldStartingAt(int offset)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (layout.offset == offset)
+            return &layout;
+    }
+    return nullptr;
+}
+
+std::vector<Column> BuildColumns()
+{
+    std::vector<Column> columns{{ColumnKind::Enemy, Field::TheFlag, 0, ENEMY_COLUMN}};
+    for (int offset = 0; offset < ENEMY_RECORD_SIZE;) {
+        const FieldLayout *layout = FieldStartingAt(offset);
+        if (!layout) {
+            columns.push_back({ColumnKind::Byte, Field::TheFlag, offset, QStringLiteral("Byte %1").arg(offset)});
+            ++offset;
+            continue;
+        }
+        const QString name = ColumnName(layout->field);
+        columns.push_back({ColumnKind::Field, layout->field, 0, name});
+        if (IsList(layout->encoding))
+            columns.push_back({ColumnKind::Label, layout->field, 0, name + QStringLiteral(" label")});
+        if (layout->encoding == Encoding::GameText)
+            columns.push_back({ColumnKind::NameBytes, layout->field, 0, name + QStringLiteral(" bytes")});
+        offset += ShownWidth(*layout);
+    }
+    return columns;
+}
+
+} // namespace
+
+bool Column::isNumeric() const
+{
+    if (kind == ColumnKind::Byte)
+        return true;
+    if (kind != ColumnKind::Field)
+        return false;
+    const Encoding encoding = LayoutOf(field).encoding;
+    return encoding != Encoding::GameText && encoding != Encoding::TextAddress;
+}
+
+const std::vector<Column> &TableColumns()
+{
+    static const std::vector<Column> columns = BuildColumns();
+    return columns;
+}
+
+const Column *FindColumn(const QString &name)
+{
+    static const QHash<QString, const Column *> byName = [] {
+        QHash<QString, const Column *> map;
+        for (const Column &column : TableColumns())
+            map.insert(column.name, &column);
+        return map;
+    }();
+    return byName.value(name, nullptr);
+}
+
+QString ColumnName(Field field)
+{
+    return QString::fromLatin1(FieldKeys[static_cast<std::size_t>(field)]);
+}
+
+} // namespace mobwright

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "EnemyLayout.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace mobwright {
+
+// What a column of an exported table holds.
+enum class ColumnKind {
+    Enemy,    // the enemy's number as the pickers show it, 001 to 230
+    Field,    // a field's stored value; the name as text
+    Label,    // a list field's label: for reading only, ignored on import
+    NameBytes,// the name's 25 bytes in hex, when its text does not give them back
+    Byte,     // a byte no field shows, by its record offset
+};
+
+struct Column
+{
+    ColumnKind kind;
+    Field field = Field::TheFlag; // Field, Label and NameBytes columns
+    int offset = 0;               // Byte columns
+    QString name;
+
+    // Whether JSON holds the column's values as numbers rather than text.
+    bool isNumeric() const;
+};
+
+// Every column in record order, so that the table holds every byte of
+// every record: the enemy, then each field or byte by its offset.
+const std::vector<Column> &TableColumns();
+
+// The column of that name, or null.
+const Column *FindColumn(const QString &name);
+
+// The name of a field in a table's header: its name in the record layout.
+QString ColumnName(Field field);
+
+inline const QString ENEMY_COLUMN = QStringLiteral("Enemy");
+
+} // namespace mobwright
