@@ -75,6 +75,15 @@ RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStrin
     return result;
 }
 
+// A cell as a person reads it: a list field's value with its label.
+QString ReadableCell(const Column &column, int index, const EnemyTable &table)
+{
+    const QString text = CellText(column, index, table);
+    const Column *label = FindColumn(column.name + QStringLiteral(" label"));
+    const QString labelText = label ? CellText(*label, index, table).simplified() : QString();
+    return labelText.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, labelText);
+}
+
 // The cells that differ; after keeps the labels of before, so that the
 // arguments of enemy calls name the enemies as they were.
 void AddCellChanges(ImportPlan &plan, const RecordChange &change, const EnemyTable &before, const EnemyTable &after)
@@ -82,8 +91,8 @@ void AddCellChanges(ImportPlan &plan, const RecordChange &change, const EnemyTab
     for (const Column &column : TableColumns()) {
         if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
             continue;
-        const QString old = CellText(column, change.index, before);
-        const QString now = CellText(column, change.index, after);
+        const QString old = ReadableCell(column, change.index, before);
+        const QString now = ReadableCell(column, change.index, after);
         if (old != now)
             plan.cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
     }

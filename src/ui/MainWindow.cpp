@@ -58,6 +58,7 @@ Main::Main(QWidget *parent)
     setWindowTitle(QStringLiteral("Mobwright"));
     setWindowIcon(QPixmap(icon_xpm));
     buildMenu();
+    buildTableMenus();
     buildPages();
     messageSink_ = [this](const QString &message) {
         QMessageBox::warning(this, windowTitle(), message);
@@ -188,6 +189,7 @@ void Main::LoadImage(const QString &path)
     FillEnemyLists(labels);
     if (!LoadEnemyRecord())
         mnuClose_Click();
+    tableImageChanged();
 }
 
 void Main::mnuClose_Click()
@@ -197,6 +199,7 @@ void Main::mnuClose_Click()
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
+    tableImageChanged();
 }
 
 void Main::TabStrip1_Click()
@@ -345,6 +348,7 @@ void Main::ApplyEnemyRecord()
     enemies->setData(enemies->index(index), ToQString(EnemyLabel(index, typedName)));
     ReloadPending = true;
     cmbEnemy_Click(0);
+    emit recordsChanged();
 }
 
 void Main::showPageOf(QWidget *control)

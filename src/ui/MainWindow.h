@@ -19,6 +19,7 @@ class QTabBar;
 
 namespace mobwright {
 
+class EnemyTableView;
 class ListModels;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
@@ -46,6 +47,16 @@ public:
     void LoadImage(const QString &path);
     bool isRomLoaded() const { return RomLoaded; }
 
+    // Selects an enemy in the pickers as choosing it would, and comes to the front.
+    void goToEnemy(int index);
+    // "Export Table…" and "Import Table…" once a file is chosen.
+    void exportTableTo(const QString &path);
+    void importTableFrom(const QString &path);
+
+signals:
+    // The records in the file changed: an apply or an import wrote them.
+    void recordsChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -69,6 +80,13 @@ private:
     void ActionSlotChanged(int slot);
 
     void buildMenu();
+    void buildTableMenus();
+    void mnuTable_Click();
+    void mnuExport_Click();
+    void mnuImport_Click();
+    // Follows the image being opened or closed: the table's menu entries and view.
+    void tableImageChanged();
+    void refreshTable();
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -93,6 +111,9 @@ private:
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> cmbEnemy{};
+
+    EnemyTableView *tableView_ = nullptr;
+    std::vector<QAction *> tableActions_;
 
     OpenDialog openDialog_;
     MessageSink messageSink_;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "TableCells.h"
+
+#include <QAbstractTableModel>
+
+namespace mobwright {
+
+// The enemy table as the image holds it: a row per enemy, a column per
+// field in record order. Read-only; list fields show value and label.
+class EnemyTableModel : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The role that sorts: numbers as numbers, text as text.
+    static constexpr int SortRole = Qt::UserRole;
+
+    void setTable(EnemyTable table);
+    // Whether the column shows a list field, whose cells carry a label.
+    bool isListColumn(int column) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    EnemyTable table_;
+};
+
+} // namespace mobwright

@@ -1,0 +1,83 @@
+#include "EnemyTableView.h"
+
+#include "EnemyTableModel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace mobwright {
+
+EnemyTableView::EnemyTableView(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , model_(new EnemyTableModel(this))
+    , proxy_(new QSortFilterProxyModel(this))
+    , filter_(new QLineEdit)
+    , table_(new QTableView)
+    , count_(new QLabel)
+{
+    setObjectName(QStringLiteral("frmEnemyTable"));
+    proxy_->setSourceModel(model_);
+    proxy_->setSortRole(EnemyTableModel::SortRole);
+    proxy_->setFilterKeyColumn(-1);
+    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    filter_->setObjectName(QStringLiteral("txtFilter"));
+    filter_->setPlaceholderText(QStringLiteral("Name or any value"));
+    filter_->setClearButtonEnabled(true);
+    connect(filter_, &QLineEdit::textChanged, this, [this](const QString &text) {
+        proxy_->setFilterFixedString(text);
+        updateCount();
+    });
+    count_->setObjectName(QStringLiteral("lblCount"));
+
+    table_->setObjectName(QStringLiteral("tblEnemies"));
+    table_->setModel(proxy_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(0, Qt::AscendingOrder);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setAlternatingRowColors(true);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setDefaultSectionSize(72);
+    // Names and labels get the room they need; the numbers stay narrow.
+    table_->setColumnWidth(2, table_->fontMetrics().horizontalAdvance(QString(22, u'n')));
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        if (model_->isListColumn(column))
+            table_->setColumnWidth(column, table_->fontMetrics().horizontalAdvance(QString(26, u'n')));
+    }
+    connect(table_, &QTableView::activated, this, [this](const QModelIndex &index) {
+        emit enemyChosen(proxy_->mapToSource(index).row());
+    });
+
+    auto *filterRow = new QHBoxLayout;
+    auto *filterLabel = new QLabel(QStringLiteral("&Filter:"));
+    filterLabel->setBuddy(filter_);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_, 1);
+    filterRow->addWidget(count_);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(filterRow);
+    column->addWidget(table_, 1);
+    resize(1000, 600);
+}
+
+void EnemyTableView::showTable(EnemyTable table, const QString &imageName)
+{
+    model_->setTable(std::move(table));
+    setWindowTitle(QStringLiteral("Enemy Table — %1").arg(imageName));
+    updateCount();
+}
+
+void EnemyTableView::updateCount()
+{
+    count_->setText(QStringLiteral("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
+}
+
+} // namespace mobwright

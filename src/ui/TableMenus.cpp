@@ -1,0 +1,165 @@
+// The window's side of the whole table: the enemy table view, export and
+// import through the File menu.
+#include "MainWindow.h"
+
+#include "ASCIIControl.h"
+#include "EnemyLabels.h"
+#include "EnemyTableView.h"
+#include "ImportPreview.h"
+#include "ListModels.h"
+#include "QtText.h"
+#include "RomError.h"
+#include "TableExport.h"
+#include "TableStore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QStringListModel>
+
+namespace mobwright {
+namespace {
+
+const QString TableFilters = QStringLiteral("CSV Files (*.csv);;JSON Files (*.json)");
+
+QString ImageName(const RomFile &rom)
+{
+    return QFileInfo(QFile::decodeName(rom.path().c_str())).fileName();
+}
+
+} // namespace
+
+void Main::buildTableMenus()
+{
+    QMenu *file = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    file->addSeparator();
+    QAction *exportTable = file->addAction(QStringLiteral("Export Table…"), this, &Main::mnuExport_Click);
+    exportTable->setObjectName(QStringLiteral("mnuExport"));
+    QAction *importTable = file->addAction(QStringLiteral("Import Table…"), this, &Main::mnuImport_Click);
+    importTable->setObjectName(QStringLiteral("mnuImport"));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction *table = view->addAction(QStringLiteral("Enemy Table"), this, &Main::mnuTable_Click);
+    table->setObjectName(QStringLiteral("mnuTable"));
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    tableActions_ = {exportTable, importTable, table};
+    connect(this, &Main::recordsChanged, this, &Main::refreshTable);
+    tableImageChanged();
+}
+
+void Main::tableImageChanged()
+{
+    for (QAction *action : tableActions_)
+        action->setEnabled(RomLoaded);
+    if (!RomLoaded && tableView_)
+        tableView_->close();
+    refreshTable();
+}
+
+void Main::mnuTable_Click()
+{
+    if (!tableView_) {
+        tableView_ = new EnemyTableView(this);
+        connect(tableView_, &EnemyTableView::enemyChosen, this, &Main::goToEnemy);
+    }
+    tableView_->show();
+    refreshTable();
+    tableView_->raise();
+    tableView_->activateWindow();
+}
+
+void Main::refreshTable()
+{
+    if (!RomLoaded || !tableView_ || !tableView_->isVisible())
+        return;
+    try {
+        tableView_->showTable(ReadEnemyTable(rom_), ImageName(rom_));
+    } catch (const RomError &error) {
+        tableView_->close();
+        report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
+    }
+}
+
+void Main::goToEnemy(int index)
+{
+    cmbEnemy[0]->setCurrentIndex(index);
+    raise();
+    activateWindow();
+}
+
+void Main::mnuExport_Click()
+{
+    const QString suggested = QFileInfo(QFile::decodeName(rom_.path().c_str())).completeBaseName() + ".csv";
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested, TableFilters);
+    if (!path.isEmpty())
+        exportTableTo(path);
+}
+
+void Main::exportTableTo(const QString &path)
+{
+    QSaveFile file(path);
+    try {
+        const QByteArray bytes = WriteTable(ExportTable(ReadEnemyTable(rom_)), FormatOfPath(path));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            report(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    } catch (const RomError &error) {
+        report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
+    }
+}
+
+void Main::mnuImport_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Table"), QString(), TableFilters);
+    if (!path.isEmpty())
+        importTableFrom(path);
+}
+
+void Main::importTableFrom(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        return;
+    }
+    const TableRead read = ReadTable(file.readAll(), FormatOfPath(path));
+    if (const auto *refusal = std::get_if<TableRefusal>(&read)) {
+        report(refusal->message() + QStringLiteral("\n\nNothing was written."));
+        return;
+    }
+    try {
+        const auto planned = PlanImport(std::get<TextTable>(read), ReadEnemyTable(rom_));
+        if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
+            QStringList lines;
+            for (const TableRefusal &refusal : *refusals)
+                lines.append(refusal.message());
+            report(lines.join(u'\n') + QStringLiteral("\n\nNothing was written."));
+            return;
+        }
+        const ImportPlan &plan = std::get<ImportPlan>(planned);
+        if (plan.records.empty()) {
+            report(QStringLiteral("The image already holds this table: nothing was written."));
+            return;
+        }
+        if (ImportPreview(plan, QFileInfo(path).fileName(), this).exec() != QDialog::Accepted)
+            return;
+        WriteRecordChanges(rom_, plan.records);
+        QStringListModel *enemies = lists_->enemies();
+        for (const RecordChange &change : plan.records) {
+            const std::string name = ASCIIControl::DecodeGameString(change.after.bytes(Field::Name));
+            enemies->setData(enemies->index(change.index), ToQString(EnemyLabel(change.index, name)));
+        }
+    } catch (const RomError &error) {
+        report(QStringLiteral("The table could not be imported: %1").arg(ToQString(error.what())));
+        return;
+    }
+    ReloadPending = true;
+    cmbEnemy_Click(0);
+    emit recordsChanged();
+}
+
+} // namespace mobwright
