@@ -1,10 +1,10 @@
 #include "CommandLine.h"
 
 #include "ImportPlan.h"
+#include "RecordStore.h"
 #include "RomError.h"
 #include "RomFile.h"
 #include "TableExport.h"
-#include "TableStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -64,7 +64,7 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
     QByteArray bytes;
     try {
         RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
-        bytes = WriteTable(ExportTable(ReadEnemyTable(rom)), format == u"json" ? TableFormat::Json : TableFormat::Csv);
+        bytes = WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom))), format == u"json" ? TableFormat::Json : TableFormat::Csv);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
     }
@@ -87,7 +87,7 @@ int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Stream
     const TableRead read = ReadTable(tableFile.readAll(), FormatOfPath(tablePath));
     if (const auto *refusal = std::get_if<TableRefusal>(&read))
         return io.fail(EXIT_REFUSED, refusal->message() + QStringLiteral("\nNothing was written."));
-    const auto planned = PlanImport(std::get<TextTable>(read), ReadEnemyTable(rom));
+    const auto planned = PlanImport(std::get<TextTable>(read), EnemyTable(ReadAllRecords(rom)));
     if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
         for (const TableRefusal &refusal : *refusals)
             io.fail(EXIT_REFUSED, refusal.message());
@@ -101,7 +101,7 @@ int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Stream
         return EXIT_DONE;
     }
     if (!dryRun)
-        WriteRecordChanges(rom, plan.records);
+        ReplaceRecords(rom, plan.records);
     const QString enemies = plan.records.size() == 1 ? QStringLiteral("1 enemy")
                                                      : QStringLiteral("%1 enemies").arg(plan.records.size());
     io.say(dryRun ? QStringLiteral("Dry run: %1 would change; nothing was written.").arg(enemies)

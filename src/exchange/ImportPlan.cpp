@@ -86,7 +86,7 @@ QString ReadableCell(const Column &column, int index, const EnemyTable &table)
 
 // The cells that differ; after keeps the labels of before, so that the
 // arguments of enemy calls name the enemies as they were.
-void AddCellChanges(ImportPlan &plan, const RecordChange &change, const EnemyTable &before, const EnemyTable &after)
+void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTable &before, const EnemyTable &after)
 {
     for (const Column &column : TableColumns()) {
         if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
@@ -134,11 +134,11 @@ std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &
     if (!refusals.empty())
         return refusals;
     std::sort(plan.records.begin(), plan.records.end(),
-              [](const RecordChange &a, const RecordChange &b) { return a.index < b.index; });
+              [](const RecordWrite &a, const RecordWrite &b) { return a.index < b.index; });
     EnemyTable after(table);
-    for (const RecordChange &change : plan.records)
+    for (const RecordWrite &change : plan.records)
         after.records[static_cast<std::size_t>(change.index)] = change.after;
-    for (const RecordChange &change : plan.records)
+    for (const RecordWrite &change : plan.records)
         AddCellChanges(plan, change, table, after);
     return plan;
 }

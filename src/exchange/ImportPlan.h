@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordStore.h"
 #include "TableCells.h"
 #include "TextTable.h"
 
@@ -7,14 +8,6 @@
 #include <vector>
 
 namespace mobwright {
-
-// One record that an import changes, whole.
-struct RecordChange
-{
-    int index;
-    EnemyRecord before;
-    EnemyRecord after;
-};
 
 // One cell that an import changes, as the user reads it.
 struct CellChange
@@ -28,7 +21,7 @@ struct CellChange
 
 struct ImportPlan
 {
-    std::vector<RecordChange> records; // only those that change, by index
+    std::vector<RecordWrite> records; // only those that change, by index
     std::vector<CellChange> cells;
 };
 

@@ -21,6 +21,7 @@ namespace mobwright {
 
 class EnemyTableView;
 class ListModels;
+class RomError;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
 // pages of controls over the enemy record chosen in the pickers.
@@ -45,6 +46,8 @@ public:
 
     // Opens an image as "Load ROM" does once a file is chosen.
     void LoadImage(const QString &path);
+    // The same for a file name as the system gives it, whatever bytes it holds.
+    void LoadImageFile(const std::string &fileName);
     bool isRomLoaded() const { return RomLoaded; }
 
     // Selects an enemy in the pickers as choosing it would, and comes to the front.
@@ -75,7 +78,10 @@ private:
 
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
+    void ShowEnemyRecord(const EnemyRecord &record);
     void ApplyEnemyRecord();
+    void ReportFailedApply(int index, const RomError &error);
+    void RelabelEnemy(int index);
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 

@@ -2,15 +2,13 @@
 // import through the File menu.
 #include "MainWindow.h"
 
-#include "ASCIIControl.h"
-#include "EnemyLabels.h"
 #include "EnemyTableView.h"
+#include "ImportPlan.h"
 #include "ImportPreview.h"
-#include "ListModels.h"
 #include "QtText.h"
+#include "RecordStore.h"
 #include "RomError.h"
 #include "TableExport.h"
-#include "TableStore.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,7 +16,6 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QSaveFile>
-#include <QStringListModel>
 
 namespace mobwright {
 namespace {
@@ -78,7 +75,7 @@ void Main::refreshTable()
     if (!RomLoaded || !tableView_ || !tableView_->isVisible())
         return;
     try {
-        tableView_->showTable(ReadEnemyTable(rom_), ImageName(rom_));
+        tableView_->showTable(EnemyTable(ReadAllRecords(rom_)), ImageName(rom_));
     } catch (const RomError &error) {
         tableView_->close();
         report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
@@ -104,7 +101,7 @@ void Main::exportTableTo(const QString &path)
 {
     QSaveFile file(path);
     try {
-        const QByteArray bytes = WriteTable(ExportTable(ReadEnemyTable(rom_)), FormatOfPath(path));
+        const QByteArray bytes = WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom_))), FormatOfPath(path));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             report(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     } catch (const RomError &error) {
@@ -131,35 +128,41 @@ void Main::importTableFrom(const QString &path)
         report(refusal->message() + QStringLiteral("\n\nNothing was written."));
         return;
     }
+    std::variant<ImportPlan, std::vector<TableRefusal>> planned;
     try {
-        const auto planned = PlanImport(std::get<TextTable>(read), ReadEnemyTable(rom_));
-        if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
-            QStringList lines;
-            for (const TableRefusal &refusal : *refusals)
-                lines.append(refusal.message());
-            report(lines.join(u'\n') + QStringLiteral("\n\nNothing was written."));
-            return;
-        }
-        const ImportPlan &plan = std::get<ImportPlan>(planned);
-        if (plan.records.empty()) {
-            report(QStringLiteral("The image already holds this table: nothing was written."));
-            return;
-        }
-        if (ImportPreview(plan, QFileInfo(path).fileName(), this).exec() != QDialog::Accepted)
-            return;
-        WriteRecordChanges(rom_, plan.records);
-        QStringListModel *enemies = lists_->enemies();
-        for (const RecordChange &change : plan.records) {
-            const std::string name = ASCIIControl::DecodeGameString(change.after.bytes(Field::Name));
-            enemies->setData(enemies->index(change.index), ToQString(EnemyLabel(change.index, name)));
-        }
+        planned = PlanImport(std::get<TextTable>(read), EnemyTable(ReadAllRecords(rom_)));
+    } catch (const RomError &error) {
+        report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
+        return;
+    }
+    if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
+        QStringList lines;
+        for (const TableRefusal &refusal : *refusals)
+            lines.append(refusal.message());
+        report(lines.join(u'\n') + QStringLiteral("\n\nNothing was written."));
+        return;
+    }
+    const ImportPlan &plan = std::get<ImportPlan>(planned);
+    if (plan.records.empty()) {
+        report(QStringLiteral("The image already holds this table: nothing was written."));
+        return;
+    }
+    if (ImportPreview(plan, QFileInfo(path).fileName(), this).exec() != QDialog::Accepted)
+        return;
+    try {
+        ReplaceRecords(rom_, plan.records);
     } catch (const RomError &error) {
         report(QStringLiteral("The table could not be imported: %1").arg(ToQString(error.what())));
         return;
     }
-    ReloadPending = true;
-    cmbEnemy_Click(0);
+    for (const RecordWrite &write : plan.records)
+        RelabelEnemy(write.index);
     emit recordsChanged();
+    try {
+        ShowEnemyRecord(ReadEnemyRecord(cursor_));
+    } catch (const RomError &error) {
+        report(QStringLiteral("The table is imported, but showing the enemy again failed: %1").arg(ToQString(error.what())));
+    }
 }
 
 } // namespace mobwright

@@ -3,7 +3,7 @@
 #include "ImportPlan.h"
 #include "RomFile.h"
 #include "TableExport.h"
-#include "TableStore.h"
+#include "RecordStore.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ namespace {
 TextTable Exported(const TestImage &image)
 {
     RomFile rom = RomFile::Open(image.path());
-    return ExportTable(ReadEnemyTable(rom));
+    return ExportTable(EnemyTable(ReadAllRecords(rom)));
 }
 
 qsizetype ColumnIndex(const TextTable &table, const QString &name)
