@@ -3,6 +3,7 @@
 // milliseconds, and the repetitions. Usage: mobwright_bench [--reps N]
 #include "MainWindow.h"
 #include "Stats.h"
+#include "TableBench.h"
 #include "TableGeometry.h"
 
 #include <QAction>
@@ -114,5 +115,6 @@ int main(int argc, char *argv[])
                  hp->setText(QString::number(i));
                  apply->click();
              }));
+    MeasureTable(repetitions, MakeImage(dir.filePath("three.smc")), window);
     return 0;
 }

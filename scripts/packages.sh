@@ -5,6 +5,8 @@ MOBWRIGHT_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev li
 # The fuzz targets: clang with libFuzzer and its sanitizer runtimes, and
 # llvm-symbolizer so that a failure's stack trace names the source lines.
 MOBWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-dev llvm)
+# Checking the desktop entry and metainfo, and building the .deb.
+MOBWRIGHT_INSTALL_PACKAGES=(desktop-file-utils appstream dpkg-dev)
 
 ensure_packages() {
     local missing=()

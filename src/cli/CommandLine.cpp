@@ -33,7 +33,8 @@ struct Streams
 void DescribeCommands(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
-        "Edits the enemy table of an SNES cartridge image. Without a command, opens the editor window.\n\n"
+        "Edits the enemy table of an SNES cartridge image. Without a command, opens the editor "
+        "window.\n\n"
         "Commands:\n"
         "  export IMAGE [-o FILE] [--format csv|json]   write every enemy as a table\n"
         "  import IMAGE FILE [--dry-run]                 write a table's changes into IMAGE\n\n"
@@ -43,13 +44,17 @@ void DescribeCommands(QCommandLineParser &parser)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("export: the file to write; standard output if not given."),
                       QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("format"),
-                      QStringLiteral("export: csv or json; by default that of the output file's extension, else csv."),
-                      QStringLiteral("csv|json")});
-    parser.addOption({QStringLiteral("dry-run"), QStringLiteral("import: list the changes, write nothing.")});
+    parser.addOption(
+        {QStringLiteral("format"),
+         QStringLiteral(
+             "export: csv or json; by default that of the output file's extension, else csv."),
+         QStringLiteral("csv|json")});
+    parser.addOption(
+        {QStringLiteral("dry-run"), QStringLiteral("import: list the changes, write nothing.")});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export or import"),
                                  QStringLiteral("[command]"));
-    parser.addPositionalArgument(QStringLiteral("IMAGE"), QStringLiteral("The cartridge image (*.smc)."));
+    parser.addPositionalArgument(QStringLiteral("IMAGE"),
+                                 QStringLiteral("The cartridge image (*.smc)."));
 }
 
 int Export(const QCommandLineParser &parser, const QString &image, const Streams &io)
@@ -57,14 +62,17 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
     const QString output = parser.value(QStringLiteral("output"));
     QString format = parser.value(QStringLiteral("format")).toLower();
     if (format.isEmpty())
-        format = FormatOfPath(output) == TableFormat::Json ? QStringLiteral("json") : QStringLiteral("csv");
+        format = FormatOfPath(output) == TableFormat::Json ? QStringLiteral("json")
+                                                           : QStringLiteral("csv");
     if (format != u"csv" && format != u"json")
-        return io.fail(EXIT_REFUSED, QStringLiteral("Unknown format \"%1\": use csv or json.").arg(format));
+        return io.fail(EXIT_REFUSED,
+                       QStringLiteral("Unknown format \"%1\": use csv or json.").arg(format));
 
     QByteArray bytes;
     try {
         RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
-        bytes = WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom))), format == u"json" ? TableFormat::Json : TableFormat::Csv);
+        bytes = WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom))),
+                           format == u"json" ? TableFormat::Json : TableFormat::Csv);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
     }
@@ -74,7 +82,8 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
     }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return io.fail(EXIT_FILE_FAILED, QStringLiteral("Cannot write %1: %2").arg(output, file.errorString()));
+        return io.fail(EXIT_FILE_FAILED,
+                       QStringLiteral("Cannot write %1: %2").arg(output, file.errorString()));
     return EXIT_DONE;
 }
 
@@ -83,7 +92,9 @@ int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Stream
 {
     QFile tableFile(tablePath);
     if (!tableFile.open(QIODevice::ReadOnly))
-        return io.fail(EXIT_REFUSED, QStringLiteral("Cannot read %1: %2").arg(tablePath, tableFile.errorString()));
+        return io.fail(
+            EXIT_REFUSED,
+            QStringLiteral("Cannot read %1: %2").arg(tablePath, tableFile.errorString()));
     const TableRead read = ReadTable(tableFile.readAll(), FormatOfPath(tablePath));
     if (const auto *refusal = std::get_if<TableRefusal>(&read))
         return io.fail(EXIT_REFUSED, refusal->message() + QStringLiteral("\nNothing was written."));
@@ -102,8 +113,9 @@ int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Stream
     }
     if (!dryRun)
         ReplaceRecords(rom, plan.records);
-    const QString enemies = plan.records.size() == 1 ? QStringLiteral("1 enemy")
-                                                     : QStringLiteral("%1 enemies").arg(plan.records.size());
+    const QString enemies = plan.records.size() == 1
+                                ? QStringLiteral("1 enemy")
+                                : QStringLiteral("%1 enemies").arg(plan.records.size());
     io.say(dryRun ? QStringLiteral("Dry run: %1 would change; nothing was written.").arg(enemies)
                   : QStringLiteral("%1 written and synced.").arg(enemies));
     return EXIT_DONE;
@@ -135,7 +147,8 @@ int RunCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
     QCommandLineParser parser;
     DescribeCommands(parser);
     if (!parser.parse(arguments))
-        return io.fail(EXIT_REFUSED, parser.errorText() + QStringLiteral("\n\n") + parser.helpText());
+        return io.fail(EXIT_REFUSED,
+                       parser.errorText() + QStringLiteral("\n\n") + parser.helpText());
     if (parser.isSet(QStringLiteral("help"))) {
         io.say(parser.helpText());
         return EXIT_DONE;
@@ -150,9 +163,10 @@ int RunCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
         return Export(parser, words[1], io);
     if (command == IMPORT && words.size() == 3)
         return Import(words[1], words[2], parser.isSet(QStringLiteral("dry-run")), io);
-    return io.fail(EXIT_REFUSED, QStringLiteral("Usage:\n  %1 export IMAGE [-o FILE] [--format csv|json]\n"
-                                                "  %1 import IMAGE FILE [--dry-run]\n  %1 [IMAGE]\nSee --help.")
-                                     .arg(QCoreApplication::applicationName()));
+    return io.fail(EXIT_REFUSED,
+                   QStringLiteral("Usage:\n  %1 export IMAGE [-o FILE] [--format csv|json]\n"
+                                  "  %1 import IMAGE FILE [--dry-run]\n  %1 [IMAGE]\nSee --help.")
+                       .arg(QCoreApplication::applicationName()));
 }
 
 } // namespace mobwright

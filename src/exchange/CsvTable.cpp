@@ -24,8 +24,8 @@ void AppendCell(QByteArray &out, const QString &cell)
         return;
     }
     QByteArray quoted(static_cast<qsizetype>(utf8.size() * 2 + 2), Qt::Uninitialized);
-    const std::size_t size = csv_write(quoted.data(), static_cast<std::size_t>(quoted.size()), utf8.constData(),
-                                       static_cast<std::size_t>(utf8.size()));
+    const std::size_t size = csv_write(quoted.data(), static_cast<std::size_t>(quoted.size()),
+                                       utf8.constData(), static_cast<std::size_t>(utf8.size()));
     out.append(quoted.constData(), static_cast<qsizetype>(size));
 }
 
@@ -86,13 +86,16 @@ TableRead ReadCsv(const QByteArray &bytes)
     const std::unique_ptr<csv_parser, void (*)(csv_parser *)> owner(&parser, csv_free);
     Reader reader;
     const auto size = static_cast<std::size_t>(bytes.size());
-    const bool parsed = csv_parse(&parser, bytes.constData(), size, Reader::OnCell, Reader::OnRowEnd, &reader) == size &&
+    const bool parsed = csv_parse(&parser, bytes.constData(), size, Reader::OnCell,
+                                  Reader::OnRowEnd, &reader) == size &&
                         csv_fini(&parser, Reader::OnCell, Reader::OnRowEnd, &reader) == 0;
     const int rowNumber = static_cast<int>(reader.rows.size()) + 1;
     if (!parsed)
-        return Malformed(rowNumber, reader.rows.empty() ? QStringList() : reader.rows.front(), reader.row.size() + 1, QStringLiteral("not well-formed CSV (%1): a quote must open "
-                                                                          "a cell and be doubled inside it")
-                                                               .arg(QString::fromLatin1(csv_strerror(csv_error(&parser)))));
+        return Malformed(rowNumber, reader.rows.empty() ? QStringList() : reader.rows.front(),
+                         reader.row.size() + 1,
+                         QStringLiteral("not well-formed CSV (%1): a quote must open "
+                                        "a cell and be doubled inside it")
+                             .arg(QString::fromLatin1(csv_strerror(csv_error(&parser)))));
     if (reader.rows.empty())
         return Malformed(0, {}, 0, QStringLiteral("no header row: the file is empty"));
 
@@ -102,7 +105,9 @@ TableRead ReadCsv(const QByteArray &bytes)
         QStringList &row = reader.rows[r];
         if (row.size() != table.header.size())
             return Malformed(static_cast<int>(r) + 1, {}, 0,
-                             QStringLiteral("has %1 cells where the header has %2").arg(row.size()).arg(table.header.size()));
+                             QStringLiteral("has %1 cells where the header has %2")
+                                 .arg(row.size())
+                                 .arg(table.header.size()));
         table.rows.push_back(std::move(row));
     }
     return table;

@@ -8,21 +8,24 @@ namespace mobwright {
 namespace {
 
 // The header's columns, or the refusals of columns nobody knows.
-std::variant<std::vector<const Column *>, std::vector<TableRefusal>> HeaderColumns(const QStringList &header)
+std::variant<std::vector<const Column *>, std::vector<TableRefusal>>
+HeaderColumns(const QStringList &header)
 {
     std::vector<const Column *> columns;
     std::vector<TableRefusal> refusals;
     for (const QString &name : header) {
         const Column *column = FindColumn(name);
         if (!column)
-            refusals.push_back({1, name, QString(), QStringLiteral("not a column this editor knows; the columns are "
-                                                                   "those an export writes")});
+            refusals.push_back({1, name, QString(),
+                                QStringLiteral("not a column this editor knows; the columns are "
+                                               "those an export writes")});
         else if (std::find(columns.begin(), columns.end(), column) != columns.end())
             refusals.push_back({1, name, QString(), QStringLiteral("the column is given twice")});
         columns.push_back(column);
     }
     if (!header.contains(ENEMY_COLUMN))
-        refusals.push_back({1, ENEMY_COLUMN, QString(), QStringLiteral("this column is needed to say which enemy a row is")});
+        refusals.push_back({1, ENEMY_COLUMN, QString(),
+                            QStringLiteral("this column is needed to say which enemy a row is")});
     if (!refusals.empty())
         return refusals;
     return columns;
@@ -39,7 +42,8 @@ std::optional<int> EnemyIndex(const QString &cell)
 
 TableRefusal FromFieldError(int row, const QString &column, const FieldError &error)
 {
-    return {row, column, QString::fromStdString(error.text), QString::fromStdString(error.accepted)};
+    return {row, column, QString::fromStdString(error.text),
+            QString::fromStdString(error.accepted)};
 }
 
 struct RowResult
@@ -48,8 +52,8 @@ struct RowResult
     std::vector<TableRefusal> refusals;
 };
 
-RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row, int rowNumber,
-                        const EnemyRecord &before)
+RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row,
+                        int rowNumber, const EnemyRecord &before)
 {
     RowResult result{before, {}};
     const QString *name = nullptr;
@@ -86,7 +90,8 @@ QString ReadableCell(const Column &column, int index, const EnemyTable &table)
 
 // The cells that differ; after keeps the labels of before, so that the
 // arguments of enemy calls name the enemies as they were.
-void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTable &before, const EnemyTable &after)
+void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTable &before,
+                    const EnemyTable &after)
 {
     for (const Column &column : TableColumns()) {
         if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
@@ -94,13 +99,15 @@ void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTabl
         const QString old = ReadableCell(column, change.index, before);
         const QString now = ReadableCell(column, change.index, after);
         if (old != now)
-            plan.cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
+            plan.cells.push_back(
+                {change.index, before.labels.value(change.index), column.name, old, now});
     }
 }
 
 } // namespace
 
-std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text, const EnemyTable &table)
+std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text,
+                                                               const EnemyTable &table)
 {
     const auto header = HeaderColumns(text.header);
     if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&header))
@@ -116,13 +123,15 @@ std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &
         const int rowNumber = text.firstRowNumber + static_cast<int>(r);
         const std::optional<int> index = EnemyIndex(row[enemyColumn]);
         if (!index) {
-            refusals.push_back({rowNumber, ENEMY_COLUMN, row[enemyColumn],
-                                QStringLiteral("an enemy's number from 1 to %1, such as 001").arg(ENEMY_COUNT)});
+            refusals.push_back(
+                {rowNumber, ENEMY_COLUMN, row[enemyColumn],
+                 QStringLiteral("an enemy's number from 1 to %1, such as 001").arg(ENEMY_COUNT)});
             continue;
         }
         if (const auto [it, fresh] = rowOfEnemy.emplace(*index, rowNumber); !fresh) {
             refusals.push_back({rowNumber, ENEMY_COLUMN, row[enemyColumn],
-                                QStringLiteral("each enemy once; row %1 gives this enemy already").arg(it->second)});
+                                QStringLiteral("each enemy once; row %1 gives this enemy already")
+                                    .arg(it->second)});
             continue;
         }
         const EnemyRecord &before = table.records[static_cast<std::size_t>(*index)];
@@ -147,7 +156,8 @@ QStringList DescribeChanges(const ImportPlan &plan)
 {
     QStringList lines;
     for (const CellChange &cell : plan.cells)
-        lines.append(QStringLiteral("%1, %2: %3 -> %4").arg(cell.enemy, cell.column, cell.before, cell.after));
+        lines.append(QStringLiteral("%1, %2: %3 -> %4")
+                         .arg(cell.enemy, cell.column, cell.before, cell.after));
     return lines;
 }
 

@@ -13,7 +13,7 @@ namespace mobwright {
 struct CellChange
 {
     int index;
-    QString enemy;  // the picker label before the import
+    QString enemy; // the picker label before the import
     QString column;
     QString before;
     QString after;
@@ -27,7 +27,8 @@ struct ImportPlan
 
 // What importing text into the table would change, or every refusal. Rows
 // that are missing leave their enemies alone, missing columns their fields.
-std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text, const EnemyTable &table);
+std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text,
+                                                               const EnemyTable &table);
 
 // A line per changed cell: "094: Rust Beetle, HP: 300 -> 400".
 QStringList DescribeChanges(const ImportPlan &plan);

@@ -38,11 +38,16 @@ std::optional<QString> CellFromJson(const QString &name, const QJsonValue &value
 QString TypeName(const QJsonValue &value)
 {
     switch (value.type()) {
-    case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QJsonValue::Double: return QString::number(value.toDouble());
-    case QJsonValue::String: return value.toString();
-    default: return QStringLiteral("an array or object");
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        return QString::number(value.toDouble());
+    case QJsonValue::String:
+        return value.toString();
+    default:
+        return QStringLiteral("an array or object");
     }
 }
 
@@ -65,10 +70,15 @@ TableRead ReadJson(const QByteArray &bytes)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return TableRefusal{0, {}, {}, QStringLiteral("not well-formed JSON at character %1 (%2)")
-                                           .arg(error.offset).arg(error.errorString())};
+        return TableRefusal{0,
+                            {},
+                            {},
+                            QStringLiteral("not well-formed JSON at character %1 (%2)")
+                                .arg(error.offset)
+                                .arg(error.errorString())};
     if (!document.isArray())
-        return TableRefusal{0, {}, {}, QStringLiteral("not a JSON array of objects, one per enemy")};
+        return TableRefusal{
+            0, {}, {}, QStringLiteral("not a JSON array of objects, one per enemy")};
 
     TextTable table;
     table.firstRowNumber = 1;
@@ -83,7 +93,8 @@ TableRead ReadJson(const QByteArray &bytes)
             const std::optional<QString> cell = CellFromJson(it.key(), it.value());
             if (!cell)
                 return TableRefusal{rowNumber, it.key(), TypeName(it.value()),
-                                    IsNumericColumn(it.key()) ? QStringLiteral("a JSON number") : QStringLiteral("a JSON string")};
+                                    IsNumericColumn(it.key()) ? QStringLiteral("a JSON number")
+                                                              : QStringLiteral("a JSON string")};
             qsizetype column = table.header.indexOf(it.key());
             if (column < 0) {
                 table.header.append(it.key());

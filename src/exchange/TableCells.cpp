@@ -28,16 +28,21 @@ bool NameTextGivesBytesBack(const EnemyRecord &record)
 }
 
 // The entries of a list field's control while record is shown.
-QString EntryAt(Field field, const EnemyRecord &record, const QStringList &enemyLabels, int position)
+QString EntryAt(Field field, const EnemyRecord &record, const QStringList &enemyLabels,
+                int position)
 {
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
         if (field != ArgumentField(slot))
             continue;
         switch (KindOfCode(static_cast<int>(record.value(ActionField(slot))))) {
-        case ActionKind::Normal: return {};
-        case ActionKind::Psi: return QString::fromUtf8(PsiArgumentLabels()[static_cast<std::size_t>(position)]);
-        case ActionKind::Call: return enemyLabels.value(position);
-        case ActionKind::Item: return QString::fromUtf8(ItemArgumentLabels()[static_cast<std::size_t>(position)]);
+        case ActionKind::Normal:
+            return {};
+        case ActionKind::Psi:
+            return QString::fromUtf8(PsiArgumentLabels()[static_cast<std::size_t>(position)]);
+        case ActionKind::Call:
+            return enemyLabels.value(position);
+        case ActionKind::Item:
+            return QString::fromUtf8(ItemArgumentLabels()[static_cast<std::size_t>(position)]);
         }
     }
     return QString::fromUtf8(FixedEntries(field)[static_cast<std::size_t>(position)]);
@@ -68,18 +73,26 @@ QString CellText(const Column &column, int index, const EnemyTable &table)
 {
     const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
     switch (column.kind) {
-    case ColumnKind::Enemy: return FromStd(ASCIIControl::ZeroPad(std::to_string(index + 1), 3));
-    case ColumnKind::Label: return ListLabel(column.field, record, table.labels);
-    case ColumnKind::Byte: return QString::number(record.bytes(column.offset, 1)[0]);
+    case ColumnKind::Enemy:
+        return FromStd(ASCIIControl::ZeroPad(std::to_string(index + 1), 3));
+    case ColumnKind::Label:
+        return ListLabel(column.field, record, table.labels);
+    case ColumnKind::Byte:
+        return QString::number(record.bytes(column.offset, 1)[0]);
     case ColumnKind::NameBytes:
-        return NameTextGivesBytesBack(record) ? QString() : FromStd(HexText(record.bytes(Field::Name)));
-    case ColumnKind::Field: break;
+        return NameTextGivesBytesBack(record) ? QString()
+                                              : FromStd(HexText(record.bytes(Field::Name)));
+    case ColumnKind::Field:
+        break;
     }
     const FieldLayout &layout = LayoutOf(column.field);
     switch (layout.encoding) {
-    case Encoding::GameText: return FromStd(ASCIIControl::DecodeGameString(record.bytes(column.field)));
-    case Encoding::TextAddress: return FromStd(FieldText(layout, record.bytes(column.field)));
-    default: return QString::number(record.value(column.field));
+    case Encoding::GameText:
+        return FromStd(ASCIIControl::DecodeGameString(record.bytes(column.field)));
+    case Encoding::TextAddress:
+        return FromStd(FieldText(layout, record.bytes(column.field)));
+    default:
+        return QString::number(record.value(column.field));
     }
 }
 
@@ -89,7 +102,8 @@ QString ListLabel(Field field, const EnemyRecord &record, const QStringList &ene
     const bool plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1;
     if ((plus1 && stored == 0) || !ControlShowsStored(field, record))
         return {};
-    return EntryAt(field, record, enemyLabels, static_cast<int>(stored) - (plus1 ? 1 : 0)).trimmed();
+    return EntryAt(field, record, enemyLabels, static_cast<int>(stored) - (plus1 ? 1 : 0))
+        .trimmed();
 }
 
 std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record)
@@ -104,7 +118,8 @@ std::optional<FieldError> StoreCell(const Column &column, const QString &text, E
     }
     const FieldLayout &layout = LayoutOf(column.field);
     FieldLayout asNumber = layout;
-    asNumber.encoding = layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
+    asNumber.encoding =
+        layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
     const auto value = ParseFieldText(asNumber, typed);
     // Stored values are unsigned; negative numbers are the window's way of typing them.
     if (!value || (layout.encoding != Encoding::Number && text.trimmed().startsWith(u'-')))
@@ -120,15 +135,18 @@ std::optional<FieldError> StoreCell(const Column &column, const QString &text, E
     return std::nullopt;
 }
 
-std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex, EnemyRecord &record)
+std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex,
+                                    EnemyRecord &record)
 {
     auto field = record.bytes(Field::Name);
     if (bytesHex && !bytesHex->isEmpty()) {
         const QByteArray raw = QByteArray::fromHex(bytesHex->toLatin1());
         const bool isHex = bytesHex->size() == 2 * ASCIIControl::NAME_FIELD_SIZE &&
-                           raw.size() == ASCIIControl::NAME_FIELD_SIZE && raw.toHex().toUpper() == bytesHex->toUpper();
+                           raw.size() == ASCIIControl::NAME_FIELD_SIZE &&
+                           raw.toHex().toUpper() == bytesHex->toUpper();
         if (!isHex)
-            return FieldError{Field::Name, bytesHex->toStdString(), "exactly 50 hexadecimal digits (25 bytes)"};
+            return FieldError{Field::Name, bytesHex->toStdString(),
+                              "exactly 50 hexadecimal digits (25 bytes)"};
         std::copy(raw.begin(), raw.end(), field.begin());
     }
     if (!text || text->toStdString() == ASCIIControl::DecodeGameString(field))
@@ -144,11 +162,14 @@ std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex
 std::optional<FieldError> CheckListValues(const EnemyRecord &before, const EnemyRecord &record)
 {
     for (const FieldLayout &layout : EnemyLayout) {
-        const bool isChoice = layout.encoding == Encoding::Flag || layout.encoding == Encoding::ListPosition ||
+        const bool isChoice = layout.encoding == Encoding::Flag ||
+                              layout.encoding == Encoding::ListPosition ||
                               layout.encoding == Encoding::ListPositionPlus1;
         const std::uint32_t value = record.value(layout.field);
-        if (isChoice && value != before.value(layout.field) && !ControlShowsStored(layout.field, record))
-            return FieldError{layout.field, std::to_string(value), ListAcceptedText(layout.field, record)};
+        if (isChoice && value != before.value(layout.field) &&
+            !ControlShowsStored(layout.field, record))
+            return FieldError{layout.field, std::to_string(value),
+                              ListAcceptedText(layout.field, record)};
     }
     return std::nullopt;
 }

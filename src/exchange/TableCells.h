@@ -35,7 +35,8 @@ std::optional<FieldError> StoreCell(const Column &column, const QString &text, E
 
 // Stores the name from its text and, if given, its bytes' hex: the bytes
 // stand while the text still reads as they do; an edited text is encoded.
-std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex, EnemyRecord &record);
+std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex,
+                                    EnemyRecord &record);
 
 // The first list or flag field of record that changed from before to a
 // value its control cannot show.

@@ -10,10 +10,12 @@ namespace mobwright {
 namespace {
 
 constexpr std::array<const char *, FIELD_COUNT> FieldKeys{
-    "TheFlag", "Name", "Type", "InsidePic", "OutsidePic", "HP", "PP", "Exp", "Money", "Movement",
-    "StartText", "DeathText", "Palette", "Level", "Music", "Offense", "Defense", "Speed", "Guts", "IQ",
-    "MissRate", "Order", "Action1", "Action2", "Action3", "Action4", "FinalAction",
-    "Argument1", "Argument2", "Argument3", "Argument4", "ItemFreq", "Item", "Status", "DeathSound", "MaxCall",
+    "TheFlag",   "Name",     "Type",        "InsidePic", "OutsidePic", "HP",
+    "PP",        "Exp",      "Money",       "Movement",  "StartText",  "DeathText",
+    "Palette",   "Level",    "Music",       "Offense",   "Defense",    "Speed",
+    "Guts",      "IQ",       "MissRate",    "Order",     "Action1",    "Action2",
+    "Action3",   "Action4",  "FinalAction", "Argument1", "Argument2",  "Argument3",
+    "Argument4", "ItemFreq", "Item",        "Status",    "DeathSound", "MaxCall",
 };
 
 bool IsList(Encoding encoding)
@@ -42,16 +44,19 @@ std::vector<Column> BuildColumns()
     for (int offset = 0; offset < ENEMY_RECORD_SIZE;) {
         const FieldLayout *layout = FieldStartingAt(offset);
         if (!layout) {
-            columns.push_back({ColumnKind::Byte, Field::TheFlag, offset, QStringLiteral("Byte %1").arg(offset)});
+            columns.push_back(
+                {ColumnKind::Byte, Field::TheFlag, offset, QStringLiteral("Byte %1").arg(offset)});
             ++offset;
             continue;
         }
         const QString name = ColumnName(layout->field);
         columns.push_back({ColumnKind::Field, layout->field, 0, name});
         if (IsList(layout->encoding))
-            columns.push_back({ColumnKind::Label, layout->field, 0, name + QStringLiteral(" label")});
+            columns.push_back(
+                {ColumnKind::Label, layout->field, 0, name + QStringLiteral(" label")});
         if (layout->encoding == Encoding::GameText)
-            columns.push_back({ColumnKind::NameBytes, layout->field, 0, name + QStringLiteral(" bytes")});
+            columns.push_back(
+                {ColumnKind::NameBytes, layout->field, 0, name + QStringLiteral(" bytes")});
         offset += ShownWidth(*layout);
     }
     return columns;

@@ -10,11 +10,11 @@ namespace mobwright {
 
 // What a column of an exported table holds.
 enum class ColumnKind {
-    Enemy,    // the enemy's number as the pickers show it, 001 to 230
-    Field,    // a field's stored value; the name as text
-    Label,    // a list field's label: for reading only, ignored on import
-    NameBytes,// the name's 25 bytes in hex, when its text does not give them back
-    Byte,     // a byte no field shows, by its record offset
+    Enemy,     // the enemy's number as the pickers show it, 001 to 230
+    Field,     // a field's stored value; the name as text
+    Label,     // a list field's label: for reading only, ignored on import
+    NameBytes, // the name's 25 bytes in hex, when its text does not give them back
+    Byte,      // a byte no field shows, by its record offset
 };
 
 struct Column

@@ -14,7 +14,8 @@ QString TableRefusal::message() const
 
 TableFormat FormatOfPath(const QString &path)
 {
-    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? TableFormat::Json : TableFormat::Csv;
+    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? TableFormat::Json
+                                                                       : TableFormat::Csv;
 }
 
 } // namespace mobwright

@@ -56,13 +56,15 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
         return {};
     const Column &column = *ShownColumns()[static_cast<std::size_t>(index.column())];
     if (role == Qt::TextAlignmentRole)
-        return column.isNumeric() && !IsList(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return column.isNumeric() && !IsList(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                     : QVariant();
     const QString text = CellText(column, index.row(), table_);
     if (role == SortRole)
         return column.isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
     if (!IsList(column))
         return text;
-    const QString label = ListLabel(column.field, table_.records[static_cast<std::size_t>(index.row())], table_.labels);
+    const QString label = ListLabel(
+        column.field, table_.records[static_cast<std::size_t>(index.row())], table_.labels);
     return label.isEmpty() ? text : QStringLiteral("%1: %2").arg(text, label.simplified());
 }
 

@@ -50,7 +50,8 @@ EnemyTableView::EnemyTableView(QWidget *parent)
     table_->setColumnWidth(2, table_->fontMetrics().horizontalAdvance(QString(22, u'n')));
     for (int column = 0; column < model_->columnCount(); ++column) {
         if (model_->isListColumn(column))
-            table_->setColumnWidth(column, table_->fontMetrics().horizontalAdvance(QString(26, u'n')));
+            table_->setColumnWidth(column,
+                                   table_->fontMetrics().horizontalAdvance(QString(26, u'n')));
     }
     connect(table_, &QTableView::activated, this, [this](const QModelIndex &index) {
         emit enemyChosen(proxy_->mapToSource(index).row());
@@ -77,7 +78,8 @@ void EnemyTableView::showTable(EnemyTable table, const QString &imageName)
 
 void EnemyTableView::updateCount()
 {
-    count_->setText(QStringLiteral("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
+    count_->setText(
+        QStringLiteral("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
 }
 
 } // namespace mobwright

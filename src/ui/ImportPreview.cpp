@@ -16,8 +16,8 @@ QTableWidget *ChangeTable(const ImportPlan &plan)
 {
     auto *table = new QTableWidget(static_cast<int>(plan.cells.size()), 4);
     table->setObjectName(QStringLiteral("tblChanges"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Enemy"), QStringLiteral("Field"), QStringLiteral("Old"),
-                                      QStringLiteral("New")});
+    table->setHorizontalHeaderLabels({QStringLiteral("Enemy"), QStringLiteral("Field"),
+                                      QStringLiteral("Old"), QStringLiteral("New")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -42,15 +42,17 @@ ImportPreview::ImportPreview(const ImportPlan &plan, const QString &fileName, QW
     setObjectName(QStringLiteral("frmImportPreview"));
     setWindowTitle(QStringLiteral("Import Table"));
     const int enemies = static_cast<int>(plan.records.size());
-    auto *summary = new QLabel(QStringLiteral("Importing %1 changes %2 %3 in %4. Write these changes into the image?")
-                                   .arg(fileName)
-                                   .arg(enemies)
-                                   .arg(enemies == 1 ? QStringLiteral("enemy") : QStringLiteral("enemies"))
-                                   .arg(plan.cells.size() == 1 ? QStringLiteral("1 field")
-                                                               : QStringLiteral("%1 fields").arg(plan.cells.size())));
+    auto *summary = new QLabel(
+        QStringLiteral("Importing %1 changes %2 %3 in %4. Write these changes into the image?")
+            .arg(fileName)
+            .arg(enemies)
+            .arg(enemies == 1 ? QStringLiteral("enemy") : QStringLiteral("enemies"))
+            .arg(plan.cells.size() == 1 ? QStringLiteral("1 field")
+                                        : QStringLiteral("%1 fields").arg(plan.cells.size())));
     summary->setWordWrap(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    QPushButton *write = buttons->addButton(QStringLiteral("Write Changes"), QDialogButtonBox::AcceptRole);
+    QPushButton *write =
+        buttons->addButton(QStringLiteral("Write Changes"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdImport"));
     buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -33,9 +33,11 @@ void Main::buildTableMenus()
 {
     QMenu *file = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
     file->addSeparator();
-    QAction *exportTable = file->addAction(QStringLiteral("Export Table…"), this, &Main::mnuExport_Click);
+    QAction *exportTable =
+        file->addAction(QStringLiteral("Export Table…"), this, &Main::mnuExport_Click);
     exportTable->setObjectName(QStringLiteral("mnuExport"));
-    QAction *importTable = file->addAction(QStringLiteral("Import Table…"), this, &Main::mnuImport_Click);
+    QAction *importTable =
+        file->addAction(QStringLiteral("Import Table…"), this, &Main::mnuImport_Click);
     importTable->setObjectName(QStringLiteral("mnuImport"));
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -91,8 +93,10 @@ void Main::goToEnemy(int index)
 
 void Main::mnuExport_Click()
 {
-    const QString suggested = QFileInfo(QFile::decodeName(rom_.path().c_str())).completeBaseName() + ".csv";
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested, TableFilters);
+    const QString suggested =
+        QFileInfo(QFile::decodeName(rom_.path().c_str())).completeBaseName() + ".csv";
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested, TableFilters);
     if (!path.isEmpty())
         exportTableTo(path);
 }
@@ -101,7 +105,8 @@ void Main::exportTableTo(const QString &path)
 {
     QSaveFile file(path);
     try {
-        const QByteArray bytes = WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom_))), FormatOfPath(path));
+        const QByteArray bytes =
+            WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom_))), FormatOfPath(path));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             report(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     } catch (const RomError &error) {
@@ -111,7 +116,8 @@ void Main::exportTableTo(const QString &path)
 
 void Main::mnuImport_Click()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import Table"), QString(), TableFilters);
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import Table"), QString(), TableFilters);
     if (!path.isEmpty())
         importTableFrom(path);
 }
@@ -161,7 +167,8 @@ void Main::importTableFrom(const QString &path)
     try {
         ShowEnemyRecord(ReadEnemyRecord(cursor_));
     } catch (const RomError &error) {
-        report(QStringLiteral("The table is imported, but showing the enemy again failed: %1").arg(ToQString(error.what())));
+        report(QStringLiteral("The table is imported, but showing the enemy again failed: %1")
+                   .arg(ToQString(error.what())));
     }
 }
 

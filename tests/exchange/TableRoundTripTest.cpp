@@ -1,9 +1,7 @@
-#include "CsvTable.h"
 #include "ExchangeHarness.h"
-#include "ImportPlan.h"
+#include "RecordStore.h"
 #include "RomFile.h"
 #include "TableExport.h"
-#include "RecordStore.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +14,6 @@ TextTable Exported(const TestImage &image)
 {
     RomFile rom = RomFile::Open(image.path());
     return ExportTable(EnemyTable(ReadAllRecords(rom)));
-}
-
-qsizetype ColumnIndex(const TextTable &table, const QString &name)
-{
-    return table.header.indexOf(name);
 }
 
 struct Kind
@@ -37,7 +30,8 @@ protected:
 
     CommandRun import(const TextTable &table)
     {
-        const QString file = WriteFile(image_, GetParam().suffix, WriteTable(table, GetParam().format));
+        const QString file =
+            WriteFile(image_, GetParam().suffix, WriteTable(table, GetParam().format));
         return RunCommand({QStringLiteral("import"), PathOf(image_), file});
     }
 
@@ -67,29 +61,31 @@ TEST_P(TableRoundTrip, ImportingAnExportWritesNothing)
 TEST_P(TableRoundTrip, OneEditedCellChangesOnlyItsFieldsBytes)
 {
     const CellEdit edits[] = {
-        {"HP", "40000", 33, 2},     {"Exp", "100000", 37, 4},   {"StartText", "c5abcd", 45, 3},
-        {"Byte 48", "7", 48, 1},    {"Byte 26", "0", 26, 1},    {"Name", "Rust Beetle", 1, 25},
-        {"Music", "191", 55, 1},    {"Type", "2", 27, 1},       {"OutsidePic", "0", 30, 2},
-        {"Action1", "4", 70, 2},    {"Argument1", "1", 80, 1},  {"Money", "-1", 41, 2},
+        {"HP", "40000", 33, 2},  {"Exp", "100000", 37, 4},  {"StartText", "c5abcd", 45, 3},
+        {"Byte 48", "7", 48, 1}, {"Byte 26", "0", 26, 1},   {"Name", "Rust Beetle", 1, 25},
+        {"Music", "191", 55, 1}, {"Type", "2", 27, 1},      {"OutsidePic", "0", 30, 2},
+        {"Action1", "4", 70, 2}, {"Argument1", "1", 80, 1}, {"Money", "-1", 41, 2},
     };
     for (const CellEdit &edit : edits) {
         SCOPED_TRACE(edit.column);
         const auto before = image_.contents();
         TextTable table = Exported(image_);
-        const qsizetype column = ColumnIndex(table, QString::fromLatin1(edit.column));
+        const qsizetype column = table.header.indexOf(QString::fromLatin1(edit.column));
         table.rows[7][column] = QString::fromLatin1(edit.text);
         const CommandRun run = import(table);
         ASSERT_EQ(run.status, EXIT_DONE) << run.err.toStdString();
 
         auto expected = before;
         const auto after = image_.contents();
-        const std::size_t first = image_.recordOffset(7) + static_cast<std::size_t>(edit.firstOffset);
+        const std::size_t first =
+            image_.recordOffset(7) + static_cast<std::size_t>(edit.firstOffset);
         std::copy_n(after.begin() + first, edit.width, expected.begin() + first);
         ASSERT_TRUE(after == expected) << "bytes outside the field changed";
         // What the file gave is what an export now reads, in stored form.
         const TextTable again = Exported(image_);
         for (qsizetype c = 0; c < table.header.size(); ++c) {
-            if (!table.header[c].endsWith(" label") && table.header[c] != "Name bytes" && c != column)
+            if (!table.header[c].endsWith(" label") && table.header[c] != "Name bytes" &&
+                c != column)
                 EXPECT_EQ(again.rows[7][c], table.rows[7][c]) << table.header[c].toStdString();
         }
     }
@@ -99,4 +95,7 @@ TEST_P(TableRoundTrip, OneEditedCellChangesOnlyItsFieldsBytes)
 INSTANTIATE_TEST_SUITE_P(HeaderKinds, TableRoundTrip,
                          testing::Values(Kind{MIN_IMAGE_SIZE, TableFormat::Csv, ".csv"},
                                          Kind{HEADERLESS_IMAGE_SIZE, TableFormat::Json, ".json"}),
-                         [](const auto &info) { return info.param.format == TableFormat::Csv ? "HeaderCsv" : "HeaderlessJson"; });
+                         [](const auto &info) {
+                             return info.param.format == TableFormat::Csv ? "HeaderCsv"
+                                                                          : "HeaderlessJson";
+                         });

@@ -16,10 +16,11 @@ class EnemyTableTest : public testing::Test
 protected:
     EnemyTableTest()
     {
-        // Enemies 1-5 have HP 1000 down to 992, the others one digit: text order and number order differ.
+        // HP 1000 down to 992 for enemies 1-5, one digit for the rest: text order differs.
         for (int k = 0; k < 230; ++k) {
             const int hp = k < 5 ? 1000 - 2 * k : 9 - k % 9;
-            image_.setRecordBytes(k, 33, {static_cast<std::uint8_t>(hp), static_cast<std::uint8_t>(hp >> 8)});
+            image_.setRecordBytes(
+                k, 33, {static_cast<std::uint8_t>(hp), static_cast<std::uint8_t>(hp >> 8)});
             image_.setName(k, k % 7 == 0 ? "Rust Beetle" : "Frog");
         }
         editor_.loadRom(QString::fromStdString(image_.path()));
@@ -27,15 +28,12 @@ protected:
         table_ = editor_.window().findChild<QTableView *>("tblEnemies");
     }
 
-    int column(const QString &name) const
+    static int column(const char *name)
     {
-        for (int c = 0; c < table_->model()->columnCount(); ++c) {
-            if (table_->model()->headerData(c, Qt::Horizontal).toString() == name)
-                return c;
-        }
-        return -1;
+        return QStringList{"Enemy", "TheFlag", "Name", "Type", "InsidePic", "OutsidePic", "HP"}
+            .indexOf(name);
     }
-    QString cell(int row, const QString &name) const
+    QString cell(int row, const char *name) const
     {
         return table_->model()->index(row, column(name)).data().toString();
     }
@@ -49,8 +47,7 @@ protected:
 
 TEST_F(EnemyTableTest, SortsNumbersAsNumbersAndFiltersOnAnyCell)
 {
-    ASSERT_NE(table_, nullptr);
-    ASSERT_TRUE(table_->isVisible());
+    ASSERT_TRUE(table_ && table_->isVisible());
     EXPECT_EQ(table_->model()->rowCount(), 230);
     table_->sortByColumn(column("HP"), Qt::DescendingOrder);
     EXPECT_EQ(cell(0, "HP"), "1000");
@@ -58,14 +55,11 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersAndFiltersOnAnyCell)
     EXPECT_EQ(cell(5, "HP"), "9");
 
     auto *filter = editor_.window().findChild<QLineEdit *>("txtFilter");
-    const struct
-    {
-        const char *text;
-        int rows;
-    } filters[] = {{"beetle", 33}, {"996", 1}, {"0: Normal", 230}, {"no such thing", 0}, {"", 230}};
-    for (const auto &f : filters) {
-        filter->setText(QString::fromLatin1(f.text));
-        EXPECT_EQ(table_->model()->rowCount(), f.rows) << f.text;
+    const std::pair<const char *, int> filters[] = {
+        {"beetle", 33}, {"996", 1}, {"0: Normal", 230}, {"no such thing", 0}, {"", 230}};
+    for (const auto &[text, rows] : filters) {
+        filter->setText(QString::fromLatin1(text));
+        EXPECT_EQ(table_->model()->rowCount(), rows) << text;
     }
 }
 
@@ -73,7 +67,8 @@ TEST_F(EnemyTableTest, ChoosingARowSelectsThatEnemyAndTheViewFollowsTheFile)
 {
     table_->sortByColumn(column("HP"), Qt::DescendingOrder);
     const QRect enemy3 = table_->visualRect(table_->model()->index(2, column("Name"))); // HP 996
-    QTest::mouseClick(table_->viewport(), Qt::LeftButton, {}, enemy3.center()); // a double click starts with one
+    QTest::mouseClick(table_->viewport(), Qt::LeftButton, {},
+                      enemy3.center()); // a double click starts with one
     QTest::mouseDClick(table_->viewport(), Qt::LeftButton, {}, enemy3.center());
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 2);
 
