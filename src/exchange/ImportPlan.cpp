@@ -57,21 +57,20 @@ RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStrin
 {
     RowResult result{before, {}};
     const QString *name = nullptr;
-    const QString *nameBytes = nullptr;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const Column &column = *columns[c];
         const QString &cell = row[static_cast<qsizetype>(c)];
-        if (cell.isNull() || column.kind == ColumnKind::Enemy || column.kind == ColumnKind::Label)
+        if (cell.isNull())
             continue;
-        if (column.kind == ColumnKind::NameBytes)
-            nameBytes = &cell;
-        else if (column.kind == ColumnKind::Field && column.field == Field::Name)
+        if (column.kind == ColumnKind::Field && column.field == Field::Name)
             name = &cell;
         else if (const auto error = StoreCell(column, cell, result.record))
             result.refusals.push_back(FromFieldError(rowNumber, column.name, *error));
     }
-    if (const auto error = StoreName(name, nameBytes, result.record))
-        result.refusals.push_back(FromFieldError(rowNumber, ColumnName(Field::Name), *error));
+    if (name) {
+        if (const auto error = StoreName(*name, result.record))
+            result.refusals.push_back(FromFieldError(rowNumber, ColumnName(Field::Name), *error));
+    }
     if (result.refusals.empty()) {
         if (const auto error = CheckListValues(before, result.record))
             result.refusals.push_back(FromFieldError(rowNumber, ColumnName(error->field), *error));
@@ -121,6 +120,9 @@ std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &
     for (std::size_t r = 0; r < text.rows.size(); ++r) {
         const QStringList &row = text.rows[r];
         const int rowNumber = text.firstRowNumber + static_cast<int>(r);
+        // Spreadsheets may save rows of empty cells after the table.
+        if (std::all_of(row.begin(), row.end(), [](const QString &cell) { return cell.isEmpty(); }))
+            continue;
         const std::optional<int> index = EnemyIndex(row[enemyColumn]);
         if (!index) {
             refusals.push_back(

@@ -59,6 +59,54 @@ FieldError Refusal(Field field, const QString &text, std::string accepted)
     return {field, text.toStdString(), std::move(accepted)};
 }
 
+std::optional<FieldError> StoreByte(int offset, const QString &text, EnemyRecord &record)
+{
+    const auto value = ParseFieldText(ByteLayout(offset), text.toStdString());
+    if (!value)
+        return Refusal(Field::TheFlag, text, AcceptedText(ByteLayout(offset)));
+    record.bytes(offset, 1)[0] = static_cast<std::uint8_t>(*value);
+    return std::nullopt;
+}
+
+// Empty when the name's text gives its bytes back.
+std::optional<FieldError> StoreNameBytes(const QString &hex, EnemyRecord &record)
+{
+    if (hex.isEmpty())
+        return std::nullopt;
+    const QByteArray raw = QByteArray::fromHex(hex.toLatin1());
+    if (raw.size() != ASCIIControl::NAME_FIELD_SIZE ||
+        raw.toHex().toUpper() != hex.toUpper().toLatin1())
+        return Refusal(Field::Name, hex, "nothing, or exactly 50 hexadecimal digits (25 bytes)");
+    std::copy(raw.begin(), raw.end(), record.bytes(Field::Name).begin());
+    return std::nullopt;
+}
+
+std::optional<FieldError> StoreField(const FieldLayout &layout, const QString &text,
+                                     EnemyRecord &record)
+{
+    if (layout.encoding == Encoding::GameText)
+        return std::nullopt; // StoreName, once the bytes are in
+    FieldLayout asNumber = layout;
+    asNumber.encoding =
+        layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
+    const auto value = ParseFieldText(asNumber, text.toStdString());
+    const bool isChoice =
+        asNumber.encoding == Encoding::Number && layout.encoding != Encoding::Number;
+    // Negative numbers are the window's way of typing large ones, not a list's.
+    if (!value || (isChoice && text.trimmed().startsWith(u'-')))
+        return Refusal(layout.field, text,
+                       isChoice ? ListAcceptedText(layout.field, record) : AcceptedText(asNumber));
+    if (layout.encoding != Encoding::TextAddress) {
+        record.setValue(layout.field, *value);
+        return std::nullopt;
+    }
+    // The fourth byte is a column of its own.
+    auto bytes = record.bytes(layout.offset, 3);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(*value >> (8 * i));
+    return std::nullopt;
+}
+
 } // namespace
 
 EnemyTable::EnemyTable(std::vector<EnemyRecord> all)
@@ -108,50 +156,24 @@ QString ListLabel(Field field, const EnemyRecord &record, const QStringList &ene
 
 std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record)
 {
-    const std::string typed = text.toStdString();
-    if (column.kind == ColumnKind::Byte) {
-        const auto value = ParseFieldText(ByteLayout(column.offset), typed);
-        if (!value)
-            return Refusal(column.field, text, AcceptedText(ByteLayout(column.offset)));
-        record.bytes(column.offset, 1)[0] = static_cast<std::uint8_t>(*value);
+    switch (column.kind) {
+    case ColumnKind::Byte:
+        return StoreByte(column.offset, text, record);
+    case ColumnKind::NameBytes:
+        return StoreNameBytes(text, record);
+    case ColumnKind::Field:
+        return StoreField(LayoutOf(column.field), text, record);
+    default:
         return std::nullopt;
     }
-    const FieldLayout &layout = LayoutOf(column.field);
-    FieldLayout asNumber = layout;
-    asNumber.encoding =
-        layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
-    const auto value = ParseFieldText(asNumber, typed);
-    // Stored values are unsigned; negative numbers are the window's way of typing them.
-    if (!value || (layout.encoding != Encoding::Number && text.trimmed().startsWith(u'-')))
-        return Refusal(column.field, text, AcceptedText(asNumber));
-    if (layout.encoding == Encoding::TextAddress) {
-        // The fourth byte is a column of its own.
-        auto bytes = record.bytes(layout.offset, 3);
-        for (int i = 0; i < 3; ++i)
-            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*value >> (8 * i));
-    } else {
-        record.setValue(column.field, *value);
-    }
-    return std::nullopt;
 }
 
-std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex,
-                                    EnemyRecord &record)
+std::optional<FieldError> StoreName(const QString &text, EnemyRecord &record)
 {
+    const std::string typed = text.toStdString();
     auto field = record.bytes(Field::Name);
-    if (bytesHex && !bytesHex->isEmpty()) {
-        const QByteArray raw = QByteArray::fromHex(bytesHex->toLatin1());
-        const bool isHex = bytesHex->size() == 2 * ASCIIControl::NAME_FIELD_SIZE &&
-                           raw.size() == ASCIIControl::NAME_FIELD_SIZE &&
-                           raw.toHex().toUpper() == bytesHex->toUpper();
-        if (!isHex)
-            return FieldError{Field::Name, bytesHex->toStdString(),
-                              "exactly 50 hexadecimal digits (25 bytes)"};
-        std::copy(raw.begin(), raw.end(), field.begin());
-    }
-    if (!text || text->toStdString() == ASCIIControl::DecodeGameString(field))
+    if (typed == ASCIIControl::DecodeGameString(field))
         return std::nullopt;
-    const std::string typed = text->toStdString();
     if (const auto refusal = NameRefusal(typed))
         return FieldError{Field::Name, typed, *refusal};
     const auto encoded = ASCIIControl::EncodeGameString(typed);

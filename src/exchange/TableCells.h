@@ -33,10 +33,9 @@ QString ListLabel(Field field, const EnemyRecord &record, const QStringList &ene
 // row is in, since the actions decide what the argument lists hold.
 std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
 
-// Stores the name from its text and, if given, its bytes' hex: the bytes
-// stand while the text still reads as they do; an edited text is encoded.
-std::optional<FieldError> StoreName(const QString *text, const QString *bytesHex,
-                                    EnemyRecord &record);
+// Stores the name's text, once any "Name bytes" cell is in: a text that still
+// reads as the bytes do keeps them; another text is encoded.
+std::optional<FieldError> StoreName(const QString &text, EnemyRecord &record);
 
 // The first list or flag field of record that changed from before to a
 // value its control cannot show.

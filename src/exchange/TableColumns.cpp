@@ -66,7 +66,7 @@ std::vector<Column> BuildColumns()
 
 bool Column::isNumeric() const
 {
-    if (kind == ColumnKind::Byte)
+    if (kind == ColumnKind::Byte || kind == ColumnKind::Enemy)
         return true;
     if (kind != ColumnKind::Field)
         return false;

@@ -31,7 +31,20 @@ bool IsList(const Column &column)
 void EnemyTableModel::setTable(EnemyTable table)
 {
     beginResetModel();
-    table_ = std::move(table);
+    rows_.assign(table.records.size(), {});
+    for (std::size_t k = 0; k < table.records.size(); ++k) {
+        for (const Column *column : ShownColumns()) {
+            const QString text = CellText(*column, static_cast<int>(k), table);
+            const QVariant sortKey =
+                column->isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
+            const QString label = IsList(*column)
+                                      ? ListLabel(column->field, table.records[k], table.labels)
+                                      : QString();
+            rows_[k].push_back(
+                {label.isEmpty() ? text : QStringLiteral("%1: %2").arg(text, label.simplified()),
+                 sortKey});
+        }
+    }
     endResetModel();
 }
 
@@ -42,7 +55,7 @@ bool EnemyTableModel::isListColumn(int column) const
 
 int EnemyTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(table_.records.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int EnemyTableModel::columnCount(const QModelIndex &parent) const
@@ -52,20 +65,20 @@ int EnemyTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole && role != SortRole && role != Qt::TextAlignmentRole)
-        return {};
     const Column &column = *ShownColumns()[static_cast<std::size_t>(index.column())];
-    if (role == Qt::TextAlignmentRole)
+    const Cell &cell =
+        rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell.text;
+    case SortRole:
+        return cell.sortKey;
+    case Qt::TextAlignmentRole:
         return column.isNumeric() && !IsList(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                                      : QVariant();
-    const QString text = CellText(column, index.row(), table_);
-    if (role == SortRole)
-        return column.isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
-    if (!IsList(column))
-        return text;
-    const QString label = ListLabel(
-        column.field, table_.records[static_cast<std::size_t>(index.row())], table_.labels);
-    return label.isEmpty() ? text : QStringLiteral("%1: %2").arg(text, label.simplified());
+    default:
+        return {};
+    }
 }
 
 QVariant EnemyTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <vector>
+
 namespace mobwright {
 
 // The enemy table as the image holds it: a row per enemy, a column per
@@ -26,7 +28,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    EnemyTable table_;
+    // Every cell worked out once per table: sorting and painting only look up.
+    struct Cell
+    {
+        QString text;
+        QVariant sortKey;
+    };
+    std::vector<std::vector<Cell>> rows_;
 };
 
 } // namespace mobwright

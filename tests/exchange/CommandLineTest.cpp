@@ -26,7 +26,7 @@ const Refusal Refusals[] = {
     {"NoSuchEnemy", ".csv", "Enemy,HP\r\n231,1\r\n", "Row 2, column \"Enemy\""},
     {"MalformedCsv", ".csv", "Enemy,HP\r\n001,\"1\"2\r\n", "Row 2, column \"HP\": not well-formed"},
     {"ShortCsvRow", ".csv", "Enemy,HP\r\n001\r\n", "Row 2: has 1 cells"},
-    {"WrongJsonType", ".json", R"([{"Enemy": "001", "HP": "12"}])", "Row 1, column \"HP\""},
+    {"WrongJsonType", ".json", R"([{"Enemy": 1, "HP": "12"}])", "Row 1, column \"HP\""},
     {"JsonNotAnArray", ".json", R"({"Enemy": "001"})", "The file: not a JSON array"},
 };
 
