@@ -149,7 +149,7 @@ int RunCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
     if (!parser.parse(arguments))
         return io.fail(EXIT_REFUSED,
                        parser.errorText() + QStringLiteral("\n\n") + parser.helpText());
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         io.say(parser.helpText());
         return EXIT_DONE;
     }

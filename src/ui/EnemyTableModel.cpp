@@ -48,11 +48,6 @@ void EnemyTableModel::setTable(EnemyTable table)
     endResetModel();
 }
 
-bool EnemyTableModel::isListColumn(int column) const
-{
-    return IsList(*ShownColumns()[static_cast<std::size_t>(column)]);
-}
-
 int EnemyTableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());

@@ -19,8 +19,6 @@ public:
     static constexpr int SortRole = Qt::UserRole;
 
     void setTable(EnemyTable table);
-    // Whether the column shows a list field, whose cells carry a label.
-    bool isListColumn(int column) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -45,14 +45,8 @@ EnemyTableView::EnemyTableView(QWidget *parent)
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setDefaultSectionSize(72);
-    // Names and labels get the room they need; the numbers stay narrow.
-    table_->setColumnWidth(2, table_->fontMetrics().horizontalAdvance(QString(22, u'n')));
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        if (model_->isListColumn(column))
-            table_->setColumnWidth(column,
-                                   table_->fontMetrics().horizontalAdvance(QString(26, u'n')));
-    }
+    // Columns are sized to their contents once, from a sample of rows.
+    table_->horizontalHeader()->setResizeContentsPrecision(40);
     connect(table_, &QTableView::activated, this, [this](const QModelIndex &index) {
         emit enemyChosen(proxy_->mapToSource(index).row());
     });
@@ -72,6 +66,10 @@ EnemyTableView::EnemyTableView(QWidget *parent)
 void EnemyTableView::showTable(EnemyTable table, const QString &imageName)
 {
     model_->setTable(std::move(table));
+    if (!columnsSized_) {
+        table_->resizeColumnsToContents();
+        columnsSized_ = true;
+    }
     setWindowTitle(QStringLiteral("Enemy Table — %1").arg(imageName));
     updateCount();
 }

@@ -34,6 +34,7 @@ private:
     QLineEdit *filter_;
     QTableView *table_;
     QLabel *count_;
+    bool columnsSized_ = false;
 };
 
 } // namespace mobwright

@@ -95,10 +95,16 @@ void Main::mnuExport_Click()
 {
     const QString suggested =
         QFileInfo(QFile::decodeName(rom_.path().c_str())).completeBaseName() + ".csv";
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested, TableFilters);
-    if (!path.isEmpty())
-        exportTableTo(path);
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested,
+                                                TableFilters, &filter);
+    if (path.isEmpty())
+        return;
+    // A name without an extension takes the chosen filter's, which decides the format.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
+                                                        : QStringLiteral(".csv");
+    exportTableTo(path);
 }
 
 void Main::exportTableTo(const QString &path)
