@@ -2,6 +2,7 @@
 
 #include "EditorPages.h"
 #include "EnemyLabels.h"
+#include "LabelFolder.h"
 #include "ListModels.h"
 #include "QtText.h"
 #include "RomError.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTabBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace mobwright {
@@ -58,6 +62,7 @@ Main::Main(QWidget *parent)
     setWindowTitle(QStringLiteral("Mobwright"));
     setWindowIcon(QPixmap(icon_xpm));
     buildMenu();
+    buildHelpMenu();
     buildPages();
     messageSink_ = [this](const QString &message) {
         QMessageBox::warning(this, windowTitle(), message);
@@ -75,6 +80,57 @@ void Main::buildMenu()
     load->setObjectName(QStringLiteral("mnuLoad"));
     QAction *close = file->addAction(QStringLiteral("Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
+}
+
+void Main::buildHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *folder =
+        help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
+    folder->setObjectName(QStringLiteral("mnuLabelFolder"));
+}
+
+void Main::mnuLabelFolder_Click()
+{
+    const QString folder = LabelFolder();
+    if (!QDir().mkpath(folder)) {
+        report(QStringLiteral("The label folder %1 cannot be created.").arg(folder));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void Main::useLabelFolder(const QString &folder)
+{
+    const QStringList problems = ReadLabelFolder(folder, listLabels_);
+    showListLabels();
+    if (!problems.isEmpty())
+        report(problems.join(QStringLiteral("\n\n")));
+}
+
+void Main::showListLabels()
+{
+    lists_->relabel(listLabels_);
+    relabelArgumentLists();
+}
+
+void Main::showListLabels(const std::vector<ListEntry> &entries)
+{
+    if (entries.empty())
+        return;
+    lists_->relabel(listLabels_, entries);
+    relabelArgumentLists();
+}
+
+void Main::relabelArgumentLists()
+{
+    // The argument lists shown keep their selection.
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (const auto kind = ActionKinds.kindOf(actionBox(slot)->currentIndex()))
+            SetChangedEntries(static_cast<QStringListModel *>(argumentBox(slot)->model()),
+                              lists_->arguments(*kind));
+    }
 }
 
 void Main::buildPages()
@@ -174,6 +230,7 @@ void Main::LoadImage(const QString &path)
             next = RomFile::Open(fileName, fileOpener_);
         }
         labels = ReadEnemyLabels(next.isOpen() ? next : rom_);
+        listLabels_.readImage(next.isOpen() ? next : rom_);
     } catch (const RomError &error) {
         report(ToQString(error.what()));
         return;
@@ -186,6 +243,7 @@ void Main::LoadImage(const QString &path)
     TabStrip1->show();
     TabStrip1_Click();
     FillEnemyLists(labels);
+    showListLabels();
     if (!LoadEnemyRecord())
         mnuClose_Click();
 }
@@ -194,6 +252,8 @@ void Main::mnuClose_Click()
 {
     rom_.Close();
     RomLoaded = false;
+    listLabels_.forgetImage();
+    showListLabels();
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
@@ -328,8 +388,9 @@ void Main::ApplyEnemyRecord()
     }
 
     const int index = cmbEnemy[0]->currentIndex();
+    const EnemyRecord &written = std::get<EnemyRecord>(result);
     try {
-        WriteEnemyRecord(cursor_, std::get<EnemyRecord>(result));
+        WriteEnemyRecord(cursor_, written);
         if (syncAfterApply_)
             rom_.Sync();
     } catch (const RomError &error) {
@@ -345,6 +406,8 @@ void Main::ApplyEnemyRecord()
     enemies->setData(enemies->index(index), ToQString(EnemyLabel(index, typedName)));
     ReloadPending = true;
     cmbEnemy_Click(0);
+    // Who uses what follows the record as written, even if reading it back failed.
+    showListLabels(listLabels_.recordStored(index, written.bytes(0, ENEMY_RECORD_SIZE)));
 }
 
 void Main::showPageOf(QWidget *control)

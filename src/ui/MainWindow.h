@@ -3,6 +3,7 @@
 #include "ActionKinds.h"
 #include "EnemyRecord.h"
 #include "FieldControls.h"
+#include "ListLabels.h"
 #include "RecordCursor.h"
 #include "RomFile.h"
 
@@ -45,6 +46,8 @@ public:
     // Opens an image as "Load ROM" does once a file is chosen.
     void LoadImage(const QString &path);
     bool isRomLoaded() const { return RomLoaded; }
+    // Takes the user's label files from folder, telling once of any not used.
+    void useLabelFolder(const QString &folder);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -69,6 +72,12 @@ private:
     void ActionSlotChanged(int slot);
 
     void buildMenu();
+    void buildHelpMenu();
+    void mnuLabelFolder_Click();
+    // Shows the long lists' labels for the open image, or the given entries'.
+    void showListLabels();
+    void showListLabels(const std::vector<ListEntry> &entries);
+    void relabelArgumentLists();
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -89,6 +98,7 @@ private:
     bool showingRecord_ = false;
 
     ListModels *lists_;
+    ListLabels listLabels_;
     FieldControls controls_;
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};

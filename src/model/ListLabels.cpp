@@ -1,0 +1,77 @@
+#include "ListLabels.h"
+
+namespace mobwright {
+namespace {
+
+std::size_t Index(int position)
+{
+    return static_cast<std::size_t>(position);
+}
+
+} // namespace
+
+ListLabels::ListLabels()
+{
+    for (const LongList list : LONG_LISTS) {
+        const LabelList labels = BuiltInLabels(list);
+        base_[static_cast<std::size_t>(list)].assign(labels.begin(), labels.end());
+    }
+}
+
+void ListLabels::setBase(LongList list, std::vector<std::string> labels)
+{
+    base_[static_cast<std::size_t>(list)] = std::move(labels);
+}
+
+void ListLabels::readImage(RomFile &rom)
+{
+    ImageNames names = ReadImageNames(rom);
+    EnemyUsage usage;
+    usage.read(rom);
+    image_ = std::move(names);
+    usage_ = std::move(usage);
+}
+
+void ListLabels::forgetImage()
+{
+    image_.reset();
+    usage_.clear();
+}
+
+std::vector<ListEntry> ListLabels::recordStored(int index, std::span<const std::uint8_t> record)
+{
+    return usage_.update(index, record);
+}
+
+int ListLabels::count(LongList list) const
+{
+    return static_cast<int>(base_[static_cast<std::size_t>(list)].size());
+}
+
+EntryName ListLabels::imageName(ListEntry entry) const
+{
+    if (image_ && entry.list == LongList::Action)
+        return image_->actions[Index(entry.position)];
+    return {};
+}
+
+std::string ListLabels::label(ListEntry entry) const
+{
+    const auto [list, position] = entry;
+    const std::string &base = base_[static_cast<std::size_t>(list)][Index(position)];
+    const auto renamed = [&](const EntryName &name) {
+        return RenamedLabel(list, position, base, name.name, name.tail);
+    };
+    if (image_ && list == LongList::Item && position < TABLE_ITEM_COUNT &&
+        !image_->items[Index(position)].empty())
+        return renamed({image_->items[Index(position)], {}});
+    if (!IsPlaceholderName(NameInLabel(list, position, base)))
+        return base;
+    for (const EntryName &name : {imageName(entry), usage_.usersOf(entry)}) {
+        if (!name.empty())
+            return renamed(name);
+    }
+    return base;
+}
+
+} // namespace mobwright
