@@ -21,6 +21,7 @@ class QTabBar;
 namespace mobwright {
 
 class ListModels;
+class RomError;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
 // pages of controls over the enemy record chosen in the pickers.
@@ -45,6 +46,8 @@ public:
 
     // Opens an image as "Load ROM" does once a file is chosen.
     void LoadImage(const QString &path);
+    // The same for a file name as the system gives it, whatever bytes it holds.
+    void LoadImageFile(const std::string &fileName);
     bool isRomLoaded() const { return RomLoaded; }
     // Takes the user's label files from folder, telling once of any not used.
     void useLabelFolder(const QString &folder);
@@ -67,7 +70,10 @@ private:
 
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
+    void ShowEnemyRecord(const EnemyRecord &record);
     void ApplyEnemyRecord();
+    void ReportFailedApply(int index, const RomError &error);
+    void RelabelEnemy(int index);
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 

@@ -19,20 +19,25 @@ public:
     {
         if (buffer.size() <= ENEMY_RECORD_SIZE)
             ++probe_->readsAt[offset];
-        if (probe_->failReads)
+        if (probe_->failReads || (probe_->failReadsAfterWrite && probe_->writeCalls > 0))
             throw RomError("Cannot read: injected failure.");
         return file_->readAt(offset, buffer);
     }
 
     void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override
     {
-        if (probe_->failWritesAfter >= 0 && probe_->writeCalls >= probe_->failWritesAfter)
-            throw RomError("Cannot write: injected failure.");
+        if (probe_->failWritesAfter >= 0 && probe_->writeCalls >= probe_->failWritesAfter) {
+            const auto partial = static_cast<std::size_t>(probe_->partialWriteBytes);
+            file_->writeAt(offset, bytes.first(partial));
+            throw RomWriteError("Cannot write: injected failure.", partial);
+        }
         ++probe_->writeCalls;
         file_->writeAt(offset, bytes);
     }
 
     std::uint64_t size() override { return file_->size(); }
+    FileIdentity identity() override { return file_->identity(); }
+    bool isLinked() override { return file_->isLinked(); }
 
     void sync() override
     {
