@@ -32,7 +32,7 @@ constexpr auto NAME_SIZE = static_cast<std::size_t>(ASCIIControl::NAME_FIELD_SIZ
 std::vector<std::uint8_t> ReadTable(RomFile &rom, std::uint32_t offset, std::size_t size)
 {
     std::vector<std::uint8_t> bytes(size);
-    rom.ReadRomBytes(rom.hasCopierHeader() ? offset : offset - COPIER_HEADER_SIZE, bytes);
+    rom.ReadRomBytes(OffsetInImage(offset, rom.kind()), bytes);
     return bytes;
 }
 

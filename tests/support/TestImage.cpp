@@ -55,7 +55,7 @@ std::uint32_t TestImage::recordOffset(int index) const
 
 std::uint32_t TestImage::imageOffset(std::uint32_t headeredOffset) const
 {
-    return HasCopierHeader(size_) ? headeredOffset : headeredOffset - COPIER_HEADER_SIZE;
+    return OffsetInImage(headeredOffset, KindOfImageSize(size_).value_or(ImageKind::CopierHeader));
 }
 
 void TestImage::fillRandom(std::uint32_t seed)
