@@ -14,13 +14,20 @@ ListLabels::ListLabels()
 {
     for (const LongList list : LONG_LISTS) {
         const LabelList labels = BuiltInLabels(list);
-        base_[static_cast<std::size_t>(list)].assign(labels.begin(), labels.end());
+        setBase(list, {labels.begin(), labels.end()});
     }
 }
 
 void ListLabels::setBase(LongList list, std::vector<std::string> labels)
 {
-    base_[static_cast<std::size_t>(list)] = std::move(labels);
+    // Which labels name their entry is worked out once, not at every relabelling.
+    std::vector<BaseLabel> &base = base_[static_cast<std::size_t>(list)];
+    base.clear();
+    for (std::string &label : labels) {
+        const int position = static_cast<int>(base.size());
+        const bool named = !IsPlaceholderName(NameInLabel(list, position, label));
+        base.push_back({std::move(label), named});
+    }
 }
 
 void ListLabels::readImage(RomFile &rom)
@@ -58,14 +65,15 @@ EntryName ListLabels::imageName(ListEntry entry) const
 std::string ListLabels::label(ListEntry entry) const
 {
     const auto [list, position] = entry;
-    const std::string &base = base_[static_cast<std::size_t>(list)][Index(position)];
+    const BaseLabel &entryBase = base_[static_cast<std::size_t>(list)][Index(position)];
+    const std::string &base = entryBase.text;
     const auto renamed = [&](const EntryName &name) {
         return RenamedLabel(list, position, base, name.name, name.tail);
     };
     if (image_ && list == LongList::Item && position < TABLE_ITEM_COUNT &&
         !image_->items[Index(position)].empty())
         return renamed({image_->items[Index(position)], {}});
-    if (!IsPlaceholderName(NameInLabel(list, position, base)))
+    if (entryBase.named)
         return base;
     for (const EntryName &name : {imageName(entry), usage_.usersOf(entry)}) {
         if (!name.empty())

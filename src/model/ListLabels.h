@@ -41,7 +41,13 @@ public:
 private:
     EntryName imageName(ListEntry entry) const;
 
-    std::array<std::vector<std::string>, LONG_LISTS.size()> base_;
+    struct BaseLabel
+    {
+        std::string text;
+        bool named; // whether it has a real name, not a placeholder
+    };
+
+    std::array<std::vector<BaseLabel>, LONG_LISTS.size()> base_;
     std::optional<ImageNames> image_;
     EnemyUsage usage_;
 };

@@ -77,9 +77,15 @@ QStringList ListModels::arguments(ActionKind kind) const
 
 void ListModels::relabel(const ListLabels &labels)
 {
+    // The argument lists change with their long list, so an entry that the
+    // long list shows already is the same in them.
     for (const LongList list : LONG_LISTS) {
-        for (int position = 0; position < labels.count(list); ++position)
-            setLabel({list, position}, ToQString(labels.label({list, position})));
+        const QStringList shown = fixed(FieldOf(list))->stringList();
+        for (int position = 0; position < labels.count(list); ++position) {
+            const QString label = ToQString(labels.label({list, position}));
+            if (shown[position] != label)
+                setLabel({list, position}, label);
+        }
     }
 }
 
