@@ -64,7 +64,8 @@ EntryName ListLabels::imageName(ListEntry entry) const
 
 std::string ListLabels::label(ListEntry entry) const
 {
-    const auto [list, position] = entry;
+    const LongList list = entry.list;
+    const int position = entry.position;
     const BaseLabel &entryBase = base_[static_cast<std::size_t>(list)][Index(position)];
     const std::string &base = entryBase.text;
     const auto renamed = [&](const EntryName &name) {
