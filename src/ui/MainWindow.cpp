@@ -2,6 +2,7 @@
 
 #include "EditorPages.h"
 #include "EnemyLabels.h"
+#include "LabelFolder.h"
 #include "ListModels.h"
 #include "QtText.h"
 #include "RecordStore.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -23,6 +26,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTabBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace mobwright {
@@ -60,6 +64,7 @@ Main::Main(QWidget *parent)
     setWindowIcon(QPixmap(icon_xpm));
     buildMenu();
     buildTableMenus();
+    buildHelpMenu();
     buildPages();
     messageSink_ = [this](const QString &message) {
         QMessageBox::warning(this, windowTitle(), message);
@@ -77,6 +82,57 @@ void Main::buildMenu()
     load->setObjectName(QStringLiteral("mnuLoad"));
     QAction *close = file->addAction(QStringLiteral("Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
+}
+
+void Main::buildHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *folder =
+        help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
+    folder->setObjectName(QStringLiteral("mnuLabelFolder"));
+}
+
+void Main::mnuLabelFolder_Click()
+{
+    const QString folder = LabelFolder();
+    if (!QDir().mkpath(folder)) {
+        report(QStringLiteral("The label folder %1 cannot be created.").arg(folder));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void Main::useLabelFolder(const QString &folder)
+{
+    const QStringList problems = ReadLabelFolder(folder, listLabels_);
+    showListLabels();
+    if (!problems.isEmpty())
+        report(problems.join(QStringLiteral("\n\n")));
+}
+
+void Main::showListLabels()
+{
+    lists_->relabel(listLabels_);
+    relabelArgumentLists();
+}
+
+void Main::showListLabels(const std::vector<ListEntry> &entries)
+{
+    if (entries.empty())
+        return;
+    lists_->relabel(listLabels_, entries);
+    relabelArgumentLists();
+}
+
+void Main::relabelArgumentLists()
+{
+    // The argument lists shown keep their selection.
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (const auto kind = ActionKinds.kindOf(actionBox(slot)->currentIndex()))
+            SetChangedEntries(static_cast<QStringListModel *>(argumentBox(slot)->model()),
+                              lists_->arguments(*kind));
+    }
 }
 
 void Main::buildPages()
@@ -182,6 +238,7 @@ void Main::LoadImageFile(const std::string &fileName)
             rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, fileOpener_);
         labels = ReadEnemyLabels(next);
         first = ReadRecordAt(next, 0);
+        listLabels_.readImage(next);
     } catch (const RomError &error) {
         report(ToQString(error.what()));
         return;
@@ -193,6 +250,7 @@ void Main::LoadImageFile(const std::string &fileName)
     TabStrip1->show();
     TabStrip1_Click();
     FillEnemyLists(labels);
+    showListLabels();
     ShowEnemyRecord(first);
     tableImageChanged();
 }
@@ -201,6 +259,8 @@ void Main::mnuClose_Click()
 {
     rom_.Close();
     RomLoaded = false;
+    listLabels_.forgetImage();
+    showListLabels();
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
@@ -338,10 +398,10 @@ void Main::ApplyEnemyRecord()
     }
 
     const int index = cmbEnemy[0]->currentIndex();
+    EnemyRecord after;
     try {
         // The bytes the editor does not edit are written as they are now.
-        const EnemyRecord after =
-            ReadEnemyRecord(cursor_).WithFieldsOf(std::get<EnemyRecord>(result));
+        after = ReadEnemyRecord(cursor_).WithFieldsOf(std::get<EnemyRecord>(result));
         rom_.ConfirmUnchanged();
         WriteEnemyRecord(cursor_, after);
         if (syncAfterApply_)
@@ -352,6 +412,7 @@ void Main::ApplyEnemyRecord()
     }
     RelabelEnemy(index);
     emit recordsChanged();
+    showListLabels(listLabels_.recordStored(index, after.allBytes()));
     // The controls show the record as it now is in the file.
     try {
         ShowEnemyRecord(ReadEnemyRecord(cursor_));

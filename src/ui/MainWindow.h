@@ -3,6 +3,7 @@
 #include "ActionKinds.h"
 #include "EnemyRecord.h"
 #include "FieldControls.h"
+#include "ListLabels.h"
 #include "RecordCursor.h"
 #include "RomFile.h"
 
@@ -49,6 +50,8 @@ public:
     // The same for a file name as the system gives it, whatever bytes it holds.
     void LoadImageFile(const std::string &fileName);
     bool isRomLoaded() const { return RomLoaded; }
+    // Takes the user's label files from folder, telling once of any not used.
+    void useLabelFolder(const QString &folder);
 
     // Selects an enemy in the pickers as choosing it would, and comes to the front.
     void goToEnemy(int index);
@@ -93,6 +96,12 @@ private:
     // Follows the image being opened or closed: the table's menu entries and view.
     void tableImageChanged();
     void refreshTable();
+    void buildHelpMenu();
+    void mnuLabelFolder_Click();
+    // Shows the long lists' labels for the open image, or the given entries'.
+    void showListLabels();
+    void showListLabels(const std::vector<ListEntry> &entries);
+    void relabelArgumentLists();
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -113,6 +122,7 @@ private:
     bool showingRecord_ = false;
 
     ListModels *lists_;
+    ListLabels listLabels_;
     FieldControls controls_;
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};

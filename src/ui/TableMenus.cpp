@@ -167,8 +167,10 @@ void Main::importTableFrom(const QString &path)
         report(QStringLiteral("The table could not be imported: %1").arg(ToQString(error.what())));
         return;
     }
-    for (const RecordWrite &write : plan.records)
+    for (const RecordWrite &write : plan.records) {
         RelabelEnemy(write.index);
+        showListLabels(listLabels_.recordStored(write.index, write.after.allBytes()));
+    }
     emit recordsChanged();
     try {
         ShowEnemyRecord(ReadEnemyRecord(cursor_));
