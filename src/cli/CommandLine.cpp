@@ -30,6 +30,15 @@ struct Streams
     }
 };
 
+// The whole table, its long lists named from the image as the window names them.
+EnemyTable ReadTable(RomFile &rom, ListLabels &names)
+{
+    names.readImage(rom);
+    EnemyTable table(ReadAllRecords(rom));
+    table.longLabels = &names;
+    return table;
+}
+
 void DescribeCommands(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
@@ -71,7 +80,8 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
     QByteArray bytes;
     try {
         RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
-        bytes = WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom))),
+        ListLabels names;
+        bytes = WriteTable(ExportTable(ReadTable(rom, names)),
                            format == u"json" ? TableFormat::Json : TableFormat::Csv);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
@@ -98,7 +108,8 @@ int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Stream
     const TableRead read = ReadTable(tableFile.readAll(), FormatOfPath(tablePath));
     if (const auto *refusal = std::get_if<TableRefusal>(&read))
         return io.fail(EXIT_REFUSED, refusal->message() + QStringLiteral("\nNothing was written."));
-    const auto planned = PlanImport(std::get<TextTable>(read), EnemyTable(ReadAllRecords(rom)));
+    ListLabels names;
+    const auto planned = PlanImport(std::get<TextTable>(read), ReadTable(rom, names));
     if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
         for (const TableRefusal &refusal : *refusals)
             io.fail(EXIT_REFUSED, refusal.message());

@@ -28,9 +28,40 @@ bool NameTextGivesBytesBack(const EnemyRecord &record)
 }
 
 // The entries of a list field's control while record is shown.
-QString EntryAt(Field field, const EnemyRecord &record, const QStringList &enemyLabels,
-                int position)
+// The long list that names the field's entries, if any.
+std::optional<LongList> LongListOf(Field field)
 {
+    switch (field) {
+    case Field::Music:
+        return LongList::Music;
+    case Field::InsidePic:
+        return LongList::InsidePic;
+    case Field::OutsidePic:
+        return LongList::OutsidePic;
+    case Field::Item:
+        return LongList::Item;
+    case Field::Action1:
+    case Field::Action2:
+    case Field::Action3:
+    case Field::Action4:
+    case Field::FinalAction:
+        return LongList::Action;
+    default:
+        return std::nullopt;
+    }
+}
+
+// A long list's entry as the window names it, where the table has the names.
+QString LongLabel(const EnemyTable &table, ListEntry entry, std::string_view builtIn)
+{
+    return table.longLabels ? QString::fromStdString(table.longLabels->label(entry))
+                            : QString::fromUtf8(builtIn);
+}
+
+// The entry at position of the field's list while record is shown.
+QString EntryAt(Field field, const EnemyRecord &record, const EnemyTable &table, int position)
+{
+    const auto at = static_cast<std::size_t>(position);
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
         if (field != ArgumentField(slot))
             continue;
@@ -38,14 +69,16 @@ QString EntryAt(Field field, const EnemyRecord &record, const QStringList &enemy
         case ActionKind::Normal:
             return {};
         case ActionKind::Psi:
-            return QString::fromUtf8(PsiArgumentLabels()[static_cast<std::size_t>(position)]);
+            return QString::fromUtf8(PsiArgumentLabels()[at]);
         case ActionKind::Call:
-            return enemyLabels.value(position);
+            return table.labels.value(position);
         case ActionKind::Item:
-            return QString::fromUtf8(ItemArgumentLabels()[static_cast<std::size_t>(position)]);
+            return LongLabel(table, {LongList::Item, position + 1}, ItemArgumentLabels()[at]);
         }
     }
-    return QString::fromUtf8(FixedEntries(field)[static_cast<std::size_t>(position)]);
+    const std::string_view builtIn = FixedEntries(field)[at];
+    const auto list = LongListOf(field);
+    return list ? LongLabel(table, {*list, position}, builtIn) : QString::fromUtf8(builtIn);
 }
 
 // A byte column takes what a one-byte number field takes.
@@ -124,7 +157,7 @@ QString CellText(const Column &column, int index, const EnemyTable &table)
     case ColumnKind::Enemy:
         return FromStd(ASCIIControl::ZeroPad(std::to_string(index + 1), 3));
     case ColumnKind::Label:
-        return ListLabel(column.field, record, table.labels);
+        return ListLabel(column.field, index, table);
     case ColumnKind::Byte:
         return QString::number(record.bytes(column.offset, 1)[0]);
     case ColumnKind::NameBytes:
@@ -144,14 +177,14 @@ QString CellText(const Column &column, int index, const EnemyTable &table)
     }
 }
 
-QString ListLabel(Field field, const EnemyRecord &record, const QStringList &enemyLabels)
+QString ListLabel(Field field, int index, const EnemyTable &table)
 {
+    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
     const std::uint32_t stored = record.value(field);
     const bool plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1;
     if ((plus1 && stored == 0) || !ControlShowsStored(field, record))
         return {};
-    return EntryAt(field, record, enemyLabels, static_cast<int>(stored) - (plus1 ? 1 : 0))
-        .trimmed();
+    return EntryAt(field, record, table, static_cast<int>(stored) - (plus1 ? 1 : 0)).trimmed();
 }
 
 std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record)

@@ -2,6 +2,7 @@
 
 #include "EnemyRecord.h"
 #include "FieldText.h"
+#include "ListLabels.h"
 #include "TableColumns.h"
 
 #include <QStringList>
@@ -17,6 +18,8 @@ struct EnemyTable
 {
     std::vector<EnemyRecord> records;
     QStringList labels;
+    // The long lists' labels as the window shows them; the built-in ones if null.
+    const ListLabels *longLabels = nullptr;
 
     explicit EnemyTable(std::vector<EnemyRecord> all = {});
 };
@@ -25,8 +28,8 @@ struct EnemyTable
 // addresses in six hex digits, the name as text.
 QString CellText(const Column &column, int index, const EnemyTable &table);
 
-// A list field's entry for its stored value, or "" when its list has none.
-QString ListLabel(Field field, const EnemyRecord &record, const QStringList &enemyLabels);
+// A list field's entry for enemy index's stored value, or "" when its list has none.
+QString ListLabel(Field field, int index, const EnemyTable &table);
 
 // Stores a cell's text into record, or says why the column refuses it. List
 // fields take any value here; CheckListValues judges them once the whole

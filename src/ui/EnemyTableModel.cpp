@@ -37,9 +37,8 @@ void EnemyTableModel::setTable(EnemyTable table)
             const QString text = CellText(*column, static_cast<int>(k), table);
             const QVariant sortKey =
                 column->isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
-            const QString label = IsList(*column)
-                                      ? ListLabel(column->field, table.records[k], table.labels)
-                                      : QString();
+            const QString label =
+                IsList(*column) ? ListLabel(column->field, static_cast<int>(k), table) : QString();
             rows_[k].push_back(
                 {label.isEmpty() ? text : QStringLiteral("%1: %2").arg(text, label.simplified()),
                  sortKey});

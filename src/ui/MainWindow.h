@@ -21,6 +21,7 @@ class QTabBar;
 namespace mobwright {
 
 class EnemyTableView;
+struct EnemyTable;
 class ListModels;
 class RomError;
 
@@ -96,6 +97,8 @@ private:
     // Follows the image being opened or closed: the table's menu entries and view.
     void tableImageChanged();
     void refreshTable();
+    // The whole table of the open image, its lists labelled as the window labels them.
+    EnemyTable readTable();
     void buildHelpMenu();
     void mnuLabelFolder_Click();
     // Shows the long lists' labels for the open image, or the given entries'.

@@ -77,11 +77,18 @@ void Main::refreshTable()
     if (!RomLoaded || !tableView_ || !tableView_->isVisible())
         return;
     try {
-        tableView_->showTable(EnemyTable(ReadAllRecords(rom_)), ImageName(rom_));
+        tableView_->showTable(readTable(), ImageName(rom_));
     } catch (const RomError &error) {
         tableView_->close();
         report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
     }
+}
+
+EnemyTable Main::readTable()
+{
+    EnemyTable table(ReadAllRecords(rom_));
+    table.longLabels = &listLabels_;
+    return table;
 }
 
 void Main::goToEnemy(int index)
@@ -111,8 +118,7 @@ void Main::exportTableTo(const QString &path)
 {
     QSaveFile file(path);
     try {
-        const QByteArray bytes =
-            WriteTable(ExportTable(EnemyTable(ReadAllRecords(rom_))), FormatOfPath(path));
+        const QByteArray bytes = WriteTable(ExportTable(readTable()), FormatOfPath(path));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             report(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     } catch (const RomError &error) {
@@ -142,7 +148,7 @@ void Main::importTableFrom(const QString &path)
     }
     std::variant<ImportPlan, std::vector<TableRefusal>> planned;
     try {
-        planned = PlanImport(std::get<TextTable>(read), EnemyTable(ReadAllRecords(rom_)));
+        planned = PlanImport(std::get<TextTable>(read), readTable());
     } catch (const RomError &error) {
         report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
         return;
