@@ -86,10 +86,14 @@ TableRead ReadCsv(const QByteArray &bytes)
     csv_set_space_func(&parser, [](unsigned char) { return 0; });
     const std::unique_ptr<csv_parser, void (*)(csv_parser *)> owner(&parser, csv_free);
     Reader reader;
-    const auto size = static_cast<std::size_t>(bytes.size());
-    const bool parsed = csv_parse(&parser, bytes.constData(), size, Reader::OnCell,
-                                  Reader::OnRowEnd, &reader) == size &&
-                        csv_fini(&parser, Reader::OnCell, Reader::OnRowEnd, &reader) == 0;
+    // Some spreadsheets start their UTF-8 with a byte order mark.
+    const QByteArrayView text = QByteArrayView(bytes).startsWith("\xEF\xBB\xBF")
+                                    ? QByteArrayView(bytes).sliced(3)
+                                    : QByteArrayView(bytes);
+    const auto size = static_cast<std::size_t>(text.size());
+    const bool parsed =
+        csv_parse(&parser, text.data(), size, Reader::OnCell, Reader::OnRowEnd, &reader) == size &&
+        csv_fini(&parser, Reader::OnCell, Reader::OnRowEnd, &reader) == 0;
     const int rowNumber = static_cast<int>(reader.rows.size()) + 1;
     if (!parsed)
         return Malformed(rowNumber, reader.rows.empty() ? QStringList() : reader.rows.front(),
