@@ -2,6 +2,7 @@
 
 #include "TableGeometry.h"
 
+#include <algorithm>
 #include <map>
 
 namespace mobwright {
