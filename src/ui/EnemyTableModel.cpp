@@ -31,25 +31,29 @@ bool IsList(const Column &column)
 void EnemyTableModel::setTable(EnemyTable table)
 {
     beginResetModel();
-    rows_.assign(table.records.size(), {});
-    for (std::size_t k = 0; k < table.records.size(); ++k) {
-        for (const Column *column : ShownColumns()) {
-            const QString text = CellText(*column, static_cast<int>(k), table);
-            const QVariant sortKey =
-                column->isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
-            const QString label =
-                IsList(*column) ? ListLabel(column->field, static_cast<int>(k), table) : QString();
-            rows_[k].push_back(
-                {label.isEmpty() ? text : QStringLiteral("%1: %2").arg(text, label.simplified()),
-                 sortKey});
-        }
-    }
+    table_ = std::move(table);
+    cells_.assign(table_.records.size() * ShownColumns().size(), std::nullopt);
     endResetModel();
+}
+
+const EnemyTableModel::Cell &EnemyTableModel::cell(int row, int column) const
+{
+    std::optional<Cell> &cached = cells_[static_cast<std::size_t>(row) * ShownColumns().size() +
+                                         static_cast<std::size_t>(column)];
+    if (cached)
+        return *cached;
+    const Column &shown = *ShownColumns()[static_cast<std::size_t>(column)];
+    const QString text = CellText(shown, row, table_);
+    const QVariant sortKey = shown.isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
+    const QString label = IsList(shown) ? ListLabel(shown.field, row, table_) : QString();
+    cached =
+        Cell{label.isEmpty() ? text : text + QStringLiteral(": ") + label.simplified(), sortKey};
+    return *cached;
 }
 
 int EnemyTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(table_.records.size());
 }
 
 int EnemyTableModel::columnCount(const QModelIndex &parent) const
@@ -60,13 +64,11 @@ int EnemyTableModel::columnCount(const QModelIndex &parent) const
 QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
 {
     const Column &column = *ShownColumns()[static_cast<std::size_t>(index.column())];
-    const Cell &cell =
-        rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        return cell.text;
+        return cell(index.row(), index.column()).text;
     case SortRole:
-        return cell.sortKey;
+        return cell(index.row(), index.column()).sortKey;
     case Qt::TextAlignmentRole:
         return column.isNumeric() && !IsList(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                                      : QVariant();

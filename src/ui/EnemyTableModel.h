@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
 #include <vector>
 
 namespace mobwright {
@@ -26,13 +27,17 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    // Every cell worked out once per table: sorting and painting only look up.
     struct Cell
     {
         QString text;
         QVariant sortKey;
     };
-    std::vector<std::vector<Cell>> rows_;
+    // A cell is worked out when first asked for: opening the view needs only
+    // the sorted column and the rows in sight.
+    const Cell &cell(int row, int column) const;
+
+    EnemyTable table_;
+    mutable std::vector<std::optional<Cell>> cells_; // row by row
 };
 
 } // namespace mobwright

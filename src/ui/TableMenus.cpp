@@ -66,10 +66,14 @@ void Main::mnuTable_Click()
         tableView_ = new EnemyTableView(this);
         connect(tableView_, &EnemyTableView::enemyChosen, this, &Main::goToEnemy);
     }
-    tableView_->show();
+    if (tableView_->isVisible()) {
+        // Open already, and kept up to date: it only comes to the front.
+        tableView_->raise();
+        tableView_->activateWindow();
+        return;
+    }
+    tableView_->show(); // a window shown anew is activated by the window manager
     refreshTable();
-    tableView_->raise();
-    tableView_->activateWindow();
 }
 
 void Main::refreshTable()
