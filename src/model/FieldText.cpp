@@ -19,12 +19,9 @@ struct NumberRange
 NumberRange RangeOf(const FieldLayout &layout)
 {
     switch (layout.width) {
-    case 1:
-        return {0, 0xFF};
-    case 2:
-        return {-0x8000, 0xFFFF};
-    default:
-        return {-0x80000000LL, 0xFFFFFFFFLL};
+    case 1: return {0, 0xFF};
+    case 2: return {-0x8000, 0xFFFF};
+    default: return {-0x80000000LL, 0xFFFFFFFFLL};
     }
 }
 
@@ -119,8 +116,8 @@ std::optional<std::string> NameRefusal(std::string_view text)
 {
     const auto characters = ASCIIControl::SplitCharacters(text);
     if (characters.size() > ASCIIControl::NAME_FIELD_SIZE)
-        return "at most " + std::to_string(ASCIIControl::NAME_FIELD_SIZE) +
-               " characters; this has " + std::to_string(characters.size());
+        return "at most " + std::to_string(ASCIIControl::NAME_FIELD_SIZE) + " characters; this has " +
+               std::to_string(characters.size());
     for (const std::string_view character : characters) {
         if (ASCIIControl::EncodeGameChar(character) == 0)
             return "only the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? | (\"" +
