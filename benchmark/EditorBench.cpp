@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -77,6 +78,7 @@ int main(int argc, char *argv[])
     }
 
     QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     // "Load ROM" alternates between two images, so that each load opens a file.
     const QString images[] = {MakeImage(dir.filePath("one.smc")), MakeImage(dir.filePath("two.smc"))};
     const QString &image = images[0];
@@ -85,6 +87,7 @@ int main(int argc, char *argv[])
     Main window;
     window.setOpenDialog([&](QWidget *) { return images[loads++ % 2]; });
     window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
+    window.setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
     auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");

@@ -1,6 +1,10 @@
 #include "MainWindow.h"
 
+#include "AboutBox.h"
+#include "EditMarks.h"
 #include "EditorPages.h"
+#include "FindEnemy.h"
+#include "RecentImages.h"
 #include "EnemyLabels.h"
 #include "ListModels.h"
 #include "QtText.h"
@@ -11,15 +15,21 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHash>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -29,11 +39,18 @@ namespace {
 
 constexpr std::array Pages{Page::Stats, Page::Actions, Page::GfxSound};
 
-QString DefaultOpenDialog(QWidget *parent)
+const QString AppName = QStringLiteral("Mobwright");
+
+QString ShortcutText(QKeySequence::StandardKey key)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open ROM"),
-                                        QCoreApplication::applicationDirPath(),
-                                        QStringLiteral("Snes Rom Files (*.smc);;All Files (*)"));
+    return QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+// The one local file a drag carries, or an empty name.
+QString DroppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
 }
 
 QFrame *HorizontalRule(const char *name)
@@ -52,16 +69,23 @@ Main::Main(QWidget *parent)
     , cursor_(rom_, [this] { return cmbEnemy[0]->currentIndex(); })
     , lists_(new ListModels(this))
     , controls_(*lists_)
-    , openDialog_(DefaultOpenDialog)
+    , marks_(new EditMarks(controls_, this))
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Mobwright"));
+    setWindowTitle(AppName);
     setWindowIcon(QPixmap(icon_xpm));
+    setAcceptDrops(true);
     buildMenu();
     buildPages();
-    messageSink_ = [this](const QString &message) {
-        QMessageBox::warning(this, windowTitle(), message);
+    buildEditMenu();
+    buildHelpMenu();
+    buildStatusBar();
+    openDialog_ = [this](QWidget *parent) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
+                                            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
+    messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
+    connect(marks_, &EditMarks::editedChanged, this, &QWidget::setWindowModified);
     Form_Load();
 }
 
@@ -73,8 +97,67 @@ void Main::buildMenu()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction *load = file->addAction(QStringLiteral("Load ROM"), this, &Main::mnuLoad_Click);
     load->setObjectName(QStringLiteral("mnuLoad"));
+    load->setShortcut(QKeySequence::Open);
     QAction *close = file->addAction(QStringLiteral("Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
+    close->setShortcut(QKeySequence::Close);
+    file->addSeparator();
+    QMenu *recent = file->addMenu(QStringLiteral("Recent"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    recent_ = new RecentImages(recent, this);
+    connect(recent_, &RecentImages::chosen, this, &Main::openRecent);
+    file->addSeparator();
+    QAction *quit = file->addAction(QStringLiteral("Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    quit->setShortcut(QKeySequence::Quit);
+}
+
+void Main::buildEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction *apply = edit->addAction(QStringLiteral("Apply Changes"), this, [this] { ApplyEnemyRecord(); });
+    apply->setObjectName(QStringLiteral("mnuApply"));
+    apply->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    edit->addSeparator();
+    find_ = new FindEnemy(lists_->enemies(), this);
+    addToolBar(Qt::TopToolBarArea, find_);
+    connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
+    QAction *find = edit->addAction(QStringLiteral("Find Enemy…"), this, [this] {
+        if (RomLoaded)
+            find_->start();
+    });
+    find->setObjectName(QStringLiteral("mnuFind"));
+    find->setShortcut(QKeySequence::Find);
+    // Alt with Page Up/Down: the lists and text boxes use neither.
+    QAction *previous = edit->addAction(QStringLiteral("Previous Enemy"), this, [this] { goToEnemy(ShownEnemy - 1); });
+    previous->setObjectName(QStringLiteral("mnuPreviousEnemy"));
+    previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
+    QAction *next = edit->addAction(QStringLiteral("Next Enemy"), this, [this] { goToEnemy(ShownEnemy + 1); });
+    next->setObjectName(QStringLiteral("mnuNextEnemy"));
+    next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
+
+    auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(nextPage, &QShortcut::activated, this, [this] { stepPage(1); });
+    auto *previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previousPage, &QShortcut::activated, this, [this] { stepPage(-1); });
+}
+
+void Main::buildHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *about = help->addAction(QStringLiteral("About Mobwright"), this, [this] { ShowAboutMobwright(this); });
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    QAction *aboutQt = help->addAction(QStringLiteral("About Qt"), qApp, &QApplication::aboutQt);
+    aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
+}
+
+void Main::buildStatusBar()
+{
+    imageStatus_ = new QLabel;
+    imageStatus_->setObjectName(QStringLiteral("lblImage"));
+    statusBar()->addPermanentWidget(imageStatus_);
 }
 
 void Main::buildPages()
@@ -116,7 +199,23 @@ void Main::buildPages()
         frame->setSizePolicy(policy);
         stack->addWidget(frame, 0, 0);
     }
+    firstLook_ = new QLabel(QStringLiteral("To open an image, choose File › Load ROM (%1), or drop a file here.")
+                                .arg(ShortcutText(QKeySequence::Open)));
+    firstLook_->setObjectName(QStringLiteral("lblFirstLook"));
+    firstLook_->setAlignment(Qt::AlignCenter);
+    firstLook_->setWordWrap(true);
+    stack->addWidget(firstLook_, 0, 0);
     column->addLayout(stack, 1);
+    AlignColumns(frames_);
+
+    for (const FieldLayout &layout : EnemyLayout) {
+        QWidget *control = controls_.control(layout.field);
+        marks_->setLabel(layout.field, control);
+        for (auto *label : central->findChildren<QLabel *>()) {
+            if (label->buddy() == control)
+                marks_->setLabel(layout.field, label);
+        }
+    }
 
     const std::array handlers{&Main::cmbAct1_Click, &Main::cmbAct2_Click, &Main::cmbAct3_Click,
                               &Main::cmbAct4_Click};
@@ -141,8 +240,27 @@ void Main::Form_Load()
 
 void Main::closeEvent(QCloseEvent *event)
 {
+    if (!settleUnappliedEdits()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
+}
+
+void Main::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openImage(path);
 }
 
 void Main::Form_Unload()
@@ -153,6 +271,8 @@ void Main::Form_Unload()
 
 void Main::mnuLoad_Click()
 {
+    if (!settleUnappliedEdits())
+        return;
     const QString fileName = openDialog_(this);
     if (fileName.isEmpty())
         return;
@@ -181,22 +301,67 @@ void Main::LoadImage(const QString &path)
     if (next.isOpen())
         rom_ = std::move(next); // releases the image opened before, if any
     RomLoaded = true;
+    recent_->add(path);
 
     TabStrip1->setCurrentIndex(0);
     TabStrip1->show();
     TabStrip1_Click();
     FillEnemyLists(labels);
     if (!LoadEnemyRecord())
-        mnuClose_Click();
+        closeImage();
+    showImageState();
+}
+
+// Drops and recent images open as "Load ROM" does once a file is chosen.
+void Main::openImage(const QString &path)
+{
+    if (settleUnappliedEdits())
+        LoadImage(path);
+}
+
+void Main::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        recent_->remove(path);
+        report(QStringLiteral("\"%1\" no longer exists; it is taken off the recent images.")
+                   .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    openImage(path);
 }
 
 void Main::mnuClose_Click()
+{
+    if (settleUnappliedEdits())
+        closeImage();
+}
+
+void Main::closeImage()
 {
     rom_.Close();
     RomLoaded = false;
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
+    marks_->stop();
+    find_->hide();
+    showImageState();
+}
+
+void Main::showImageState()
+{
+    firstLook_->setVisible(!RomLoaded);
+    if (!RomLoaded) {
+        setWindowTitle(AppName);
+        imageStatus_->clear();
+        statusBar()->clearMessage();
+        return;
+    }
+    const QString path = QString::fromStdString(rom_.path());
+    setWindowTitle(QStringLiteral("%1[*] — %2").arg(QFileInfo(path).fileName(), AppName));
+    imageStatus_->setText(QStringLiteral("%1 — %2").arg(QDir::toNativeSeparators(path),
+                                                        rom_.hasCopierHeader() ? QStringLiteral("with copier header")
+                                                                               : QStringLiteral("no copier header")));
 }
 
 void Main::TabStrip1_Click()
@@ -206,8 +371,15 @@ void Main::TabStrip1_Click()
         if (caption == QLatin1String(TabCaptions[i])) {
             for (std::size_t k = 0; k < frames_.size(); ++k)
                 frames_[k]->setVisible(k == i);
+            cmbEnemy[static_cast<std::size_t>(EnemyPickerIndex(Pages[i]))]->setFocus();
         }
     }
+}
+
+void Main::stepPage(int step)
+{
+    if (RomLoaded)
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) % TabStrip1->count());
 }
 
 void Main::FillEnemyLists(const std::vector<std::string> &labels)
@@ -231,6 +403,14 @@ void Main::cmbEnemy_Click(int index)
 {
     if (fillingPickers_)
         return;
+    const int wanted = cmbEnemy[static_cast<std::size_t>(index)]->currentIndex();
+    if (RomLoaded && wanted >= 0 && wanted != ShownEnemy && marks_->any()) {
+        // The edits belong to the enemy shown: they are settled before it is left.
+        selectEnemy(ShownEnemy);
+        if (!settleUnappliedEdits())
+            return;
+        selectEnemy(wanted);
+    }
     // Read afresh for each copy: a nested handling may have moved it back.
     const QComboBox *source = cmbEnemy[static_cast<std::size_t>(index)];
     for (QComboBox *picker : cmbEnemy) {
@@ -257,6 +437,24 @@ void Main::selectEnemy(int index)
     fillingPickers_ = false;
 }
 
+void Main::goToEnemy(int index)
+{
+    if (RomLoaded && index >= 0 && index < ENEMY_COUNT)
+        cmbEnemy[0]->setCurrentIndex(index);
+}
+
+bool Main::settleUnappliedEdits()
+{
+    if (!RomLoaded || !marks_->any())
+        return true;
+    switch (question_(this, cmbEnemy[0]->currentText())) {
+    case UnappliedAnswer::Apply: return ApplyEnemyRecord();
+    case UnappliedAnswer::Discard: return true;
+    case UnappliedAnswer::Cancel: break;
+    }
+    return false;
+}
+
 bool Main::LoadEnemyRecord()
 {
     EnemyRecord record;
@@ -272,9 +470,11 @@ bool Main::LoadEnemyRecord()
     // The argument lists are filled for the actions about to be shown before
     // their stored arguments are selected; the slots' own handling waits.
     showingRecord_ = true;
+    marks_->stop();
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
         FillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
     controls_.show(form);
+    marks_->reset(form);
     showingRecord_ = false;
 
     ReloadPending = false;
@@ -313,10 +513,10 @@ void Main::cmdApply_Click(int /*index*/)
     ApplyEnemyRecord();
 }
 
-void Main::ApplyEnemyRecord()
+bool Main::ApplyEnemyRecord()
 {
     if (!RomLoaded)
-        return;
+        return false;
     const FormValues form = controls_.read();
     const auto result = RecordFromForm(form, shownRecord_);
     if (const auto *refusal = std::get_if<FieldError>(&result)) {
@@ -324,7 +524,7 @@ void Main::ApplyEnemyRecord()
         showPageOf(control);
         control->setFocus();
         report(ToQString(refusal->message()));
-        return;
+        return false;
     }
 
     const int index = cmbEnemy[0]->currentIndex();
@@ -337,7 +537,7 @@ void Main::ApplyEnemyRecord()
                               "partly written.\n\n%2")
                    .arg(index + 1)
                    .arg(ToQString(error.what())));
-        return;
+        return false;
     }
 
     QStringListModel *enemies = lists_->enemies();
@@ -345,6 +545,9 @@ void Main::ApplyEnemyRecord()
     enemies->setData(enemies->index(index), ToQString(EnemyLabel(index, typedName)));
     ReloadPending = true;
     cmbEnemy_Click(0);
+    statusBar()->showMessage(QStringLiteral("%1 written%2").arg(cmbEnemy[0]->currentText(),
+                                                              syncAfterApply_ ? QStringLiteral(" and synced") : QString()));
+    return true;
 }
 
 void Main::showPageOf(QWidget *control)

@@ -5,6 +5,7 @@
 #include "FieldControls.h"
 #include "RecordCursor.h"
 #include "RomFile.h"
+#include "UnappliedQuestion.h"
 
 #include <QMainWindow>
 
@@ -15,11 +16,16 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QMenu;
 class QTabBar;
 
 namespace mobwright {
 
+class EditMarks;
+class FindEnemy;
 class ListModels;
+class RecentImages;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
 // pages of controls over the enemy record chosen in the pickers.
@@ -39,6 +45,7 @@ public:
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setFileOpener(RomFile::Opener opener) { fileOpener_ = std::move(opener); }
+    void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
     // Whether "Apply Changes" waits until the record is on the disk.
     void setSyncAfterApply(bool sync) { syncAfterApply_ = sync; }
 
@@ -46,8 +53,13 @@ public:
     void LoadImage(const QString &path);
     bool isRomLoaded() const { return RomLoaded; }
 
+    // Selects the enemy in the pickers exactly as picking it would.
+    void goToEnemy(int index);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void Form_Load();
@@ -64,11 +76,22 @@ private:
 
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
-    void ApplyEnemyRecord();
+    bool ApplyEnemyRecord();
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 
     void buildMenu();
+    void buildEditMenu();
+    void buildHelpMenu();
+    void buildStatusBar();
+    void openImage(const QString &path);
+    void closeImage();
+    void openRecent(const QString &path);
+    // Asks what becomes of unapplied edits; false when the user cancels
+    // or the apply they asked for failed.
+    bool settleUnappliedEdits();
+    void showImageState();
+    void stepPage(int step);
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -94,7 +117,14 @@ private:
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> cmbEnemy{};
 
+    EditMarks *marks_;
+    FindEnemy *find_ = nullptr;
+    RecentImages *recent_ = nullptr;
+    QLabel *firstLook_ = nullptr;
+    QLabel *imageStatus_ = nullptr;
+
     OpenDialog openDialog_;
+    UnappliedQuestion question_ = AskAboutUnappliedEdits;
     MessageSink messageSink_;
     RomFile::Opener fileOpener_ = OpenLockedFile;
     bool syncAfterApply_ = true;
