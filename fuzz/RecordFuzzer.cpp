@@ -35,7 +35,7 @@ namespace {
 
 // The smallest image with a copier header that holds the table, and a
 // headerless one: a multiple of 1024 bytes, and no smaller.
-constexpr std::uint64_t HEADER_IMAGE_SIZE = 1436763;
+constexpr std::uint64_t HEADER_IMAGE_SIZE = 1403 * 1024 + 512;
 constexpr std::uint64_t HEADERLESS_IMAGE_SIZE = 1404 * 1024;
 
 struct ImageShape

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "ApplyStep.h"
 #include "EditMarks.h"
 #include "EditorPages.h"
 #include "FindEnemy.h"
@@ -8,6 +9,7 @@
 #include "EnemyLabels.h"
 #include "ListModels.h"
 #include "QtText.h"
+#include "RecordStore.h"
 #include "RomError.h"
 #include "icon.xpm"
 
@@ -32,6 +34,7 @@
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QTabBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace mobwright {
@@ -70,6 +73,7 @@ Main::Main(QWidget *parent)
     , lists_(new ListModels(this))
     , controls_(*lists_)
     , marks_(new EditMarks(controls_, this))
+    , history_(new QUndoStack(this)) // goes before the menu entries that name its steps
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -116,6 +120,25 @@ void Main::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction *undo = edit->addAction(QString(), this, [this] { stepHistory(true); });
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = edit->addAction(QString(), this, [this] { stepHistory(false); });
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcut(QKeySequence::Redo);
+    // The entries say which step they take: "Undo Apply to 094: Rust Beetle".
+    const auto name = [](QAction *action, const QString &verb, bool can, const QString &step) {
+        action->setEnabled(can);
+        action->setText(can ? QStringLiteral("%1 %2").arg(verb, step) : QStringLiteral("%1 Apply").arg(verb));
+    };
+    const auto nameBoth = [this, undo, redo, name] {
+        name(undo, QStringLiteral("Undo"), history_->canUndo(), history_->undoText());
+        name(redo, QStringLiteral("Redo"), history_->canRedo(), history_->redoText());
+    };
+    connect(history_, &QUndoStack::indexChanged, this, nameBoth);
+    connect(history_, &QUndoStack::cleanChanged, this, nameBoth);
+    nameBoth();
+    edit->addSeparator();
     QAction *apply = edit->addAction(QStringLiteral("Apply Changes"), this, [this] { ApplyEnemyRecord(); });
     apply->setObjectName(QStringLiteral("mnuApply"));
     apply->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
@@ -189,7 +212,8 @@ void Main::buildPages()
     // The frames lie at one place, the size of the largest, one shown at a time.
     auto *stack = new QGridLayout;
     for (const Page page : Pages) {
-        QGroupBox *frame = BuildPage(page, [&controls](const QString &name) { return controls.value(name); });
+        QGroupBox *frame =
+            BuildPage(page, [&controls](const QString &name) { return controls.value(name); });
         const int index = ApplyButtonIndex(page);
         auto *apply = frame->findChild<QPushButton *>(IndexedName("cmdApply", index));
         connect(apply, &QPushButton::clicked, this, [this, index] { cmdApply_Click(index); });
@@ -220,7 +244,8 @@ void Main::buildPages()
     const std::array handlers{&Main::cmbAct1_Click, &Main::cmbAct2_Click, &Main::cmbAct3_Click,
                               &Main::cmbAct4_Click};
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
-        connect(actionBox(slot), &QComboBox::currentIndexChanged, this, handlers[static_cast<std::size_t>(slot)]);
+        connect(actionBox(slot), &QComboBox::currentIndexChanged, this,
+                handlers[static_cast<std::size_t>(slot)]);
 
     // The PSI labels, never shown.
     auto *storePsi = MakeComboBox(QStringLiteral("cmbStorePSI"), 20);
@@ -281,34 +306,37 @@ void Main::mnuLoad_Click()
 
 void Main::LoadImage(const QString &path)
 {
-    // Everything that can refuse the file happens before anything changes.
-    // The image that is open already is read again through its own handle,
-    // since its lock would refuse a second one.
-    const std::string fileName = QFile::encodeName(path).toStdString();
+    LoadImageFile(QFile::encodeName(path).toStdString());
+}
+
+void Main::LoadImageFile(const std::string &fileName)
+{
+    // Everything shown from the new image is read before the loaded one is
+    // released, so a failure leaves the image before it loaded and shown. The
+    // image that is open already is read again through its own handle, since
+    // its lock would refuse a second one.
     RomFile next;
     std::vector<std::string> labels;
+    EnemyRecord first;
     try {
-        if (rom_.holds(fileName)) {
-            rom_.Recheck();
-        } else {
-            next = RomFile::Open(fileName, fileOpener_);
-        }
-        labels = ReadEnemyLabels(next.isOpen() ? next : rom_);
+        next =
+            rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, fileOpener_);
+        labels = ReadEnemyLabels(next);
+        first = ReadRecordAt(next, 0);
     } catch (const RomError &error) {
         report(ToQString(error.what()));
         return;
     }
-    if (next.isOpen())
-        rom_ = std::move(next); // releases the image opened before, if any
+    rom_ = std::move(next); // releases the image opened before, if it was another
     RomLoaded = true;
-    recent_->add(path);
+    recent_->add(QFile::decodeName(fileName.c_str()));
+    history_->clear();
 
     TabStrip1->setCurrentIndex(0);
     TabStrip1->show();
     TabStrip1_Click();
     FillEnemyLists(labels);
-    if (!LoadEnemyRecord())
-        closeImage();
+    ShowEnemyRecord(first);
     showImageState();
 }
 
@@ -345,7 +373,47 @@ void Main::closeImage()
     TabStrip1->hide();
     marks_->stop();
     find_->hide();
+    history_->clear();
     showImageState();
+}
+
+void Main::recordWritten(std::vector<RecordWrite> writes, const QString &what)
+{
+    showWritten(writes);
+    history_->push(new ApplyStep(std::move(writes), what, [this](const auto &changes) { showWritten(changes); }));
+}
+
+// The file is written, checked, before the history moves; a file that no
+// longer holds what the step left in it is refused and nothing is written.
+void Main::stepHistory(bool undoing)
+{
+    const int stepIndex = undoing ? history_->index() - 1 : history_->index();
+    const auto *step = static_cast<const ApplyStep *>(history_->command(stepIndex));
+    if (!RomLoaded || !step || !settleUnappliedEdits())
+        return;
+    const QString what = QStringLiteral("%1 %2").arg(undoing ? "Undo" : "Redo", step->text());
+    try {
+        const std::vector<RecordWrite> changes = step->changes(undoing);
+        ReplaceRecords(rom_, changes);
+    } catch (const RomError &error) {
+        report(QStringLiteral("%1 was refused, and nothing was written.\n\n%2").arg(what, ToQString(error.what())));
+        return;
+    }
+    if (undoing)
+        history_->undo();
+    else
+        history_->redo();
+    statusBar()->showMessage(QStringLiteral("%1: written and synced").arg(what));
+}
+
+void Main::showWritten(const std::vector<RecordWrite> &changes)
+{
+    for (const RecordWrite &change : changes) {
+        RelabelEnemy(change.index);
+        if (change.index == ShownEnemy)
+            ShowEnemyRecord(change.after);
+    }
+    emit recordsChanged();
 }
 
 void Main::showImageState()
@@ -457,13 +525,17 @@ bool Main::settleUnappliedEdits()
 
 bool Main::LoadEnemyRecord()
 {
-    EnemyRecord record;
     try {
-        record = ReadEnemyRecord(cursor_);
+        ShowEnemyRecord(ReadEnemyRecord(cursor_));
     } catch (const RomError &error) {
         report(QStringLiteral("Cannot show the enemy: %1").arg(ToQString(error.what())));
         return false;
     }
+    return true;
+}
+
+void Main::ShowEnemyRecord(const EnemyRecord &record)
+{
     shownRecord_ = record;
     const FormValues form = FormFromRecord(record);
 
@@ -479,7 +551,6 @@ bool Main::LoadEnemyRecord()
 
     ReloadPending = false;
     ShownEnemy = cmbEnemy[0]->currentIndex();
-    return true;
 }
 
 void Main::FillArgumentList(int slot, int code)
@@ -517,8 +588,7 @@ bool Main::ApplyEnemyRecord()
 {
     if (!RomLoaded)
         return false;
-    const FormValues form = controls_.read();
-    const auto result = RecordFromForm(form, shownRecord_);
+    const auto result = RecordFromForm(controls_.read(), shownRecord_);
     if (const auto *refusal = std::get_if<FieldError>(&result)) {
         QWidget *control = controls_.control(refusal->field);
         showPageOf(control);
@@ -528,26 +598,70 @@ bool Main::ApplyEnemyRecord()
     }
 
     const int index = cmbEnemy[0]->currentIndex();
+    RecordWrite write{index, {}, {}};
     try {
-        WriteEnemyRecord(cursor_, std::get<EnemyRecord>(result));
+        // The bytes the editor does not edit are written as they are now.
+        write.before = ReadEnemyRecord(cursor_);
+        write.after = write.before.WithFieldsOf(std::get<EnemyRecord>(result));
+        rom_.ConfirmUnchanged();
+        WriteEnemyRecord(cursor_, write.after);
         if (syncAfterApply_)
             rom_.Sync();
     } catch (const RomError &error) {
-        report(QStringLiteral("The changes to enemy %1 could not be written, and its record may be "
-                              "partly written.\n\n%2")
-                   .arg(index + 1)
-                   .arg(ToQString(error.what())));
+        ReportFailedApply(index, error);
         return false;
     }
-
-    QStringListModel *enemies = lists_->enemies();
-    const std::string &typedName = form[static_cast<std::size_t>(Field::Name)].text;
-    enemies->setData(enemies->index(index), ToQString(EnemyLabel(index, typedName)));
-    ReloadPending = true;
-    cmbEnemy_Click(0);
-    statusBar()->showMessage(QStringLiteral("%1 written%2").arg(cmbEnemy[0]->currentText(),
-                                                              syncAfterApply_ ? QStringLiteral(" and synced") : QString()));
+    RelabelEnemy(index);
+    const QString label = lists_->enemies()->index(index).data().toString();
+    history_->push(new ApplyStep({write}, QStringLiteral("Apply to %1").arg(label),
+                                 [this](const auto &changes) { showWritten(changes); }));
+    // The controls show the record as it now is in the file.
+    try {
+        ShowEnemyRecord(ReadEnemyRecord(cursor_));
+    } catch (const RomError &error) {
+        report(
+            QStringLiteral("The changes to enemy %1 are on the disk, but showing the record again "
+                           "failed.\n\n%2")
+                .arg(index + 1)
+                .arg(ToQString(error.what())));
+    }
+    statusBar()->showMessage(QStringLiteral("%1 written%2").arg(label, syncAfterApply_ ? " and synced" : ""));
+    emit recordsChanged();
     return true;
+}
+
+void Main::ReportFailedApply(int index, const RomError &error)
+{
+    const auto *failedWrite = dynamic_cast<const RomWriteError *>(&error);
+    QString outcome = QStringLiteral("Nothing was written.");
+    if (failedWrite && failedWrite->written() > 0)
+        outcome = QStringLiteral(
+                      "Only %1 of its %2 bytes were written, so the record in the file is partly "
+                      "changed.")
+                      .arg(failedWrite->written())
+                      .arg(ENEMY_RECORD_SIZE);
+    else if (!failedWrite)
+        outcome = QStringLiteral("The record may not be on the disk yet."); // the sync failed
+    report(QStringLiteral("The changes to enemy %1 could not be written. %2\n\n%3")
+               .arg(index + 1)
+               .arg(outcome, ToQString(error.what())));
+    RelabelEnemy(index);
+}
+
+void Main::RelabelEnemy(int index)
+{
+    // The picker names the enemy as the file holds it, whatever the apply did.
+    std::string name;
+    try {
+        name = ReadEnemyName(rom_, index);
+    } catch (const RomError &) {
+        return; // the label stays; the failure has been reported
+    }
+    QStringListModel *enemies = lists_->enemies();
+    const QModelIndex entry = enemies->index(index);
+    const QString label = ToQString(EnemyLabel(index, name));
+    if (enemies->data(entry).toString() != label)
+        enemies->setData(entry, label);
 }
 
 void Main::showPageOf(QWidget *control)

@@ -4,6 +4,7 @@
 #include "EnemyRecord.h"
 #include "FieldControls.h"
 #include "RecordCursor.h"
+#include "RecordStore.h"
 #include "RomFile.h"
 #include "UnappliedQuestion.h"
 
@@ -19,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QTabBar;
+class QUndoStack;
 
 namespace mobwright {
 
@@ -26,6 +28,7 @@ class EditMarks;
 class FindEnemy;
 class ListModels;
 class RecentImages;
+class RomError;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
 // pages of controls over the enemy record chosen in the pickers.
@@ -51,10 +54,19 @@ public:
 
     // Opens an image as "Load ROM" does once a file is chosen.
     void LoadImage(const QString &path);
+    // The same for a file name as the system gives it, whatever bytes it holds.
+    void LoadImageFile(const std::string &fileName);
     bool isRomLoaded() const { return RomLoaded; }
 
     // Selects the enemy in the pickers exactly as picking it would.
     void goToEnemy(int index);
+    // Takes records that were written already into the undo history as one
+    // step, and shows them.
+    void recordWritten(std::vector<RecordWrite> writes, const QString &what);
+
+signals:
+    // After every apply, undo, redo and written change.
+    void recordsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -76,7 +88,10 @@ private:
 
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
+    void ShowEnemyRecord(const EnemyRecord &record);
     bool ApplyEnemyRecord();
+    void ReportFailedApply(int index, const RomError &error);
+    void RelabelEnemy(int index);
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 
@@ -92,6 +107,8 @@ private:
     bool settleUnappliedEdits();
     void showImageState();
     void stepPage(int step);
+    void stepHistory(bool undoing);
+    void showWritten(const std::vector<RecordWrite> &changes);
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -118,6 +135,7 @@ private:
     std::array<QComboBox *, 3> cmbEnemy{};
 
     EditMarks *marks_;
+    QUndoStack *history_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *firstLook_ = nullptr;

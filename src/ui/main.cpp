@@ -1,3 +1,4 @@
+#include "CloseOnSignals.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -6,10 +7,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     mobwright::Main window;
+    mobwright::CloseOnSignals(window);
     window.show();
-    // Like most desktop editors, an image named on the command line is opened at start.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.LoadImage(arguments.at(1));
+    // Like most desktop editors, an image named on the command line is opened
+    // at start; its name goes to the system as given, whatever bytes it holds.
+    if (argc > 1)
+        window.LoadImageFile(argv[1]);
     return QApplication::exec();
 }

@@ -25,12 +25,14 @@ public:
     void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override
     {
         if (probe_->failWritesAfter >= 0 && probe_->writeCalls >= probe_->failWritesAfter)
-            throw RomError("Cannot write: injected failure.");
+            throw RomWriteError("Cannot write: injected failure.", 0);
         ++probe_->writeCalls;
         file_->writeAt(offset, bytes);
     }
 
     std::uint64_t size() override { return file_->size(); }
+    FileIdentity identity() override { return file_->identity(); }
+    bool isLinked() override { return file_->isLinked(); }
 
     void sync() override
     {

@@ -45,7 +45,7 @@ TestImage::~TestImage()
 
 std::uint32_t TestImage::tableOffset() const
 {
-    return EnemyTableOffset(size_);
+    return EnemyTableOffset(KindOfImageSize(size_).value_or(ImageKind::CopierHeader));
 }
 
 std::uint32_t TestImage::recordOffset(int index) const

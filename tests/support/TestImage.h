@@ -9,7 +9,7 @@
 namespace mobwright::test {
 
 // The smallest image with a copier header that holds the whole enemy table.
-inline constexpr std::uint64_t MIN_IMAGE_SIZE = 1436763;
+inline constexpr std::uint64_t MIN_IMAGE_SIZE = 1403 * 1024 + 512;
 // A headerless image: a multiple of 1024 bytes that holds the table.
 inline constexpr std::uint64_t HEADERLESS_IMAGE_SIZE = 1403 * 1024;
 

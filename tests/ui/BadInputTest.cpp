@@ -1,4 +1,5 @@
 #include "EditorHarness.h"
+#include "QuotedText.h"
 #include "EnemyLayout.h"
 #include "TestImage.h"
 
@@ -86,7 +87,7 @@ TEST_P(BadInputTest, EveryBadTextIsRefusedByNameAndWritesNothing)
         const QStringList messages = editor_.takeMessages();
         ASSERT_EQ(messages.size(), 1) << '"' << text << '"';
         EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The field \"%1\" cannot take \"%2\". It accepts ")
-                                               .arg(field.name, QString::fromUtf8(text))))
+                                               .arg(field.name, QString::fromStdString(QuotedForMessage(text)))))
             << messages[0].toStdString();
         EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), field.page);
         EXPECT_EQ(QApplication::focusWidget(), editor_.widget(field.control));
