@@ -1,0 +1,278 @@
+#include "EditorHarness.h"
+#include "TestImage.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTest>
+#include <QUrl>
+
+#include <filesystem>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr int Enemy = 5;
+
+QString PathOf(const TestImage &image)
+{
+    return QString::fromStdString(image.path());
+}
+
+class DesktopTest : public testing::Test
+{
+protected:
+    DesktopTest()
+    {
+        image_.fillRandom(5);
+        image_.setName(Enemy, "Rust Beetle");
+        image_.setRecordBytes(Enemy, 0, {0});
+        editor_.loadRom(PathOf(image_));
+        editor_.choose("cmbEnemy(0)", Enemy);
+        editor_.window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&editor_.window()));
+    }
+
+    QAction *action(const char *name) { return editor_.window().findChild<QAction *>(name); }
+    Bytes hpBytes() const
+    {
+        const Bytes record = image_.recordBytes(Enemy);
+        return {record.begin() + 33, record.begin() + 35};
+    }
+    bool labelIsBold(const char *name) { return editor_.window().findChild<QLabel *>(name)->font().bold(); }
+
+    TestImage image_;
+    EditorHarness editor_;
+};
+
+} // namespace
+
+// Stored values at the top of each range read back unsigned, typed either way.
+TEST_F(DesktopTest, NumbersShowUnsignedThroughTheFile)
+{
+    const struct
+    {
+        const char *control, *typed, *shown;
+    } cases[] = {{"txtHP", "65535", "65535"},     {"txtPP", "-1", "65535"},
+                 {"txtMoney", "40000", "40000"},  {"txtMove", "-32768", "32768"},
+                 {"txtExp", "-1", "4294967295"},  {"txtHP", "0", "0"},
+                 {"txtExp", "2147483648", "2147483648"}};
+    for (const auto &field : cases) {
+        editor_.type(field.control, field.typed);
+        editor_.clickApply();
+        editor_.loadRom(PathOf(image_));
+        editor_.choose("cmbEnemy(0)", Enemy);
+        EXPECT_EQ(editor_.edit(field.control)->text(), field.shown) << field.control << " " << field.typed;
+    }
+    EXPECT_TRUE(editor_.takeMessages().isEmpty());
+}
+
+TEST_F(DesktopTest, EditedFieldsAreMarkedAndTheTitleSaysSo)
+{
+    EXPECT_EQ(editor_.window().windowTitle(),
+              QString::fromStdString(std::filesystem::path(image_.path()).filename().string()) + "[*] — Mobwright");
+    const QString hp = editor_.edit("txtHP")->text();
+    editor_.type("txtHP", "12");
+    editor_.check("chkFlag")->click();
+    EXPECT_TRUE(labelIsBold("lbls(2)"));
+    EXPECT_TRUE(editor_.check("chkFlag")->font().bold());
+    EXPECT_FALSE(labelIsBold("lbls(3)"));
+    EXPECT_TRUE(editor_.window().isWindowModified());
+    editor_.type("txtHP", hp);
+    editor_.check("chkFlag")->click();
+    EXPECT_FALSE(labelIsBold("lbls(2)"));
+    EXPECT_FALSE(editor_.window().isWindowModified());
+    editor_.closeRom();
+    EXPECT_EQ(editor_.window().windowTitle(), "Mobwright");
+}
+
+// Each of the four ways of leaving an edited enemy, with each answer.
+TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
+{
+    TestImage other;
+    const std::function<void()> triggers[] = {[&] { editor_.choose("cmbEnemy(1)", 9); },
+                                              [&] { editor_.loadRom(PathOf(other)); },
+                                              [&] { editor_.closeRom(); },
+                                              [&] { editor_.window().close(); }};
+    const auto wentOn = [&](int trigger) {
+        switch (trigger) {
+        case 0: return editor_.combo("cmbEnemy(2)")->currentIndex() == 9;
+        case 1: return editor_.window().windowTitle().startsWith(QString::fromStdString(
+                           std::filesystem::path(other.path()).filename().string()));
+        case 2: return !editor_.window().isRomLoaded();
+        default: return !editor_.window().isVisible();
+        }
+    };
+    for (int trigger = 0; trigger < 4; ++trigger) {
+        for (const UnappliedAnswer answer :
+             {UnappliedAnswer::Cancel, UnappliedAnswer::Apply, UnappliedAnswer::Discard}) {
+            SCOPED_TRACE(testing::Message() << "trigger " << trigger << ", answer " << static_cast<int>(answer));
+            editor_.window().show();
+            image_.setRecordBytes(Enemy, 33, {0, 0});
+            editor_.loadRom(PathOf(image_));
+            editor_.choose("cmbEnemy(0)", Enemy);
+            const Bytes before = hpBytes();
+            editor_.type("txtHP", "1234");
+            int asked = 0;
+            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &enemy) {
+                ++asked;
+                EXPECT_EQ(enemy, "006: Rust Beetle");
+                return answer;
+            });
+            triggers[trigger]();
+            EXPECT_EQ(asked, 1);
+            EXPECT_EQ(hpBytes(), (answer == UnappliedAnswer::Apply ? Bytes{0xD2, 0x04} : before));
+            EXPECT_EQ(wentOn(trigger), answer != UnappliedAnswer::Cancel);
+            if (answer == UnappliedAnswer::Cancel) {
+                EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
+                EXPECT_EQ(editor_.edit("txtHP")->text(), "1234");
+            }
+            editor_.window().setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
+        }
+    }
+}
+
+TEST_F(DesktopTest, AnApplyRefusedOnTheWayOutStaysPut)
+{
+    editor_.type("txtLevel", "256");
+    editor_.window().setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Apply; });
+    const auto before = image_.contents();
+    editor_.choose("cmbEnemy(2)", 9);
+    editor_.closeRom();
+    EXPECT_EQ(editor_.takeMessages().size(), 2);
+    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), Enemy);
+    EXPECT_TRUE(editor_.window().isRomLoaded());
+    EXPECT_TRUE(image_.contents() == before);
+}
+
+TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
+{
+    const Bytes before = hpBytes();
+    const QString shown = editor_.edit("txtHP")->text();
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    editor_.type("txtHP", "513");
+    editor_.clickApply();
+    EXPECT_EQ(action("mnuUndo")->text(), "Undo Apply to 006: Rust Beetle");
+    EXPECT_EQ(editor_.window().statusBar()->currentMessage(), "006: Rust Beetle written and synced");
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(hpBytes(), before);
+    EXPECT_EQ(editor_.edit("txtHP")->text(), shown);
+    EXPECT_EQ(action("mnuRedo")->text(), "Redo Apply to 006: Rust Beetle");
+    action("mnuRedo")->trigger();
+    EXPECT_EQ(hpBytes(), (Bytes{0x01, 0x02}));
+    EXPECT_EQ(editor_.edit("txtHP")->text(), "513");
+
+    // Another program changes the record: undo refuses and writes nothing.
+    image_.setRecordBytes(Enemy, 33, {0x07, 0x00});
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
+    EXPECT_EQ(hpBytes(), (Bytes{0x07, 0x00}));
+
+    editor_.closeRom();
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    EXPECT_FALSE(action("mnuRedo")->isEnabled());
+}
+
+TEST_F(DesktopTest, ShortcutsReachTheirActions)
+{
+    EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(0)"));
+    editor_.edit("txtHP")->setFocus();
+    const auto press = [this](const QKeySequence &keys) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keySequence(focus ? focus : &editor_.window(), keys);
+    };
+    press(QKeySequence(Qt::ALT | Qt::Key_PageDown));
+    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy + 1);
+    press(QKeySequence(Qt::ALT | Qt::Key_PageUp));
+    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
+    press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(2)"));
+    const struct
+    {
+        const char *action;
+        QKeySequence keys;
+    } cases[] = {{"mnuApply", QKeySequence(Qt::CTRL | Qt::Key_Return)}, {"mnuUndo", QKeySequence::Undo},
+                 {"mnuRedo", QKeySequence::Redo},   {"mnuFind", QKeySequence::Find},
+                 {"mnuLoad", QKeySequence::Open},   {"mnuClose", QKeySequence::Close},
+                 {"mnuQuit", QKeySequence::Quit}};
+    for (const auto &shortcut : cases) {
+        if (shortcut.keys.isEmpty())
+            continue; // a platform without the key, such as Quit on "offscreen"
+        QSignalSpy triggered(action(shortcut.action), &QAction::triggered);
+        editor_.window().activateWindow();
+        press(shortcut.keys);
+        EXPECT_EQ(triggered.count(), 1) << shortcut.action;
+    }
+}
+
+TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
+{
+    action("mnuFind")->trigger();
+    QLineEdit *field = editor_.edit("txtFind");
+    ASSERT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, "94");
+    QTest::keyClick(field->completer()->popup(), Qt::Key_Escape);
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), 93);
+
+    action("mnuFind")->trigger();
+    QTest::keyClicks(field, "beeT");
+    QAbstractItemView *hits = field->completer()->popup();
+    ASSERT_TRUE(hits->isVisible());
+    EXPECT_EQ(hits->model()->rowCount(), 1);
+    QTest::keyClick(hits, Qt::Key_Down);
+    QTest::keyClick(hits, Qt::Key_Return);
+    EXPECT_EQ(editor_.combo("cmbEnemy(2)")->currentIndex(), Enemy);
+}
+
+TEST(RecentImages, KeepTheLastEightNewestFirstAndDropAMissingOne)
+{
+    QSettings("Mobwright", "Mobwright").clear();
+    std::vector<std::unique_ptr<TestImage>> images;
+    EditorHarness editor;
+    for (int i = 0; i < 9; ++i) {
+        images.push_back(std::make_unique<TestImage>());
+        editor.loadRom(PathOf(*images.back()));
+    }
+    const auto entries = [&] { return editor.window().findChild<QMenu *>("mnuRecent")->actions(); };
+    ASSERT_EQ(entries().size(), 8);
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[8])));
+    EXPECT_TRUE(entries().last()->text().endsWith(PathOf(*images[1])));
+
+    entries()[2]->trigger();
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[6])));
+    const QString gone = PathOf(*images[7]);
+    images[7].reset();
+    entries()[2]->trigger();
+    EXPECT_EQ(editor.takeMessages().size(), 1);
+    ASSERT_EQ(entries().size(), 7);
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[6])));
+    for (const QAction *entry : entries())
+        EXPECT_FALSE(entry->text().endsWith(gone));
+}
+
+TEST(DroppedFile, OpensAsLoadRomWould)
+{
+    TestImage image;
+    EditorHarness editor;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(PathOf(image))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&editor.window(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&editor.window(), &drop);
+    EXPECT_TRUE(editor.window().isRomLoaded());
+    EXPECT_EQ(editor.combo("cmbEnemy(0)")->count(), 230);
+}
