@@ -67,8 +67,6 @@ void EditMarks::reset(const FormValues &form)
 {
     shown_ = form;
     tracking_ = true;
-    for (const FieldLayout &layout : EnemyLayout)
-        check(layout.field);
 }
 
 void EditMarks::check(Field field)

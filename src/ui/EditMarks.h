@@ -26,7 +26,8 @@ public:
     // Takes every mark off and stops tracking: while a record is being
     // shown its controls change without an edit.
     void stop();
-    // The controls now show form, as read; no field is edited.
+    // The controls now show form, as read, so no field is edited; tracking
+    // starts again.
     void reset(const FormValues &form);
 
     bool any() const { return edited_.any(); }

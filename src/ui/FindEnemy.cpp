@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace mobwright {
 
@@ -30,6 +31,9 @@ FindEnemy::FindEnemy(QAbstractItemModel *enemies, QWidget *parent)
     field_->setCompleter(completer_);
     addWidget(new QLabel(QStringLiteral("Find enemy: ")));
     addWidget(field_);
+    QAction *close = addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("Close"));
+    close->setToolTip(QStringLiteral("Close (Escape)"));
+    connect(close, &QAction::triggered, this, &QWidget::hide);
 
     connect(completer_, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &hit) {

@@ -13,16 +13,10 @@ const QString Key = QStringLiteral("recentImages");
 
 } // namespace
 
-// Named in full, so that it does not hang on the application's names.
-struct RecentImages::Settings : QSettings
-{
-    Settings()
-        : QSettings(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"))
-    {}
-};
-
 RecentImages::RecentImages(QMenu *menu, QObject *parent)
     : QObject(parent)
+    // Named in full, so that it does not hang on the application's names.
+    , settings_(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"))
     , menu_(menu)
 {
     fillMenu();
@@ -30,7 +24,7 @@ RecentImages::RecentImages(QMenu *menu, QObject *parent)
 
 QStringList RecentImages::paths() const
 {
-    return Settings().value(Key).toStringList();
+    return settings_.value(Key).toStringList();
 }
 
 void RecentImages::add(const QString &path)
@@ -57,7 +51,7 @@ QString RecentImages::lastFolder() const
 
 void RecentImages::store(const QStringList &paths)
 {
-    Settings().setValue(Key, paths);
+    settings_.setValue(Key, paths);
     fillMenu();
 }
 

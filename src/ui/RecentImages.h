@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 #include <QStringList>
 
 class QMenu;
@@ -29,11 +30,11 @@ signals:
     void chosen(const QString &path);
 
 private:
-    struct Settings;
-
     void store(const QStringList &paths);
     void fillMenu();
 
+    // Written to the disk later, from the event loop.
+    QSettings settings_;
     QMenu *menu_;
 };
 
