@@ -17,15 +17,18 @@ public:
     std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override
     {
         ++probe_->readsAt[offset];
-        if (probe_->failReads)
+        if (probe_->failReads || (probe_->failReadsAfterWrite && probe_->writeCalls > 0))
             throw RomError("Cannot read: injected failure.");
         return file_->readAt(offset, buffer);
     }
 
     void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override
     {
-        if (probe_->failWritesAfter >= 0 && probe_->writeCalls >= probe_->failWritesAfter)
-            throw RomWriteError("Cannot write: injected failure.", 0);
+        if (probe_->failWritesAfter >= 0 && probe_->writeCalls >= probe_->failWritesAfter) {
+            const auto partial = static_cast<std::size_t>(probe_->partialWriteBytes);
+            file_->writeAt(offset, bytes.first(partial));
+            throw RomWriteError("Cannot write: injected failure.", partial);
+        }
         ++probe_->writeCalls;
         file_->writeAt(offset, bytes);
     }

@@ -15,7 +15,9 @@ struct FileProbe
     std::map<std::uint64_t, int> readsAt; // read calls by their first offset
     int writeCalls = 0;
     int failWritesAfter = -1; // the write call after this many fails; -1 never
+    int partialWriteBytes = 0; // what the failing write writes before it fails
     bool failReads = false;
+    bool failReadsAfterWrite = false;
     bool failSync = false;
 };
 
