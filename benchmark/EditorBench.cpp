@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -52,6 +53,10 @@ void MeasureStartup(int repetitions, const QString &image)
     long peakKb = 0;
     const auto startOne = [&](const QStringList &arguments) {
         QProcess process;
+        // The editor's settings (its recent images) go to the scratch folder.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", QFileInfo(image).absolutePath());
+        process.setProcessEnvironment(environment);
         process.start(probe, arguments);
         process.waitForReadyRead(10000);
         const QByteArray line = process.readLine();

@@ -51,6 +51,13 @@ EditMarks::EditMarks(const FieldControls &controls, QObject *parent)
 void EditMarks::setLabel(Field field, QWidget *label)
 {
     labels_[Index(field)] = label;
+    // Room for the bold text, so that marking moves nothing.
+    const QFont normal = label->font();
+    QFont bold = normal;
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setMinimumSize(label->sizeHint());
+    label->setFont(normal);
 }
 
 void EditMarks::stop()

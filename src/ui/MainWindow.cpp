@@ -230,16 +230,17 @@ void Main::buildPages()
     firstLook_->setWordWrap(true);
     stack->addWidget(firstLook_, 0, 0);
     column->addLayout(stack, 1);
-    AlignColumns(frames_);
 
     for (const FieldLayout &layout : EnemyLayout) {
         QWidget *control = controls_.control(layout.field);
-        marks_->setLabel(layout.field, control);
-        for (auto *label : central->findChildren<QLabel *>()) {
-            if (label->buddy() == control)
-                marks_->setLabel(layout.field, label);
+        QWidget *label = control; // the check box names itself
+        for (auto *named : central->findChildren<QLabel *>()) {
+            if (named->buddy() == control)
+                label = named;
         }
+        marks_->setLabel(layout.field, label);
     }
+    AlignColumns(frames_);
 
     const std::array handlers{&Main::cmbAct1_Click, &Main::cmbAct2_Click, &Main::cmbAct3_Click,
                               &Main::cmbAct4_Click};
