@@ -91,6 +91,7 @@ Main::Main(QWidget *parent)
     messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
     connect(marks_, &EditMarks::editedChanged, this, &QWidget::setWindowModified);
     Form_Load();
+    showImageState();
 }
 
 Main::~Main() = default;
@@ -159,6 +160,7 @@ void Main::buildEditMenu()
     QAction *next = edit->addAction(QStringLiteral("Next Enemy"), this, [this] { goToEnemy(ShownEnemy + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
+    imageActions_ = {apply, find, previous, next};
 
     auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(nextPage, &QShortcut::activated, this, [this] { stepPage(1); });
@@ -397,7 +399,7 @@ void Main::stepHistory(bool undoing)
         const std::vector<RecordWrite> changes = step->changes(undoing);
         ReplaceRecords(rom_, changes);
     } catch (const RomError &error) {
-        report(QStringLiteral("%1 was refused, and nothing was written.\n\n%2").arg(what, ToQString(error.what())));
+        report(QStringLiteral("%1 failed.\n\n%2").arg(what, ToQString(error.what())));
         return;
     }
     if (undoing)
@@ -420,6 +422,8 @@ void Main::showWritten(const std::vector<RecordWrite> &changes)
 void Main::showImageState()
 {
     firstLook_->setVisible(!RomLoaded);
+    for (QAction *action : imageActions_)
+        action->setEnabled(RomLoaded);
     if (!RomLoaded) {
         setWindowTitle(AppName);
         imageStatus_->clear();

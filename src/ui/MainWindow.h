@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -140,6 +141,8 @@ private:
     RecentImages *recent_ = nullptr;
     QLabel *firstLook_ = nullptr;
     QLabel *imageStatus_ = nullptr;
+    // Edit menu entries that only an open image gives something to do.
+    std::vector<QAction *> imageActions_;
 
     OpenDialog openDialog_;
     UnappliedQuestion question_ = AskAboutUnappliedEdits;
