@@ -7,6 +7,7 @@
 #include "FindEnemy.h"
 #include "RecentImages.h"
 #include "EnemyLabels.h"
+#include "LabelFolder.h"
 #include "ListModels.h"
 #include "QtText.h"
 #include "RecordStore.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -35,6 +38,7 @@
 #include <QStringListModel>
 #include <QTabBar>
 #include <QUndoStack>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace mobwright {
@@ -168,21 +172,67 @@ void Main::buildEditMenu()
     connect(previousPage, &QShortcut::activated, this, [this] { stepPage(-1); });
 }
 
+void Main::buildStatusBar()
+{
+    imageStatus_ = new QLabel;
+    imageStatus_->setObjectName(QStringLiteral("lblImage"));
+    statusBar()->addPermanentWidget(imageStatus_);
+}
+
 void Main::buildHelpMenu()
 {
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *folder =
+        help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
+    folder->setObjectName(QStringLiteral("mnuLabelFolder"));
+    help->addSeparator();
     QAction *about = help->addAction(QStringLiteral("About Mobwright"), this, [this] { ShowAboutMobwright(this); });
     about->setObjectName(QStringLiteral("mnuAbout"));
     QAction *aboutQt = help->addAction(QStringLiteral("About Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
 }
 
-void Main::buildStatusBar()
+void Main::mnuLabelFolder_Click()
 {
-    imageStatus_ = new QLabel;
-    imageStatus_->setObjectName(QStringLiteral("lblImage"));
-    statusBar()->addPermanentWidget(imageStatus_);
+    const QString folder = LabelFolder();
+    if (!QDir().mkpath(folder)) {
+        report(QStringLiteral("The label folder %1 cannot be created.").arg(folder));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void Main::useLabelFolder(const QString &folder)
+{
+    const QStringList problems = ReadLabelFolder(folder, listLabels_);
+    showListLabels();
+    if (!problems.isEmpty())
+        report(problems.join(QStringLiteral("\n\n")));
+}
+
+void Main::showListLabels()
+{
+    lists_->relabel(listLabels_);
+    relabelArgumentLists();
+}
+
+void Main::showListLabels(const std::vector<ListEntry> &entries)
+{
+    if (entries.empty())
+        return;
+    lists_->relabel(listLabels_, entries);
+    relabelArgumentLists();
+}
+
+void Main::relabelArgumentLists()
+{
+    // The argument lists shown keep their selection.
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (const auto kind = ActionKinds.kindOf(actionBox(slot)->currentIndex()))
+            SetChangedEntries(static_cast<QStringListModel *>(argumentBox(slot)->model()),
+                              lists_->arguments(*kind));
+    }
 }
 
 void Main::buildPages()
@@ -326,6 +376,7 @@ void Main::LoadImageFile(const std::string &fileName)
             rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, fileOpener_);
         labels = ReadEnemyLabels(next);
         first = ReadRecordAt(next, 0);
+        listLabels_.readImage(next);
     } catch (const RomError &error) {
         report(ToQString(error.what()));
         return;
@@ -339,6 +390,7 @@ void Main::LoadImageFile(const std::string &fileName)
     TabStrip1->show();
     TabStrip1_Click();
     FillEnemyLists(labels);
+    showListLabels();
     ShowEnemyRecord(first);
     showImageState();
 }
@@ -371,6 +423,8 @@ void Main::closeImage()
 {
     rom_.Close();
     RomLoaded = false;
+    listLabels_.forgetImage();
+    showListLabels();
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
@@ -413,6 +467,7 @@ void Main::showWritten(const std::vector<RecordWrite> &changes)
 {
     for (const RecordWrite &change : changes) {
         RelabelEnemy(change.index);
+        showListLabels(listLabels_.recordStored(change.index, change.after.allBytes()));
         if (change.index == ShownEnemy)
             ShowEnemyRecord(change.after);
     }
@@ -617,6 +672,7 @@ bool Main::ApplyEnemyRecord()
         return false;
     }
     RelabelEnemy(index);
+    showListLabels(listLabels_.recordStored(index, write.after.allBytes()));
     const QString label = lists_->enemies()->index(index).data().toString();
     history_->push(new ApplyStep({write}, QStringLiteral("Apply to %1").arg(label),
                                  [this](const auto &changes) { showWritten(changes); }));

@@ -3,6 +3,7 @@
 #include "ActionKinds.h"
 #include "EnemyRecord.h"
 #include "FieldControls.h"
+#include "ListLabels.h"
 #include "RecordCursor.h"
 #include "RecordStore.h"
 #include "RomFile.h"
@@ -58,6 +59,8 @@ public:
     // The same for a file name as the system gives it, whatever bytes it holds.
     void LoadImageFile(const std::string &fileName);
     bool isRomLoaded() const { return RomLoaded; }
+    // Takes the user's label files from folder, telling once of any not used.
+    void useLabelFolder(const QString &folder);
 
     // Selects the enemy in the pickers exactly as picking it would.
     void goToEnemy(int index);
@@ -110,6 +113,11 @@ private:
     void stepPage(int step);
     void stepHistory(bool undoing);
     void showWritten(const std::vector<RecordWrite> &changes);
+    void mnuLabelFolder_Click();
+    // Shows the long lists' labels for the open image, or the given entries'.
+    void showListLabels();
+    void showListLabels(const std::vector<ListEntry> &entries);
+    void relabelArgumentLists();
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -130,6 +138,7 @@ private:
     bool showingRecord_ = false;
 
     ListModels *lists_;
+    ListLabels listLabels_;
     FieldControls controls_;
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};

@@ -1,6 +1,7 @@
 #include "ProbedFile.h"
 
 #include "RomError.h"
+#include "TableGeometry.h"
 
 namespace mobwright::test {
 namespace {
@@ -16,7 +17,8 @@ public:
 
     std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override
     {
-        ++probe_->readsAt[offset];
+        if (buffer.size() <= ENEMY_RECORD_SIZE)
+            ++probe_->readsAt[offset];
         if (probe_->failReads || (probe_->failReadsAfterWrite && probe_->writeCalls > 0))
             throw RomError("Cannot read: injected failure.");
         return file_->readAt(offset, buffer);

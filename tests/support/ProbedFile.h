@@ -12,7 +12,7 @@ namespace mobwright::test {
 // What the files opened through ProbedOpener record and how they fail.
 struct FileProbe
 {
-    std::map<std::uint64_t, int> readsAt; // read calls by their first offset
+    std::map<std::uint64_t, int> readsAt; // read calls within one record, by their first offset
     int writeCalls = 0;
     int failWritesAfter = -1; // the write call after this many fails; -1 never
     int partialWriteBytes = 0; // what the failing write writes before it fails
