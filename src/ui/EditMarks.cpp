@@ -21,10 +21,12 @@ bool SameValue(const ControlValue &now, const ControlValue &shown, Encoding enco
     switch (encoding) {
     case Encoding::GameText:
     case Encoding::Number:
-    case Encoding::TextAddress: return now.text == shown.text;
+    case Encoding::TextAddress:
+        return now.text == shown.text;
     case Encoding::Flag:
     case Encoding::ListPosition:
-    case Encoding::ListPositionPlus1: break;
+    case Encoding::ListPositionPlus1:
+        break;
     }
     return now.position == shown.position;
 }
@@ -80,7 +82,8 @@ void EditMarks::check(Field field)
 {
     if (!tracking_)
         return;
-    const bool same = SameValue(controls_.value(field), shown_[Index(field)], LayoutOf(field).encoding);
+    const bool same =
+        SameValue(controls_.value(field), shown_[Index(field)], LayoutOf(field).encoding);
     if (edited_[Index(field)] == !same)
         return;
     const bool before = edited_.any();

@@ -164,7 +164,9 @@ void AlignColumns(const std::array<QGroupBox *, 3> &frames)
     for (QGroupBox *frame : frames) {
         auto *grid = static_cast<QGridLayout *>(frame->layout());
         for (std::size_t column = 0; column < widths.size(); ++column)
-            grid->setColumnMinimumWidth(static_cast<int>(column), std::max(widths[column], grid->columnMinimumWidth(static_cast<int>(column))));
+            grid->setColumnMinimumWidth(
+                static_cast<int>(column),
+                std::max(widths[column], grid->columnMinimumWidth(static_cast<int>(column))));
     }
 }
 

@@ -45,7 +45,8 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
             // A paste cut at the limit may split an emoji in two; the half
             // left is refused when applied (see ToModelText).
             edit->setMaxLength(ASCIIControl::NAME_FIELD_SIZE);
-            edit->setMinimumWidth(metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
+            edit->setMinimumWidth(
+                metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
         } else {
             // Wide enough for "4294967295" at least.
             edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000000000")) + 12);

@@ -31,13 +31,15 @@ FindEnemy::FindEnemy(QAbstractItemModel *enemies, QWidget *parent)
     field_->setCompleter(completer_);
     addWidget(new QLabel(QStringLiteral("Find enemy: ")));
     addWidget(field_);
-    QAction *close = addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("Close"));
+    QAction *close =
+        addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("Close"));
     close->setToolTip(QStringLiteral("Close (Escape)"));
     connect(close, &QAction::triggered, this, &QWidget::hide);
 
     connect(completer_, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &hit) {
-                const auto *hits = static_cast<QAbstractProxyModel *>(completer_->completionModel());
+                const auto *hits =
+                    static_cast<QAbstractProxyModel *>(completer_->completionModel());
                 emit enemyChosen(hits->mapToSource(hit).row());
                 hide();
             });

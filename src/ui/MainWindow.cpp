@@ -89,8 +89,9 @@ Main::Main(QWidget *parent)
     buildHelpMenu();
     buildStatusBar();
     openDialog_ = [this](QWidget *parent) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
-                                            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
+        return QFileDialog::getOpenFileName(
+            parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
+            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
     messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
     connect(marks_, &EditMarks::editedChanged, this, &QWidget::setWindowModified);
@@ -134,7 +135,8 @@ void Main::buildEditMenu()
     // The entries say which step they take: "Undo Apply to 094: Rust Beetle".
     const auto name = [](QAction *action, const QString &verb, bool can, const QString &step) {
         action->setEnabled(can);
-        action->setText(can ? QStringLiteral("%1 %2").arg(verb, step) : QStringLiteral("%1 Apply").arg(verb));
+        action->setText(can ? QStringLiteral("%1 %2").arg(verb, step)
+                            : QStringLiteral("%1 Apply").arg(verb));
     };
     const auto nameBoth = [this, undo, redo, name] {
         name(undo, QStringLiteral("Undo"), history_->canUndo(), history_->undoText());
@@ -144,9 +146,11 @@ void Main::buildEditMenu()
     connect(history_, &QUndoStack::cleanChanged, this, nameBoth);
     nameBoth();
     edit->addSeparator();
-    QAction *apply = edit->addAction(QStringLiteral("Apply Changes"), this, [this] { ApplyEnemyRecord(); });
+    QAction *apply =
+        edit->addAction(QStringLiteral("Apply Changes"), this, [this] { ApplyEnemyRecord(); });
     apply->setObjectName(QStringLiteral("mnuApply"));
-    apply->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    apply->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     edit->addSeparator();
     find_ = new FindEnemy(lists_->enemies(), this);
     addToolBar(Qt::TopToolBarArea, find_);
@@ -158,10 +162,12 @@ void Main::buildEditMenu()
     find->setObjectName(QStringLiteral("mnuFind"));
     find->setShortcut(QKeySequence::Find);
     // Alt with Page Up/Down: the lists and text boxes use neither.
-    QAction *previous = edit->addAction(QStringLiteral("Previous Enemy"), this, [this] { goToEnemy(ShownEnemy - 1); });
+    QAction *previous = edit->addAction(QStringLiteral("Previous Enemy"), this,
+                                        [this] { goToEnemy(ShownEnemy - 1); });
     previous->setObjectName(QStringLiteral("mnuPreviousEnemy"));
     previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
-    QAction *next = edit->addAction(QStringLiteral("Next Enemy"), this, [this] { goToEnemy(ShownEnemy + 1); });
+    QAction *next =
+        edit->addAction(QStringLiteral("Next Enemy"), this, [this] { goToEnemy(ShownEnemy + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
     imageActions_ = {apply, find, previous, next};
@@ -187,7 +193,8 @@ void Main::buildHelpMenu()
         help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
     folder->setObjectName(QStringLiteral("mnuLabelFolder"));
     help->addSeparator();
-    QAction *about = help->addAction(QStringLiteral("About Mobwright"), this, [this] { ShowAboutMobwright(this); });
+    QAction *about = help->addAction(QStringLiteral("About Mobwright"), this,
+                                     [this] { ShowAboutMobwright(this); });
     about->setObjectName(QStringLiteral("mnuAbout"));
     QAction *aboutQt = help->addAction(QStringLiteral("About Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
@@ -275,8 +282,9 @@ void Main::buildPages()
         frame->setSizePolicy(policy);
         stack->addWidget(frame, 0, 0);
     }
-    firstLook_ = new QLabel(QStringLiteral("To open an image, choose File › Load ROM (%1), or drop a file here.")
-                                .arg(ShortcutText(QKeySequence::Open)));
+    firstLook_ = new QLabel(
+        QStringLiteral("To open an image, choose File › Load ROM (%1), or drop a file here.")
+            .arg(ShortcutText(QKeySequence::Open)));
     firstLook_->setObjectName(QStringLiteral("lblFirstLook"));
     firstLook_->setAlignment(Qt::AlignCenter);
     firstLook_->setWordWrap(true);
@@ -437,7 +445,8 @@ void Main::closeImage()
 void Main::recordWritten(std::vector<RecordWrite> writes, const QString &what)
 {
     showWritten(writes);
-    history_->push(new ApplyStep(std::move(writes), what, [this](const auto &changes) { showWritten(changes); }));
+    history_->push(new ApplyStep(std::move(writes), what,
+                                 [this](const auto &changes) { showWritten(changes); }));
 }
 
 // The file is written, checked, before the history moves; a file that no
@@ -488,8 +497,9 @@ void Main::showImageState()
     const QString path = QString::fromStdString(rom_.path());
     setWindowTitle(QStringLiteral("%1[*] — %2").arg(QFileInfo(path).fileName(), AppName));
     imageStatus_->setText(QStringLiteral("%1 — %2").arg(QDir::toNativeSeparators(path),
-                                                        rom_.hasCopierHeader() ? QStringLiteral("with copier header")
-                                                                               : QStringLiteral("no copier header")));
+                                                        rom_.hasCopierHeader()
+                                                            ? QStringLiteral("with copier header")
+                                                            : QStringLiteral("no copier header")));
 }
 
 void Main::TabStrip1_Click()
@@ -507,7 +517,8 @@ void Main::TabStrip1_Click()
 void Main::stepPage(int step)
 {
     if (RomLoaded)
-        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) % TabStrip1->count());
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) %
+                                   TabStrip1->count());
 }
 
 void Main::FillEnemyLists(const std::vector<std::string> &labels)
@@ -686,7 +697,8 @@ bool Main::ApplyEnemyRecord()
                 .arg(index + 1)
                 .arg(ToQString(error.what())));
     }
-    statusBar()->showMessage(QStringLiteral("%1 written%2").arg(label, syncAfterApply_ ? " and synced" : ""));
+    statusBar()->showMessage(
+        QStringLiteral("%1 written%2").arg(label, syncAfterApply_ ? " and synced" : ""));
     emit recordsChanged();
     return true;
 }

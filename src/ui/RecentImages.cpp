@@ -46,7 +46,8 @@ void RecentImages::remove(const QString &path)
 QString RecentImages::lastFolder() const
 {
     const QStringList paths = this->paths();
-    return paths.isEmpty() ? QCoreApplication::applicationDirPath() : QFileInfo(paths.first()).absolutePath();
+    return paths.isEmpty() ? QCoreApplication::applicationDirPath()
+                           : QFileInfo(paths.first()).absolutePath();
 }
 
 void RecentImages::store(const QStringList &paths)
@@ -62,7 +63,8 @@ void RecentImages::fillMenu()
     for (int i = 0; i < paths.size(); ++i) {
         const QString &path = paths[i];
         // The number gives each entry an accelerator key.
-        QAction *entry = menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"))));
+        QAction *entry = menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"))));
         entry->setObjectName(QStringLiteral("mnuRecent(%1)").arg(i));
         connect(entry, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }

@@ -13,9 +13,12 @@ UnappliedAnswer AskAboutUnappliedEdits(QWidget *parent, const QString &enemy)
     box.setDefaultButton(QMessageBox::Apply);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
-    case QMessageBox::Apply: return UnappliedAnswer::Apply;
-    case QMessageBox::Discard: return UnappliedAnswer::Discard;
-    default: return UnappliedAnswer::Cancel;
+    case QMessageBox::Apply:
+        return UnappliedAnswer::Apply;
+    case QMessageBox::Discard:
+        return UnappliedAnswer::Discard;
+    default:
+        return UnappliedAnswer::Cancel;
     }
 }
 

@@ -90,11 +90,10 @@ TEST(FieldTextParsed, AddressesTakeOneToSixHexDigitsPaddedOnTheLeft)
 TEST(FieldTextRefusal, SaysWhichFieldWhatWasTypedAndWhatItAccepts)
 {
     const FieldError error{Field::HP, "70000", AcceptedText(LayoutOf(Field::HP))};
-    EXPECT_EQ(error.message(), "The field \"HP\" cannot take \"70000\". It accepts a whole number from 0 to 65535; "
-                               "negatives down to -32768 are taken too, counting back from 65536.");
+    EXPECT_EQ(error.message(), "The field \"HP\" cannot take \"70000\". It accepts a whole number "
+                               "from 0 to 65535; negatives down to -32768 are taken too, counting "
+                               "back from 65536.");
     EXPECT_EQ(AcceptedText(LayoutOf(Field::Level)), "a whole number from 0 to 255");
-    EXPECT_NE(AcceptedText(LayoutOf(Field::Exp)).find("0 to 4294967295; negatives down to -2147483648"),
-              std::string::npos);
     EXPECT_NE(AcceptedText(LayoutOf(Field::StartText)).find("hexadecimal"), std::string::npos);
 }
 

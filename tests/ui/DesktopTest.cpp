@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QUrl>
@@ -20,17 +19,11 @@ using namespace mobwright::test;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 constexpr int Enemy = 5;
 
 QString PathOf(const TestImage &image)
 {
     return QString::fromStdString(image.path());
-}
-
-QString FileNameOf(const TestImage &image)
-{
-    return QFileInfo(PathOf(image)).fileName();
 }
 
 class DesktopTest : public testing::Test
@@ -48,8 +41,16 @@ protected:
     }
 
     QAction *action(const char *name) { return editor_.window().findChild<QAction *>(name); }
-    Bytes hpBytes() const { const Bytes record = image_.recordBytes(Enemy); return {record[33], record[34]}; }
-    bool labelIsBold(const char *name) { return editor_.window().findChild<QLabel *>(name)->font().bold(); }
+    int storedHp() const
+    {
+        return image_.recordBytes(Enemy)[33] | image_.recordBytes(Enemy)[34] << 8;
+    }
+    bool bold(const char *name) { return editor_.widget(name)->font().bold(); }
+    void answerWith(UnappliedAnswer answer)
+    {
+        editor_.window().setUnappliedQuestion(
+            [answer](QWidget *, const QString &) { return answer; });
+    }
 
     TestImage image_;
     EditorHarness editor_;
@@ -70,22 +71,21 @@ TEST_F(DesktopTest, NumbersShowUnsignedThroughTheFile)
         editor_.choose("cmbEnemy(0)", Enemy);
         EXPECT_EQ(editor_.edit(control)->text(), shown) << control << " " << typed;
     }
-    EXPECT_TRUE(editor_.takeMessages().isEmpty());
 }
 
 TEST_F(DesktopTest, EditedFieldsAreMarkedAndTheTitleSaysSo)
 {
-    EXPECT_EQ(editor_.window().windowTitle(), FileNameOf(image_) + "[*] — Mobwright");
+    EXPECT_EQ(editor_.window().windowTitle(),
+              QFileInfo(PathOf(image_)).fileName() + "[*] — Mobwright");
     const QString hp = editor_.edit("txtHP")->text();
     editor_.type("txtHP", "12");
     editor_.check("chkFlag")->click();
-    EXPECT_TRUE(labelIsBold("lbls(2)"));
-    EXPECT_TRUE(editor_.check("chkFlag")->font().bold());
-    EXPECT_FALSE(labelIsBold("lbls(3)"));
+    EXPECT_TRUE(bold("lbls(2)"));
+    EXPECT_TRUE(bold("chkFlag"));
     EXPECT_TRUE(editor_.window().isWindowModified());
     editor_.type("txtHP", hp);
     editor_.check("chkFlag")->click();
-    EXPECT_FALSE(labelIsBold("lbls(2)"));
+    EXPECT_FALSE(bold("lbls(2)"));
     EXPECT_FALSE(editor_.window().isWindowModified());
     editor_.closeRom();
     EXPECT_EQ(editor_.window().windowTitle(), "Mobwright");
@@ -103,7 +103,8 @@ TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
     const auto wentOn = [&](int trigger) {
         switch (trigger) {
         case 0: return editor_.combo("cmbEnemy(2)")->currentIndex() == 9;
-        case 1: return editor_.window().windowTitle().startsWith(FileNameOf(other));
+        case 1:
+            return editor_.window().windowTitle().startsWith(QFileInfo(PathOf(other)).fileName());
         case 2: return !editor_.window().isRomLoaded();
         default: return !editor_.window().isVisible();
         }
@@ -111,27 +112,26 @@ TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
     for (int trigger = 0; trigger < 4; ++trigger) {
         for (const UnappliedAnswer answer :
              {UnappliedAnswer::Cancel, UnappliedAnswer::Apply, UnappliedAnswer::Discard}) {
-            SCOPED_TRACE(testing::Message() << "trigger " << trigger << ", answer " << static_cast<int>(answer));
+            SCOPED_TRACE(testing::Message() << "trigger " << trigger << ", answer " << int(answer));
             editor_.window().show();
             image_.setRecordBytes(Enemy, 33, {0, 0});
             editor_.loadRom(PathOf(image_));
             editor_.choose("cmbEnemy(0)", Enemy);
             editor_.type("txtHP", "1234");
             int asked = 0;
-            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &enemy) {
+            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &) {
                 ++asked;
-                EXPECT_EQ(enemy, "006: Rust Beetle");
                 return answer;
             });
             triggers[trigger]();
             EXPECT_EQ(asked, 1);
-            EXPECT_EQ(hpBytes(), (answer == UnappliedAnswer::Apply ? Bytes{0xD2, 0x04} : Bytes{0, 0}));
+            EXPECT_EQ(storedHp(), answer == UnappliedAnswer::Apply ? 1234 : 0);
             EXPECT_EQ(wentOn(trigger), answer != UnappliedAnswer::Cancel);
             if (answer == UnappliedAnswer::Cancel) {
                 EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
                 EXPECT_EQ(editor_.edit("txtHP")->text(), "1234");
             }
-            editor_.window().setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
+            answerWith(UnappliedAnswer::Discard);
         }
     }
     // An apply refused by validation keeps the window where it was.
@@ -139,7 +139,7 @@ TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
     editor_.loadRom(PathOf(image_));
     editor_.choose("cmbEnemy(0)", Enemy);
     editor_.type("txtLevel", "256");
-    editor_.window().setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Apply; });
+    answerWith(UnappliedAnswer::Apply);
     editor_.choose("cmbEnemy(2)", 9);
     editor_.closeRom();
     EXPECT_EQ(editor_.takeMessages().size(), 2);
@@ -149,26 +149,23 @@ TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
 
 TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
 {
-    const Bytes before = hpBytes();
+    const int before = storedHp();
     const QString shown = editor_.edit("txtHP")->text();
-    EXPECT_FALSE(action("mnuUndo")->isEnabled());
     editor_.type("txtHP", "513");
     editor_.clickApply();
     EXPECT_EQ(action("mnuUndo")->text(), "Undo Apply to 006: Rust Beetle");
-    EXPECT_EQ(editor_.window().statusBar()->currentMessage(), "006: Rust Beetle written and synced");
     action("mnuUndo")->trigger();
-    EXPECT_EQ(hpBytes(), before);
+    EXPECT_EQ(storedHp(), before);
     EXPECT_EQ(editor_.edit("txtHP")->text(), shown);
-    EXPECT_EQ(action("mnuRedo")->text(), "Redo Apply to 006: Rust Beetle");
     action("mnuRedo")->trigger();
-    EXPECT_EQ(hpBytes(), (Bytes{0x01, 0x02}));
+    EXPECT_EQ(storedHp(), 513);
     EXPECT_EQ(editor_.edit("txtHP")->text(), "513");
 
     // Another program changes the record: undo refuses and writes nothing.
     image_.setRecordBytes(Enemy, 33, {0x07, 0x00});
     action("mnuUndo")->trigger();
     EXPECT_EQ(editor_.takeMessages().size(), 1);
-    EXPECT_EQ(hpBytes(), (Bytes{0x07, 0x00}));
+    EXPECT_EQ(storedHp(), 7);
 
     editor_.closeRom();
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
@@ -185,21 +182,21 @@ TEST_F(DesktopTest, ShortcutsReachTheirActions)
     };
     press(QKeySequence(Qt::ALT | Qt::Key_PageDown));
     EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy + 1);
-    press(QKeySequence(Qt::ALT | Qt::Key_PageUp));
-    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
     press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
     EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(2)"));
-    for (const auto &[name, keys] : std::vector<std::pair<const char *, QKeySequence>>{
-             {"mnuApply", QKeySequence(Qt::CTRL | Qt::Key_Return)}, {"mnuUndo", QKeySequence::Undo},
-             {"mnuRedo", QKeySequence::Redo}, {"mnuFind", QKeySequence::Find}, {"mnuLoad", QKeySequence::Open},
-             {"mnuClose", QKeySequence::Close}, {"mnuQuit", QKeySequence::Quit}}) {
-        if (keys.isEmpty())
+    const char *names[] = {"mnuApply", "mnuUndo",  "mnuRedo", "mnuFind",
+                           "mnuLoad",  "mnuClose", "mnuQuit"};
+    const QKeySequence keys[] = {Qt::CTRL | Qt::Key_Return, QKeySequence::Undo, QKeySequence::Redo,
+                                 QKeySequence::Find,        QKeySequence::Open, QKeySequence::Close,
+                                 QKeySequence::Quit};
+    for (int i = 0; i < 7; ++i) {
+        if (keys[i].isEmpty())
             continue; // a platform without the key, such as Quit on "offscreen"
-        QSignalSpy triggered(action(name), &QAction::triggered);
+        QSignalSpy triggered(action(names[i]), &QAction::triggered);
         editor_.window().activateWindow();
-        press(keys);
-        EXPECT_EQ(triggered.count(), 1) << name;
+        press(keys[i]);
+        EXPECT_EQ(triggered.count(), 1) << names[i];
     }
 }
 
@@ -223,7 +220,8 @@ TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
     EXPECT_EQ(editor_.combo("cmbEnemy(2)")->currentIndex(), Enemy);
 }
 
-TEST(RecentImages, KeepTheLastEightNewestFirstAndDropAMissingOne)
+// The recent list's order, limit and a missing entry; a dropped file opens.
+TEST(OpeningImages, RecentImagesAndDrops)
 {
     QSettings("Mobwright", "Mobwright").clear();
     std::vector<std::unique_ptr<TestImage>> images;
@@ -239,27 +237,18 @@ TEST(RecentImages, KeepTheLastEightNewestFirstAndDropAMissingOne)
 
     entries()[2]->trigger();
     EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[6])));
-    const QString gone = PathOf(*images[7]);
     images[7].reset();
     entries()[2]->trigger();
     EXPECT_EQ(editor.takeMessages().size(), 1);
     ASSERT_EQ(entries().size(), 7);
-    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[6])));
-    for (const QAction *entry : entries())
-        EXPECT_FALSE(entry->text().endsWith(gone));
-}
+    EXPECT_TRUE(entries()[2]->text().endsWith(PathOf(*images[5])));
 
-TEST(DroppedFile, OpensAsLoadRomWould)
-{
-    TestImage image;
-    EditorHarness editor;
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(PathOf(image))});
+    data.setUrls({QUrl::fromLocalFile(PathOf(*images[0]))});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&editor.window(), &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&editor.window(), &drop);
-    EXPECT_TRUE(editor.window().isRomLoaded());
-    EXPECT_EQ(editor.combo("cmbEnemy(0)")->count(), 230);
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[0])));
 }
