@@ -67,7 +67,9 @@ void FindEnemy::keyPressEvent(QKeyEvent *event)
 void FindEnemy::chooseTyped()
 {
     const QString text = field_->text().trimmed();
-    if (text.isEmpty() || completer_->popup()->isVisible())
+    // A hit chosen in the list is taken by the completion list itself.
+    const QAbstractItemView *hits = completer_->popup();
+    if (text.isEmpty() || (hits->isVisible() && hits->currentIndex().isValid()))
         return;
     bool isNumber = false;
     const int number = text.toInt(&isNumber);

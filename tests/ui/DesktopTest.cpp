@@ -206,8 +206,7 @@ TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
     QLineEdit *field = editor_.edit("txtFind");
     ASSERT_TRUE(field->hasFocus());
     QTest::keyClicks(field, "94");
-    QTest::keyClick(field->completer()->popup(), Qt::Key_Escape);
-    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field->completer()->popup(), Qt::Key_Return);
     EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), 93);
 
     action("mnuFind")->trigger();
