@@ -458,13 +458,16 @@ void Main::stepHistory(bool undoing)
     if (!RomLoaded || !step || !settleUnappliedEdits())
         return;
     const QString what = QStringLiteral("%1 %2").arg(undoing ? "Undo" : "Redo", step->text());
+    const std::vector<RecordWrite> changes = step->changes(undoing);
     try {
-        const std::vector<RecordWrite> changes = step->changes(undoing);
         ReplaceRecords(rom_, changes);
     } catch (const RomError &error) {
         report(QStringLiteral("%1 failed.\n\n%2").arg(what, ToQString(error.what())));
         return;
     }
+    // A step of one record shows that record.
+    if (changes.size() == 1)
+        goToEnemy(changes.front().index);
     if (undoing)
         history_->undo();
     else
