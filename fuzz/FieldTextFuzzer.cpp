@@ -117,8 +117,7 @@ std::vector<std::uint8_t> StoredBytes(std::uint32_t value, int width)
     return bytes;
 }
 
-// Six upper-case hex digits for a text address; a number in decimal, a byte
-// unsigned and a wider value signed.
+// Six upper-case hex digits for a text address; a number in unsigned decimal.
 std::string ExpectedShownText(const FieldLayout &layout, std::uint32_t stored)
 {
     if (layout.encoding == Encoding::TextAddress) {
@@ -126,9 +125,7 @@ std::string ExpectedShownText(const FieldLayout &layout, std::uint32_t stored)
         std::snprintf(digits.data(), digits.size(), "%06X", stored & ADDRESS_MASK);
         return digits.data();
     }
-    const Bounds bounds = NumberBounds(layout.width);
-    const bool negative = layout.width > 1 && stored > static_cast<std::uint64_t>(bounds.high) / 2;
-    return std::to_string(negative ? stored - (bounds.high + 1) : std::int64_t{stored});
+    return std::to_string(stored);
 }
 
 // The text a field shows for a stored value must read back as that value;

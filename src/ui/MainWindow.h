@@ -5,7 +5,9 @@
 #include "FieldControls.h"
 #include "ListLabels.h"
 #include "RecordCursor.h"
+#include "RecordStore.h"
 #include "RomFile.h"
+#include "UnappliedQuestion.h"
 
 #include <QMainWindow>
 
@@ -14,15 +16,22 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QMenu;
 class QTabBar;
+class QUndoStack;
 
 namespace mobwright {
 
+class EditMarks;
 class EnemyTableView;
 struct EnemyTable;
+class FindEnemy;
 class ListModels;
+class RecentImages;
 class RomError;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
@@ -43,6 +52,7 @@ public:
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setFileOpener(RomFile::Opener opener) { fileOpener_ = std::move(opener); }
+    void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
     // Whether "Apply Changes" waits until the record is on the disk.
     void setSyncAfterApply(bool sync) { syncAfterApply_ = sync; }
 
@@ -54,18 +64,23 @@ public:
     // Takes the user's label files from folder, telling once of any not used.
     void useLabelFolder(const QString &folder);
 
-    // Selects an enemy in the pickers as choosing it would, and comes to the front.
+    // Selects the enemy in the pickers exactly as picking it would.
     void goToEnemy(int index);
+    // Takes records that were written already into the undo history as one
+    // step, and shows them.
+    void recordWritten(std::vector<RecordWrite> writes, const QString &what);
     // "Export Table…" and "Import Table…" once a file is chosen.
     void exportTableTo(const QString &path);
     void importTableFrom(const QString &path);
 
 signals:
-    // The records in the file changed: an apply or an import wrote them.
+    // After every apply, undo, redo and written change.
     void recordsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void Form_Load();
@@ -83,23 +98,35 @@ private:
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
     void ShowEnemyRecord(const EnemyRecord &record);
-    void ApplyEnemyRecord();
+    bool ApplyEnemyRecord();
     void ReportFailedApply(int index, const RomError &error);
     void RelabelEnemy(int index);
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 
     void buildMenu();
+    void buildEditMenu();
     void buildTableMenus();
     void mnuTable_Click();
     void mnuExport_Click();
     void mnuImport_Click();
-    // Follows the image being opened or closed: the table's menu entries and view.
+    // Follows the image being opened or closed: the table view closes or shows the new one.
     void tableImageChanged();
     void refreshTable();
     // The whole table of the open image, its lists labelled as the window labels them.
     EnemyTable readTable();
     void buildHelpMenu();
+    void buildStatusBar();
+    void openImage(const QString &path);
+    void closeImage();
+    void openRecent(const QString &path);
+    // Asks what becomes of unapplied edits; false when the user cancels
+    // or the apply they asked for failed.
+    bool settleUnappliedEdits();
+    void showImageState();
+    void stepPage(int step);
+    void stepHistory(bool undoing);
+    void showWritten(const std::vector<RecordWrite> &changes);
     void mnuLabelFolder_Click();
     // Shows the long lists' labels for the open image, or the given entries'.
     void showListLabels();
@@ -131,10 +158,18 @@ private:
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> cmbEnemy{};
 
+    EditMarks *marks_;
     EnemyTableView *tableView_ = nullptr;
-    std::vector<QAction *> tableActions_;
+    QUndoStack *history_;
+    FindEnemy *find_ = nullptr;
+    RecentImages *recent_ = nullptr;
+    QLabel *firstLook_ = nullptr;
+    QLabel *imageStatus_ = nullptr;
+    // Edit menu entries that only an open image gives something to do.
+    std::vector<QAction *> imageActions_;
 
     OpenDialog openDialog_;
+    UnappliedQuestion question_ = AskAboutUnappliedEdits;
     MessageSink messageSink_;
     RomFile::Opener fileOpener_ = OpenLockedFile;
     bool syncAfterApply_ = true;

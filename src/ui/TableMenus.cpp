@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QSaveFile>
+#include <QStatusBar>
 
 namespace mobwright {
 namespace {
@@ -46,15 +47,12 @@ void Main::buildTableMenus()
     table->setObjectName(QStringLiteral("mnuTable"));
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
-    tableActions_ = {exportTable, importTable, table};
+    imageActions_.insert(imageActions_.end(), {exportTable, importTable, table});
     connect(this, &Main::recordsChanged, this, &Main::refreshTable);
-    tableImageChanged();
 }
 
 void Main::tableImageChanged()
 {
-    for (QAction *action : tableActions_)
-        action->setEnabled(RomLoaded);
     if (!RomLoaded && tableView_)
         tableView_->close();
     refreshTable();
@@ -64,7 +62,11 @@ void Main::mnuTable_Click()
 {
     if (!tableView_) {
         tableView_ = new EnemyTableView(this);
-        connect(tableView_, &EnemyTableView::enemyChosen, this, &Main::goToEnemy);
+        connect(tableView_, &EnemyTableView::enemyChosen, this, [this](int index) {
+            goToEnemy(index);
+            raise();
+            activateWindow();
+        });
     }
     if (tableView_->isVisible()) {
         // Open already, and kept up to date: it only comes to the front.
@@ -93,13 +95,6 @@ EnemyTable Main::readTable()
     EnemyTable table(ReadAllRecords(rom_));
     table.longLabels = &listLabels_;
     return table;
-}
-
-void Main::goToEnemy(int index)
-{
-    cmbEnemy[0]->setCurrentIndex(index);
-    raise();
-    activateWindow();
 }
 
 void Main::mnuExport_Click()
@@ -140,6 +135,9 @@ void Main::mnuImport_Click()
 
 void Main::importTableFrom(const QString &path)
 {
+    // Edits in the window go first, since the import is planned from the file.
+    if (!settleUnappliedEdits())
+        return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         report(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
@@ -177,17 +175,10 @@ void Main::importTableFrom(const QString &path)
         report(QStringLiteral("The table could not be imported: %1").arg(ToQString(error.what())));
         return;
     }
-    for (const RecordWrite &write : plan.records) {
-        RelabelEnemy(write.index);
-        showListLabels(listLabels_.recordStored(write.index, write.after.allBytes()));
-    }
-    emit recordsChanged();
-    try {
-        ShowEnemyRecord(ReadEnemyRecord(cursor_));
-    } catch (const RomError &error) {
-        report(QStringLiteral("The table is imported, but showing the enemy again failed: %1")
-                   .arg(ToQString(error.what())));
-    }
+    const QString what = QStringLiteral("Import of %1").arg(QFileInfo(path).fileName());
+    recordWritten(plan.records, what);
+    statusBar()->showMessage(
+        QStringLiteral("%1: %2 enemies written and synced").arg(what).arg(plan.records.size()));
 }
 
 } // namespace mobwright

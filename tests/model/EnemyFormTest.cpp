@@ -71,7 +71,7 @@ TEST(FormFromRecord, ShowsEveryFieldAsItsControlWants)
     EXPECT_EQ(At(form, Field::Type).position, 2);
     EXPECT_EQ(At(form, Field::InsidePic).position, 110);
     EXPECT_EQ(At(form, Field::OutsidePic).position, 462);
-    EXPECT_EQ(At(form, Field::HP).text, "-25536");
+    EXPECT_EQ(At(form, Field::HP).text, "40000");
     EXPECT_EQ(At(form, Field::Exp).text, "100000");
     EXPECT_EQ(At(form, Field::StartText).text, "C5ABCD");
     EXPECT_EQ(At(form, Field::DeathText).text, "000000");

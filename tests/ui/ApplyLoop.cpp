@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,6 +20,8 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QTemporaryDir settings; // the user's own are never touched
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Main window;
     CloseOnSignals(window);
     window.show();

@@ -142,7 +142,7 @@ TEST_F(ApplyTest, ReadsTheRecordBackAndRelabelsThePickers)
     editor_.clickTab(2);
     editor_.clickApply(1);
     EXPECT_EQ(editor_.edit("txtHP")->text(), "300");
-    EXPECT_EQ(editor_.edit("txtPP")->text(), "-25536");
+    EXPECT_EQ(editor_.edit("txtPP")->text(), "40000");
     EXPECT_EQ(editor_.edit("txtStart")->text(), "000ABC");
     EXPECT_EQ(editor_.edit("txtName")->text(), "Frog");
     for (const char *picker : {"cmbEnemy(0)", "cmbEnemy(1)", "cmbEnemy(2)"}) {

@@ -14,6 +14,7 @@ EditorHarness::EditorHarness()
 {
     window_->setOpenDialog([this](QWidget *) { return nextFile_; });
     window_->setMessageSink([this](const QString &message) { messages_.append(message); });
+    window_->setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
     window_->show();
 }
 

@@ -42,7 +42,7 @@ protected:
         EXPECT_EQ(record[54], 78);
         EXPECT_EQ(record[33], 0xFE);
         EXPECT_EQ(record[34], 0xFF);
-        EXPECT_EQ(editor_.edit("txtHP")->text(), "-2");
+        EXPECT_EQ(editor_.edit("txtHP")->text(), "65534");
     }
 
     static constexpr int Enemy = 228;
