@@ -32,14 +32,17 @@ QString ImageName(const RomFile &rom)
 
 void Main::buildTableMenus()
 {
+    // In the File menu above "Quit", a group of their own.
     QMenu *file = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    file->addSeparator();
-    QAction *exportTable =
-        file->addAction(QStringLiteral("Export Table…"), this, &Main::mnuExport_Click);
+    QAction *quit = file->findChild<QAction *>(QStringLiteral("mnuQuit"));
+    auto *exportTable = new QAction(QStringLiteral("Export Table…"), file);
     exportTable->setObjectName(QStringLiteral("mnuExport"));
-    QAction *importTable =
-        file->addAction(QStringLiteral("Import Table…"), this, &Main::mnuImport_Click);
+    connect(exportTable, &QAction::triggered, this, &Main::mnuExport_Click);
+    auto *importTable = new QAction(QStringLiteral("Import Table…"), file);
     importTable->setObjectName(QStringLiteral("mnuImport"));
+    connect(importTable, &QAction::triggered, this, &Main::mnuImport_Click);
+    file->insertActions(quit, {exportTable, importTable});
+    file->insertSeparator(quit);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
