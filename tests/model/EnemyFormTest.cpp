@@ -13,192 +13,116 @@ ControlValue &At(FormValues &form, Field field)
     return form[static_cast<std::size_t>(field)];
 }
 
-const ControlValue &At(const FormValues &form, Field field)
+struct Stored
 {
-    return form[static_cast<std::size_t>(field)];
-}
+    Field field;
+    std::uint32_t value;
+};
 
-EnemyRecord Stored(const FormValues &form, const EnemyRecord &shown)
-{
-    auto result = RecordFromForm(form, shown);
-    if (const auto *error = std::get_if<FieldError>(&result))
-        ADD_FAILURE() << error->message();
-    return std::get<EnemyRecord>(result);
-}
-
-FieldError Refusal(const FormValues &form, const EnemyRecord &shown)
-{
-    auto result = RecordFromForm(form, shown);
-    EXPECT_TRUE(std::holds_alternative<FieldError>(result));
-    return std::holds_alternative<FieldError>(result) ? std::get<FieldError>(result)
-                                                      : FieldError{Field::TheFlag, {}, {}};
-}
-
-// A record whose every field holds a value its control can show.
-EnemyRecord ShowableRecord()
+EnemyRecord RecordOf(std::initializer_list<Stored> values)
 {
     EnemyRecord record;
-    const std::uint8_t boss[] = {0x72, 0x9F, 0xA3, 0xA3};
-    std::copy(std::begin(boss), std::end(boss), record.bytes(Field::Name).begin());
-    record.setValue(Field::TheFlag, 1);
-    record.setValue(Field::Type, 2);
-    record.setValue(Field::InsidePic, 110);
-    record.setValue(Field::OutsidePic, 463);
-    record.setValue(Field::HP, 0x9C40);
-    record.setValue(Field::Exp, 100000);
-    record.setValue(Field::StartText, 0x00C5ABCD);
-    record.setValue(Field::Music, 0xBF);
-    record.setValue(Field::Action1, 10); // PSI
-    record.setValue(Field::Argument1, 255);
-    record.setValue(Field::Action2, 62); // call
-    record.setValue(Field::Argument2, 230);
-    record.setValue(Field::Action3, 140); // item
-    record.setValue(Field::Argument3, 1);
-    record.setValue(Field::Action4, 0); // normal
-    record.setValue(Field::Argument4, 1);
-    record.setValue(Field::FinalAction, 318);
-    record.setValue(Field::Item, 255);
+    for (const Stored &stored : values)
+        record.setValue(stored.field, stored.value);
     return record;
 }
 
 } // namespace
 
-TEST(FormFromRecord, ShowsEveryFieldAsItsControlWants)
+// A list shows the entry at the stored value (value - 1 where 0 means none);
+// a value without an entry leaves it unselected with the value as a note.
+TEST(EnemyForm, ShowsEachStoredValueAsItsControlCan)
 {
-    const FormValues form = FormFromRecord(ShowableRecord());
-    EXPECT_EQ(At(form, Field::TheFlag).position, 1);
-    EXPECT_EQ(At(form, Field::Name).text, "Boss");
-    EXPECT_EQ(At(form, Field::Type).position, 2);
-    EXPECT_EQ(At(form, Field::InsidePic).position, 110);
-    EXPECT_EQ(At(form, Field::OutsidePic).position, 462);
-    EXPECT_EQ(At(form, Field::HP).text, "-25536");
-    EXPECT_EQ(At(form, Field::Exp).text, "100000");
-    EXPECT_EQ(At(form, Field::StartText).text, "C5ABCD");
-    EXPECT_EQ(At(form, Field::DeathText).text, "000000");
-    EXPECT_EQ(At(form, Field::Music).position, 191);
-    EXPECT_EQ(At(form, Field::Argument1).position, 254);
-    EXPECT_EQ(At(form, Field::Argument2).position, 229);
-    EXPECT_EQ(At(form, Field::Argument3).position, 0);
-    EXPECT_EQ(At(form, Field::Argument4).position, 0);
-    EXPECT_EQ(At(form, Field::FinalAction).position, 318);
-    EXPECT_EQ(At(form, Field::Item).position, 255);
-    EXPECT_EQ(At(form, Field::MaxCall).text, "0");
+    const struct
+    {
+        Field field;
+        std::uint32_t value;
+        int position;
+        const char *note;
+    } rows[]{{Field::TheFlag, 1, 1, ""},
+             {Field::TheFlag, 2, KEEP_STORED, "(stored value 2)"},
+             {Field::Type, 2, 2, ""},
+             {Field::Type, 3, KEEP_STORED, "(stored value 3)"},
+             {Field::InsidePic, 0x100, KEEP_STORED, "(stored value 256)"},
+             {Field::OutsidePic, 463, 462, ""},
+             {Field::OutsidePic, 0, KEEP_STORED, ""},
+             {Field::OutsidePic, 464, KEEP_STORED, "(stored value 464)"},
+             {Field::Music, 0xBF, 191, ""},
+             {Field::ItemFreq, 8, KEEP_STORED, "(stored value 8)"},
+             {Field::Item, 255, 255, ""},
+             {Field::Action1, 318, 318, ""},
+             {Field::Action1, 319, KEEP_STORED, "(stored value 319)"},
+             {Field::Argument1, 0, KEEP_STORED, ""},
+             {Field::DeathSound, 2, KEEP_STORED, "(stored value 2)"}};
+    for (const auto &row : rows) {
+        FormValues form = FormFromRecord(RecordOf({{row.field, row.value}}));
+        EXPECT_EQ(At(form, row.field).position, row.position)
+            << FieldName(row.field) << " " << row.value;
+        EXPECT_EQ(At(form, row.field).text, row.note) << FieldName(row.field) << " " << row.value;
+    }
+    // An argument has as many entries as its action's kind offers.
+    const struct
+    {
+        std::uint32_t action, argument;
+        int position;
+    } arguments[]{{0, 1, 0},
+                  {0, 2, KEEP_STORED},
+                  {10, 255, 254},
+                  {62, 230, 229},
+                  {245, 231, KEEP_STORED},
+                  {140, 255, 254},
+                  {319, 1, KEEP_STORED}};
+    for (const auto &row : arguments) {
+        FormValues form = FormFromRecord(
+            RecordOf({{Field::Action3, row.action}, {Field::Argument3, row.argument}}));
+        EXPECT_EQ(At(form, Field::Argument3).position, row.position)
+            << row.action << " " << row.argument;
+    }
+    EXPECT_EQ(ArgumentEntryCount(ActionKind::Psi), 255); // an argument byte names at most 255
+    EXPECT_EQ(PsiArgumentLabels().front(), "PSI Special 1");
+    EXPECT_EQ(ItemArgumentLabels().front(), ItemLabels()[1]); // never "0 - Null"
+    EXPECT_EQ(ItemArgumentLabels().size(), 255u);
 }
 
-TEST(FormFromRecord, ShowsNoEntryForZeroInOneBasedFields)
+TEST(EnemyForm, StoresWhatTheControlsHoldAndKeepsWhatTheyCannotShow)
 {
-    const FormValues form = FormFromRecord(EnemyRecord{});
-    EXPECT_EQ(At(form, Field::OutsidePic).position, KEEP_STORED);
-    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
-        EXPECT_EQ(At(form, ArgumentField(slot)).position, KEEP_STORED);
-    EXPECT_EQ(At(form, Field::Type).position, 0);
-    EXPECT_EQ(At(form, Field::TheFlag).position, 0);
-}
-
-TEST(FormFromRecord, ShowsNoEntryForValuesWithoutOne)
-{
-    EnemyRecord record;
-    record.setValue(Field::TheFlag, 2);
-    record.setValue(Field::Type, 3);
-    record.setValue(Field::InsidePic, 0x100);
-    record.setValue(Field::OutsidePic, 464);
-    record.setValue(Field::Action1, 319);
-    record.setValue(Field::Argument1, 1); // its action is unknown
-    record.setValue(Field::Action2, 0);
-    record.setValue(Field::Argument2, 2); // a normal action offers one entry
-    record.setValue(Field::Action3, 245);
-    record.setValue(Field::Argument3, 231); // 230 enemies
-    record.setValue(Field::ItemFreq, 8);
-    record.setValue(Field::DeathSound, 2);
-    const FormValues form = FormFromRecord(record);
-    for (const Field field : {Field::TheFlag, Field::Type, Field::InsidePic, Field::OutsidePic,
-                              Field::Action1, Field::Argument1, Field::Argument2, Field::Argument3,
-                              Field::ItemFreq, Field::DeathSound})
-        EXPECT_EQ(At(form, field).position, KEEP_STORED) << LayoutOf(field).control;
-    EXPECT_EQ(At(form, Field::InsidePic).text, "(stored value 256)");
-    EXPECT_EQ(At(form, Field::TheFlag).text, "(stored value 2)");
-    EXPECT_EQ(At(form, Field::Argument3).text, "(stored value 231)");
-    EXPECT_EQ(At(FormFromRecord(EnemyRecord{}), Field::OutsidePic).text, "");
-}
-
-TEST(RecordFromForm, AnUnchangedFormGivesBackTheRecordButTheAddressesFourthBytes)
-{
-    EnemyRecord record = ShowableRecord();
-    record.setValue(Field::StartText, 0x07C5ABCD);
-    record.setValue(Field::DeathText, 0xFF000001);
-    record.setValue(Field::Type, 7);     // without an entry
-    record.setValue(Field::TheFlag, 9);  // neither clear nor checked
-    record.setValue(Field::Argument4, 77); // beyond a normal action's one entry
-    const std::uint8_t stray[] = {0x72, 0x01, 0x9F, 0x00, 0x55, 0x66};
-    std::copy(std::begin(stray), std::end(stray), record.bytes(Field::Name).begin());
-
-    EnemyRecord expected = record;
-    expected.setValue(Field::StartText, 0x00C5ABCD);
-    expected.setValue(Field::DeathText, 0x00000001);
-    EXPECT_EQ(Stored(FormFromRecord(record), record), expected);
-}
-
-TEST(RecordFromForm, StoresEditedValues)
-{
-    const EnemyRecord shown = ShowableRecord();
+    EnemyRecord shown = RecordOf({{Field::TheFlag, 9}, {Field::Type, 7}, {Field::Argument4, 77}});
     FormValues form = FormFromRecord(shown);
     At(form, Field::HP).text = "300";
     At(form, Field::Exp).text = " 4294967295 ";
     At(form, Field::StartText).text = "abcd";
     At(form, Field::Name).text = "Ab";
-    At(form, Field::TheFlag).position = 0;
     At(form, Field::OutsidePic).position = 0;
     At(form, Field::Argument1).position = 0;
-    At(form, Field::Type).position = 1;
+    At(form, Field::Order).position = 3;
 
-    const EnemyRecord stored = Stored(form, shown);
-    EXPECT_EQ(stored.value(Field::HP), 300u);
-    EXPECT_EQ(stored.value(Field::Exp), 0xFFFFFFFFu);
-    EXPECT_EQ(stored.value(Field::StartText), 0x0000ABCDu);
-    EXPECT_EQ(stored.value(Field::TheFlag), 0u);
-    EXPECT_EQ(stored.value(Field::OutsidePic), 1u);
-    EXPECT_EQ(stored.value(Field::Argument1), 1u);
-    EXPECT_EQ(stored.value(Field::Type), 1u);
-    const auto name = stored.bytes(Field::Name);
-    EXPECT_EQ(name[0], 0x71);
-    EXPECT_EQ(name[1], 0x92);
-    EXPECT_TRUE(std::all_of(name.begin() + 2, name.end(), [](auto b) { return b == 0; }));
+    EnemyRecord expected = shown;
+    for (const Stored &stored : {Stored{Field::HP, 300},
+                                 {Field::Exp, 0xFFFFFFFF},
+                                 {Field::StartText, 0xABCD},
+                                 {Field::OutsidePic, 1},
+                                 {Field::Argument1, 1},
+                                 {Field::Order, 3}})
+        expected.setValue(stored.field, stored.value);
+    expected.bytes(Field::Name)[0] = 0x71;
+    expected.bytes(Field::Name)[1] = 0x92;
+    const auto result = RecordFromForm(form, shown);
+    ASSERT_TRUE(std::holds_alternative<EnemyRecord>(result));
+    EXPECT_EQ(std::get<EnemyRecord>(result), expected);
 }
 
-TEST(RecordFromForm, ReportsTheFirstRefusedFieldInRecordOrder)
+TEST(EnemyForm, RefusesTheFirstBadFieldInRecordOrder)
 {
-    const EnemyRecord shown = ShowableRecord();
+    const EnemyRecord shown;
     FormValues form = FormFromRecord(shown);
     At(form, Field::MaxCall).text = "256";
     At(form, Field::HP).text = "12x";
-    FieldError error = Refusal(form, shown);
-    EXPECT_EQ(error.field, Field::HP);
-    EXPECT_EQ(error.text, "12x");
-
-    At(form, Field::Name).text = "Caf\xC3\xA9";
-    error = Refusal(form, shown);
-    EXPECT_EQ(error.field, Field::Name);
-    EXPECT_NE(error.message().find("\"\xC3\xA9\""), std::string::npos) << error.message();
-
-    At(form, Field::Name).text = std::string(26, 'a');
-    EXPECT_EQ(Refusal(form, shown).field, Field::Name);
-}
-
-TEST(FieldEntries, EveryListPositionFitsItsField)
-{
-    for (const FieldLayout &layout : EnemyLayout) {
-        const auto count = static_cast<std::uint64_t>(FixedEntries(layout.field).size());
-        const std::uint64_t largest = layout.encoding == Encoding::ListPositionPlus1 ? count : count - 1;
-        if (count > 0) {
-            EXPECT_LT(largest, std::uint64_t{1} << (8 * layout.width)) << layout.control;
-        }
+    At(form, Field::PP).text = "";
+    for (const auto &[name, field] : {std::pair{"", Field::HP}, {"Caf\xC3\xA9", Field::Name}}) {
+        At(form, Field::Name).text = name;
+        const auto result = RecordFromForm(form, shown);
+        ASSERT_TRUE(std::holds_alternative<FieldError>(result)) << name;
+        EXPECT_EQ(std::get<FieldError>(result).field, field) << name;
+        EXPECT_EQ(std::get<FieldError>(result).text, field == Field::HP ? "12x" : name);
     }
-    for (const ActionKind kind : {ActionKind::Normal, ActionKind::Psi, ActionKind::Call, ActionKind::Item})
-        EXPECT_LE(ArgumentEntryCount(kind), MAX_ARGUMENT_ENTRIES);
-    EXPECT_EQ(ArgumentEntryCount(ActionKind::Normal), 1);
-    EXPECT_EQ(ArgumentEntryCount(ActionKind::Psi), 255);
-    EXPECT_EQ(ArgumentEntryCount(ActionKind::Call), 230);
-    EXPECT_EQ(ArgumentEntryCount(ActionKind::Item), 255);
-    EXPECT_EQ(ItemArgumentLabels().front(), ItemLabels()[1]);
-    EXPECT_EQ(PsiArgumentLabels().back(), ActionLabels()[264]);
 }

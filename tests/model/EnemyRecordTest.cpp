@@ -6,78 +6,41 @@
 #include <gtest/gtest.h>
 
 using namespace mobwright;
-using mobwright::test::TestImage;
 
-namespace {
-
-class RecordPassTest : public testing::TestWithParam<std::uint64_t>
-{
-protected:
-    RecordPassTest()
-        : image_(GetParam())
-    {
-        image_.fillRandom(99);
-        rom_ = RomFile::Open(image_.path());
-    }
-
-    TestImage image_;
-    RomFile rom_;
-    int selected_ = 17;
-    RecordCursor cursor_{rom_, [this] { return selected_; }};
-};
-
-} // namespace
-
-TEST_P(RecordPassTest, ReadsEveryFieldByteAndNoOther)
-{
-    const auto stored = image_.recordBytes(selected_);
-    const EnemyRecord record = ReadEnemyRecord(cursor_);
-    for (const FieldLayout &layout : EnemyLayout) {
-        const auto bytes = record.bytes(layout.field);
-        for (int i = 0; i < layout.width; ++i)
-            EXPECT_EQ(bytes[i], stored[layout.offset + i]) << layout.control << " byte " << i;
-    }
-    EXPECT_EQ(cursor_.position(), 93);
-}
-
-TEST_P(RecordPassTest, WritesEveryFieldAndLeavesTheRestAlone)
-{
-    auto expected = image_.contents();
-    const std::uint32_t start = image_.recordOffset(selected_);
-    EnemyRecord record;
-    for (const FieldLayout &layout : EnemyLayout) {
-        const auto marker = static_cast<std::uint8_t>(layout.offset + 1);
-        for (auto &b : record.bytes(layout.field))
-            b = marker;
-        std::fill_n(expected.begin() + start + layout.offset, layout.width, marker);
-    }
-    WriteEnemyRecord(cursor_, record);
-    rom_.Close();
-    EXPECT_TRUE(image_.contents() == expected);
-}
-
-TEST_P(RecordPassTest, ReadsBackWhatItWrote)
-{
-    selected_ = 229;
-    EnemyRecord record = ReadEnemyRecord(cursor_);
-    record.setValue(Field::Exp, 0xDEADBEEF);
-    record.setValue(Field::HP, 0x1234);
-    WriteEnemyRecord(cursor_, record);
-    EXPECT_EQ(ReadEnemyRecord(cursor_), record);
-    EXPECT_EQ(rom_.ReadRomByte(image_.recordOffset(229) + 37), 0xEF);
-}
-
-INSTANTIATE_TEST_SUITE_P(WithAndWithoutCopierHeader, RecordPassTest,
-                         testing::Values(test::MIN_IMAGE_SIZE, test::HEADERLESS_IMAGE_SIZE));
-
-TEST(EnemyRecordValue, IsLittleEndianOverTheFieldsWidth)
+TEST(EnemyRecord, ValuesAreLittleEndianOverTheFieldsWidth)
 {
     EnemyRecord record;
     record.setValue(Field::InsidePic, 0x12345);
-    EXPECT_EQ(record.bytes(Field::InsidePic)[0], 0x45);
-    EXPECT_EQ(record.bytes(Field::InsidePic)[1], 0x23);
+    EXPECT_EQ(record.bytes(28, 2)[0], 0x45);
+    EXPECT_EQ(record.bytes(28, 2)[1], 0x23);
     EXPECT_EQ(record.value(Field::InsidePic), 0x2345u);
-    EXPECT_EQ(record.value(Field::Type), 0u);
     record.setValue(Field::Exp, 0x80000001);
     EXPECT_EQ(record.value(Field::Exp), 0x80000001u);
+}
+
+// Every field byte is read from and written to its place in the selected
+// record, in an image with or without a copier header.
+TEST(EnemyRecord, PassesMoveEachFieldAtItsOffsetAndNothingElse)
+{
+    for (const std::uint64_t size : {test::MIN_IMAGE_SIZE, test::HEADERLESS_IMAGE_SIZE}) {
+        test::TestImage image(size);
+        image.fillRandom(99);
+        auto expected = image.contents();
+        RomFile rom = RomFile::Open(image.path());
+        RecordCursor cursor(rom, [] { return 17; });
+        EnemyRecord record = ReadEnemyRecord(cursor);
+        const std::uint32_t start = image.recordOffset(17);
+        for (const FieldLayout &layout : EnemyLayout) {
+            const auto bytes = record.bytes(layout.field);
+            for (int i = 0; i < layout.width; ++i) {
+                ASSERT_EQ(bytes[i], expected[start + layout.offset + i])
+                    << layout.control << " " << i;
+                bytes[i] = expected[start + layout.offset + i] =
+                    static_cast<std::uint8_t>(layout.offset + i);
+            }
+        }
+        WriteEnemyRecord(cursor, record);
+        rom.Close();
+        EXPECT_TRUE(image.contents() == expected) << size;
+    }
 }

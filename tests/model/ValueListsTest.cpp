@@ -1,176 +1,123 @@
 #include "ValueLists.h"
 
-#include "LabelData.h"
-
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 using namespace mobwright;
-using label_data::EmbeddedLabels;
 
 namespace {
 
-std::string Digits(int number, std::size_t width, int base = 10)
+std::string Printed(const char *format, int number)
 {
-    std::string text;
-    do {
-        text.insert(text.begin(), "0123456789ABCDEF"[number % base]);
-        number /= base;
-    } while (number > 0);
-    return std::string(width > text.size() ? width - text.size() : 0, '0') + text;
+    char text[8];
+    std::snprintf(text, sizeof text, format, number);
+    return text;
 }
 
-// A long list's form: the name its label at a position carries, and the
-// label the form makes of that position and name.
+// A long list: its entry count and, for a position, what its label must
+// start and end with; the name in between is the data file's own business.
 struct LongList
 {
-    const EmbeddedLabels &data;
-    std::string_view placeholder; // the name of every entry not named yet
-    std::string_view (*name)(int position, std::string_view label);
-    std::string (*label)(int position, std::string_view name);
+    const char *name;
+    LabelList labels;
+    std::size_t count;
+    std::string (*start)(int position);
+    std::string (*end)(int position);
 };
 
-std::string_view After(std::string_view label, std::size_t prefix)
-{
-    return label.substr(std::min(prefix, label.size()));
-}
-
-std::string InsideGap(int p)
-{
-    return std::string(p < 10 ? 3 : p < 100 ? 2 : 1, ' ') + "- ";
-}
-
-// The entry numbered 174 fills the gap after its name with a tab and nine blanks.
-std::string OutsideLabel(int p, std::string_view name)
-{
-    std::string front(name);
-    front += p + 1 == 174 ? "\t         " : std::string(25 > name.size() ? 25 - name.size() : 0, ' ');
-    return front + Digits(p + 1, 3);
-}
-
-const std::vector<LongList> &LongLists()
-{
-    static const std::vector<LongList> lists{
-        {label_data::ACTION_LABELS, "*Unknown", [](int, std::string_view l) { return l; },
-         [](int, std::string_view n) { return std::string(n); }},
-        {label_data::MUSIC_LABELS, "(unnamed)", [](int, std::string_view l) { return After(l, 5); },
-         [](int p, std::string_view n) { return Digits(p, 2, 16) + " - " + std::string(n); }},
-        {label_data::INSIDE_PIC_LABELS, "(unnamed)",
-         [](int p, std::string_view l) { return After(l, 3 + InsideGap(p).size()); },
-         [](int p, std::string_view n) { return Digits(p, 3) + InsideGap(p) + std::string(n); }},
-        {label_data::OUTSIDE_PIC_LABELS, "(unnamed)",
-         [](int, std::string_view l) {
-             const auto front = l.substr(0, l.size() > 3 ? l.size() - 3 : 0);
-             return front.substr(0, front.find_last_not_of(" \t") + 1);
-         },
-         OutsideLabel},
-        {label_data::ITEM_LABELS, "(unnamed)",
-         [](int p, std::string_view l) { return After(l, std::to_string(p).size() + 3); },
-         [](int p, std::string_view n) { return std::to_string(p) + " - " + std::string(n); }},
-    };
-    return lists;
-}
-
-// Where a label comes from, to open a failure message.
-std::string Line(const EmbeddedLabels &data, std::size_t position)
-{
-    return std::string(data.file) + ":" + std::to_string(position + 1) + ": \"" +
-           std::string(data.labels[position]) + "\"";
-}
-
-struct TellingRow
-{
-    const EmbeddedLabels &data;
-    std::size_t position;
-    std::string_view label;
+const LongList LongLists[]{
+    {"music", MusicLabels(), 192, [](int p) { return Printed("%02X - ", p); },
+     [](int) { return std::string(); }},
+    {"inside pictures", InsidePicLabels(), 111,
+     [](int p) {
+         return Printed("%03d", p) + std::string(p < 10 ? 3 : p < 100 ? 2 : 1, ' ') + "- ";
+     },
+     [](int) { return std::string(); }},
+    // The name is padded to 25 characters; the entry numbered 174 has a tab
+    // and nine blanks after its name instead.
+    {"outside pictures", OutsidePicLabels(), 463, [](int) { return std::string(); },
+     [](int p) { return (p == 173 ? "\t         " : "") + Printed("%03d", p + 1); }},
+    {"items", ItemLabels(), 256, [](int p) { return std::to_string(p) + " - "; },
+     [](int) { return std::string(); }},
 };
-
-const std::vector<TellingRow> TellingRows{
-    {label_data::ACTION_LABELS, 0, "No effect"},   {label_data::ACTION_LABELS, 1, "No effect"},
-    {label_data::ACTION_LABELS, 2, "No effect"},   {label_data::ACTION_LABELS, 4, "Attack"},
-    {label_data::ACTION_LABELS, 5, "Attack"},      {label_data::ACTION_LABELS, 10, "PSI Special 1"},
-    {label_data::ACTION_LABELS, 62, "Call for help"}, {label_data::ACTION_LABELS, 245, "Enemy Extender"},
-    {label_data::MUSIC_LABELS, 0x00, "00 - None"}, {label_data::MUSIC_LABELS, 0x01, "01 - Gas station"},
-    {label_data::MUSIC_LABELS, 0x04, "04 - None"}, {label_data::MUSIC_LABELS, 0x06, "06 - Level up"},
-    {label_data::MUSIC_LABELS, 0x16, "16 - Hospital"}, {label_data::MUSIC_LABELS, 0x8A, "8A - Elevator up"},
-    {label_data::INSIDE_PIC_LABELS, 0, "000   - Invisible"}, {label_data::INSIDE_PIC_LABELS, 3, "003   - Frog"},
-    {label_data::INSIDE_PIC_LABELS, 19, "019  - Bat"}, {label_data::INSIDE_PIC_LABELS, 84, "084  - Crocodile"},
-    {label_data::INSIDE_PIC_LABELS, 104, "104 - Mighty Bear"},
-    {label_data::OUTSIDE_PIC_LABELS, 439, "Invisible                440"},
-    {label_data::OUTSIDE_PIC_LABELS, 441, "Hotel sign               442"},
-    {label_data::OUTSIDE_PIC_LABELS, 442, "Camel                    443"},
-    {label_data::OUTSIDE_PIC_LABELS, 461, "Big water ripple top     462"},
-    {label_data::OUTSIDE_PIC_LABELS, 462, "Big water ripple bottom  463"},
-    {label_data::ITEM_LABELS, 0, "0 - Null"},      {label_data::ITEM_LABELS, 88, "88 - Cookie"},
-    {label_data::ITEM_LABELS, 90, "90 - Hamburger"}, {label_data::ITEM_LABELS, 254, "254 - "},
-    {label_data::ITEM_LABELS, 255, "255 - "},
-};
-
-bool IsTellingRow(const EmbeddedLabels &data, std::size_t position)
-{
-    for (const TellingRow &row : TellingRows) {
-        if (&row.data == &data && row.position == position)
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
-TEST(ValueLists, ListsHaveTheirLengthsAndShortOnesTheirEntries)
+TEST(ValueLists, ShortListsHoldTheirEntries)
 {
     using Labels = std::vector<std::string_view>;
-    EXPECT_EQ(Labels(TypeLabels().begin(), TypeLabels().end()), (Labels{"Normal", "Insect", "Metal"}));
-    EXPECT_EQ(Labels(DeathSoundLabels().begin(), DeathSoundLabels().end()), (Labels{"Normal", "Boss"}));
-    EXPECT_EQ(Labels(OrderLabels().begin(), OrderLabels().end()),
+    const auto all = [](LabelList list) { return Labels(list.begin(), list.end()); };
+    EXPECT_EQ(all(TypeLabels()), (Labels{"Normal", "Insect", "Metal"}));
+    EXPECT_EQ(all(DeathSoundLabels()), (Labels{"Normal", "Boss"}));
+    EXPECT_EQ(all(OrderLabels()),
               (Labels{"Random", "Random, Favor Third", "In Order", "Staggered Order"}));
-    EXPECT_EQ(Labels(ItemFreqLabels().begin(), ItemFreqLabels().end()),
-              (Labels{"1/128", "2/128", "4/128", "8/128", "16/128", "32/128", "64/128", "128/128"}));
-    EXPECT_EQ(MusicLabels().size(), 192u);
-    EXPECT_EQ(InsidePicLabels().size(), 111u);
-    EXPECT_EQ(OutsidePicLabels().size(), 463u);
-    EXPECT_EQ(ItemLabels().size(), 256u);
-    EXPECT_EQ(ActionLabels().size(), 319u);
+    EXPECT_EQ(all(ItemFreqLabels()), (Labels{"1/128", "2/128", "4/128", "8/128", "16/128", "32/128",
+                                             "64/128", "128/128"}));
 }
 
-// Each label is rebuilt from its position, so a label out of form, out of
-// order or with a number skipped or repeated shows as a difference.
-TEST(ValueLists, EveryLongListEntryFollowsItsFormAndNumber)
+TEST(ValueLists, LongListsNumberEveryEntryInTheirForm)
 {
-    for (const LongList &list : LongLists()) {
-        for (std::size_t p = 0; p < list.data.labels.size(); ++p) {
-            const auto position = static_cast<int>(p);
-            const std::string_view label = list.data.labels[p];
-            EXPECT_EQ(list.label(position, list.name(position, label)), label) << Line(list.data, p);
-        }
-    }
-    for (std::size_t p = 0; p < ActionLabels().size(); ++p) {
-        const std::string_view label = ActionLabels()[p];
-        EXPECT_TRUE(!label.empty() && label.size() <= 38 && !std::isdigit(static_cast<unsigned char>(label[0])))
-            << Line(label_data::ACTION_LABELS, p) << ": 1 to 38 characters, no number in front";
-    }
-}
-
-TEST(ValueLists, TellingRowsAreExactAndNoOtherNameIsGuessed)
-{
-    for (const TellingRow &row : TellingRows)
-        EXPECT_EQ(row.data.labels[row.position], row.label) << row.data.file;
-    for (const LongList &list : LongLists()) {
-        for (std::size_t p = 0; p < list.data.labels.size(); ++p) {
-            if (!IsTellingRow(list.data, p)) {
-                EXPECT_EQ(list.name(static_cast<int>(p), list.data.labels[p]), list.placeholder)
-                    << Line(list.data, p);
+    for (const LongList &list : LongLists) {
+        ASSERT_EQ(list.labels.size(), list.count) << list.name;
+        for (std::size_t p = 0; p < list.count; ++p) {
+            const std::string_view label = list.labels[p];
+            const std::string start = list.start(static_cast<int>(p)),
+                              end = list.end(static_cast<int>(p));
+            EXPECT_TRUE(label.starts_with(start) && label.ends_with(end) &&
+                        label.size() >= start.size() + end.size())
+                << list.name << " " << p << ": \"" << label << "\"";
+            if (list.labels.data() == OutsidePicLabels().data()) {
+                EXPECT_EQ(label.size(), p == 173 ? 22u : 28u) << label;
             }
         }
     }
+    ASSERT_EQ(ActionLabels().size(), 319u);
+    for (const std::string_view label : ActionLabels())
+        EXPECT_TRUE(!label.empty() && label.size() <= 38 &&
+                    !std::isdigit(static_cast<unsigned char>(label[0])))
+            << "1 to 38 characters and no number in front: \"" << label << "\"";
+    ASSERT_EQ(PsiLabels().size(), 309u);
+    for (std::size_t row = 0; row < PsiLabels().size(); ++row)
+        EXPECT_EQ(PsiLabels()[row], ActionLabels()[row + 10]) << row;
 }
 
-TEST(ValueLists, PsiLabelsAreTheLabelsOfCodes10To318)
+TEST(ValueLists, TellingRowsReadExactly)
 {
-    ASSERT_EQ(PsiLabels().size(), 309u);
-    EXPECT_EQ(PsiLabels().data(), ActionLabels().data() + 10);
-    EXPECT_EQ(PsiLabels().front(), "PSI Special 1");
-    EXPECT_EQ(PsiLabels().back(), ActionLabels()[318]);
+    const struct
+    {
+        LabelList list;
+        std::size_t position;
+        std::string_view label;
+    } rows[]{{ActionLabels(), 0, "No effect"},
+             {ActionLabels(), 2, "No effect"},
+             {ActionLabels(), 4, "Attack"},
+             {ActionLabels(), 10, "PSI Special 1"},
+             {ActionLabels(), 62, "Call for help"},
+             {ActionLabels(), 245, "Enemy Extender"},
+             {MusicLabels(), 0x00, "00 - None"},
+             {MusicLabels(), 0x01, "01 - Gas station"},
+             {MusicLabels(), 0x04, "04 - None"},
+             {MusicLabels(), 0x06, "06 - Level up"},
+             {MusicLabels(), 0x16, "16 - Hospital"},
+             {MusicLabels(), 0x8A, "8A - Elevator up"},
+             {InsidePicLabels(), 0, "000   - Invisible"},
+             {InsidePicLabels(), 3, "003   - Frog"},
+             {InsidePicLabels(), 19, "019  - Bat"},
+             {InsidePicLabels(), 84, "084  - Crocodile"},
+             {InsidePicLabels(), 104, "104 - Mighty Bear"},
+             {OutsidePicLabels(), 439, "Invisible                440"},
+             {OutsidePicLabels(), 441, "Hotel sign               442"},
+             {OutsidePicLabels(), 442, "Camel                    443"},
+             {OutsidePicLabels(), 461, "Big water ripple top     462"},
+             {OutsidePicLabels(), 462, "Big water ripple bottom  463"},
+             {ItemLabels(), 0, "0 - Null"},
+             {ItemLabels(), 88, "88 - Cookie"},
+             {ItemLabels(), 90, "90 - Hamburger"},
+             {ItemLabels(), 254, "254 - "},
+             {ItemLabels(), 255, "255 - "}};
+    for (const auto &row : rows)
+        EXPECT_EQ(row.list[row.position], row.label) << row.position;
 }

@@ -1,136 +1,90 @@
 #include "RecordCursor.h"
 #include "RomError.h"
 #include "RomFile.h"
-#include "TableGeometry.h"
 #include "TestImage.h"
 
 #include <gtest/gtest.h>
 
 using namespace mobwright;
-using mobwright::test::TestImage;
 
 namespace {
 
-// An image whose every table byte tells its own record and offset apart.
+// An image of random bytes, so that every table byte tells its place apart.
 class RecordCursorTest : public testing::Test
 {
 protected:
     RecordCursorTest()
     {
         image_.fillRandom(42);
-        rom_ = RomFile::Open(image_.path());
         bytes_ = image_.contents();
+        rom_ = RomFile::Open(image_.path());
     }
 
-    std::uint8_t byteAt(std::uint32_t offset) const { return bytes_[offset]; }
+    std::uint8_t stored(int record, int offset) const
+    {
+        return bytes_[image_.recordOffset(record) + offset];
+    }
 
-    TestImage image_;
-    RomFile rom_;
+    test::TestImage image_;
     std::vector<std::uint8_t> bytes_;
+    RomFile rom_;
     int selected_ = 0;
     RecordCursor cursor_{rom_, [this] { return selected_; }};
 };
 
 } // namespace
 
-TEST_F(RecordCursorTest, ReadsTheFirstByteOfRecordZeroAndTheLastOfRecord229)
+TEST_F(RecordCursorTest, EachTransferAddressesTheSelectedRecordAndAdvances)
 {
-    cursor_.setPosition(0);
-    EXPECT_EQ(cursor_.ReadRecordByte(), byteAt(0x1597E7));
-    EXPECT_EQ(cursor_.position(), 1);
-
+    EXPECT_EQ(cursor_.fileOffset(0), 0x1597E7u); // record 0 after the copier header
+    EXPECT_EQ(cursor_.ReadRecordByte(), stored(0, 0));
     selected_ = 229;
     cursor_.setPosition(93);
-    EXPECT_EQ(cursor_.ReadRecordByte(), byteAt(0x15EC5A));
+    EXPECT_EQ(cursor_.fileOffset(93), 0x15EC5Au); // the table's last byte
+    EXPECT_EQ(cursor_.ReadRecordByte(), stored(229, 93));
     EXPECT_EQ(cursor_.position(), 94);
-}
 
-TEST_F(RecordCursorTest, ConsecutiveTransfersCoverConsecutiveOffsets)
-{
-    selected_ = 3;
-    cursor_.setPosition(27);
-    const std::uint32_t record = 0x1597E7 + 94 * 3;
-    EXPECT_EQ(cursor_.ReadRecordByte(), byteAt(record + 27));
-    EXPECT_EQ(cursor_.ReadRecordByte(), byteAt(record + 28));
-    EXPECT_EQ(cursor_.position(), 29);
-}
-
-TEST_F(RecordCursorTest, EachTransferAsksWhichRecordIsSelected)
-{
     selected_ = 10;
-    cursor_.setPosition(5);
-    cursor_.ReadRecordByte();
-    selected_ = 11;
-    EXPECT_EQ(cursor_.ReadRecordByte(), byteAt(0x1597E7 + 94 * 11 + 6));
-}
+    cursor_.setPosition(27);
+    EXPECT_EQ(cursor_.ReadRecordByte(), stored(10, 27));
+    selected_ = 11; // asked afresh at every transfer
+    EXPECT_EQ(cursor_.ReadRecordByte(), stored(11, 28));
+    EXPECT_EQ(cursor_.position(), 29);
 
-TEST_F(RecordCursorTest, AWriteIsReadBackAtItsAbsoluteOffset)
-{
     selected_ = 5;
     cursor_.setPosition(1);
     cursor_.WriteRecordByte(0x77);
     EXPECT_EQ(rom_.ReadRomByte(0x1599BE), 0x77); // record 5's name starts here
-    EXPECT_EQ(cursor_.fileOffset(1), 0x1599BEu);
+}
+
+TEST_F(RecordCursorTest, ARunMovesAsFarAsSingleTransfersAndMustFitTheRecord)
+{
+    selected_ = 7;
+    cursor_.setPosition(33);
+    std::array<std::uint8_t, 4> read{};
+    cursor_.ReadRecordBytes(read);
+    EXPECT_EQ(read, (std::array{stored(7, 33), stored(7, 34), stored(7, 35), stored(7, 36)}));
+    cursor_.WriteRecordBytes(std::array<std::uint8_t, 3>{0xA1, 0xB2, 0xC3});
+    EXPECT_EQ(cursor_.position(), 40);
+    EXPECT_EQ(rom_.ReadRomByte(cursor_.fileOffset(39)), 0xC3);
+    EXPECT_EQ(rom_.ReadRomByte(cursor_.fileOffset(40)), stored(7, 40));
+
+    cursor_.setPosition(92);
+    EXPECT_THROW(cursor_.WriteRecordBytes(std::array<std::uint8_t, 3>{1, 2, 3}), RomError);
+    EXPECT_EQ(rom_.ReadRomByte(cursor_.fileOffset(92)), stored(7, 92));
+    EXPECT_EQ(cursor_.position(), 92);
 }
 
 TEST_F(RecordCursorTest, AFailedTransferLeavesTheCursorWhereItWas)
 {
-    selected_ = -1; // nothing selected
-    cursor_.setPosition(12);
-    EXPECT_THROW(cursor_.ReadRecordByte(), RomError);
-    EXPECT_THROW(cursor_.WriteRecordByte(1), RomError);
-    EXPECT_EQ(cursor_.position(), 12);
-
-    selected_ = 0;
-    cursor_.setPosition(94); // past the record
-    EXPECT_THROW(cursor_.ReadRecordByte(), RomError);
-    EXPECT_EQ(cursor_.position(), 94);
-
-    rom_.Close();
-    cursor_.setPosition(0);
-    EXPECT_THROW(cursor_.ReadRecordByte(), RomError);
-    EXPECT_EQ(cursor_.position(), 0);
-}
-
-TEST(RecordCursorHeaderless, AddressesTheTable512BytesEarlier)
-{
-    TestImage image(test::HEADERLESS_IMAGE_SIZE);
-    image.fillRandom(3);
-    const auto bytes = image.contents();
-    RomFile rom = RomFile::Open(image.path());
-    RecordCursor cursor(rom, [] { return 229; });
-    cursor.setPosition(93);
-    EXPECT_EQ(cursor.ReadRecordByte(), bytes[0x15EC5A - 512]);
-}
-
-TEST_F(RecordCursorTest, ARunOfBytesMovesAsFarAsSingleTransfersWould)
-{
-    selected_ = 7;
-    const std::uint32_t record = 0x1597E7 + 94 * 7;
-    cursor_.setPosition(33);
-    std::array<std::uint8_t, 4> read{};
-    cursor_.ReadRecordBytes(read);
-    EXPECT_EQ(cursor_.position(), 37);
-    for (std::size_t i = 0; i < read.size(); ++i)
-        EXPECT_EQ(read[i], byteAt(record + 33 + i));
-
-    const std::array<std::uint8_t, 3> written{0xA1, 0xB2, 0xC3};
-    cursor_.WriteRecordBytes(written);
-    EXPECT_EQ(cursor_.position(), 40);
-    EXPECT_EQ(rom_.ReadRomByte(record + 37), 0xA1);
-    EXPECT_EQ(rom_.ReadRomByte(record + 39), 0xC3);
-    EXPECT_EQ(rom_.ReadRomByte(record + 40), byteAt(record + 40));
-}
-
-TEST_F(RecordCursorTest, ARunReachingPastTheRecordIsRefusedWhole)
-{
-    selected_ = 229;
-    cursor_.setPosition(92);
-    const std::array<std::uint8_t, 3> written{1, 2, 3};
-    EXPECT_THROW(cursor_.WriteRecordBytes(written), RomError);
-    EXPECT_EQ(cursor_.position(), 92);
-    EXPECT_EQ(rom_.ReadRomByte(0x15EC59), byteAt(0x15EC59));
-    std::array<std::uint8_t, 2> lastTwo{};
-    cursor_.ReadRecordBytes(lastTwo);
-    EXPECT_EQ(lastTwo[1], byteAt(0x15EC5A));
+    for (const auto &[record, position, open] :
+         {std::tuple{-1, 12, true}, {0, 94, true}, {0, 0, false}}) {
+        selected_ = record;
+        cursor_.setPosition(static_cast<std::int16_t>(position));
+        if (!open)
+            rom_.Close();
+        EXPECT_THROW(cursor_.ReadRecordByte(), RomError) << record << " " << position;
+        EXPECT_THROW(cursor_.WriteRecordByte(1), RomError) << record << " " << position;
+        EXPECT_EQ(cursor_.position(), position);
+    }
 }

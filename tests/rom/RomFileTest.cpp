@@ -1,6 +1,5 @@
 #include "RomError.h"
 #include "RomFile.h"
-#include "TableGeometry.h"
 #include "TestImage.h"
 
 #include <gtest/gtest.h>
@@ -25,160 +24,82 @@ std::string OpenRefusal(const std::string &path)
     return {};
 }
 
-// Runs as an ordinary user while alive, so that file permissions apply even
-// when the tests run as root.
-class UnprivilegedScope
+// Opens as an ordinary user, so that file permissions apply even to root.
+std::string OpenRefusalAsUser(const std::string &path)
 {
-public:
-    UnprivilegedScope()
-    {
-        if (::geteuid() == 0)
-            active_ = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
-    }
-    ~UnprivilegedScope()
-    {
-        if (active_) {
-            [[maybe_unused]] int restored = ::seteuid(0) + ::setegid(0);
-        }
-    }
-
-private:
-    bool active_ = false;
-};
+    const bool root = ::geteuid() == 0 && ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+    std::string refusal = OpenRefusal(path);
+    if (root && (::seteuid(0) != 0 || ::setegid(0) != 0))
+        ADD_FAILURE() << "cannot become root again";
+    return refusal;
+}
 
 } // namespace
 
 TEST(RomFileOpen, FindsTheTableAfterACopierHeaderOrWithoutOne)
 {
-    TestImage headered(test::MIN_IMAGE_SIZE);
-    RomFile rom = RomFile::Open(headered.path());
-    EXPECT_TRUE(rom.hasCopierHeader());
-    EXPECT_EQ(rom.tableOffset(), 0x1597E7u);
-
-    TestImage headerless(test::HEADERLESS_IMAGE_SIZE);
-    RomFile bare = RomFile::Open(headerless.path());
-    EXPECT_FALSE(bare.hasCopierHeader());
-    EXPECT_EQ(bare.tableOffset(), 0x1595E7u);
+    for (const auto &[size, header, offset] : {std::tuple{test::MIN_IMAGE_SIZE, true, 0x1597E7u},
+                                               {test::HEADERLESS_IMAGE_SIZE, false, 0x1595E7u}}) {
+        TestImage image(size);
+        RomFile rom = RomFile::Open(image.path());
+        EXPECT_EQ(rom.hasCopierHeader(), header) << size;
+        EXPECT_EQ(rom.tableOffset(), offset) << size;
+    }
 }
 
-TEST(RomFileOpen, RefusesImagesTooShortForTheTable)
+TEST(RomFileOpen, RefusesWhatCannotBeEditedSayingWhy)
 {
-    TestImage oneShort(test::MIN_IMAGE_SIZE - 1);
-    const std::string refusal = OpenRefusal(oneShort.path());
-    EXPECT_NE(refusal.find(oneShort.path()), std::string::npos) << refusal;
-    EXPECT_NE(refusal.find("too short"), std::string::npos) << refusal;
-
-    // Without a header the table ends 512 bytes earlier.
-    TestImage smallestBare(1403 * 1024);
-    EXPECT_EQ(OpenRefusal(smallestBare.path()), "");
-    TestImage tooSmallBare(1402 * 1024);
-    EXPECT_NE(OpenRefusal(tooSmallBare.path()).find("too short"), std::string::npos);
-}
-
-TEST(RomFileOpen, RefusesWhatIsNotAWritableImageFile)
-{
-    const auto dir = std::filesystem::path(testing::TempDir()) / "mobwright-tests";
-    std::filesystem::create_directories(dir);
-
-    const std::string missing = (dir / "no-such-image.smc").string();
-    EXPECT_NE(OpenRefusal(missing).find("does not exist"), std::string::npos);
-    EXPECT_NE(OpenRefusal(missing).find(missing), std::string::npos);
-
-    EXPECT_NE(OpenRefusal(dir.string()).find("folder"), std::string::npos);
-
-    TestImage readOnly;
-    ::chmod(dir.c_str(), 0755);
+    TestImage tooShort(1402 * 1024), tooShortWithHeader(1402 * 1024 + 512), readOnly, locked;
+    const auto folder = std::filesystem::path(readOnly.path()).parent_path();
+    ::chmod(folder.c_str(), 0755);
     ::chmod(readOnly.path().c_str(), 0444);
-    const std::string refusal = [&] {
-        UnprivilegedScope asUser;
-        return OpenRefusal(readOnly.path());
-    }();
-    EXPECT_NE(refusal.find("reading and writing"), std::string::npos) << refusal;
+    const RomFile holder = RomFile::Open(locked.path());
+    for (const auto &[path, reason] : {std::pair{tooShort.path(), "too short"},
+                                       {tooShortWithHeader.path(), "too short"},
+                                       {(folder / "missing.smc").string(), "does not exist"},
+                                       {folder.string(), "folder"},
+                                       {readOnly.path(), "reading and writing"},
+                                       {locked.path(), "already open"}}) {
+        const std::string refusal =
+            path == readOnly.path() ? OpenRefusalAsUser(path) : OpenRefusal(path);
+        EXPECT_NE(refusal.find(reason), std::string::npos) << path << ": " << refusal;
+    }
 }
 
-TEST(RomFileOpen, SecondOpenOfALockedImageIsRefusedUntilTheFirstCloses)
+TEST(RomFileOpen, ClosingReleasesTheLockAndRecheckFollowsTheFile)
 {
-    TestImage image;
-    RomFile first = RomFile::Open(image.path());
-    EXPECT_NE(OpenRefusal(image.path()).find("already open"), std::string::npos);
-
-    first.Close();
-    EXPECT_FALSE(first.isOpen());
-    EXPECT_EQ(OpenRefusal(image.path()), "");
-}
-
-TEST(RomFileAccess, ReadsAndWritesSingleBytesInPlace)
-{
-    TestImage image;
-    image.setBytes(1000, std::vector<std::uint8_t>{0xAB});
+    TestImage image, other;
     RomFile rom = RomFile::Open(image.path());
-    EXPECT_EQ(rom.ReadRomByte(1000), 0xAB);
-
-    rom.WriteRomByte(0x1599BE, 0x5A);
-    EXPECT_EQ(rom.ReadRomByte(0x1599BE), 0x5A);
-    rom.Sync();
-    rom.Close();
-
-    const auto bytes = image.contents();
-    EXPECT_EQ(bytes.size(), test::MIN_IMAGE_SIZE);
-    EXPECT_EQ(bytes[0x1599BE], 0x5A);
-    EXPECT_EQ(bytes[0x1599BD], 0x00);
-    EXPECT_EQ(bytes[0x1599BF], 0x00);
-}
-
-TEST(RomFileAccess, RefusesAccessBeyondTheEndWithoutLengtheningTheFile)
-{
-    TestImage image;
-    RomFile rom = RomFile::Open(image.path());
-    const auto last = static_cast<std::uint32_t>(test::MIN_IMAGE_SIZE - 1);
-    EXPECT_NO_THROW(rom.ReadRomByte(last));
-    EXPECT_THROW(rom.ReadRomByte(last + 1), RomError);
-    EXPECT_THROW(rom.WriteRomByte(last + 1, 1), RomError);
-    const std::array<std::uint8_t, 2> straddling{1, 2};
-    EXPECT_THROW(rom.WriteRomBytes(last, straddling), RomError);
-    rom.Close();
-    EXPECT_EQ(std::filesystem::file_size(image.path()), test::MIN_IMAGE_SIZE);
-}
-
-TEST(RomFileAccess, OpeningAndClosingWritesNothing)
-{
-    TestImage image;
-    image.fillRandom(7);
-    const auto before = image.contents();
-    RomFile rom = RomFile::Open(image.path());
-    for (std::uint32_t offset = ENEMY_TABLE_OFFSET; offset < ENEMY_TABLE_OFFSET + 300; ++offset)
-        rom.ReadRomByte(offset);
-    rom.Close();
-    EXPECT_EQ(image.contents(), before);
-}
-
-TEST(RomFileAccess, ClosedFileRefusesAccess)
-{
-    RomFile rom;
-    EXPECT_FALSE(rom.isOpen());
-    EXPECT_THROW(rom.ReadRomByte(0), RomError);
-    EXPECT_THROW(rom.WriteRomByte(0, 0), RomError);
-}
-
-TEST(RomFileOpen, KnowsTheFileItHoldsAndChecksItAgain)
-{
-    TestImage image;
-    TestImage other;
-    RomFile rom = RomFile::Open(image.path());
-    EXPECT_TRUE(rom.holds(image.path()));
     EXPECT_TRUE(rom.holds(std::filesystem::path(image.path()).parent_path().string() + "/./" +
                           std::filesystem::path(image.path()).filename().string()));
     EXPECT_FALSE(rom.holds(other.path()));
-    EXPECT_FALSE(rom.holds("/no/such/file"));
-
-    // Cut to a multiple of 1024 bytes: now without a header, the table moves.
+    // Cut to a whole number of KiB: now without a header, the table moves.
     std::filesystem::resize_file(image.path(), test::HEADERLESS_IMAGE_SIZE);
     rom.Recheck();
     EXPECT_EQ(rom.tableOffset(), 0x1595E7u);
     std::filesystem::resize_file(image.path(), 1024);
     EXPECT_THROW(rom.Recheck(), RomError);
-    EXPECT_EQ(rom.tableOffset(), 0x1595E7u);
 
     rom.Close();
     EXPECT_FALSE(rom.holds(image.path()));
+    EXPECT_THROW(rom.ReadRomByte(0), RomError);
+    EXPECT_EQ(OpenRefusal(image.path()).find("already open"), std::string::npos);
+}
+
+TEST(RomFileAccess, WritesInPlaceAndNeverPastTheEnd)
+{
+    TestImage image;
+    RomFile rom = RomFile::Open(image.path());
+    const auto last = static_cast<std::uint32_t>(image.size() - 1);
+    rom.WriteRomByte(last, 0x5A);
+    EXPECT_EQ(rom.ReadRomByte(last), 0x5A);
+    EXPECT_THROW(rom.ReadRomByte(last + 1), RomError);
+    EXPECT_THROW(rom.WriteRomByte(last + 1, 1), RomError);
+    EXPECT_THROW(rom.WriteRomBytes(last, std::array<std::uint8_t, 2>{1, 2}), RomError);
+    rom.Sync();
+    rom.Close();
+    const auto bytes = image.contents();
+    EXPECT_EQ(bytes.size(), image.size());
+    EXPECT_EQ(bytes[last], 0x5A);
+    EXPECT_EQ(bytes[last - 1], 0x00);
 }

@@ -1,6 +1,5 @@
 #include "EditorHarness.h"
 #include "ProbedFile.h"
-#include "TestImage.h"
 
 #include <filesystem>
 
@@ -9,43 +8,17 @@ using namespace mobwright::test;
 
 namespace {
 
-class FaultTest : public testing::Test
+struct Fault
+{
+    const char *name;
+    bool FileProbe::*failure; // none: the file is cut short in the record
+    const char *reported;     // part of the one message the user gets
+    bool written;             // whether the record reaches the file all the same
+};
+
+class FaultTest : public testing::TestWithParam<Fault>
 {
 protected:
-    FaultTest()
-    {
-        image_.fillRandom(41);
-        editor_.window().setFileOpener(ProbedOpener(probe_));
-        editor_.loadRom(QString::fromStdString(image_.path()));
-        editor_.choose("cmbEnemy(0)", Enemy);
-    }
-
-    // Applies an edit, expecting the failure to be reported and the edit kept
-    // for another try.
-    void expectApplyFails(const char *why, const char *report = "")
-    {
-        editor_.type("txtLevel", "77");
-        editor_.clickApply();
-        const QStringList messages = editor_.takeMessages();
-        ASSERT_EQ(messages.size(), 1) << why;
-        EXPECT_TRUE(messages[0].contains(report)) << messages[0].toStdString();
-        EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
-    }
-
-    void expectApplyWorks()
-    {
-        editor_.type("txtLevel", "78");
-        editor_.type("txtHP", "-2");
-        editor_.clickApply();
-        EXPECT_TRUE(editor_.takeMessages().isEmpty());
-        const auto record = image_.recordBytes(Enemy);
-        EXPECT_EQ(record[54], 78);
-        EXPECT_EQ(record[33], 0xFE);
-        EXPECT_EQ(record[34], 0xFF);
-        EXPECT_EQ(editor_.edit("txtHP")->text(), "-2");
-    }
-
-    static constexpr int Enemy = 228;
     TestImage image_;
     std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
     EditorHarness editor_;
@@ -53,59 +26,51 @@ protected:
 
 } // namespace
 
-TEST_F(FaultTest, AnImageThatCannotBeWrittenIsReportedThenRecovers)
+// Told once, the edit kept for another try, a cut file never lengthened;
+// once the fault is gone the same apply works.
+TEST_P(FaultTest, AFailedApplyIsReportedAndCanBeTriedAgain)
 {
-    const auto before = image_.contents();
-    probe_->failWritesAfter = probe_->writeCalls;
-    expectApplyFails("unwritable", "partly written");
-    EXPECT_TRUE(image_.contents() == before);
+    constexpr int enemy = 228;
+    editor_.window().setFileOpener(ProbedOpener(probe_));
+    editor_.loadRom(image_);
+    editor_.choose("cmbEnemy(0)", enemy);
+    const Fault &fault = GetParam();
+    if (fault.failure)
+        (*probe_).*fault.failure = true;
+    else
+        std::filesystem::resize_file(image_.path(), image_.recordOffset(enemy) + 50);
+    editor_.type("txtLevel", "77");
+    editor_.clickApply();
+    const QStringList messages = editor_.takeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(fault.reported)) << messages[0].toStdString();
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+    EXPECT_EQ(std::filesystem::file_size(image_.path()) == image_.size() &&
+                  image_.recordBytes(enemy)[54] == 77,
+              fault.written);
 
-    probe_->failWritesAfter = -1;
-    expectApplyWorks();
+    *probe_ = FileProbe{};
+    std::filesystem::resize_file(image_.path(), image_.size());
+    editor_.type("txtLevel", "78");
+    editor_.clickApply();
+    EXPECT_TRUE(editor_.takeMessages().isEmpty());
+    EXPECT_EQ(image_.recordBytes(enemy)[54], 78);
 }
 
-TEST_F(FaultTest, AWriteFailingHalfWayIsReportedThenRecovers)
-{
-    for (const int writesBeforeFailure : {1, 4, 7}) {
-        probe_->failWritesAfter = probe_->writeCalls + writesBeforeFailure;
-        expectApplyFails("half-way", "partly written");
-    }
-    probe_->failWritesAfter = -1;
-    expectApplyWorks();
-}
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultTest,
+    testing::Values(Fault{"WriteFails", &FileProbe::failWrites, "injected failure", false},
+                    Fault{"SyncFails", &FileProbe::failSync, "injected failure", true},
+                    Fault{"ReadBackFails", &FileProbe::failReads, "injected failure", true},
+                    Fault{"FileCutShort", nullptr, "end of the file", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(FaultTest, AnImageThatCannotBeReadIsReportedThenRecovers)
+TEST_F(FaultTest, AReadFailureWhileLoadingIsReportedAndLoadsNothing)
 {
     probe_->failReads = true;
-    expectApplyFails("read back after writing");
-    editor_.choose("cmbEnemy(0)", 3);
+    editor_.window().setFileOpener(ProbedOpener(probe_));
+    editor_.loadRom(image_);
     EXPECT_EQ(editor_.takeMessages().size(), 1);
-    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), Enemy);
-
-    probe_->failReads = false;
-    expectApplyWorks();
-}
-
-TEST_F(FaultTest, AnImageTruncatedWhileOpenIsNeverLengthened)
-{
-    const auto fullSize = image_.size();
-    const auto cut = image_.recordOffset(Enemy) + 50;
-    std::filesystem::resize_file(image_.path(), cut);
-
-    expectApplyFails("truncated");
-    EXPECT_EQ(std::filesystem::file_size(image_.path()), cut);
-    editor_.choose("cmbEnemy(0)", 229);
-    EXPECT_EQ(editor_.takeMessages().size(), 1);
-    EXPECT_EQ(std::filesystem::file_size(image_.path()), cut);
-
-    std::filesystem::resize_file(image_.path(), fullSize);
-    expectApplyWorks();
-}
-
-TEST_F(FaultTest, ASyncFailureIsNotTakenForSuccess)
-{
-    probe_->failSync = true;
-    expectApplyFails("not synced", "partly written");
-    probe_->failSync = false;
-    expectApplyWorks();
+    EXPECT_FALSE(editor_.window().isRomLoaded());
+    EXPECT_EQ(editor_.visibleFrame(), "");
 }
