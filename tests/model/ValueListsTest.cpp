@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,39 +17,34 @@ std::string Printed(const char *format, int number)
     return text;
 }
 
-// A long list: its entry count and, for a position, what its label must
-// start and end with; the name in between is the data file's own business.
-struct LongList
+// Each label has the form its list fixes for its position; the names in it
+// are the data files' own business.
+void ExpectForm(LabelList list, std::size_t count,
+                const std::function<bool(int, std::string_view)> &fits)
 {
-    const char *name;
-    LabelList labels;
-    std::size_t count;
-    std::string (*start)(int position);
-    std::string (*end)(int position);
-};
+    ASSERT_EQ(list.size(), count);
+    for (std::size_t p = 0; p < count; ++p)
+        EXPECT_TRUE(fits(static_cast<int>(p), list[p]))
+            << count << "-entry list, " << p << ": \"" << list[p] << "\"";
+}
 
-const LongList LongLists[]{
-    {"music", MusicLabels(), 192, [](int p) { return Printed("%02X - ", p); },
-     [](int) { return std::string(); }},
-    {"inside pictures", InsidePicLabels(), 111,
-     [](int p) {
-         return Printed("%03d", p) + std::string(p < 10 ? 3 : p < 100 ? 2 : 1, ' ') + "- ";
-     },
-     [](int) { return std::string(); }},
-    // The name is padded to 25 characters; the entry numbered 174 has a tab
-    // and nine blanks after its name instead.
-    {"outside pictures", OutsidePicLabels(), 463, [](int) { return std::string(); },
-     [](int p) { return (p == 173 ? "\t         " : "") + Printed("%03d", p + 1); }},
-    {"items", ItemLabels(), 256, [](int p) { return std::to_string(p) + " - "; },
-     [](int) { return std::string(); }},
-};
+// The labels at positions, joined by "|".
+std::string Joined(LabelList list, std::initializer_list<std::size_t> positions)
+{
+    std::string joined;
+    for (const std::size_t p : positions)
+        joined += (joined.empty() ? "" : "|") + std::string(list[p]);
+    return joined;
+}
 
 } // namespace
 
 TEST(ValueLists, ShortListsHoldTheirEntries)
 {
+    const auto all = [](LabelList list) {
+        return std::vector<std::string_view>(list.begin(), list.end());
+    };
     using Labels = std::vector<std::string_view>;
-    const auto all = [](LabelList list) { return Labels(list.begin(), list.end()); };
     EXPECT_EQ(all(TypeLabels()), (Labels{"Normal", "Insect", "Metal"}));
     EXPECT_EQ(all(DeathSoundLabels()), (Labels{"Normal", "Boss"}));
     EXPECT_EQ(all(OrderLabels()),
@@ -60,64 +55,41 @@ TEST(ValueLists, ShortListsHoldTheirEntries)
 
 TEST(ValueLists, LongListsNumberEveryEntryInTheirForm)
 {
-    for (const LongList &list : LongLists) {
-        ASSERT_EQ(list.labels.size(), list.count) << list.name;
-        for (std::size_t p = 0; p < list.count; ++p) {
-            const std::string_view label = list.labels[p];
-            const std::string start = list.start(static_cast<int>(p)),
-                              end = list.end(static_cast<int>(p));
-            EXPECT_TRUE(label.starts_with(start) && label.ends_with(end) &&
-                        label.size() >= start.size() + end.size())
-                << list.name << " " << p << ": \"" << label << "\"";
-            if (list.labels.data() == OutsidePicLabels().data()) {
-                EXPECT_EQ(label.size(), p == 173 ? 22u : 28u) << label;
-            }
-        }
-    }
-    ASSERT_EQ(ActionLabels().size(), 319u);
-    for (const std::string_view label : ActionLabels())
-        EXPECT_TRUE(!label.empty() && label.size() <= 38 &&
-                    !std::isdigit(static_cast<unsigned char>(label[0])))
-            << "1 to 38 characters and no number in front: \"" << label << "\"";
-    ASSERT_EQ(PsiLabels().size(), 309u);
-    for (std::size_t row = 0; row < PsiLabels().size(); ++row)
-        EXPECT_EQ(PsiLabels()[row], ActionLabels()[row + 10]) << row;
+    ExpectForm(MusicLabels(), 192, [](int p, std::string_view label) {
+        return label.starts_with(Printed("%02X - ", p));
+    });
+    ExpectForm(InsidePicLabels(), 111, [](int p, std::string_view label) {
+        return label.starts_with(Printed("%03d", p) + std::string(3 - (p >= 10) - (p >= 100), ' ') +
+                                 "- ");
+    });
+    // Names padded to 25 characters; number 174 has a tab and nine blanks after its name.
+    ExpectForm(OutsidePicLabels(), 463, [](int p, std::string_view label) {
+        return label.ends_with((p == 173 ? "\t         " : "") + Printed("%03d", p + 1)) &&
+               label.size() == (p == 173 ? 22u : 28u);
+    });
+    ExpectForm(ItemLabels(), 256, [](int p, std::string_view label) {
+        return label.starts_with(std::to_string(p) + " - ");
+    });
+    ExpectForm(ActionLabels(), 319, [](int, std::string_view label) {
+        return !label.empty() && label.size() <= 38 &&
+               !std::isdigit(static_cast<unsigned char>(label[0]));
+    });
+    ExpectForm(PsiLabels(), 309,
+               [](int row, std::string_view label) { return label == ActionLabels()[row + 10]; });
 }
 
 TEST(ValueLists, TellingRowsReadExactly)
 {
-    const struct
-    {
-        LabelList list;
-        std::size_t position;
-        std::string_view label;
-    } rows[]{{ActionLabels(), 0, "No effect"},
-             {ActionLabels(), 2, "No effect"},
-             {ActionLabels(), 4, "Attack"},
-             {ActionLabels(), 10, "PSI Special 1"},
-             {ActionLabels(), 62, "Call for help"},
-             {ActionLabels(), 245, "Enemy Extender"},
-             {MusicLabels(), 0x00, "00 - None"},
-             {MusicLabels(), 0x01, "01 - Gas station"},
-             {MusicLabels(), 0x04, "04 - None"},
-             {MusicLabels(), 0x06, "06 - Level up"},
-             {MusicLabels(), 0x16, "16 - Hospital"},
-             {MusicLabels(), 0x8A, "8A - Elevator up"},
-             {InsidePicLabels(), 0, "000   - Invisible"},
-             {InsidePicLabels(), 3, "003   - Frog"},
-             {InsidePicLabels(), 19, "019  - Bat"},
-             {InsidePicLabels(), 84, "084  - Crocodile"},
-             {InsidePicLabels(), 104, "104 - Mighty Bear"},
-             {OutsidePicLabels(), 439, "Invisible                440"},
-             {OutsidePicLabels(), 441, "Hotel sign               442"},
-             {OutsidePicLabels(), 442, "Camel                    443"},
-             {OutsidePicLabels(), 461, "Big water ripple top     462"},
-             {OutsidePicLabels(), 462, "Big water ripple bottom  463"},
-             {ItemLabels(), 0, "0 - Null"},
-             {ItemLabels(), 88, "88 - Cookie"},
-             {ItemLabels(), 90, "90 - Hamburger"},
-             {ItemLabels(), 254, "254 - "},
-             {ItemLabels(), 255, "255 - "}};
-    for (const auto &row : rows)
-        EXPECT_EQ(row.list[row.position], row.label) << row.position;
+    EXPECT_EQ(Joined(ActionLabels(), {0, 2, 4, 10, 62, 245}),
+              "No effect|No effect|Attack|PSI Special 1|Call for help|Enemy Extender");
+    EXPECT_EQ(Joined(MusicLabels(), {0x00, 0x01, 0x04, 0x06, 0x16, 0x8A}),
+              "00 - None|01 - Gas station|04 - None|06 - Level up|16 - Hospital|8A - Elevator up");
+    EXPECT_EQ(Joined(InsidePicLabels(), {0, 3, 19, 84, 104}),
+              "000   - Invisible|003   - Frog|019  - Bat|084  - Crocodile|104 - Mighty Bear");
+    EXPECT_EQ(
+        Joined(OutsidePicLabels(), {439, 441, 442, 461, 462}),
+        "Invisible                440|Hotel sign               442|Camel                    443|"
+        "Big water ripple top     462|Big water ripple bottom  463");
+    EXPECT_EQ(Joined(ItemLabels(), {0, 88, 90, 254, 255}),
+              "0 - Null|88 - Cookie|90 - Hamburger|254 - |255 - ");
 }

@@ -17,7 +17,7 @@ struct FileProbe
     bool failSync = false;
 };
 
-// Opens files as the editor does, but through a handle that reports to probe.
+// Opens files as the editor does, through a handle that reports to probe.
 inline RomFile::Opener ProbedOpener(std::shared_ptr<FileProbe> probe)
 {
     struct ProbedFile final : FileHandle
@@ -25,34 +25,34 @@ inline RomFile::Opener ProbedOpener(std::shared_ptr<FileProbe> probe)
         std::unique_ptr<FileHandle> file;
         std::shared_ptr<FileProbe> probe;
 
-        ProbedFile(std::unique_ptr<FileHandle> f, std::shared_ptr<FileProbe> p)
-            : file(std::move(f))
-            , probe(std::move(p))
+        static void Fail(bool fails)
         {
+            if (fails)
+                throw RomError("Injected failure.");
         }
         std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override
         {
             ++probe->readsAt[offset];
-            if (probe->failReads)
-                throw RomError("Cannot read: injected failure.");
+            Fail(probe->failReads);
             return file->readAt(offset, buffer);
         }
         void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override
         {
-            if (probe->failWrites)
-                throw RomError("Cannot write: injected failure.");
+            Fail(probe->failWrites);
             file->writeAt(offset, bytes);
         }
         std::uint64_t size() override { return file->size(); }
         void sync() override
         {
-            if (probe->failSync)
-                throw RomError("Cannot save to disk: injected failure.");
+            Fail(probe->failSync);
             file->sync();
         }
     };
     return [probe](const std::string &path) -> std::unique_ptr<FileHandle> {
-        return std::make_unique<ProbedFile>(OpenLockedFile(path), probe);
+        auto file = std::make_unique<ProbedFile>();
+        file->file = OpenLockedFile(path);
+        file->probe = probe;
+        return file;
     };
 }
 

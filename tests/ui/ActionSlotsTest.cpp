@@ -13,24 +13,24 @@ class ActionSlotsTest : public testing::Test
 protected:
     ActionSlotsTest()
     {
-        for (int k = 0; k < 230; ++k)
-            image_.setName(k, "Foe" + std::to_string(k));
         image_.setRecordBytes(0, 70, {4, 0, 12, 0, 245, 0, 159, 0, 0x3E, 0x01, 1, 5, 230, 255});
-        editor_.loadRom(image_);
+        editor_.loadRom(image_.path());
         editor_.clickTab(1);
     }
 
-    QComboBox *arguments(int slot) const
+    // Which kind each slot's argument list was filled for, with its entry
+    // count and selection.
+    void expectArguments(const QString &expected)
     {
-        return editor_.combo(QStringLiteral("cmbArgs(%1)").arg(slot));
-    }
-
-    // The kind an argument list was filled for, its entry count and selection.
-    void expectArguments(int slot, const char *kind, int count, int selected)
-    {
-        EXPECT_EQ(arguments(slot)->property("Tag").toString(), kind) << slot;
-        EXPECT_EQ(arguments(slot)->count(), count) << slot;
-        EXPECT_EQ(arguments(slot)->currentIndex(), selected) << slot;
+        QStringList lists;
+        for (int slot = 0; slot < 4; ++slot) {
+            const QComboBox *arguments = editor_.combo(QStringLiteral("cmbArgs(%1)").arg(slot));
+            lists << QStringLiteral("%1 %2 %3")
+                         .arg(arguments->property("Tag").toString())
+                         .arg(arguments->count())
+                         .arg(arguments->currentIndex());
+        }
+        EXPECT_EQ(lists.join(", "), expected);
     }
 
     TestImage image_;
@@ -41,49 +41,36 @@ protected:
 
 TEST_F(ActionSlotsTest, EachArgumentListOffersWhatItsActionsKindNames)
 {
-    EXPECT_EQ(editor_.combo("cmbAct1")->currentText(), "Attack");
-    EXPECT_EQ(editor_.combo("cmbFinalAct")->currentIndex(), 318);
-    expectArguments(0, "TYPE_NORMAL", 1, 0);
-    EXPECT_EQ(arguments(0)->itemText(0), "");
-    expectArguments(1, "TYPE_PSI", ArgumentEntryCount(ActionKind::Psi), 4);
-    EXPECT_EQ(arguments(1)->itemText(0), "PSI Special 1");
-    expectArguments(2, "TYPE_CALL", 230, 229);
-    EXPECT_EQ(arguments(2)->itemText(0), "001: Foe0");
-    expectArguments(3, "TYPE_ITEM", ArgumentEntryCount(ActionKind::Item), 254);
-    EXPECT_EQ(arguments(3)->itemText(254), "255 - ");
-
-    // After an apply the enemy list shows the name as applied.
+    EXPECT_EQ(editor_.combo("cmbAct1")->currentText() + editor_.combo("cmbFinalAct")->currentText(),
+              QString::fromUtf8(ActionLabels()[4].data()) + ActionLabels()[318].data());
+    expectArguments("TYPE_NORMAL 1 0, TYPE_PSI 255 4, TYPE_CALL 230 229, TYPE_ITEM 255 254");
+    EXPECT_EQ(editor_.combo("cmbArgs(0)")->itemText(0), "");
+    EXPECT_EQ(editor_.combo("cmbArgs(1)")->itemText(0), "PSI Special 1");
+    EXPECT_EQ(editor_.combo("cmbArgs(3)")->itemText(254), "255 - ");
+    // The enemy list is the pickers', as applied: relabelled by an apply.
     editor_.type("txtName", "Renamed");
     editor_.clickApply(2);
-    EXPECT_EQ(arguments(2)->itemText(0), "001: Renamed");
+    for (const char *list : {"cmbEnemy(0)", "cmbEnemy(1)", "cmbEnemy(2)", "cmbArgs(2)"})
+        EXPECT_EQ(editor_.combo(list)->itemText(0), "001: Renamed") << list;
 }
 
-TEST_F(ActionSlotsTest, AnotherKindRefillsOnlyItsSlotAndSelectsTheFirstEntry)
-{
-    editor_.choose("cmbAct1", 10); // normal to PSI
-    expectArguments(0, "TYPE_PSI", ArgumentEntryCount(ActionKind::Psi), 0);
-    editor_.choose("cmbAct4", 0); // item to normal
-    expectArguments(3, "TYPE_NORMAL", 1, 0);
-    expectArguments(1, "TYPE_PSI", ArgumentEntryCount(ActionKind::Psi), 4);
-    expectArguments(2, "TYPE_CALL", 230, 229);
-    editor_.choose("cmbAct2", 63); // PSI to call
-    expectArguments(1, "TYPE_CALL", 230, 0);
-    editor_.choose("cmbAct3", 140); // call to item
-    expectArguments(2, "TYPE_ITEM", ArgumentEntryCount(ActionKind::Item), 0);
-    editor_.choose("cmbFinalAct", 10); // no argument of its own
-    expectArguments(2, "TYPE_ITEM", ArgumentEntryCount(ActionKind::Item), 0);
-    editor_.clickApply(2);
-    const auto record = image_.recordBytes(0);
-    EXPECT_EQ(std::vector(record.begin() + 80, record.begin() + 84),
-              std::vector<std::uint8_t>(4, 1));
-}
-
-TEST_F(ActionSlotsTest, AnotherActionOfTheSameKindKeepsTheArgument)
+// Another kind refills only its own slot and selects the first entry, which
+// applying stores as 1; another action of the same kind keeps the argument.
+TEST_F(ActionSlotsTest, AnotherActionRefillsItsOwnSlotOnlyForAnotherKind)
 {
     editor_.choose("cmbAct2", 40);
     editor_.choose("cmbAct3", 62);
     editor_.choose("cmbAct4", 200);
-    expectArguments(1, "TYPE_PSI", ArgumentEntryCount(ActionKind::Psi), 4);
-    expectArguments(2, "TYPE_CALL", 230, 229);
-    expectArguments(3, "TYPE_ITEM", ArgumentEntryCount(ActionKind::Item), 254);
+    editor_.choose("cmbFinalAct", 10);
+    expectArguments("TYPE_NORMAL 1 0, TYPE_PSI 255 4, TYPE_CALL 230 229, TYPE_ITEM 255 254");
+    editor_.choose("cmbAct1", 10);
+    expectArguments("TYPE_PSI 255 0, TYPE_PSI 255 4, TYPE_CALL 230 229, TYPE_ITEM 255 254");
+    editor_.choose("cmbAct2", 63);
+    editor_.choose("cmbAct3", 140);
+    editor_.choose("cmbAct4", 0);
+    expectArguments("TYPE_PSI 255 0, TYPE_CALL 230 0, TYPE_ITEM 255 0, TYPE_NORMAL 1 0");
+    editor_.clickApply(2);
+    const auto record = image_.recordBytes(0);
+    EXPECT_EQ(std::vector(record.begin() + 80, record.begin() + 84),
+              std::vector<std::uint8_t>(4, 1));
 }

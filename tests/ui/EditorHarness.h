@@ -28,12 +28,10 @@ public:
     }
 
     Main &window() { return window_; }
-
     template <typename T = QWidget> T *find(const QString &name) const
     {
         T *found = window_.findChild<T *>(name);
-        if (!found)
-            ADD_FAILURE() << "no control named " << name.toStdString();
+        EXPECT_TRUE(found) << "no control named " << name.toStdString();
         return found;
     }
     QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
@@ -41,29 +39,26 @@ public:
     QTabBar *tabs() const { return find<QTabBar>("TabStrip1"); }
 
     // File, "Load ROM", choosing path; an empty path cancels the dialog.
-    void loadRom(const QString &path)
+    void loadRom(const std::string &path)
     {
-        nextFile_ = path;
+        nextFile_ = QString::fromStdString(path);
         find<QAction>("mnuLoad")->trigger();
     }
-    void loadRom(const TestImage &image) { loadRom(QString::fromStdString(image.path())); }
     void closeRom() { find<QAction>("mnuClose")->trigger(); }
     void clickTab(int index) { tabs()->setCurrentIndex(index); }
     void clickApply(int index = 0)
     {
         find<QPushButton>(QStringLiteral("cmdApply(%1)").arg(index))->click();
     }
-    void choose(const QString &comboName, int index) { combo(comboName)->setCurrentIndex(index); }
-    void type(const QString &editName, const QString &text) { edit(editName)->setText(text); }
+    void choose(const QString &list, int index) { combo(list)->setCurrentIndex(index); }
+    void type(const QString &box, const QString &text) { edit(box)->setText(text); }
 
-    // The page frames that are visible now, or "" when none is.
+    // The page frames that are visible now.
     QString visibleFrame() const
     {
         QString visible;
-        for (const char *frame : {"frmOne", "frmTwo", "frmThree"}) {
-            if (!find<QGroupBox>(frame)->isHidden())
-                visible += QString::fromLatin1(frame);
-        }
+        for (const char *frame : {"frmOne", "frmTwo", "frmThree"})
+            visible += find<QGroupBox>(frame)->isHidden() ? "" : frame;
         return visible;
     }
     // Messages shown to the user since the last call.
