@@ -1,8 +1,7 @@
-// Feeds the input to every number and text-address field, and to the name
-// field, as typed text and as stored bytes. What a field takes fits it and
-// is shown as text it takes back the same; what it shows for any stored
-// bytes reads back as them; a name is taken exactly when the game can store
-// every character, and a stored name keeps the codes that have one.
+// The input as typed text and as stored bytes of every number, text-address
+// and name field: a field takes only digits that fit it and takes back what
+// it shows; a name is taken exactly when each character can be stored, and
+// a stored name keeps its codes that have a character, up to its end.
 
 #include "ASCIIControl.h"
 #include "FieldText.h"
@@ -19,26 +18,20 @@ namespace {
 void CheckField(const FieldLayout &layout, std::string_view typed,
                 std::span<const std::uint8_t> data)
 {
-    const std::uint32_t mask =
-        layout.encoding == Encoding::TextAddress ? 0xFFFFFF : 0xFFFFFFFF >> (32 - 8 * layout.width);
+    const bool address = layout.encoding == Encoding::TextAddress;
+    const std::uint32_t mask = address ? 0xFFFFFF : 0xFFFFFFFF >> (32 - 8 * layout.width);
     const auto taken = ParseFieldText(layout, typed);
-    const auto digits =
-        layout.encoding == Encoding::TextAddress ? "0123456789ABCDEFabcdef \t" : "0123456789+- \t";
+    const auto digits = address ? "0123456789ABCDEFabcdef \t" : "0123456789+- \t";
     Require(!taken || (*taken <= mask && typed.find_first_not_of(digits) == typed.npos),
             "a field takes only digits that fit it");
-    std::array<std::uint8_t, 4> bytes{};
-    std::copy_n(data.begin(), std::min<std::size_t>(data.size(), layout.width), bytes.begin());
-    std::uint32_t stored = 0;
-    for (int i = layout.width; i-- > 0;)
-        stored = stored << 8 | bytes[i];
-    if (taken) {
-        std::uint32_t value = *taken;
-        for (std::uint8_t &b : bytes)
-            b = static_cast<std::uint8_t>(value), value >>= 8;
-        stored = *taken;
-    }
-    const std::string shown = FieldText(layout, std::span(bytes).first(layout.width));
-    Require(ParseFieldText(layout, shown) == (stored & mask), "a field takes back what it shows");
+    std::uint32_t stored = taken.value_or(0);
+    for (std::size_t i = 0; !taken && i < std::min<std::size_t>(data.size(), layout.width); ++i)
+        stored |= std::uint32_t{data[i]} << 8 * i;
+    const std::array<std::uint8_t, 4> bytes{std::uint8_t(stored), std::uint8_t(stored >> 8),
+                                            std::uint8_t(stored >> 16), std::uint8_t(stored >> 24)};
+    Require(ParseFieldText(layout, FieldText(layout, std::span(bytes).first(layout.width))) ==
+                (stored & mask),
+            "a field takes back what it shows");
 }
 
 void CheckName(std::string_view typed, std::span<const std::uint8_t> data)
@@ -61,7 +54,7 @@ void CheckName(std::string_view typed, std::span<const std::uint8_t> data)
             kept[count++] = stored[i];
     }
     Require(EncodeGameString(DecodeGameString(stored)) == kept,
-            "a stored name keeps its characters, up to its end");
+            "a stored name keeps its characters");
 }
 
 } // namespace

@@ -7,22 +7,18 @@
 using namespace mobwright;
 using enum Field;
 
-namespace {
-
-ControlValue &At(FormValues &form, Field field)
+static ControlValue &At(FormValues &form, Field field)
 {
     return form[static_cast<std::size_t>(field)];
 }
 
-EnemyRecord RecordOf(std::initializer_list<std::pair<Field, std::uint32_t>> values)
+static EnemyRecord RecordOf(std::initializer_list<std::pair<Field, std::uint32_t>> values)
 {
     EnemyRecord record;
     for (const auto &[field, value] : values)
         record.setValue(field, value);
     return record;
 }
-
-} // namespace
 
 // A list shows the entry at the stored value (value - 1 where 0 means none);
 // a value without an entry leaves it unselected, noting the value.

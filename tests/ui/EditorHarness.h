@@ -31,7 +31,7 @@ public:
     template <typename T = QWidget> T *find(const QString &name) const
     {
         T *found = window_.findChild<T *>(name);
-        EXPECT_TRUE(found) << "no control named " << name.toStdString();
+        EXPECT_TRUE(found) << name.toStdString();
         return found;
     }
     QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
@@ -52,8 +52,6 @@ public:
     }
     void choose(const QString &list, int index) { combo(list)->setCurrentIndex(index); }
     void type(const QString &box, const QString &text) { edit(box)->setText(text); }
-
-    // The page frames that are visible now.
     QString visibleFrame() const
     {
         QString visible;
@@ -61,7 +59,6 @@ public:
             visible += find<QGroupBox>(frame)->isHidden() ? "" : frame;
         return visible;
     }
-    // Messages shown to the user since the last call.
     QStringList takeMessages() { return std::exchange(messages_, {}); }
 
 private:

@@ -8,12 +8,9 @@ using namespace mobwright::test;
 
 namespace {
 
-struct Fault
-{
-    const char *name;
-    bool FileProbe::*failure; // none: the file is cut short in the record
-    bool written;             // whether the record reaches the file all the same
-};
+// A way for the image to fail (none: the file is cut short in the record)
+// and whether an apply's bytes reach the file all the same.
+using Fault = std::tuple<const char *, bool FileProbe::*, bool>;
 
 class FaultTest : public testing::TestWithParam<Fault>
 {
@@ -22,18 +19,9 @@ protected:
     {
         editor_.window().setFileOpener(ProbedOpener(probe_));
         editor_.loadRom(image_.path());
-        editor_.choose("cmbEnemy(0)", Enemy);
+        editor_.choose("cmbEnemy(0)", 228);
     }
 
-    // The one message the user gets, if there is exactly one.
-    QString message()
-    {
-        const QStringList messages = editor_.takeMessages();
-        EXPECT_EQ(messages.size(), 1) << messages.join("\n").toStdString();
-        return messages.value(0);
-    }
-
-    static constexpr int Enemy = 228;
     TestImage image_;
     std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
     EditorHarness editor_;
@@ -45,24 +33,28 @@ protected:
 // once the fault is gone the same apply works.
 TEST_P(FaultTest, AFailedApplyIsToldAndCanBeTriedAgain)
 {
-    if (GetParam().failure)
-        (*probe_).*GetParam().failure = true;
+    const auto &[name, failure, written] = GetParam();
+    if (failure)
+        (*probe_).*failure = true;
     else
-        std::filesystem::resize_file(image_.path(), image_.recordOffset(Enemy) + 50);
+        std::filesystem::resize_file(image_.path(), image_.recordOffset(228) + 50);
     editor_.type("txtLevel", "77");
     editor_.clickApply();
-    EXPECT_TRUE(message().contains(GetParam().failure ? "Injected failure" : "end of the file"));
+    const QStringList messages = editor_.takeMessages();
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.value(0).contains(failure ? "Injected failure" : "end of the file"))
+        << name;
     EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
     EXPECT_EQ(std::filesystem::file_size(image_.path()) == image_.size() &&
-                  image_.recordBytes(Enemy)[54] == 77,
-              GetParam().written);
+                  image_.recordBytes(228)[54] == 77,
+              written);
     EXPECT_LE(std::filesystem::file_size(image_.path()), image_.size());
     *probe_ = FileProbe{};
     std::filesystem::resize_file(image_.path(), image_.size());
     editor_.type("txtLevel", "78");
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
-    EXPECT_EQ(image_.recordBytes(Enemy)[54], 78);
+    EXPECT_EQ(image_.recordBytes(228)[54], 78);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
@@ -70,19 +62,19 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                                          Fault{"SyncFails", &FileProbe::failSync, true},
                                          Fault{"ReadBackFails", &FileProbe::failReads, true},
                                          Fault{"FileCutShort", nullptr, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
+// Choosing another enemy or loading shows nothing new when reading fails.
 TEST_F(FaultTest, AFailedReadIsToldAndShowsNothingNew)
 {
     probe_->failReads = true;
     editor_.choose("cmbEnemy(2)", 30);
-    EXPECT_TRUE(message().contains("Injected failure"));
+    editor_.closeRom();
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex() +
                   editor_.combo("cmbEnemy(2)")->currentIndex(),
-              2 * Enemy);
-    editor_.closeRom();
+              456);
     editor_.loadRom(image_.path());
-    EXPECT_TRUE(message().contains("Injected failure"));
     EXPECT_FALSE(editor_.window().isRomLoaded());
     EXPECT_EQ(editor_.visibleFrame(), "");
+    EXPECT_EQ(editor_.takeMessages().filter("Injected failure").size(), 2);
 }
