@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
 using namespace mobwright;
 
 namespace {
@@ -15,17 +11,6 @@ std::string Printed(const char *format, int number)
     char text[8];
     std::snprintf(text, sizeof text, format, number);
     return text;
-}
-
-// Each label has the form its list fixes for its position; the names in it
-// are the data files' own business.
-void ExpectForm(LabelList list, std::size_t count,
-                const std::function<bool(int, std::string_view)> &fits)
-{
-    ASSERT_EQ(list.size(), count);
-    for (std::size_t p = 0; p < count; ++p)
-        EXPECT_TRUE(fits(static_cast<int>(p), list[p]))
-            << count << "-entry list, " << p << ": \"" << list[p] << "\"";
 }
 
 // The labels at positions, joined by "|".
@@ -39,47 +24,17 @@ std::string Joined(LabelList list, std::initializer_list<std::size_t> positions)
 
 } // namespace
 
-TEST(ValueLists, ShortListsHoldTheirEntries)
+TEST(ValueLists, ShortListsHoldTheirEntriesAndLongListsTheirTellingRows)
 {
-    const auto all = [](LabelList list) {
-        return std::vector<std::string_view>(list.begin(), list.end());
-    };
-    using Labels = std::vector<std::string_view>;
-    EXPECT_EQ(all(TypeLabels()), (Labels{"Normal", "Insect", "Metal"}));
-    EXPECT_EQ(all(DeathSoundLabels()), (Labels{"Normal", "Boss"}));
-    EXPECT_EQ(all(OrderLabels()),
-              (Labels{"Random", "Random, Favor Third", "In Order", "Staggered Order"}));
-    EXPECT_EQ(all(ItemFreqLabels()), (Labels{"1/128", "2/128", "4/128", "8/128", "16/128", "32/128",
-                                             "64/128", "128/128"}));
-}
-
-TEST(ValueLists, LongListsNumberEveryEntryInTheirForm)
-{
-    ExpectForm(MusicLabels(), 192, [](int p, std::string_view label) {
-        return label.starts_with(Printed("%02X - ", p));
-    });
-    ExpectForm(InsidePicLabels(), 111, [](int p, std::string_view label) {
-        return label.starts_with(Printed("%03d", p) + std::string(3 - (p >= 10) - (p >= 100), ' ') +
-                                 "- ");
-    });
-    // Names padded to 25 characters; number 174 has a tab and nine blanks after its name.
-    ExpectForm(OutsidePicLabels(), 463, [](int p, std::string_view label) {
-        return label.ends_with((p == 173 ? "\t         " : "") + Printed("%03d", p + 1)) &&
-               label.size() == (p == 173 ? 22u : 28u);
-    });
-    ExpectForm(ItemLabels(), 256, [](int p, std::string_view label) {
-        return label.starts_with(std::to_string(p) + " - ");
-    });
-    ExpectForm(ActionLabels(), 319, [](int, std::string_view label) {
-        return !label.empty() && label.size() <= 38 &&
-               !std::isdigit(static_cast<unsigned char>(label[0]));
-    });
-    ExpectForm(PsiLabels(), 309,
-               [](int row, std::string_view label) { return label == ActionLabels()[row + 10]; });
-}
-
-TEST(ValueLists, TellingRowsReadExactly)
-{
+    EXPECT_EQ(Joined(TypeLabels(), {0, 1, 2}) + "|" + Joined(DeathSoundLabels(), {0, 1}),
+              "Normal|Insect|Metal|Normal|Boss");
+    EXPECT_EQ(Joined(OrderLabels(), {0, 1, 2, 3}),
+              "Random|Random, Favor Third|In Order|Staggered Order");
+    EXPECT_EQ(Joined(ItemFreqLabels(), {0, 1, 2, 3, 4, 5, 6, 7}),
+              "1/128|2/128|4/128|8/128|16/128|32/128|64/128|128/128");
+    EXPECT_EQ(TypeLabels().size() + DeathSoundLabels().size() + OrderLabels().size() +
+                  ItemFreqLabels().size(),
+              17u);
     EXPECT_EQ(Joined(ActionLabels(), {0, 2, 4, 10, 62, 245}),
               "No effect|No effect|Attack|PSI Special 1|Call for help|Enemy Extender");
     EXPECT_EQ(Joined(MusicLabels(), {0x00, 0x01, 0x04, 0x06, 0x16, 0x8A}),
@@ -92,4 +47,37 @@ TEST(ValueLists, TellingRowsReadExactly)
         "Big water ripple top     462|Big water ripple bottom  463");
     EXPECT_EQ(Joined(ItemLabels(), {0, 88, 90, 254, 255}),
               "0 - Null|88 - Cookie|90 - Hamburger|254 - |255 - ");
+}
+
+// Each label has the form its list fixes for its position; the names in it
+// are the data files' own business.
+TEST(ValueLists, LongListsNumberEveryEntryInTheirForm)
+{
+    const auto expectForm = [](LabelList list, std::size_t count, auto fits) {
+        ASSERT_EQ(list.size(), count);
+        for (std::size_t p = 0; p < count; ++p)
+            EXPECT_TRUE(fits(static_cast<int>(p), list[p]))
+                << count << " entries, " << p << ": \"" << list[p] << "\"";
+    };
+    expectForm(MusicLabels(), 192, [](int p, std::string_view label) {
+        return label.starts_with(Printed("%02X - ", p));
+    });
+    expectForm(InsidePicLabels(), 111, [](int p, std::string_view label) {
+        return label.starts_with(Printed("%03d", p) + std::string(3 - (p >= 10) - (p >= 100), ' ') +
+                                 "- ");
+    });
+    // Names padded to 25 characters; number 174 has a tab and nine blanks after its name.
+    expectForm(OutsidePicLabels(), 463, [](int p, std::string_view label) {
+        return label.ends_with((p == 173 ? "\t         " : "") + Printed("%03d", p + 1)) &&
+               label.size() == (p == 173 ? 22u : 28u);
+    });
+    expectForm(ItemLabels(), 256, [](int p, std::string_view label) {
+        return label.starts_with(std::to_string(p) + " - ");
+    });
+    expectForm(ActionLabels(), 319, [](int, std::string_view label) {
+        return !label.empty() && label.size() <= 38 &&
+               !std::isdigit(static_cast<unsigned char>(label[0]));
+    });
+    expectForm(PsiLabels(), 309,
+               [](int row, std::string_view label) { return label == ActionLabels()[row + 10]; });
 }

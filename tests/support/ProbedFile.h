@@ -25,7 +25,7 @@ inline RomFile::Opener ProbedOpener(std::shared_ptr<FileProbe> probe)
         std::unique_ptr<FileHandle> file;
         std::shared_ptr<FileProbe> probe;
 
-        static void Fail(bool fails)
+        void check(bool fails) const
         {
             if (fails)
                 throw RomError("Injected failure.");
@@ -33,18 +33,18 @@ inline RomFile::Opener ProbedOpener(std::shared_ptr<FileProbe> probe)
         std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override
         {
             ++probe->readsAt[offset];
-            Fail(probe->failReads);
+            check(probe->failReads);
             return file->readAt(offset, buffer);
         }
         void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override
         {
-            Fail(probe->failWrites);
+            check(probe->failWrites);
             file->writeAt(offset, bytes);
         }
         std::uint64_t size() override { return file->size(); }
         void sync() override
         {
-            Fail(probe->failSync);
+            check(probe->failSync);
             file->sync();
         }
     };

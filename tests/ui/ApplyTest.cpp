@@ -75,8 +75,9 @@ TEST_F(ApplyTest, WritesEachKindOfFieldAtBothEndsAndNoOtherByte)
     }
 }
 
-// Flag 7, type 5 and action 319 have no entry; outside picture 0 is none.
-TEST_F(ApplyTest, ValuesWithoutAnEntryAreKeptUntilTheUserChooses)
+// Flag 7, type 5 and action 319 have no entry, an outside picture of 0 is
+// none: all are shown as none, with a note, and written back as they were.
+TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
 {
     image_.setRecordBytes(6, 0, {7});
     image_.setRecordBytes(6, 27, {5, 0x2C, 0x01, 0, 0});
@@ -85,17 +86,13 @@ TEST_F(ApplyTest, ValuesWithoutAnEntryAreKeptUntilTheUserChooses)
     editor_.choose("cmbEnemy(0)", 6);
     EXPECT_EQ(editor_.find<QCheckBox>("chkFlag")->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(editor_.combo("cmbType")->placeholderText() +
-                  editor_.combo("cmbOutside")->placeholderText(),
-              "(stored value 5)");
+                  editor_.combo("cmbOutside")->placeholderText() +
+                  editor_.combo("cmbAct1")->placeholderText(),
+              "(stored value 5)(stored value 319)");
     EXPECT_EQ(
         editor_.combo("cmbType")->currentIndex() + editor_.combo("cmbOutside")->currentIndex(), -2);
-    const Bytes unchanged = imageWith({{48, {0}}, {52, {0}}});
     editor_.clickApply();
-    EXPECT_TRUE(image_.contents() == unchanged);
-    editor_.find<QCheckBox>("chkFlag")->click(); // partly checked to checked
-    editor_.choose("cmbType", 1);
-    editor_.clickApply();
-    EXPECT_TRUE(image_.contents() == imageWith({{0, {1}}, {27, {1}}}));
+    EXPECT_TRUE(image_.contents() == imageWith({{48, {0}}, {52, {0}}}));
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
 }
 
