@@ -9,44 +9,37 @@
 #include "RomFile.h"
 
 #include <filesystem>
+#include <fstream>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 using namespace mobwright;
-using mobwright::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size < 2)
         return 0;
     const bool header = (data[0] & 1) != 0;
-    const std::uint32_t tableOffset = ENEMY_TABLE_OFFSET - (header ? 0 : COPIER_HEADER_SIZE);
     const int index = data[1] % ENEMY_COUNT;
-    std::vector<std::uint8_t> table(ENEMY_TABLE_SIZE);
+    std::vector<std::uint8_t> table(ENEMY_TABLE_SIZE), written(ENEMY_TABLE_SIZE);
     for (std::size_t i = 0; i < table.size() && size > 2; ++i)
         table[(ENEMY_RECORD_SIZE * index + i) % table.size()] = data[2 + i % (size - 2)];
     // One scratch image per process, resized and refilled for each input.
-    static const std::string path = std::filesystem::temp_directory_path() /
-                                    ("mobwright-fuzz-" + std::to_string(::getpid()) + ".smc");
-    static const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    const auto imageSize =
-        static_cast<off_t>(1403 * 1024 + (header ? 512 : 0) + 1024 * ((data[0] >> 1) & 3));
-    Require(::ftruncate(file, imageSize) == 0 &&
-                ::pwrite(file, table.data(), table.size(), tableOffset) > 0,
-            "the scratch image can be written");
-    {
-        RomFile rom = RomFile::Open(path);
-        Require(rom.tableOffset() == tableOffset, "the image's size tells where the table lies");
-        RecordCursor cursor(rom, [index] { return index; });
-        const EnemyRecord record = ReadEnemyRecord(cursor);
-        WriteEnemyRecord(cursor,
-                         std::get<EnemyRecord>(RecordFromForm(FormFromRecord(record), record)));
-    }
-    std::vector<std::uint8_t> written(table.size());
-    Require(::pread(file, written.data(), written.size(), tableOffset) > 0,
-            "the scratch image can be read");
+    static const auto path =
+        std::filesystem::temp_directory_path() / ("mobwright-fuzz-" + std::to_string(::getpid()));
+    std::ofstream(path, std::ios::app).close();
+    std::filesystem::resize_file(path,
+                                 1403 * 1024 + (header ? 512 : 0) + 1024 * ((data[0] >> 1) & 3));
+    RomFile rom = RomFile::Open(path);
+    const std::uint32_t tableOffset = rom.tableOffset();
+    fuzz::Require(tableOffset == ENEMY_TABLE_OFFSET - (header ? 0 : COPIER_HEADER_SIZE),
+                  "the image's size tells where the table lies");
+    rom.WriteRomBytes(tableOffset, table);
+    RecordCursor cursor(rom, [index] { return index; });
+    const EnemyRecord record = ReadEnemyRecord(cursor);
+    WriteEnemyRecord(cursor, std::get<EnemyRecord>(RecordFromForm(FormFromRecord(record), record)));
+    rom.ReadRomBytes(tableOffset, written);
     table[ENEMY_RECORD_SIZE * index + 48] = table[ENEMY_RECORD_SIZE * index + 52] = 0;
-    Require(written == table, "an unchanged record is written back as it was read");
+    fuzz::Require(written == table, "an unchanged record is written back as it was read");
     return 0;
 }
