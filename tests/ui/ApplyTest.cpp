@@ -1,8 +1,11 @@
 #include "EditorHarness.h"
 #include "FieldText.h"
+#include "ProbedFile.h"
 
 #include <QApplication>
 #include <QTest>
+
+#include <filesystem>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -85,12 +88,12 @@ TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
     editor_.loadRom(image_.path());
     editor_.choose("cmbEnemy(0)", 6);
     EXPECT_EQ(editor_.find<QCheckBox>("chkFlag")->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(editor_.combo("cmbType")->placeholderText() +
-                  editor_.combo("cmbOutside")->placeholderText() +
-                  editor_.combo("cmbAct1")->placeholderText(),
-              "(stored value 5)(stored value 319)");
-    EXPECT_EQ(
-        editor_.combo("cmbType")->currentIndex() + editor_.combo("cmbOutside")->currentIndex(), -2);
+    for (const auto &[list, note] : {std::pair{"cmbType", "(stored value 5)"},
+                                     {"cmbOutside", ""},
+                                     {"cmbAct1", "(stored value 319)"}})
+        EXPECT_TRUE(editor_.combo(list)->currentIndex() == -1 &&
+                    editor_.combo(list)->placeholderText() == note)
+            << list;
     editor_.clickApply();
     EXPECT_TRUE(image_.contents() == imageWith({{48, {0}}, {52, {0}}}));
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
@@ -126,3 +129,82 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
     QTest::keyClicks(editor_.edit("txtName"), QString(30, 'x'));
     EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
 }
+
+// A way for the image to fail (none: the file is cut short in the record)
+// and whether an apply's bytes reach the file all the same.
+using Fault = std::tuple<const char *, bool FileProbe::*, bool>;
+class FaultTest : public ApplyTest, public testing::WithParamInterface<Fault>
+{
+};
+
+// Told once, the edit kept for another try, a cut file never lengthened;
+// once the fault is gone the same apply works.
+TEST_P(FaultTest, AFailedApplyIsToldAndCanBeTriedAgain)
+{
+    const auto &[name, failure, written] = GetParam();
+    auto probe = std::make_shared<FileProbe>();
+    editor_.window().setFileOpener(ProbedOpener(probe));
+    editor_.closeRom();
+    editor_.loadRom(image_.path());
+    editor_.choose("cmbEnemy(0)", 6);
+    if (failure)
+        (*probe).*failure = true;
+    else
+        std::filesystem::resize_file(image_.path(), image_.recordOffset(6) + 50);
+    editor_.type("txtLevel", "77");
+    editor_.clickApply();
+    const QStringList messages = editor_.takeMessages();
+    EXPECT_TRUE(messages.size() == 1 &&
+                messages[0].contains(failure ? "Injected failure" : "end of the file"))
+        << name;
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+    EXPECT_EQ(std::filesystem::file_size(image_.path()) == image_.size() &&
+                  image_.recordBytes(6)[54] == 77,
+              written);
+    EXPECT_LE(std::filesystem::file_size(image_.path()), image_.size());
+    *probe = FileProbe{};
+    std::filesystem::resize_file(image_.path(), image_.size());
+    editor_.type("txtLevel", "78");
+    editor_.clickApply();
+    EXPECT_TRUE(editor_.takeMessages().isEmpty());
+    EXPECT_EQ(image_.recordBytes(6)[54], 78);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
+                         testing::Values(Fault{"WriteFails", &FileProbe::failWrites, false},
+                                         Fault{"SyncFails", &FileProbe::failSync, true},
+                                         Fault{"ReadBackFails", &FileProbe::failReads, true},
+                                         Fault{"FileCutShort", nullptr, false}),
+                         [](const auto &info) { return std::string(std::get<0>(info.param)); });
+
+class RoundTripTest : public testing::TestWithParam<std::uint64_t>
+{
+};
+
+// Whatever its bytes, in an image with or without a copier header, every
+// record comes back as it was from an apply without edits, but for the text
+// addresses' fourth bytes, written as 0.
+TEST_P(RoundTripTest, AnUnchangedApplyWritesEveryRecordBackAsItWas)
+{
+    TestImage image(GetParam());
+    image.fillRandom(static_cast<std::uint32_t>(GetParam()));
+    auto expected = image.contents();
+    EditorHarness editor;
+    editor.window().setSyncAfterApply(false); // what is written, not how durably
+    editor.loadRom(image.path());
+    for (int index = 0; index < ENEMY_COUNT; ++index) {
+        editor.choose(index % 2 ? "cmbEnemy(1)" : "cmbEnemy(2)", index);
+        editor.clickApply(index % 3); // every page's button does the same
+        expected[image.recordOffset(index) + 48] = expected[image.recordOffset(index) + 52] = 0;
+        ASSERT_TRUE(image.contents() == expected) << "record " << index;
+    }
+    EXPECT_TRUE(editor.takeMessages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(RandomImages, RoundTripTest,
+                         testing::Values(MIN_IMAGE_SIZE, MIN_IMAGE_SIZE + 3072,
+                                         HEADERLESS_IMAGE_SIZE, HEADERLESS_IMAGE_SIZE + 5120),
+                         [](const auto &info) {
+                             return (info.param % 1024 ? "Headered" : "Headerless") +
+                                    std::to_string(info.index);
+                         });
