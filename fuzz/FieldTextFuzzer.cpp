@@ -1,7 +1,6 @@
-// The input as typed text and as stored bytes of every number and
-// text-address field, and as a typed name: a field takes only digits that
-// fit it and takes back what it shows; a name is taken exactly when each of
-// its characters can be stored, and then it is stored as typed.
+// Typed into and stored in every number and text-address field, the input is
+// taken only as digits that fit, and what is shown is taken back; typed as a
+// name, it is taken exactly when every character can be stored, as typed.
 
 #include "ASCIIControl.h"
 #include "FieldText.h"

@@ -1,7 +1,6 @@
-// A record read from any bytes and applied unchanged is written back as it
-// was, but for its text addresses' fourth bytes, written as 0. Input: byte 0
-// picks the image (bit 0: copier header; bits 1-2: KiB beyond the smallest),
-// byte 1 the record; the rest fills the table over and over.
+// A record read from any bytes and applied unchanged is written back as it was,
+// but for its text addresses' fourth bytes, written as 0. Input: the image
+// kind (bit 0: copier header; bits 1-2: KiB more), the record, the table.
 
 #include "EnemyForm.h"
 #include "FuzzCheck.h"

@@ -7,11 +7,6 @@
 using namespace mobwright;
 using enum Field;
 
-static ControlValue &At(FormValues &form, Field field)
-{
-    return form[static_cast<std::size_t>(field)];
-}
-
 // A list shows the entry at the stored value (value - 1 where 0 means none);
 // without an entry for the value it shows none and notes the value. An
 // argument has an entry for each that its action's kind offers.
@@ -28,9 +23,9 @@ TEST(EnemyForm, ShowsEachStoredValueAsItsControlCan)
         EnemyRecord record;
         record.setValue(other, otherValue);
         record.setValue(field, value);
-        FormValues form = FormFromRecord(record);
-        EXPECT_EQ(At(form, field).position, position) << FieldName(field) << " " << value;
-        EXPECT_EQ(At(form, field).text,
+        const ControlValue shows = FormFromRecord(record)[std::size_t(field)];
+        EXPECT_EQ(shows.position, position) << FieldName(field) << " " << value;
+        EXPECT_EQ(shows.text,
                   position == none && value ? "(stored value " + std::to_string(value) + ")" : "");
     }
     EXPECT_EQ(PsiArgumentLabels().front(), "PSI Special 1");
@@ -44,10 +39,13 @@ TEST(EnemyForm, ReportsTheFirstRefusedFieldInRecordOrder)
 {
     const EnemyRecord shown;
     FormValues form = FormFromRecord(shown);
-    At(form, MaxCall).text = "256";
-    At(form, HP).text = "12x";
+    const auto At = [&form](Field field, std::string text) {
+        form[std::size_t(field)].text = std::move(text);
+    };
+    At(MaxCall, "256");
+    At(HP, "12x");
     for (const auto &[name, field] : {std::pair{"", HP}, {"Caf\xC3\xA9", Name}}) {
-        At(form, Name).text = name;
+        At(Name, name);
         const FieldError refusal = std::get<FieldError>(RecordFromForm(form, shown));
         EXPECT_EQ(refusal.field, field) << name;
         EXPECT_EQ(refusal.text, field == HP ? "12x" : name);

@@ -1,6 +1,4 @@
 #include "ASCIIControl.h"
-#include "RomFile.h"
-#include "TestImage.h"
 
 #include <gtest/gtest.h>
 
@@ -27,15 +25,4 @@ TEST(GameText, MapsExactlyTheSeventyCharactersAtTheirAsciiValuePlus0x30)
     EXPECT_EQ(EncodeGameString("e\xC3\xA9"
                                "e"),
               (NameField{0x95, 0x00, 0x95}));
-}
-
-// A name is read up to its 25th character, or the end of the file.
-TEST(GameText, ANameInTheImageIsReadWithinItsFieldAndTheFile)
-{
-    test::TestImage image;
-    image.setBytes(image.size() - 28, Bytes(28, 0x71));
-    RomFile rom = RomFile::Open(image.path());
-    for (const auto &[from, read] : {std::pair{28, 25}, {2, 2}, {0, 0}})
-        EXPECT_EQ(ReadGameString(rom, static_cast<std::uint32_t>(image.size() - from)),
-                  std::string(read, 'A'));
 }

@@ -72,21 +72,19 @@ TEST(EnemyPicker, AChoiceOnAnyPageIsMadeEverywhereAndReadOnce)
     EditorHarness editor;
     editor.window().setFileOpener(ProbedOpener(probe));
     editor.loadRom(image.path());
-    for (const auto &[picker, index] :
-         {std::pair{"cmbEnemy(2)", 17}, {"cmbEnemy(1)", 99}, {"cmbEnemy(0)", 229}}) {
+    for (const auto &[picker, index, label] : {std::tuple{"cmbEnemy(2)", 17, "018: Enemy17"},
+                                               {"cmbEnemy(1)", 99, "100: Enemy99"},
+                                               {"cmbEnemy(0)", 229, "230: Enemy229"}}) {
         editor.choose(picker, index);
-        EXPECT_EQ(
-            Shown(editor),
-            QStringLiteral("%1: Enemy%2|frmOne").arg(index + 1, 3, 10, QChar('0')).arg(index));
+        EXPECT_EQ(Shown(editor), QString(label) + "|frmOne");
     }
     // Neither the shown enemy nor another page reads it again or drops an edit.
     editor.type("txtHP", "999");
     editor.choose("cmbEnemy(1)", 229);
-    for (const auto &[tab, frame] : {std::pair{1, "frmTwo"}, {2, "frmThree"}, {0, "frmOne"}}) {
-        editor.clickTab(tab);
-        EXPECT_EQ(editor.visibleFrame(), frame);
-    }
-    EXPECT_EQ(editor.edit("txtHP")->text(), "999");
+    editor.clickTab(2);
+    EXPECT_EQ(editor.visibleFrame(), "frmThree");
+    editor.clickTab(0);
+    EXPECT_EQ(Shown(editor) + editor.edit("txtHP")->text(), "230: Enemy229|frmOne999");
     for (const int index : {0, 17, 99, 229})
         EXPECT_EQ(probe->readsAt[image.recordOffset(index)], 1) << index;
 }
