@@ -4,9 +4,7 @@
 
 using namespace mobwright;
 
-namespace {
-
-std::string Printed(const char *format, int number)
+static std::string Printed(const char *format, int number)
 {
     char text[8];
     std::snprintf(text, sizeof text, format, number);
@@ -14,15 +12,13 @@ std::string Printed(const char *format, int number)
 }
 
 // The labels at positions, or all, joined by "|".
-std::string Joined(LabelList list, std::vector<std::size_t> positions = {})
+static std::string Joined(LabelList list, std::vector<std::size_t> positions = {})
 {
     std::string joined;
     for (std::size_t i = 0; i < (positions.empty() ? list.size() : positions.size()); ++i)
         joined += (i ? "|" : "") + std::string(list[positions.empty() ? i : positions[i]]);
     return joined;
 }
-
-} // namespace
 
 TEST(ValueLists, ShortListsHoldTheirEntriesAndLongListsTheirTellingRows)
 {

@@ -11,8 +11,6 @@ using namespace mobwright;
 using namespace mobwright::test;
 using Bytes = std::vector<std::uint8_t>;
 
-namespace {
-
 class ApplyTest : public testing::Test
 {
 protected:
@@ -36,8 +34,6 @@ protected:
     TestImage image_;
     EditorHarness editor_;
 };
-
-} // namespace
 
 // One field of each kind at both ends of its range, and the bytes it gives;
 // no other byte changes but the start text's fourth, written as 0. The

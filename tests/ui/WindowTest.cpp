@@ -13,12 +13,10 @@
 using namespace mobwright;
 using namespace mobwright::test;
 
-namespace {
-
 // A page as the user reads it: its caption, then each label with the name of
 // the control it labels (a list with its number of entries, which none can
 // type in), and the texts and names of its buttons.
-QString PageText(const QGroupBox *frame)
+static QString PageText(const QGroupBox *frame)
 {
     QString text = frame->title();
     for (const QObject *child : frame->children()) {
@@ -32,32 +30,17 @@ QString PageText(const QGroupBox *frame)
     return text;
 }
 
-} // namespace
-
 TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
 {
     EditorHarness editor;
-    EXPECT_EQ(editor.window().windowTitle(), "Mobwright");
     EXPECT_FALSE(editor.window().windowIcon().isNull());
-    EXPECT_EQ(editor.find<QMenu>("mnuFile")->title() + editor.find<QAction>("mnuLoad")->text() +
-                  editor.find<QAction>("mnuClose")->text(),
-              "&FileLoad ROMClose ROM");
-    EXPECT_EQ(editor.tabs()->tabText(0) + editor.tabs()->tabText(1) + editor.tabs()->tabText(2) +
-                  QString::number(editor.tabs()->count()),
-              "StatsActionsGfx / Sound3");
-    EXPECT_EQ(
-        PageText(editor.find<QGroupBox>("frmOne")),
-        "Enemy Stats.|Enemy: cmbEnemy(0) 0|Name: txtName|HP: txtHP|'The' FlagchkFlag|PP: txtPP|"
-        "Exp. : txtExp|Money: txtMoney|Speed: txtSpeed|Offense: txtOffense|Defense: txtDefense|"
-        "Satus: txtStatus|Level: txtLevel|Guts: txtGuts|IQ: txtIQ|Item: cmbItem 256|"
-        "Item Freq.: cmbItemFreq 8|Miss Rate: txtRate|Type: cmbType 3|Apply ChangescmdApply(0)");
-    EXPECT_EQ(
-        PageText(editor.find<QGroupBox>("frmTwo")),
-        "Actions.|Enemy: cmbEnemy(2) 0|Action 1:cmbAct1 319|Argument  1:cmbArgs(0) 0|"
-        "Action 2: cmbAct2 319|Argument 2:cmbArgs(1) 0|Action 3: cmbAct3 319|"
-        "Argument 3: cmbArgs(2) 0|Action 4 : cmbAct4 319|Argument 4: cmbArgs(3) 0|Order: cmbOrd 4|"
-        "Final Action: cmbFinalAct 319|Start Text: txtStart|Death Text: txtDeath|"
-        "Max Call: txtMaxCall|Apply ChangescmdApply(2)");
+    EXPECT_EQ(QStringList({editor.window().windowTitle(), editor.find<QMenu>("mnuFile")->title(),
+                           editor.find<QAction>("mnuLoad")->text(),
+                           editor.find<QAction>("mnuClose")->text(), editor.tabs()->tabText(0),
+                           editor.tabs()->tabText(1), editor.tabs()->tabText(2),
+                           QString::number(editor.tabs()->count())}),
+              QStringList({"Mobwright", "&File", "Load ROM", "Close ROM", "Stats", "Actions",
+                           "Gfx / Sound", "3"}));
     EXPECT_EQ(PageText(editor.find<QGroupBox>("frmThree")),
               "Gfx / Sound|Enemy: cmbEnemy(1) 0|Outside Pic:cmbOutside 463|Movement: txtMove|"
               "Inside Pic: cmbInside 111|Death Sound:cmbDeath 2|Palette: txtPal|Music:cmbMusic 192|"
