@@ -5,9 +5,8 @@
 using namespace mobwright;
 using enum Field;
 
-// A list shows the entry at the stored value (value - 1 where 0 means none);
-// without an entry for the value it shows none and notes the value. An
-// argument has an entry for each that its action's kind offers.
+// A list shows the entry for the stored value, or none and a note when it has no entry for it;
+// an argument has an entry for each that its action's kind offers.
 TEST(EnemyForm, ShowsEachStoredValueAsItsControlCan)
 {
     constexpr int none = KEEP_STORED;
@@ -28,9 +27,8 @@ TEST(EnemyForm, ShowsEachStoredValueAsItsControlCan)
     }
 }
 
-// What the controls hold is stored into the record shown (the window tests
-// give the bytes of each kind); the first field in record order that
-// refuses its text is reported.
+// The window tests give the bytes each kind stores; of the fields that refuse their text, the
+// first in record order is reported.
 TEST(EnemyForm, ReportsTheFirstRefusedFieldInRecordOrder)
 {
     const EnemyRecord shown;

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 using namespace mobwright;
@@ -24,6 +23,4 @@ TEST(EnemyLayout, CoversTheRecordInOrderButTheFourteenUnknownBytes)
         uncovered.push_back(next);
     EXPECT_EQ(uncovered,
               (std::vector<int>{26, 32, 57, 59, 63, 64, 65, 66, 67, 84, 85, 86, 91, 93}));
-    for (int offset = -1; offset <= ENEMY_RECORD_SIZE; ++offset)
-        EXPECT_EQ(IsUntouchedOffset(offset), std::ranges::count(uncovered, offset) == 1) << offset;
 }

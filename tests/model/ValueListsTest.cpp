@@ -42,8 +42,7 @@ TEST(ValueLists, ShortListsHoldTheirEntriesAndLongListsTheirTellingRows)
               "0 - Null|88 - Cookie|90 - Hamburger|254 - |255 - ");
 }
 
-// Each label has the form its list fixes for its position; the names in it
-// are the data files' own business.
+// Each label has its list's form for its position; the names are the data files' business.
 TEST(ValueLists, LongListsNumberEveryEntryInTheirForm)
 {
     const auto expectForm = [](LabelList list, std::size_t count, auto fits) {

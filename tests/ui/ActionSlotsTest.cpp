@@ -16,10 +16,8 @@ static QString Arguments(const EditorHarness &editor)
     return lists.join(", ");
 }
 
-// Record 0's slots hold a normal, a PSI, a call and an item action, with
-// arguments 1, 5, 230 and 255. Another action refills its own slot only if
-// it is of another kind, then selecting the first entry, stored as 1; the
-// enemies' list is refilled from the pickers' labels as applied.
+// Slots with a normal, a PSI, a call and an item action. Another action refills its slot only
+// for another kind, selecting the first entry; the enemies are listed as the pickers are.
 TEST(ActionSlots, OfferWhatTheirActionsKindNamesAndRefillOnlyForAnotherKind)
 {
     TestImage image;

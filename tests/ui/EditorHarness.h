@@ -46,7 +46,7 @@ public:
     void clickTab(int index) { tabs()->setCurrentIndex(index); }
     void clickApply(int index = 0)
     {
-        find<QPushButton>(QStringLiteral("cmdApply(%1)").arg(index))->click();
+        find<QPushButton>(QString("cmdApply(%1)").arg(index))->click();
     }
     void choose(const QString &list, int index) { combo(list)->setCurrentIndex(index); }
     void type(const QString &box, const QString &text) { edit(box)->setText(text); }

@@ -13,9 +13,8 @@
 using namespace mobwright;
 using namespace mobwright::test;
 
-// A page as the user reads it: its caption, then each label with the name of
-// the control it labels (a list with its number of entries, which none can
-// type in), and the texts and names of its buttons.
+// A page as the user reads it: its caption, each label with the control it labels (a list with
+// its number of entries, which none can type in), and its buttons.
 static QString PageText(const QGroupBox *frame)
 {
     QString text = frame->title();
