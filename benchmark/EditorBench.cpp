@@ -33,7 +33,7 @@ QString MakeImage(const QString &path)
         b = static_cast<char>(random());
     const int actionsByKind[] = {4, 10, 62, 140};
     for (int k = 0; k < ENEMY_COUNT; ++k) {
-        char *record = bytes.data() + EnemyRecordOffset(EnemyTableOffset(size), k);
+        char *record = bytes.data() + EnemyRecordOffset(EnemyTableOffset(ImageKind::CopierHeader), k);
         for (int slot = 0; slot < 4; ++slot) {
             record[70 + 2 * slot] = static_cast<char>(actionsByKind[(k + slot) % 4]);
             record[71 + 2 * slot] = 0;

@@ -3,52 +3,26 @@
 #include "RecordCursor.h"
 #include "RomFile.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace mobwright {
-namespace {
 
-// A stretch of adjacent fields, transferred in one call.
-struct Run
+EnemyRecord EnemyRecord::FromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes)
 {
-    int offset;
-    int width;
-    bool isName;
-};
+    EnemyRecord record;
+    std::copy(bytes.begin(), bytes.end(), record.bytes_.begin());
+    return record;
+}
 
-// The fields in record order, adjacent ones joined; the name stands alone,
-// since it is reached by its absolute offset rather than through the cursor.
-std::vector<Run> FieldRuns()
+EnemyRecord EnemyRecord::WithFieldsOf(const EnemyRecord &fields) const
 {
-    std::vector<Run> runs;
+    EnemyRecord result = *this;
     for (const FieldLayout &layout : EnemyLayout) {
-        const bool isName = layout.encoding == Encoding::GameText;
-        if (!isName && !runs.empty() && !runs.back().isName &&
-            runs.back().offset + runs.back().width == layout.offset)
-            runs.back().width += layout.width;
-        else
-            runs.push_back({layout.offset, layout.width, isName});
+        const auto from = fields.bytes(layout.field);
+        std::copy(from.begin(), from.end(), result.bytes(layout.field).begin());
     }
-    return runs;
+    return result;
 }
-
-// Walks the runs in record order; the cursor steps over untouched bytes.
-template<typename NameTransfer, typename RunTransfer>
-void WalkRecord(RecordCursor &cursor, NameTransfer transferName, RunTransfer transferRun)
-{
-    static const std::vector<Run> runs = FieldRuns();
-    cursor.setPosition(0);
-    for (const Run &run : runs) {
-        if (run.isName) {
-            transferName(cursor.fileOffset(run.offset), run);
-            continue;
-        }
-        cursor.advance(run.offset - cursor.position());
-        transferRun(run);
-    }
-}
-
-} // namespace
 
 std::uint32_t EnemyRecord::value(Field field) const
 {
@@ -85,29 +59,22 @@ std::span<const std::uint8_t> EnemyRecord::bytes(int offset, int width) const
 
 std::span<std::uint8_t> EnemyRecord::bytes(int offset, int width)
 {
-    return std::span(bytes_).subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(width));
+    return std::span(bytes_).subspan(static_cast<std::size_t>(offset),
+                                     static_cast<std::size_t>(width));
 }
 
 EnemyRecord ReadEnemyRecord(RecordCursor &cursor)
 {
     EnemyRecord record;
-    WalkRecord(
-        cursor,
-        [&](std::uint32_t offset, const Run &run) {
-            cursor.rom().ReadRomBytes(offset, record.bytes(run.offset, run.width));
-        },
-        [&](const Run &run) { cursor.ReadRecordBytes(record.bytes(run.offset, run.width)); });
+    cursor.setPosition(0);
+    cursor.ReadRecordBytes(record.bytes(0, ENEMY_RECORD_SIZE));
     return record;
 }
 
 void WriteEnemyRecord(RecordCursor &cursor, const EnemyRecord &record)
 {
-    WalkRecord(
-        cursor,
-        [&](std::uint32_t offset, const Run &run) {
-            cursor.rom().WriteRomBytes(offset, record.bytes(run.offset, run.width));
-        },
-        [&](const Run &run) { cursor.WriteRecordBytes(record.bytes(run.offset, run.width)); });
+    cursor.setPosition(0);
+    cursor.WriteRecordBytes(record.allBytes());
 }
 
 } // namespace mobwright

@@ -11,11 +11,17 @@ namespace mobwright {
 
 class RecordCursor;
 
-// The bytes of one enemy record as a record pass transfers them. Bytes that
-// belong to no field are never read, so they stay zero here.
+// The 94 bytes of one enemy record, the bytes that belong to no field included.
 class EnemyRecord
 {
 public:
+    static EnemyRecord FromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes);
+    std::span<const std::uint8_t, ENEMY_RECORD_SIZE> allBytes() const { return bytes_; }
+
+    // This record with every field's bytes taken from fields: the bytes that
+    // belong to no field stay as they are here.
+    EnemyRecord WithFieldsOf(const EnemyRecord &fields) const;
+
     // A field's stored value, little-endian; not meaningful for the name.
     std::uint32_t value(Field field) const;
     void setValue(Field field, std::uint32_t value);
@@ -32,11 +38,10 @@ private:
     std::array<std::uint8_t, ENEMY_RECORD_SIZE> bytes_{};
 };
 
-// Reads the selected record in record order through the cursor, adjacent
-// fields in one transfer; the name goes by its absolute offset.
+// Reads the selected record through the cursor in one transfer.
 EnemyRecord ReadEnemyRecord(RecordCursor &cursor);
-// Writes every field of record into the selected record, in the same order.
-// Bytes that belong to no field are left alone.
+// Writes all 94 bytes of record into the selected record in one transfer, so
+// that the record on the disk is never part old and part new.
 void WriteEnemyRecord(RecordCursor &cursor, const EnemyRecord &record);
 
 } // namespace mobwright

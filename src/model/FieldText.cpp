@@ -2,6 +2,7 @@
 
 #include "ASCIIControl.h"
 #include "HexText.h"
+#include "QuotedText.h"
 
 #include <charconv>
 
@@ -76,7 +77,7 @@ std::uint32_t Mask(int width)
 
 std::string FieldError::message() const
 {
-    return "The field \"" + std::string(FieldName(field)) + "\" cannot take \"" + text +
+    return "The field \"" + std::string(FieldName(field)) + "\" cannot take \"" + QuotedForMessage(text) +
            "\". It accepts " + accepted + ".";
 }
 
@@ -118,7 +119,7 @@ std::optional<std::string> NameRefusal(std::string_view text)
     for (const std::string_view character : characters) {
         if (ASCIIControl::EncodeGameChar(character) == 0)
             return "only the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? | (\"" +
-                   std::string(character) + "\" cannot be stored)";
+                   QuotedForMessage(character) + "\" cannot be stored)";
     }
     return std::nullopt;
 }

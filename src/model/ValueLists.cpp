@@ -2,15 +2,7 @@
 
 #include "LabelData.h"
 
-#include <cstddef>
-
 namespace mobwright {
-namespace {
-
-// Actions from this code on are PSI.
-constexpr std::size_t FIRST_PSI_CODE = 10;
-
-} // namespace
 
 LabelList TypeLabels()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -20,6 +21,8 @@ LabelList ItemLabels();       // 256
 
 // One label per action code, 0 to 318.
 LabelList ActionLabels();
+// Actions from this code on are PSI.
+inline constexpr std::size_t FIRST_PSI_CODE = 10;
 // The labels of action codes 10 to 318: row r names code r + 10.
 LabelList PsiLabels();
 

@@ -18,7 +18,12 @@ std::string SystemReason()
     return std::strerror(errno);
 }
 
-[[noreturn]] void RefuseOpen(const std::string& path, const std::string& reason)
+FileIdentity IdentityOf(const struct stat &st)
+{
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+[[noreturn]] void RefuseOpen(const std::string &path, const std::string &reason)
 {
     throw RomError("Cannot open \"" + path + "\": " + reason + ".");
 }
@@ -26,7 +31,11 @@ std::string SystemReason()
 class PosixFile final : public FileHandle
 {
 public:
-    PosixFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    PosixFile(int fd, std::string path)
+        : fd_(fd)
+        , path_(std::move(path))
+    {
+    }
     ~PosixFile() override { ::close(fd_); } // closing also drops the lock
 
     PosixFile(const PosixFile &) = delete;
@@ -49,6 +58,8 @@ public:
         return done;
     }
 
+    // One call writes the whole run, so no signal can leave part of it
+    // behind; a short write is continued, and a failure says how far it got.
     void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override
     {
         std::size_t done = 0;
@@ -57,19 +68,20 @@ public:
                                        static_cast<off_t>(offset + done));
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
-                throw RomError("Cannot write \"" + path_ + "\": " + SystemReason() + ".");
+            if (n <= 0) {
+                const std::string reason = n < 0 ? SystemReason() : "the system wrote nothing";
+                throw RomWriteError("Cannot write \"" + path_ + "\": " + reason + " (wrote " +
+                                        std::to_string(done) + " of " +
+                                        std::to_string(bytes.size()) + " bytes).",
+                                    done);
+            }
             done += static_cast<std::size_t>(n);
         }
     }
 
-    std::uint64_t size() override
-    {
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0)
-            throw RomError("Cannot read the size of \"" + path_ + "\": " + SystemReason() + ".");
-        return static_cast<std::uint64_t>(st.st_size);
-    }
+    std::uint64_t size() override { return static_cast<std::uint64_t>(status().st_size); }
+    FileIdentity identity() override { return IdentityOf(status()); }
+    bool isLinked() override { return status().st_nlink > 0; }
 
     void sync() override
     {
@@ -78,6 +90,16 @@ public:
     }
 
 private:
+    struct stat status()
+    {
+        struct stat st
+        {
+        };
+        if (::fstat(fd_, &st) != 0)
+            throw RomError("Cannot read the state of \"" + path_ + "\": " + SystemReason() + ".");
+        return st;
+    }
+
     int fd_;
     std::string path_;
 };
@@ -86,7 +108,9 @@ private:
 
 std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT)
             RefuseOpen(path, "the file does not exist");
@@ -108,6 +132,16 @@ std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path)
         RefuseOpen(path, reason);
     }
     return std::make_unique<PosixFile>(fd, path);
+}
+
+std::optional<FileIdentity> IdentityAt(const std::string &path)
+{
+    struct stat st
+    {
+    };
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return IdentityOf(st);
 }
 
 } // namespace mobwright

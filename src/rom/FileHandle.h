@@ -2,10 +2,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
 namespace mobwright {
+
+// Which file a name or a handle leads to: two names of one file share it.
+struct FileIdentity
+{
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    bool operator==(const FileIdentity &) const = default;
+};
 
 // The few operations the image needs from an open file. Every failure
 // throws RomError with a message for the user.
@@ -16,14 +26,21 @@ public:
 
     // Reads up to buffer.size() bytes; fewer only where the file ends.
     virtual std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> buffer) = 0;
+    // Writes all of bytes, or throws RomWriteError saying how many were written.
     virtual void writeAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) = 0;
     virtual std::uint64_t size() = 0;
     // Pushes written bytes through to the disk.
     virtual void sync() = 0;
+    // The open file's identity, and whether any name still leads to it.
+    virtual FileIdentity identity() = 0;
+    virtual bool isLinked() = 0;
 };
 
 // Opens an existing regular file for reading and writing and takes an
 // exclusive advisory lock on it, so that two editors never share one image.
-std::unique_ptr<FileHandle> OpenLockedFile(const std::string& path);
+std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path);
+
+// The file that path leads to now, or nothing when it leads nowhere.
+std::optional<FileIdentity> IdentityAt(const std::string &path);
 
 } // namespace mobwright

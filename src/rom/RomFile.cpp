@@ -2,9 +2,6 @@
 
 #include "HexText.h"
 #include "RomError.h"
-#include "TableGeometry.h"
-
-#include <filesystem>
 
 namespace mobwright {
 namespace {
@@ -14,58 +11,81 @@ std::string HexOffset(std::uint64_t offset)
     return "0x" + HexDigits(offset);
 }
 
-} // namespace
-
-RomFile::RomFile(std::unique_ptr<FileHandle> handle, std::string path, std::uint32_t tableOffset)
-    : handle_(std::move(handle))
-    , path_(std::move(path))
-    , tableOffset_(tableOffset)
+std::string Quoted(const std::string &path)
 {
+    return "\"" + path + "\"";
 }
 
-std::uint32_t RomFile::CheckedTableOffset(FileHandle &file, const std::string &path)
+ImageKind CheckedKind(std::uint64_t size, const std::string &path)
 {
-    const std::uint64_t size = file.size();
-    const std::uint32_t tableOffset = EnemyTableOffset(size);
-    const std::uint64_t needed = std::uint64_t{tableOffset} + ENEMY_TABLE_SIZE;
+    const auto kind = KindOfImageSize(size);
+    if (!kind)
+        throw RomError(
+            "Cannot open " + Quoted(path) + ": its size, " + std::to_string(size) +
+            " bytes, is neither a whole number of KiB (an image without a copier header) "
+            "nor a whole number of KiB plus 512 bytes (an image with one).");
+    const std::uint64_t needed = std::uint64_t{EnemyTableOffset(*kind)} + ENEMY_TABLE_SIZE;
     if (size < needed)
-        throw RomError("Cannot open \"" + path + "\": it is too short to hold the enemy table (" +
-                       std::to_string(size) + " bytes; at least " + std::to_string(needed) +
-                       " are needed).");
-    return tableOffset;
+        throw RomError("Cannot open " + Quoted(path) +
+                       ": it is too short to hold the enemy table (" + std::to_string(size) +
+                       " bytes; an image " +
+                       (*kind == ImageKind::CopierHeader ? "with" : "without") +
+                       " a copier header needs at least " + std::to_string(needed) + ").");
+    return *kind;
+}
+
+} // namespace
+
+RomFile::RomFile(std::shared_ptr<FileHandle> handle, std::string path)
+    : handle_(std::move(handle))
+    , path_(std::move(path))
+    , size_(handle_->size())
+    , kind_(CheckedKind(size_, path_))
+{
 }
 
 RomFile RomFile::Open(const std::string &path, const Opener &opener)
 {
-    std::unique_ptr<FileHandle> handle = opener(path);
-    const std::uint32_t tableOffset = CheckedTableOffset(*handle, path);
-    return RomFile(std::move(handle), path, tableOffset);
+    return RomFile(opener(path), path);
+}
+
+RomFile RomFile::Reopened(const std::string &path) const
+{
+    return RomFile(handle_, path);
 }
 
 bool RomFile::holds(const std::string &path) const
 {
-    std::error_code error;
-    return isOpen() && std::filesystem::equivalent(path_, path, error);
+    if (!isOpen())
+        return false;
+    const auto atPath = IdentityAt(path);
+    return atPath && *atPath == handle().identity();
 }
 
-void RomFile::Recheck()
+void RomFile::ConfirmUnchanged() const
 {
-    tableOffset_ = CheckedTableOffset(handle(), path_);
+    if (!handle().isLinked() || !holds(path_))
+        throw RomError(
+            "The image " + Quoted(path_) +
+            " was replaced, moved or deleted since it was opened, so nothing was written. "
+            "Open the image again with \"Load ROM\".");
+    const std::uint64_t size = handle().size();
+    if (size != size_)
+        throw RomError(
+            "The size of the image " + Quoted(path_) + " changed from " + std::to_string(size_) +
+            " to " + std::to_string(size) +
+            " bytes since it was opened, so nothing was written. Open the image again with "
+            "\"Load ROM\".");
 }
 
 void RomFile::Close()
 {
     handle_.reset();
     path_.clear();
-    tableOffset_ = 0;
+    size_ = 0;
 }
 
-bool RomFile::hasCopierHeader() const
-{
-    return tableOffset_ == ENEMY_TABLE_OFFSET;
-}
-
-FileHandle &RomFile::handle()
+FileHandle &RomFile::handle() const
 {
     if (!handle_)
         throw RomError("No image is open.");
@@ -87,7 +107,7 @@ void RomFile::WriteRomByte(std::uint32_t offset, std::uint8_t value)
 void RomFile::ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer)
 {
     if (ReadRomBytesUpTo(offset, buffer) != buffer.size())
-        throw RomError("Cannot read \"" + path_ + "\" at " + HexOffset(offset) +
+        throw RomError("Cannot read " + Quoted(path_) + " at " + HexOffset(offset) +
                        ": that is beyond the end of the file.");
 }
 
@@ -100,8 +120,9 @@ void RomFile::WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> 
 {
     FileHandle &file = handle();
     if (std::uint64_t{offset} + bytes.size() > file.size())
-        throw RomError("Cannot write \"" + path_ + "\" at " + HexOffset(offset) +
-                       ": that is beyond the end of the file.");
+        throw RomWriteError("Cannot write " + Quoted(path_) + " at " + HexOffset(offset) +
+                                ": that is beyond the end of the file.",
+                            0);
     file.writeAt(offset, bytes);
 }
 

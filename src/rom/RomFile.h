@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileHandle.h"
+#include "TableGeometry.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,22 +22,30 @@ public:
     RomFile() = default;
 
     // Opens an image for reading and writing. Refuses (throws RomError naming
-    // the file and the reason) anything that cannot hold the enemy table.
+    // the file and the reason) a size that is no image's, or too short to
+    // hold the enemy table.
     static RomFile Open(const std::string &path, const Opener &opener = OpenLockedFile);
+
+    // The same open file, reached by path (which may be another of its names),
+    // with its size and geometry taken afresh. Both share the one handle and
+    // its lock, so the image can be read again without releasing it first.
+    RomFile Reopened(const std::string &path) const;
 
     bool isOpen() const { return handle_ != nullptr; }
     void Close();
 
-    // Whether path names the file that is open.
+    // Whether path leads to the very file that is open.
     bool holds(const std::string &path) const;
-    // Checks again, as Open does, that the open file holds the enemy table,
-    // which another program may have changed; throws RomError if not.
-    void Recheck();
+    // Throws RomError unless path() still leads to the open file and the file
+    // has the size it had when opened: otherwise a write would go to a file
+    // that is no longer the image, or to the wrong offsets.
+    void ConfirmUnchanged() const;
 
     const std::string &path() const { return path_; }
-    bool hasCopierHeader() const;
+    bool hasCopierHeader() const { return kind_ == ImageKind::CopierHeader; }
+    ImageKind kind() const { return kind_; }
     // File offset of record 0, which depends on the copier header.
-    std::uint32_t tableOffset() const { return tableOffset_; }
+    std::uint32_t tableOffset() const { return EnemyTableOffset(kind_); }
 
     std::uint8_t ReadRomByte(std::uint32_t offset);
     void WriteRomByte(std::uint32_t offset, std::uint8_t value);
@@ -45,21 +54,21 @@ public:
     void ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer);
     // Reads until buffer is full or the file ends; returns the count read.
     std::size_t ReadRomBytesUpTo(std::uint32_t offset, std::span<std::uint8_t> buffer);
+    // Writes all of bytes in one call, or throws RomWriteError.
     void WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes);
 
     // Makes the writes so far durable on disk.
     void Sync();
 
 private:
-    RomFile(std::unique_ptr<FileHandle> handle, std::string path, std::uint32_t tableOffset);
+    RomFile(std::shared_ptr<FileHandle> handle, std::string path);
 
-    static std::uint32_t CheckedTableOffset(FileHandle &file, const std::string &path);
+    FileHandle &handle() const;
 
-    FileHandle &handle();
-
-    std::unique_ptr<FileHandle> handle_;
+    std::shared_ptr<FileHandle> handle_;
     std::string path_;
-    std::uint32_t tableOffset_ = 0;
+    std::uint64_t size_ = 0;
+    ImageKind kind_ = ImageKind::CopierHeader;
 };
 
 } // namespace mobwright

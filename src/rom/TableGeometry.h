@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace mobwright {
 
@@ -12,16 +13,31 @@ inline constexpr int ENEMY_COUNT = 230;
 inline constexpr std::uint32_t COPIER_HEADER_SIZE = 512;
 inline constexpr std::uint32_t ENEMY_TABLE_SIZE = ENEMY_RECORD_SIZE * ENEMY_COUNT;
 
-// A copier header adds 512 bytes to a cartridge dump, whose own size is a
-// multiple of 1024; an image of such a size therefore has no header.
-constexpr bool HasCopierHeader(std::uint64_t imageSize)
+// A cartridge dump is a whole number of KiB; a copier header adds 512 bytes
+// in front of it. Any other size is neither, and no offset in it can be trusted.
+enum class ImageKind { Headerless, CopierHeader };
+
+constexpr std::optional<ImageKind> KindOfImageSize(std::uint64_t imageSize)
 {
-    return imageSize % 1024 != 0;
+    switch (imageSize % 1024) {
+    case 0:
+        return ImageKind::Headerless;
+    case COPIER_HEADER_SIZE:
+        return ImageKind::CopierHeader;
+    default:
+        return std::nullopt;
+    }
 }
 
-constexpr std::uint32_t EnemyTableOffset(std::uint64_t imageSize)
+// The file offset of a table whose offset in a headered image is given.
+constexpr std::uint32_t OffsetInImage(std::uint32_t headeredOffset, ImageKind kind)
 {
-    return HasCopierHeader(imageSize) ? ENEMY_TABLE_OFFSET : ENEMY_TABLE_OFFSET - COPIER_HEADER_SIZE;
+    return kind == ImageKind::CopierHeader ? headeredOffset : headeredOffset - COPIER_HEADER_SIZE;
+}
+
+constexpr std::uint32_t EnemyTableOffset(ImageKind kind)
+{
+    return OffsetInImage(ENEMY_TABLE_OFFSET, kind);
 }
 
 constexpr std::uint32_t EnemyRecordOffset(std::uint32_t tableOffset, int index)

@@ -42,6 +42,8 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
         edit->setObjectName(name);
         const QFontMetrics metrics = edit->fontMetrics();
         if (layout.encoding == Encoding::GameText) {
+            // A paste cut at the limit may split an emoji in two; the half
+            // left is refused when applied (see ToModelText).
             edit->setMaxLength(ASCIIControl::NAME_FIELD_SIZE);
             edit->setMinimumWidth(metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
         } else {
@@ -113,7 +115,7 @@ FormValues FieldControls::read() const
         ControlValue &value = form[Index(layout.field)];
         QWidget *widget = control(layout.field);
         if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            value.text = edit->text().toStdString();
+            value.text = ToModelText(edit->text());
         else if (auto *box = qobject_cast<QComboBox *>(widget))
             value.position = box->currentIndex();
         else if (auto *flag = qobject_cast<QCheckBox *>(widget))

@@ -1,6 +1,7 @@
 #include "ListModels.h"
 
 #include "FieldEntries.h"
+#include "ListLabels.h"
 #include "QtText.h"
 
 namespace mobwright {
@@ -13,6 +14,25 @@ QStringList ToStringList(LabelList labels)
     for (const std::string_view label : labels)
         list.append(ToQString(label));
     return list;
+}
+
+Field FieldOf(LongList list)
+{
+    switch (list) {
+    case LongList::Action: return Field::Action1;
+    case LongList::Music: return Field::Music;
+    case LongList::InsidePic: return Field::InsidePic;
+    case LongList::OutsidePic: return Field::OutsidePic;
+    case LongList::Item: return Field::Item;
+    }
+    return Field::Item;
+}
+
+void SetEntry(QStringListModel *model, int row, const QString &label)
+{
+    const QModelIndex index = model->index(row);
+    if (model->data(index).toString() != label)
+        model->setData(index, label);
 }
 
 } // namespace
@@ -53,6 +73,54 @@ QStringList ListModels::arguments(ActionKind kind) const
 {
     // The enemies as the pickers list them now.
     return kind == ActionKind::Call ? enemies_->stringList() : arguments_.at(kind);
+}
+
+void ListModels::relabel(const ListLabels &labels)
+{
+    // The argument lists change with their long list, so an entry that the
+    // long list shows already is the same in them.
+    for (const LongList list : LONG_LISTS) {
+        const QStringList shown = fixed(FieldOf(list))->stringList();
+        for (int position = 0; position < labels.count(list); ++position) {
+            const QString label = ToQString(labels.label({list, position}));
+            if (shown[position] != label)
+                setLabel({list, position}, label);
+        }
+    }
+}
+
+void ListModels::relabel(const ListLabels &labels, const std::vector<ListEntry> &entries)
+{
+    for (const ListEntry entry : entries)
+        setLabel(entry, ToQString(labels.label(entry)));
+}
+
+void ListModels::setLabel(ListEntry entry, const QString &label)
+{
+    SetEntry(fixed(FieldOf(entry.list)), entry.position, label);
+    // The item arguments leave out item 0; the PSI lists start at the first PSI code.
+    const auto setArgument = [&](ActionKind kind, int row) {
+        QStringList &arguments = arguments_[kind];
+        if (row >= 0 && row < arguments.size() && arguments[row] != label)
+            arguments[row] = label;
+    };
+    if (entry.list == LongList::Item)
+        setArgument(ActionKind::Item, entry.position - 1);
+    if (entry.list == LongList::Action && entry.position >= static_cast<int>(FIRST_PSI_CODE)) {
+        const int row = entry.position - static_cast<int>(FIRST_PSI_CODE);
+        SetEntry(psiLabels_, row, label);
+        setArgument(ActionKind::Psi, row);
+    }
+}
+
+void SetChangedEntries(QStringListModel *model, const QStringList &entries)
+{
+    if (model->rowCount() != entries.size()) {
+        model->setStringList(entries);
+        return;
+    }
+    for (int row = 0; row < entries.size(); ++row)
+        SetEntry(model, row, entries[row]);
 }
 
 } // namespace mobwright

@@ -2,13 +2,17 @@
 
 #include "ActionKinds.h"
 #include "EnemyLayout.h"
+#include "LabelForms.h"
 
 #include <QObject>
 #include <QStringListModel>
 
 #include <map>
+#include <vector>
 
 namespace mobwright {
+
+class ListLabels;
 
 // The entries of every drop-down list, built once and shared: lists that
 // show the same entries show the same model, and the entries an argument
@@ -27,13 +31,24 @@ public:
     // What an argument list offers for an action of this kind.
     QStringList arguments(ActionKind kind) const;
 
+    // Shows the labels of every long list, or of the entries given, in the
+    // lists and in the argument lists taken from them. Entries that show
+    // their label already are not set again.
+    void relabel(const ListLabels &labels);
+    void relabel(const ListLabels &labels, const std::vector<ListEntry> &entries);
+
 private:
     QStringListModel *makeModel(QStringList entries);
+    void setLabel(ListEntry entry, const QString &label);
 
     std::map<Field, QStringListModel *> fixed_;
     QStringListModel *enemies_;
     QStringListModel *psiLabels_;
     std::map<ActionKind, QStringList> arguments_;
 };
+
+// Sets the entries of model that differ from entries, so that a list keeps
+// its selection; a list of another length is replaced.
+void SetChangedEntries(QStringListModel *model, const QStringList &entries);
 
 } // namespace mobwright

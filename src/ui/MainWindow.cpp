@@ -2,8 +2,10 @@
 
 #include "EditorPages.h"
 #include "EnemyLabels.h"
+#include "LabelFolder.h"
 #include "ListModels.h"
 #include "QtText.h"
+#include "RecordStore.h"
 #include "RomError.h"
 #include "icon.xpm"
 
@@ -11,6 +13,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -22,6 +26,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTabBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace mobwright {
@@ -58,6 +63,7 @@ Main::Main(QWidget *parent)
     setWindowTitle(QStringLiteral("Mobwright"));
     setWindowIcon(QPixmap(icon_xpm));
     buildMenu();
+    buildHelpMenu();
     buildPages();
     messageSink_ = [this](const QString &message) {
         QMessageBox::warning(this, windowTitle(), message);
@@ -75,6 +81,57 @@ void Main::buildMenu()
     load->setObjectName(QStringLiteral("mnuLoad"));
     QAction *close = file->addAction(QStringLiteral("Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
+}
+
+void Main::buildHelpMenu()
+{
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *folder =
+        help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
+    folder->setObjectName(QStringLiteral("mnuLabelFolder"));
+}
+
+void Main::mnuLabelFolder_Click()
+{
+    const QString folder = LabelFolder();
+    if (!QDir().mkpath(folder)) {
+        report(QStringLiteral("The label folder %1 cannot be created.").arg(folder));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void Main::useLabelFolder(const QString &folder)
+{
+    const QStringList problems = ReadLabelFolder(folder, listLabels_);
+    showListLabels();
+    if (!problems.isEmpty())
+        report(problems.join(QStringLiteral("\n\n")));
+}
+
+void Main::showListLabels()
+{
+    lists_->relabel(listLabels_);
+    relabelArgumentLists();
+}
+
+void Main::showListLabels(const std::vector<ListEntry> &entries)
+{
+    if (entries.empty())
+        return;
+    lists_->relabel(listLabels_, entries);
+    relabelArgumentLists();
+}
+
+void Main::relabelArgumentLists()
+{
+    // The argument lists shown keep their selection.
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (const auto kind = ActionKinds.kindOf(actionBox(slot)->currentIndex()))
+            SetChangedEntries(static_cast<QStringListModel *>(argumentBox(slot)->model()),
+                              lists_->arguments(*kind));
+    }
 }
 
 void Main::buildPages()
@@ -106,7 +163,8 @@ void Main::buildPages()
     // The frames lie at one place, the size of the largest, one shown at a time.
     auto *stack = new QGridLayout;
     for (const Page page : Pages) {
-        QGroupBox *frame = BuildPage(page, [&controls](const QString &name) { return controls.value(name); });
+        QGroupBox *frame =
+            BuildPage(page, [&controls](const QString &name) { return controls.value(name); });
         const int index = ApplyButtonIndex(page);
         auto *apply = frame->findChild<QPushButton *>(IndexedName("cmdApply", index));
         connect(apply, &QPushButton::clicked, this, [this, index] { cmdApply_Click(index); });
@@ -121,7 +179,8 @@ void Main::buildPages()
     const std::array handlers{&Main::cmbAct1_Click, &Main::cmbAct2_Click, &Main::cmbAct3_Click,
                               &Main::cmbAct4_Click};
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
-        connect(actionBox(slot), &QComboBox::currentIndexChanged, this, handlers[static_cast<std::size_t>(slot)]);
+        connect(actionBox(slot), &QComboBox::currentIndexChanged, this,
+                handlers[static_cast<std::size_t>(slot)]);
 
     // The PSI labels, never shown.
     auto *storePsi = MakeComboBox(QStringLiteral("cmbStorePSI"), 20);
@@ -161,39 +220,45 @@ void Main::mnuLoad_Click()
 
 void Main::LoadImage(const QString &path)
 {
-    // Everything that can refuse the file happens before anything changes.
-    // The image that is open already is read again through its own handle,
-    // since its lock would refuse a second one.
-    const std::string fileName = QFile::encodeName(path).toStdString();
+    LoadImageFile(QFile::encodeName(path).toStdString());
+}
+
+void Main::LoadImageFile(const std::string &fileName)
+{
+    // Everything shown from the new image is read before the loaded one is
+    // released, so a failure leaves the image before it loaded and shown. The
+    // image that is open already is read again through its own handle, since
+    // its lock would refuse a second one.
     RomFile next;
     std::vector<std::string> labels;
+    EnemyRecord first;
     try {
-        if (rom_.holds(fileName)) {
-            rom_.Recheck();
-        } else {
-            next = RomFile::Open(fileName, fileOpener_);
-        }
-        labels = ReadEnemyLabels(next.isOpen() ? next : rom_);
+        next =
+            rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, fileOpener_);
+        labels = ReadEnemyLabels(next);
+        first = ReadRecordAt(next, 0);
+        listLabels_.readImage(next);
     } catch (const RomError &error) {
         report(ToQString(error.what()));
         return;
     }
-    if (next.isOpen())
-        rom_ = std::move(next); // releases the image opened before, if any
+    rom_ = std::move(next); // releases the image opened before, if it was another
     RomLoaded = true;
 
     TabStrip1->setCurrentIndex(0);
     TabStrip1->show();
     TabStrip1_Click();
     FillEnemyLists(labels);
-    if (!LoadEnemyRecord())
-        mnuClose_Click();
+    showListLabels();
+    ShowEnemyRecord(first);
 }
 
 void Main::mnuClose_Click()
 {
     rom_.Close();
     RomLoaded = false;
+    listLabels_.forgetImage();
+    showListLabels();
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
@@ -259,13 +324,17 @@ void Main::selectEnemy(int index)
 
 bool Main::LoadEnemyRecord()
 {
-    EnemyRecord record;
     try {
-        record = ReadEnemyRecord(cursor_);
+        ShowEnemyRecord(ReadEnemyRecord(cursor_));
     } catch (const RomError &error) {
         report(QStringLiteral("Cannot show the enemy: %1").arg(ToQString(error.what())));
         return false;
     }
+    return true;
+}
+
+void Main::ShowEnemyRecord(const EnemyRecord &record)
+{
     shownRecord_ = record;
     const FormValues form = FormFromRecord(record);
 
@@ -279,7 +348,6 @@ bool Main::LoadEnemyRecord()
 
     ReloadPending = false;
     ShownEnemy = cmbEnemy[0]->currentIndex();
-    return true;
 }
 
 void Main::FillArgumentList(int slot, int code)
@@ -317,8 +385,7 @@ void Main::ApplyEnemyRecord()
 {
     if (!RomLoaded)
         return;
-    const FormValues form = controls_.read();
-    const auto result = RecordFromForm(form, shownRecord_);
+    const auto result = RecordFromForm(controls_.read(), shownRecord_);
     if (const auto *refusal = std::get_if<FieldError>(&result)) {
         QWidget *control = controls_.control(refusal->field);
         showPageOf(control);
@@ -328,23 +395,64 @@ void Main::ApplyEnemyRecord()
     }
 
     const int index = cmbEnemy[0]->currentIndex();
+    EnemyRecord after;
     try {
-        WriteEnemyRecord(cursor_, std::get<EnemyRecord>(result));
+        // The bytes the editor does not edit are written as they are now.
+        after = ReadEnemyRecord(cursor_).WithFieldsOf(std::get<EnemyRecord>(result));
+        rom_.ConfirmUnchanged();
+        WriteEnemyRecord(cursor_, after);
         if (syncAfterApply_)
             rom_.Sync();
     } catch (const RomError &error) {
-        report(QStringLiteral("The changes to enemy %1 could not be written, and its record may be "
-                              "partly written.\n\n%2")
-                   .arg(index + 1)
-                   .arg(ToQString(error.what())));
+        ReportFailedApply(index, error);
         return;
     }
+    RelabelEnemy(index);
+    showListLabels(listLabels_.recordStored(index, after.allBytes()));
+    // The controls show the record as it now is in the file.
+    try {
+        ShowEnemyRecord(ReadEnemyRecord(cursor_));
+    } catch (const RomError &error) {
+        report(
+            QStringLiteral("The changes to enemy %1 are on the disk, but showing the record again "
+                           "failed.\n\n%2")
+                .arg(index + 1)
+                .arg(ToQString(error.what())));
+    }
+}
 
+void Main::ReportFailedApply(int index, const RomError &error)
+{
+    const auto *failedWrite = dynamic_cast<const RomWriteError *>(&error);
+    QString outcome = QStringLiteral("Nothing was written.");
+    if (failedWrite && failedWrite->written() > 0)
+        outcome = QStringLiteral(
+                      "Only %1 of its %2 bytes were written, so the record in the file is partly "
+                      "changed.")
+                      .arg(failedWrite->written())
+                      .arg(ENEMY_RECORD_SIZE);
+    else if (!failedWrite)
+        outcome = QStringLiteral("The record may not be on the disk yet."); // the sync failed
+    report(QStringLiteral("The changes to enemy %1 could not be written. %2\n\n%3")
+               .arg(index + 1)
+               .arg(outcome, ToQString(error.what())));
+    RelabelEnemy(index);
+}
+
+void Main::RelabelEnemy(int index)
+{
+    // The picker names the enemy as the file holds it, whatever the apply did.
+    std::string name;
+    try {
+        name = ReadEnemyName(rom_, index);
+    } catch (const RomError &) {
+        return; // the label stays; the failure has been reported
+    }
     QStringListModel *enemies = lists_->enemies();
-    const std::string &typedName = form[static_cast<std::size_t>(Field::Name)].text;
-    enemies->setData(enemies->index(index), ToQString(EnemyLabel(index, typedName)));
-    ReloadPending = true;
-    cmbEnemy_Click(0);
+    const QModelIndex entry = enemies->index(index);
+    const QString label = ToQString(EnemyLabel(index, name));
+    if (enemies->data(entry).toString() != label)
+        enemies->setData(entry, label);
 }
 
 void Main::showPageOf(QWidget *control)

@@ -3,6 +3,7 @@
 #include "ActionKinds.h"
 #include "EnemyRecord.h"
 #include "FieldControls.h"
+#include "ListLabels.h"
 #include "RecordCursor.h"
 #include "RomFile.h"
 
@@ -20,6 +21,7 @@ class QTabBar;
 namespace mobwright {
 
 class ListModels;
+class RomError;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
 // pages of controls over the enemy record chosen in the pickers.
@@ -44,7 +46,11 @@ public:
 
     // Opens an image as "Load ROM" does once a file is chosen.
     void LoadImage(const QString &path);
+    // The same for a file name as the system gives it, whatever bytes it holds.
+    void LoadImageFile(const std::string &fileName);
     bool isRomLoaded() const { return RomLoaded; }
+    // Takes the user's label files from folder, telling once of any not used.
+    void useLabelFolder(const QString &folder);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -64,11 +70,20 @@ private:
 
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
+    void ShowEnemyRecord(const EnemyRecord &record);
     void ApplyEnemyRecord();
+    void ReportFailedApply(int index, const RomError &error);
+    void RelabelEnemy(int index);
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 
     void buildMenu();
+    void buildHelpMenu();
+    void mnuLabelFolder_Click();
+    // Shows the long lists' labels for the open image, or the given entries'.
+    void showListLabels();
+    void showListLabels(const std::vector<ListEntry> &entries);
+    void relabelArgumentLists();
     void buildPages();
     void selectEnemy(int index);
     void showPageOf(QWidget *control);
@@ -89,6 +104,7 @@ private:
     bool showingRecord_ = false;
 
     ListModels *lists_;
+    ListLabels listLabels_;
     FieldControls controls_;
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};

@@ -45,12 +45,17 @@ TestImage::~TestImage()
 
 std::uint32_t TestImage::tableOffset() const
 {
-    return EnemyTableOffset(size_);
+    return EnemyTableOffset(KindOfImageSize(size_).value_or(ImageKind::CopierHeader));
 }
 
 std::uint32_t TestImage::recordOffset(int index) const
 {
     return EnemyRecordOffset(tableOffset(), index);
+}
+
+std::uint32_t TestImage::imageOffset(std::uint32_t headeredOffset) const
+{
+    return OffsetInImage(headeredOffset, KindOfImageSize(size_).value_or(ImageKind::CopierHeader));
 }
 
 void TestImage::fillRandom(std::uint32_t seed)
@@ -78,12 +83,17 @@ void TestImage::setRecordBytes(int index, int recordOffset, std::initializer_lis
 
 void TestImage::setName(int index, const std::string &name)
 {
+    setGameText(recordOffset(index) + 1, name);
+}
+
+void TestImage::setGameText(std::uint64_t offset, const std::string &text)
+{
     std::vector<std::uint8_t> codes;
-    for (const char c : name)
+    for (const char c : text)
         codes.push_back(static_cast<std::uint8_t>(c + 0x30));
     if (codes.size() < 25)
         codes.push_back(0);
-    setBytes(recordOffset(index) + 1, codes);
+    setBytes(offset, codes);
 }
 
 std::vector<std::uint8_t> TestImage::contents() const

@@ -9,7 +9,7 @@
 namespace mobwright::test {
 
 // The smallest image with a copier header that holds the whole enemy table.
-inline constexpr std::uint64_t MIN_IMAGE_SIZE = 1436763;
+inline constexpr std::uint64_t MIN_IMAGE_SIZE = 1403 * 1024 + 512;
 // A headerless image: a multiple of 1024 bytes that holds the table.
 inline constexpr std::uint64_t HEADERLESS_IMAGE_SIZE = 1403 * 1024;
 
@@ -27,12 +27,15 @@ public:
     std::uint64_t size() const { return size_; }
     std::uint32_t tableOffset() const;
     std::uint32_t recordOffset(int index) const;
+    // Where what lies at headeredOffset in an image with a copier header lies in this one.
+    std::uint32_t imageOffset(std::uint32_t headeredOffset) const;
 
     void fillRandom(std::uint32_t seed);
     void setBytes(std::uint64_t offset, std::span<const std::uint8_t> bytes);
     void setRecordBytes(int index, int recordOffset, std::initializer_list<std::uint8_t> bytes);
     // Stores name's characters as game text (ASCII + 0x30) and a zero after it.
     void setName(int index, const std::string &name);
+    void setGameText(std::uint64_t offset, const std::string &text);
 
     std::vector<std::uint8_t> contents() const;
     std::vector<std::uint8_t> recordBytes(int index) const;

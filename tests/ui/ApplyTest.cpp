@@ -126,7 +126,7 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
 
 // A way for the image to fail (none: the file is cut short in the record)
 // and whether an apply's bytes reach the file all the same.
-using Fault = std::tuple<const char *, bool FileProbe::*, bool>;
+using Fault = std::tuple<const char *, void (*)(FileProbe &), bool>;
 class FaultTest : public ApplyTest, public testing::WithParamInterface<Fault>
 {
 };
@@ -142,15 +142,15 @@ TEST_P(FaultTest, AFailedApplyIsToldAndCanBeTriedAgain)
     editor_.loadRom(image_.path());
     editor_.choose("cmbEnemy(0)", 6);
     if (failure)
-        (*probe).*failure = true;
+        failure(*probe);
     else
         std::filesystem::resize_file(image_.path(), image_.recordOffset(6) + 50);
     editor_.type("txtLevel", "77");
     editor_.clickApply();
     const QStringList messages = editor_.takeMessages();
     EXPECT_TRUE(messages.size() == 1 &&
-                messages[0].contains(failure ? "Injected failure" : "end of the file"))
-        << name;
+                messages[0].contains(failure ? "injected failure" : "end of the file"))
+        << name << ": " << messages.join("|").toStdString();
     EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
     EXPECT_EQ(std::filesystem::file_size(image_.path()) == image_.size() &&
                   image_.recordBytes(6)[54] == 77,
@@ -164,12 +164,15 @@ TEST_P(FaultTest, AFailedApplyIsToldAndCanBeTriedAgain)
     EXPECT_EQ(image_.recordBytes(6)[54], 78);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
-                         testing::Values(Fault{"WriteFails", &FileProbe::failWrites, false},
-                                         Fault{"SyncFails", &FileProbe::failSync, true},
-                                         Fault{"ReadBackFails", &FileProbe::failReads, true},
-                                         Fault{"FileCutShort", nullptr, false}),
-                         [](const auto &info) { return std::string(std::get<0>(info.param)); });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultTest,
+    testing::Values(
+        Fault{"WriteFails", [](FileProbe &probe) { probe.failWritesAfter = probe.writeCalls; },
+              false},
+        Fault{"SyncFails", [](FileProbe &probe) { probe.failSync = true; }, true},
+        Fault{"ReadBackFails", [](FileProbe &probe) { probe.failReadsAfterWrite = true; }, true},
+        Fault{"FileCutShort", nullptr, false}),
+    [](const auto &info) { return std::string(std::get<0>(info.param)); });
 
 using RoundTripTest = testing::TestWithParam<std::uint64_t>;
 

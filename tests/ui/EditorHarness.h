@@ -37,11 +37,12 @@ public:
     QTabBar *tabs() const { return find<QTabBar>("TabStrip1"); }
 
     // File, "Load ROM", choosing path; an empty path cancels the dialog.
-    void loadRom(const std::string &path)
+    void loadRom(const QString &path)
     {
-        nextFile_ = QString::fromStdString(path);
+        nextFile_ = path;
         find<QAction>("mnuLoad")->trigger();
     }
+    void loadRom(const std::string &path) { loadRom(QString::fromStdString(path)); }
     void closeRom() { find<QAction>("mnuClose")->trigger(); }
     void clickTab(int index) { tabs()->setCurrentIndex(index); }
     void clickApply(int index = 0)

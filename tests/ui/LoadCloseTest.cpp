@@ -22,7 +22,7 @@ TEST(LoadRom, ShowsRecordZeroOnTheStatsPageAndACancelledDialogChangesNothing)
     TestImage image, second(HEADERLESS_IMAGE_SIZE);
     image.setName(0, "Boss");
     EditorHarness editor;
-    editor.loadRom("");
+    editor.loadRom(QString());
     EXPECT_EQ(Shown(editor), "");
     editor.loadRom(image.path());
     EXPECT_EQ(Shown(editor), "001: Boss|frmOne");
@@ -30,7 +30,7 @@ TEST(LoadRom, ShowsRecordZeroOnTheStatsPageAndACancelledDialogChangesNothing)
     editor.choose("cmbEnemy(0)", 5);
     editor.clickTab(2);
     editor.type("txtPal", "77"); // not applied
-    editor.loadRom("");
+    editor.loadRom(QString());
     EXPECT_EQ(Shown(editor), "006: |frmThree");
     EXPECT_EQ(editor.edit("txtPal")->text(), "77");
     // Another image, or the same one changed meanwhile, is read afresh.

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "EnemyUsage.h"
+#include "ImageNames.h"
+#include "LabelForms.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace mobwright {
+
+class RomFile;
+
+// The labels the long lists show: the base lists (built in, or the user's
+// own), with names the open image gives to entries that have none.
+class ListLabels
+{
+public:
+    ListLabels();
+
+    // Replaces a base list with labels of the list's form and count.
+    void setBase(LongList list, std::vector<std::string> labels);
+
+    // Takes the names of an image just opened; throws RomError if it cannot
+    // be read, keeping the names it had.
+    void readImage(RomFile &rom);
+    void forgetImage();
+    // Takes the record now stored for enemy index; returns the entries
+    // whose labels may have changed.
+    std::vector<ListEntry> recordStored(int index, std::span<const std::uint8_t> record);
+
+    int count(LongList list) const;
+    // In order: the item table's name, a real name of the base list, the
+    // ability or items performing the action, the enemies using the entry.
+    std::string label(ListEntry entry) const;
+
+private:
+    EntryName imageName(ListEntry entry) const;
+
+    struct BaseLabel
+    {
+        std::string text;
+        bool named; // whether it has a real name, not a placeholder
+    };
+
+    std::array<std::vector<BaseLabel>, LONG_LISTS.size()> base_;
+    std::optional<ImageNames> image_;
+    EnemyUsage usage_;
+};
+
+} // namespace mobwright

@@ -1,0 +1,30 @@
+#include "UserLabels.h"
+
+namespace mobwright {
+
+std::variant<std::vector<std::string>, LabelFileError> ParseLabelFile(LongList list,
+                                                                      std::string_view text)
+{
+    const std::size_t expected = BuiltInLabels(list).size();
+    std::vector<std::string> labels;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view label = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (label.ends_with('\r'))
+            label.remove_suffix(1);
+        const int line = static_cast<int>(labels.size()) + 1;
+        if (labels.size() == expected)
+            return LabelFileError{line, "more than " + std::to_string(expected) + " labels"};
+        if (std::string problem = LabelFormProblem(list, line - 1, label); !problem.empty())
+            return LabelFileError{line, "the label " + problem};
+        labels.emplace_back(label);
+    }
+    if (labels.size() != expected)
+        return LabelFileError{static_cast<int>(labels.size()) + 1,
+                              std::to_string(labels.size()) + " labels, " +
+                                  std::to_string(expected) + " expected"};
+    return labels;
+}
+
+} // namespace mobwright

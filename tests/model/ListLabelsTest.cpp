@@ -1,0 +1,138 @@
+#include "ListLabels.h"
+#include "RomFile.h"
+#include "TestImage.h"
+#include "UserLabels.h"
+
+#include <gtest/gtest.h>
+
+using namespace mobwright;
+using mobwright::test::TestImage;
+
+namespace {
+
+constexpr int OUTSIDE = 30, MUSIC = 55, ACTION1 = 70, FINAL_ACTION = 78;
+
+void SetItem(TestImage &image, int number, const std::string &name, int action)
+{
+    const std::uint32_t entry =
+        image.imageOffset(0x155200) + 39 * static_cast<std::uint32_t>(number);
+    image.setGameText(entry, name);
+    image.setBytes(entry + 29, std::vector<std::uint8_t>{static_cast<std::uint8_t>(action), 0});
+}
+
+// An image naming items and abilities, whose enemies share pictures, tracks and actions.
+void Craft(TestImage &image, std::uint8_t psiLevel)
+{
+    SetItem(image, 1, "Apple  ", 0);
+    SetItem(image, 2, "P\x01", 0); // a byte without a character
+    SetItem(image, 88, "Bread", 0);
+    SetItem(image, 253, std::string(25, 'Z'), 0);
+    for (int k = 3; k < 7; ++k)
+        SetItem(image, k, k == 3 ? "" : "Cookie", 150);
+    image.setGameText(image.imageOffset(0x158F7A) + 25, "PSI Spark");
+    image.setBytes(image.imageOffset(0x158C50) + 15,
+                   std::vector<std::uint8_t>{2, psiLevel, 0, 0, 20, 0});
+    const std::string names[] = {"Marsh Hopper", "Rat", "Bat", std::string(25, 'W'), "Cat"};
+    for (int k = 0; k < 5; ++k) {
+        image.setName(k, names[k]);
+        image.setRecordBytes(k, OUTSIDE, {static_cast<std::uint8_t>(k < 3 ? 8 : 10), 0});
+        image.setRecordBytes(k, MUSIC, {0x20});
+        image.setRecordBytes(k, ACTION1, {20, 0, 4, 0, 30});
+    }
+    image.setRecordBytes(3, 28, {3, 0}); // "Frog" keeps its name
+    image.setRecordBytes(4, FINAL_ACTION, {200});
+}
+
+ListLabels LabelsOf(const TestImage &image)
+{
+    RomFile rom = RomFile::Open(image.path());
+    ListLabels labels;
+    labels.readImage(rom);
+    return labels;
+}
+
+TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
+{
+    for (const std::uint64_t size : {test::MIN_IMAGE_SIZE, test::HEADERLESS_IMAGE_SIZE}) {
+        SCOPED_TRACE(size);
+        TestImage image(size);
+        Craft(image, 2);
+        ListLabels labels = LabelsOf(image);
+        // An empty label stands for the built-in one.
+        const std::tuple<LongList, int, std::string> cases[] = {
+            // clang-format off
+            {LongList::Item, 0, "0 - Null"}, {LongList::Item, 1, "1 - Apple"}, {LongList::Item, 2, ""},
+            {LongList::Item, 88, "88 - Bread"}, {LongList::Item, 253, "253 - " + std::string(25, 'Z')},
+            {LongList::Item, 254, "254 - "}, {LongList::Action, 150, "Use: Cookie +3"},
+            {LongList::Action, 20, "PSI Spark β"}, {LongList::Action, 30, "Marsh Hopper +4"},
+            {LongList::Action, 200, "Cat"}, {LongList::Action, 31, ""},
+            {LongList::Music, 0x20, "20 - Marsh Hopper +4"}, {LongList::InsidePic, 3, "003   - Frog"},
+            {LongList::OutsidePic, 7, "Marsh Hopper +2          008"},
+            {LongList::OutsidePic, 9, std::string(21, 'W') + " +1 010"}, {LongList::OutsidePic, 10, ""},
+            // clang-format on
+        };
+        for (const auto &[list, position, label] : cases)
+            EXPECT_EQ(labels.label({list, position}),
+                      label.empty() ? BuiltInLabels(list)[static_cast<std::size_t>(position)]
+                                    : label);
+
+        // An apply moves Rat to another picture.
+        std::vector<std::uint8_t> record = image.recordBytes(1);
+        record[OUTSIDE] = 11;
+        labels.recordStored(1, record);
+        EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), "Marsh Hopper +1          008");
+        EXPECT_EQ(labels.label({LongList::OutsidePic, 10}), "Rat                      011");
+
+        labels.forgetImage();
+        EXPECT_EQ(labels.label({LongList::Item, 88}), "88 - Cookie");
+        EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), BuiltInLabels(LongList::OutsidePic)[7]);
+    }
+}
+
+TEST(ImageLabels, AbilityTableOutOfRangeIsNotUsed)
+{
+    TestImage image;
+    Craft(image, 6);
+    EXPECT_EQ(LabelsOf(image).label({LongList::Action, 20}), "Marsh Hopper +4");
+}
+
+// The built-in list's text, extraLines longer, with one line replaced.
+std::string Edited(LongList list, std::size_t line, const std::string &label, int extraLines)
+{
+    std::string text;
+    const LabelList builtIn = BuiltInLabels(list);
+    for (std::size_t k = 0; k < builtIn.size() + extraLines; ++k)
+        text += (k + 1 == line ? label : std::string(builtIn[k % builtIn.size()])) + "\n";
+    return text;
+}
+
+TEST(UserLabelFile, ReplacesTheListOrSaysWhichLineFailsAndWhy)
+{
+    // An empty reason: the file is used.
+    const std::tuple<LongList, int, std::string, int, std::string> cases[] = {
+        // clang-format off
+        {LongList::InsidePic, 4, "003   - Toad", 0, ""},
+        {LongList::Music, 3, "02 - Town", 0, ""},
+        {LongList::Music, 3, "04 - Town", 0, "the label does not begin with \"02 - \""},
+        {LongList::OutsidePic, 2, "Sign 003", 0, "the label does not end in a blank and 002"},
+        {LongList::Action, 9, std::string(39, 'x'), 0, "the label is longer than 38 characters"},
+        {LongList::Item, 256, "", -1, "255 labels, 256 expected"},
+        {LongList::Item, 257, "", 1, "more than 256 labels"},
+        // clang-format on
+    };
+    for (const auto &[list, line, label, extraLines, reason] : cases) {
+        const auto parsed = ParseLabelFile(list, Edited(list, line, label, extraLines));
+        if (reason.empty()) {
+            ASSERT_TRUE(std::holds_alternative<std::vector<std::string>>(parsed)) << label;
+            ListLabels labels;
+            labels.setBase(list, std::get<std::vector<std::string>>(parsed));
+            EXPECT_EQ(labels.label({list, line - 1}), label);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<LabelFileError>(parsed)) << label;
+            EXPECT_EQ(std::get<LabelFileError>(parsed).line, line);
+            EXPECT_EQ(std::get<LabelFileError>(parsed).reason, reason);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+// The editor applying to enemy 5 in a loop until it is stopped: each apply
+// writes one counter value into every number field and the name's length,
+// so a record that is part one apply and part another shows two values.
+#include "CloseOnSignals.h"
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace mobwright;
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Main window;
+    CloseOnSignals(window);
+    window.show();
+    window.setMessageSink(
+        [](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    window.LoadImageFile(argv[1]);
+    window.findChild<QComboBox *>("cmbEnemy(0)")->setCurrentIndex(5);
+
+    int count = 0;
+    QTimer loop;
+    QObject::connect(&loop, &QTimer::timeout, [&] {
+        const int value = count++ % 250 + 1;
+        for (QLineEdit *edit : window.findChildren<QLineEdit *>()) {
+            if (edit->objectName() == "txtName")
+                edit->setText(QString(value % 25 + 1, 'A'));
+            else if (edit->objectName() == "txtStart" || edit->objectName() == "txtDeath")
+                edit->setText(QString::number(value, 16));
+            else
+                edit->setText(QString::number(value));
+        }
+        window.findChild<QPushButton *>("cmdApply(0)")->click();
+        if (count == 1)
+            std::puts("applying"), std::fflush(stdout);
+    });
+    loop.start(0);
+    return QApplication::exec();
+}

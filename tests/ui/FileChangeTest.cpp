@@ -1,0 +1,147 @@
+#include "EditorHarness.h"
+#include "ProbedFile.h"
+#include "RomError.h"
+#include "TestImage.h"
+
+#include <QComboBox>
+
+#include <filesystem>
+#include <functional>
+
+using namespace mobwright;
+using namespace mobwright::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileChangeTest : public testing::Test
+{
+protected:
+    FileChangeTest()
+    {
+        image_.setName(0, "Old");
+        load(image_.path());
+    }
+
+    void load(const std::string &path) { editor_.loadRom(QString::fromStdString(path)); }
+    QString pickerLabel(int index = 0) { return editor_.combo("cmbEnemy(0)")->itemText(index); }
+
+    // Applies an edit that must be refused with a message holding refusal.
+    void expectRefusedApply(const char *refusal)
+    {
+        editor_.type("txtLevel", "77");
+        editor_.clickApply();
+        const QStringList messages = editor_.takeMessages();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(refusal))) << messages[0].toStdString();
+        EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+    }
+
+    TestImage image_;
+    EditorHarness editor_;
+};
+
+} // namespace
+
+TEST_F(FileChangeTest, AnImageReplacedDeletedOrResizedIsNeverWritten)
+{
+    const struct
+    {
+        const char *what;
+        std::function<void()> change;
+        const char *refusal;
+    } cases[] = {
+        {"replaced",
+         [this] {
+             TestImage other;
+             fs::rename(other.path(), image_.path());
+         },
+         "replaced, moved or deleted"},
+        {"deleted", [this] { fs::remove(image_.path()); }, "replaced, moved or deleted"},
+        {"header stripped", [this] { fs::resize_file(image_.path(), image_.size() - 512); },
+         "size of the image"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TestImage fresh;
+        fs::copy_file(fresh.path(), image_.path(), fs::copy_options::overwrite_existing);
+        load(image_.path());
+        c.change();
+        const auto before =
+            fs::exists(image_.path()) ? image_.contents() : std::vector<std::uint8_t>{};
+        expectRefusedApply(c.refusal);
+        if (!before.empty())
+            EXPECT_TRUE(image_.contents() == before);
+    }
+}
+
+TEST_F(FileChangeTest, LoadingAReplacedPathOpensTheNewFileAndARenamedOneIsTheSameImage)
+{
+    TestImage replacement;
+    replacement.setName(0, "New");
+    fs::rename(replacement.path(), image_.path());
+    load(image_.path());
+    EXPECT_EQ(pickerLabel(), "001: New");
+    EXPECT_THROW(RomFile::Open(image_.path()), RomError); // the lock moved to the new file
+
+    const std::string renamed = image_.path() + "\xff\xfe.smc"; // not UTF-8 either
+    fs::rename(image_.path(), renamed);
+    editor_.window().LoadImageFile(renamed);
+    editor_.type("txtLevel", "9");
+    editor_.clickApply();
+    EXPECT_TRUE(editor_.takeMessages().isEmpty());
+    fs::rename(renamed, image_.path());
+    EXPECT_EQ(image_.recordBytes(0)[54], 9);
+}
+
+TEST_F(FileChangeTest, AFailedSecondLoadLeavesTheFirstImageLoaded)
+{
+    TestImage second;
+    auto probe = std::make_shared<FileProbe>();
+    probe->failReads = true;
+    editor_.window().setFileOpener(ProbedOpener(probe));
+    load(second.path());
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
+    EXPECT_EQ(pickerLabel(), "001: Old");
+    editor_.type("txtLevel", "12");
+    editor_.clickApply();
+    EXPECT_EQ(image_.recordBytes(0)[54], 12);
+}
+
+TEST_F(FileChangeTest, AFailedWriteSaysHowMuchWasWrittenAndThePickerNamesWhatTheFileHolds)
+{
+    auto probe = std::make_shared<FileProbe>();
+    editor_.window().setFileOpener(ProbedOpener(probe));
+    TestImage probed;
+    load(probed.path());
+    probe->failWritesAfter = 0;
+    probe->partialWriteBytes = 12;
+    editor_.type("txtName", "Zed");
+    expectRefusedApply("Only 12 of its 94 bytes were written");
+    EXPECT_EQ(pickerLabel(), "001: Zed");
+
+    probe->failWritesAfter = -1;
+    probe->failReadsAfterWrite = true;
+    expectRefusedApply("are on the disk, but showing the record again failed");
+    EXPECT_EQ(probed.recordBytes(0)[54], 77);
+}
+
+TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
+{
+    const auto before = image_.contents();
+    editor_.type("txtName",
+                 QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWX\xF0\x9F\x98\x80")); // cut at 25 units
+    expectRefusedApply("U+FFFD");
+    editor_.type("txtName", "Old");
+
+    editor_.type("txtHP", QString(32767, '9'));
+    editor_.clickApply();
+    const QString message = editor_.takeMessages().value(0);
+    EXPECT_LT(message.size(), 200);
+    EXPECT_TRUE(message.contains(QString(40, '9') + QChar(0x2026))) << message.toStdString();
+
+    editor_.type("txtHP", QString::fromUtf8("1\xC2\xA0"));
+    editor_.clickApply();
+    EXPECT_TRUE(editor_.takeMessages().value(0).contains("\"1U+00A0\""));
+    EXPECT_TRUE(image_.contents() == before);
+}
