@@ -122,9 +122,10 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
     EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
 }
 
-// A failed sync is told, not taken for success: the edit stays, and the same apply works once the
-// disk takes it. (Failed writes and read-backs, and changed files, are the file safety tests'.)
-TEST_F(ApplyTest, AFailedSyncIsToldAndTheApplyCanBeTriedAgain)
+// Each apply writes the record whole, in one write. A failed sync is told, not taken for success:
+// the edit stays, and the same apply works once the disk takes it. (Failed writes and read-backs,
+// and changed files, are the file safety tests'.)
+TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
 {
     auto probe = std::make_shared<FileProbe>();
     editor_.window().setFileOpener(ProbedOpener(probe));
@@ -140,6 +141,7 @@ TEST_F(ApplyTest, AFailedSyncIsToldAndTheApplyCanBeTriedAgain)
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
     EXPECT_EQ(image_.recordBytes(6)[54], 77);
+    EXPECT_EQ(probe->writeCalls, 2);
 }
 
 using RoundTripTest = testing::TestWithParam<std::uint64_t>;
