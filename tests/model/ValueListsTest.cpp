@@ -6,7 +6,7 @@ using namespace mobwright;
 
 static std::string Printed(const char *format, int number)
 {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, format, number);
     return text;
 }
