@@ -122,9 +122,8 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
     EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
 }
 
-// Each apply writes the record whole, in one write. A failed sync is told, not taken for success:
-// the edit stays, and the same apply works once the disk takes it. (Failed writes and read-backs,
-// and changed files, are the file safety tests'.)
+// An apply is one write of the whole record; a failed sync is told, not taken for success, and the
+// edit stays for another try. (Failed writes and changed files are the file safety tests'.)
 TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
 {
     auto probe = std::make_shared<FileProbe>();

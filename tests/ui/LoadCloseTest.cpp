@@ -63,7 +63,7 @@ TEST(CloseRom, HidesThePagesAndReleasesTheImage)
     EXPECT_TRUE(editor.takeMessages().isEmpty() && other.takeMessages().isEmpty());
 }
 
-TEST(EnemyPicker, AChoiceOnAnyPageIsMadeEverywhereAndReadOnce)
+TEST(EnemyPicker, AChoiceOnAnyPageIsMadeEverywhereAndReadOnceIfItCanBe)
 {
     TestImage image;
     for (int k = 0; k < 230; ++k)
@@ -87,4 +87,8 @@ TEST(EnemyPicker, AChoiceOnAnyPageIsMadeEverywhereAndReadOnce)
     EXPECT_EQ(Shown(editor) + editor.edit("txtHP")->text(), "230: Enemy229|frmOne999");
     for (const int index : {0, 17, 99, 229})
         EXPECT_EQ(probe->readsAt[image.recordOffset(index)], 1) << index;
+    probe->failReads = true; // a choice that cannot be read is told and undone
+    editor.choose("cmbEnemy(2)", 30);
+    EXPECT_EQ(editor.takeMessages().size(), 1);
+    EXPECT_EQ(Shown(editor), "230: Enemy229|frmOne");
 }
