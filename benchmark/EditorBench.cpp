@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -51,6 +53,10 @@ void MeasureStartup(int repetitions, const QString &image)
     long peakKb = 0;
     const auto startOne = [&](const QStringList &arguments) {
         QProcess process;
+        // The editor's settings (its recent images) go to the scratch folder.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", QFileInfo(image).absolutePath());
+        process.setProcessEnvironment(environment);
         process.start(probe, arguments);
         process.waitForReadyRead(10000);
         const QByteArray line = process.readLine();
@@ -77,6 +83,7 @@ int main(int argc, char *argv[])
     }
 
     QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     // "Load ROM" alternates between two images, so that each load opens a file.
     const QString images[] = {MakeImage(dir.filePath("one.smc")), MakeImage(dir.filePath("two.smc"))};
     const QString &image = images[0];
@@ -85,6 +92,7 @@ int main(int argc, char *argv[])
     Main window;
     window.setOpenDialog([&](QWidget *) { return images[loads++ % 2]; });
     window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
+    window.setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
     auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");

@@ -19,7 +19,7 @@ enum class Encoding {
     GameText,         // the 25-byte name field
     ListPosition,     // the entry's position in the control's list
     ListPositionPlus1,// the entry's position + 1; 0 means no entry
-    Number,           // decimal; bytes unsigned, 16 and 32 bits shown signed
+    Number,           // decimal, shown unsigned
     TextAddress,      // 24-bit address as six hex digits; the fourth byte is written as 0
 };
 

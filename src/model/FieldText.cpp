@@ -15,8 +15,8 @@ struct NumberRange
     std::int64_t high;
 };
 
-// Byte fields are unsigned; wider fields also take the negative numbers
-// they show for stored values from 0x8000 (0x80000000) up.
+// Every number is unsigned; wider fields also take negative numbers, stored
+// in two's complement, for users used to typing them that way.
 NumberRange RangeOf(const FieldLayout &layout)
 {
     switch (layout.width) {
@@ -85,11 +85,10 @@ std::string FieldText(const FieldLayout &layout, std::span<const std::uint8_t> b
 {
     if (layout.encoding == Encoding::TextAddress)
         return ReverseHex24(HexText(bytes));
-    switch (layout.width) {
-    case 1: return std::to_string(bytes[0]);
-    case 2: return std::to_string(static_cast<std::int16_t>(bytes[0] | bytes[1] << 8));
-    default: return std::to_string(ParseHexLE32(HexText(bytes)));
-    }
+    std::uint32_t value = 0;
+    for (std::size_t i = bytes.size(); i-- > 0;)
+        value = value << 8 | bytes[i];
+    return std::to_string(value);
 }
 
 std::optional<std::uint32_t> ParseFieldText(const FieldLayout &layout, std::string_view text)
@@ -107,7 +106,11 @@ std::string AcceptedText(const FieldLayout &layout)
     if (layout.encoding == Encoding::TextAddress)
         return "one to six hexadecimal digits (0-9, A-F), such as C5ABCD";
     const NumberRange range = RangeOf(layout);
-    return "a whole number from " + std::to_string(range.low) + " to " + std::to_string(range.high);
+    std::string accepted = "a whole number from 0 to " + std::to_string(range.high);
+    if (range.low < 0)
+        accepted += "; negatives down to " + std::to_string(range.low) +
+                    " are taken too, counting back from " + std::to_string(range.high + 1);
+    return accepted;
 }
 
 std::optional<std::string> NameRefusal(std::string_view text)

@@ -107,14 +107,18 @@ QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &nam
     frame->setObjectName(QString::fromLatin1(description.frame));
     auto *grid = new QGridLayout(frame);
     grid->setColumnMinimumWidth(2, 16); // between the two columns
-    grid->setColumnStretch(5, 1);
+    // The controls grow with the window; the labels keep their width.
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
 
     int labelIndex = description.firstLabel;
     int lastRow = 0;
     int lastRightRow = -1;
+    std::vector<QWidget *> readingOrder;
     for (const Cell &cell : description.cells) {
         const QString name = QString::fromLatin1(cell.control);
         QWidget *control = controlNamed(name);
+        readingOrder.push_back(control);
         const int labelColumn = cell.column == Right ? 3 : 0;
         const QString text = LabelText(name);
         if (name == QLatin1String("chkFlag")) {
@@ -138,7 +142,32 @@ QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &nam
     const int buttonRow = lastRightRow < lastRow ? lastRow : lastRow + 1;
     grid->addWidget(apply, buttonRow, 4, Qt::AlignRight);
     grid->setRowStretch(buttonRow + 1, 1);
+    readingOrder.push_back(apply);
+    // Tab goes through the controls in reading order.
+    for (std::size_t i = 1; i < readingOrder.size(); ++i)
+        QWidget::setTabOrder(readingOrder[i - 1], readingOrder[i]);
     return frame;
+}
+
+void AlignColumns(const std::array<QGroupBox *, 3> &frames)
+{
+    std::array<int, 5> widths{};
+    for (QGroupBox *frame : frames) {
+        auto *grid = static_cast<QGridLayout *>(frame->layout());
+        for (int i = 0; i < grid->count(); ++i) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            if (columns == 1 && column < static_cast<int>(widths.size()))
+                widths[column] = std::max(widths[column], grid->itemAt(i)->sizeHint().width());
+        }
+    }
+    for (QGroupBox *frame : frames) {
+        auto *grid = static_cast<QGridLayout *>(frame->layout());
+        for (std::size_t column = 0; column < widths.size(); ++column)
+            grid->setColumnMinimumWidth(
+                static_cast<int>(column),
+                std::max(widths[column], grid->columnMinimumWidth(static_cast<int>(column))));
+    }
 }
 
 } // namespace mobwright

@@ -19,6 +19,10 @@ enum class Page { Stats, Actions, GfxSound };
 // controlNamed gives the control of each name the page holds.
 QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &name)> &controlNamed);
 
+// Gives the columns of every page the same widths, so that the pickers and
+// columns keep their place when the page changes.
+void AlignColumns(const std::array<QGroupBox *, 3> &frames);
+
 inline constexpr std::array<const char *, 3> TabCaptions{"Stats", "Actions", "Gfx / Sound"};
 
 // A control array element's name: IndexedName("cmbArgs", 2) is "cmbArgs(2)".

@@ -45,10 +45,11 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
             // A paste cut at the limit may split an emoji in two; the half
             // left is refused when applied (see ToModelText).
             edit->setMaxLength(ASCIIControl::NAME_FIELD_SIZE);
-            edit->setMinimumWidth(metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
+            edit->setMinimumWidth(
+                metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
         } else {
-            // Wide enough for "-2147483648", and no wider.
-            edit->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-00000000000")) + 12);
+            // Wide enough for "4294967295" at least.
+            edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000000000")) + 12);
         }
         return edit;
     }
@@ -111,19 +112,24 @@ void FieldControls::show(const FormValues &form)
 FormValues FieldControls::read() const
 {
     FormValues form;
-    for (const FieldLayout &layout : EnemyLayout) {
-        ControlValue &value = form[Index(layout.field)];
-        QWidget *widget = control(layout.field);
-        if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            value.text = ToModelText(edit->text());
-        else if (auto *box = qobject_cast<QComboBox *>(widget))
-            value.position = box->currentIndex();
-        else if (auto *flag = qobject_cast<QCheckBox *>(widget))
-            value.position = flag->checkState() == Qt::PartiallyChecked ? KEEP_STORED
-                             : flag->isChecked()                        ? 1
-                                                                        : 0;
-    }
+    for (const FieldLayout &layout : EnemyLayout)
+        form[Index(layout.field)] = value(layout.field);
     return form;
+}
+
+ControlValue FieldControls::value(Field field) const
+{
+    ControlValue value;
+    QWidget *widget = control(field);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        value.text = ToModelText(edit->text());
+    else if (auto *box = qobject_cast<QComboBox *>(widget))
+        value.position = box->currentIndex();
+    else if (auto *flag = qobject_cast<QCheckBox *>(widget))
+        value.position = flag->checkState() == Qt::PartiallyChecked ? KEEP_STORED
+                         : flag->isChecked()                        ? 1
+                                                                    : 0;
+    return value;
 }
 
 } // namespace mobwright

@@ -26,6 +26,8 @@ public:
 
     void show(const FormValues &form);
     FormValues read() const;
+    // What one control holds now: a text box its text, the others a position.
+    ControlValue value(Field field) const;
 
 private:
     static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }

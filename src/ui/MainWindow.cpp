@@ -1,6 +1,11 @@
 #include "MainWindow.h"
 
+#include "AboutBox.h"
+#include "ApplyStep.h"
+#include "EditMarks.h"
 #include "EditorPages.h"
+#include "FindEnemy.h"
+#include "RecentImages.h"
 #include "EnemyLabels.h"
 #include "LabelFolder.h"
 #include "ListModels.h"
@@ -15,17 +20,24 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHash>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QTabBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -34,11 +46,18 @@ namespace {
 
 constexpr std::array Pages{Page::Stats, Page::Actions, Page::GfxSound};
 
-QString DefaultOpenDialog(QWidget *parent)
+const QString AppName = QStringLiteral("Mobwright");
+
+QString ShortcutText(QKeySequence::StandardKey key)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open ROM"),
-                                        QCoreApplication::applicationDirPath(),
-                                        QStringLiteral("Snes Rom Files (*.smc);;All Files (*)"));
+    return QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+// The one local file a drag carries, or an empty name.
+QString DroppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
 }
 
 QFrame *HorizontalRule(const char *name)
@@ -57,18 +76,27 @@ Main::Main(QWidget *parent)
     , cursor_(rom_, [this] { return cmbEnemy[0]->currentIndex(); })
     , lists_(new ListModels(this))
     , controls_(*lists_)
-    , openDialog_(DefaultOpenDialog)
+    , marks_(new EditMarks(controls_, this))
+    , history_(new QUndoStack(this)) // goes before the menu entries that name its steps
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Mobwright"));
+    setWindowTitle(AppName);
     setWindowIcon(QPixmap(icon_xpm));
+    setAcceptDrops(true);
     buildMenu();
-    buildHelpMenu();
     buildPages();
-    messageSink_ = [this](const QString &message) {
-        QMessageBox::warning(this, windowTitle(), message);
+    buildEditMenu();
+    buildHelpMenu();
+    buildStatusBar();
+    openDialog_ = [this](QWidget *parent) {
+        return QFileDialog::getOpenFileName(
+            parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
+            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
+    messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
+    connect(marks_, &EditMarks::editedChanged, this, &QWidget::setWindowModified);
     Form_Load();
+    showImageState();
 }
 
 Main::~Main() = default;
@@ -79,8 +107,82 @@ void Main::buildMenu()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction *load = file->addAction(QStringLiteral("Load ROM"), this, &Main::mnuLoad_Click);
     load->setObjectName(QStringLiteral("mnuLoad"));
+    load->setShortcut(QKeySequence::Open);
     QAction *close = file->addAction(QStringLiteral("Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
+    close->setShortcut(QKeySequence::Close);
+    file->addSeparator();
+    QMenu *recent = file->addMenu(QStringLiteral("Recent"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    recent_ = new RecentImages(recent, this);
+    connect(recent_, &RecentImages::chosen, this, &Main::openRecent);
+    file->addSeparator();
+    QAction *quit = file->addAction(QStringLiteral("Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    quit->setShortcut(QKeySequence::Quit);
+}
+
+void Main::buildEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction *undo = edit->addAction(QString(), this, [this] { stepHistory(true); });
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = edit->addAction(QString(), this, [this] { stepHistory(false); });
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcut(QKeySequence::Redo);
+    // The entries say which step they take: "Undo Apply to 094: Rust Beetle".
+    const auto name = [](QAction *action, const QString &verb, bool can, const QString &step) {
+        action->setEnabled(can);
+        action->setText(can ? QStringLiteral("%1 %2").arg(verb, step)
+                            : QStringLiteral("%1 Apply").arg(verb));
+    };
+    const auto nameBoth = [this, undo, redo, name] {
+        name(undo, QStringLiteral("Undo"), history_->canUndo(), history_->undoText());
+        name(redo, QStringLiteral("Redo"), history_->canRedo(), history_->redoText());
+    };
+    connect(history_, &QUndoStack::indexChanged, this, nameBoth);
+    connect(history_, &QUndoStack::cleanChanged, this, nameBoth);
+    nameBoth();
+    edit->addSeparator();
+    QAction *apply =
+        edit->addAction(QStringLiteral("Apply Changes"), this, [this] { ApplyEnemyRecord(); });
+    apply->setObjectName(QStringLiteral("mnuApply"));
+    apply->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    edit->addSeparator();
+    find_ = new FindEnemy(lists_->enemies(), this);
+    addToolBar(Qt::TopToolBarArea, find_);
+    connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
+    QAction *find = edit->addAction(QStringLiteral("Find Enemy…"), this, [this] {
+        if (RomLoaded)
+            find_->start();
+    });
+    find->setObjectName(QStringLiteral("mnuFind"));
+    find->setShortcut(QKeySequence::Find);
+    // Alt with Page Up/Down: the lists and text boxes use neither.
+    QAction *previous = edit->addAction(QStringLiteral("Previous Enemy"), this,
+                                        [this] { goToEnemy(ShownEnemy - 1); });
+    previous->setObjectName(QStringLiteral("mnuPreviousEnemy"));
+    previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
+    QAction *next =
+        edit->addAction(QStringLiteral("Next Enemy"), this, [this] { goToEnemy(ShownEnemy + 1); });
+    next->setObjectName(QStringLiteral("mnuNextEnemy"));
+    next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
+    imageActions_ = {apply, find, previous, next};
+
+    auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(nextPage, &QShortcut::activated, this, [this] { stepPage(1); });
+    auto *previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previousPage, &QShortcut::activated, this, [this] { stepPage(-1); });
+}
+
+void Main::buildStatusBar()
+{
+    imageStatus_ = new QLabel;
+    imageStatus_->setObjectName(QStringLiteral("lblImage"));
+    statusBar()->addPermanentWidget(imageStatus_);
 }
 
 void Main::buildHelpMenu()
@@ -90,6 +192,12 @@ void Main::buildHelpMenu()
     QAction *folder =
         help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
     folder->setObjectName(QStringLiteral("mnuLabelFolder"));
+    help->addSeparator();
+    QAction *about = help->addAction(QStringLiteral("About Mobwright"), this,
+                                     [this] { ShowAboutMobwright(this); });
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    QAction *aboutQt = help->addAction(QStringLiteral("About Qt"), qApp, &QApplication::aboutQt);
+    aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
 }
 
 void Main::mnuLabelFolder_Click()
@@ -174,7 +282,25 @@ void Main::buildPages()
         frame->setSizePolicy(policy);
         stack->addWidget(frame, 0, 0);
     }
+    firstLook_ = new QLabel(
+        QStringLiteral("To open an image, choose File › Load ROM (%1), or drop a file here.")
+            .arg(ShortcutText(QKeySequence::Open)));
+    firstLook_->setObjectName(QStringLiteral("lblFirstLook"));
+    firstLook_->setAlignment(Qt::AlignCenter);
+    firstLook_->setWordWrap(true);
+    stack->addWidget(firstLook_, 0, 0);
     column->addLayout(stack, 1);
+
+    for (const FieldLayout &layout : EnemyLayout) {
+        QWidget *control = controls_.control(layout.field);
+        QWidget *label = control; // the check box names itself
+        for (auto *named : central->findChildren<QLabel *>()) {
+            if (named->buddy() == control)
+                label = named;
+        }
+        marks_->setLabel(layout.field, label);
+    }
+    AlignColumns(frames_);
 
     const std::array handlers{&Main::cmbAct1_Click, &Main::cmbAct2_Click, &Main::cmbAct3_Click,
                               &Main::cmbAct4_Click};
@@ -200,8 +326,27 @@ void Main::Form_Load()
 
 void Main::closeEvent(QCloseEvent *event)
 {
+    if (!settleUnappliedEdits()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
+}
+
+void Main::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openImage(path);
 }
 
 void Main::Form_Unload()
@@ -212,6 +357,8 @@ void Main::Form_Unload()
 
 void Main::mnuLoad_Click()
 {
+    if (!settleUnappliedEdits())
+        return;
     const QString fileName = openDialog_(this);
     if (fileName.isEmpty())
         return;
@@ -244,6 +391,8 @@ void Main::LoadImageFile(const std::string &fileName)
     }
     rom_ = std::move(next); // releases the image opened before, if it was another
     RomLoaded = true;
+    recent_->add(QFile::decodeName(fileName.c_str()));
+    history_->clear();
 
     TabStrip1->setCurrentIndex(0);
     TabStrip1->show();
@@ -251,9 +400,34 @@ void Main::LoadImageFile(const std::string &fileName)
     FillEnemyLists(labels);
     showListLabels();
     ShowEnemyRecord(first);
+    showImageState();
+}
+
+// Drops and recent images open as "Load ROM" does once a file is chosen.
+void Main::openImage(const QString &path)
+{
+    if (settleUnappliedEdits())
+        LoadImage(path);
+}
+
+void Main::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        recent_->remove(path);
+        report(QStringLiteral("\"%1\" no longer exists; it is taken off the recent images.")
+                   .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    openImage(path);
 }
 
 void Main::mnuClose_Click()
+{
+    if (settleUnappliedEdits())
+        closeImage();
+}
+
+void Main::closeImage()
 {
     rom_.Close();
     RomLoaded = false;
@@ -262,6 +436,73 @@ void Main::mnuClose_Click()
     for (QGroupBox *frame : frames_)
         frame->hide();
     TabStrip1->hide();
+    marks_->stop();
+    find_->hide();
+    history_->clear();
+    showImageState();
+}
+
+void Main::recordWritten(std::vector<RecordWrite> writes, const QString &what)
+{
+    showWritten(writes);
+    history_->push(new ApplyStep(std::move(writes), what,
+                                 [this](const auto &changes) { showWritten(changes); }));
+}
+
+// The file is written, checked, before the history moves; a file that no
+// longer holds what the step left in it is refused and nothing is written.
+void Main::stepHistory(bool undoing)
+{
+    const int stepIndex = undoing ? history_->index() - 1 : history_->index();
+    const auto *step = static_cast<const ApplyStep *>(history_->command(stepIndex));
+    if (!RomLoaded || !step || !settleUnappliedEdits())
+        return;
+    const QString what = QStringLiteral("%1 %2").arg(undoing ? "Undo" : "Redo", step->text());
+    const std::vector<RecordWrite> changes = step->changes(undoing);
+    try {
+        ReplaceRecords(rom_, changes);
+    } catch (const RomError &error) {
+        report(QStringLiteral("%1 failed.\n\n%2").arg(what, ToQString(error.what())));
+        return;
+    }
+    // A step of one record shows that record.
+    if (changes.size() == 1)
+        goToEnemy(changes.front().index);
+    if (undoing)
+        history_->undo();
+    else
+        history_->redo();
+    statusBar()->showMessage(QStringLiteral("%1: written and synced").arg(what));
+}
+
+void Main::showWritten(const std::vector<RecordWrite> &changes)
+{
+    for (const RecordWrite &change : changes) {
+        RelabelEnemy(change.index);
+        showListLabels(listLabels_.recordStored(change.index, change.after.allBytes()));
+        if (change.index == ShownEnemy)
+            ShowEnemyRecord(change.after);
+    }
+    emit recordsChanged();
+}
+
+void Main::showImageState()
+{
+    firstLook_->setVisible(!RomLoaded);
+    for (QAction *action : imageActions_)
+        action->setEnabled(RomLoaded);
+    if (!RomLoaded) {
+        setWindowTitle(AppName);
+        imageStatus_->clear();
+        statusBar()->clearMessage();
+        return;
+    }
+    const QString path = QString::fromStdString(rom_.path());
+    setWindowTitle(QStringLiteral("%1[*] — %2").arg(QFileInfo(path).fileName(), AppName));
+    imageStatus_->setText(QStringLiteral("%1 — %2").arg(QDir::toNativeSeparators(path),
+                                                        rom_.hasCopierHeader()
+                                                            ? QStringLiteral("with copier header")
+                                                            : QStringLiteral("no copier header")));
 }
 
 void Main::TabStrip1_Click()
@@ -271,8 +512,16 @@ void Main::TabStrip1_Click()
         if (caption == QLatin1String(TabCaptions[i])) {
             for (std::size_t k = 0; k < frames_.size(); ++k)
                 frames_[k]->setVisible(k == i);
+            cmbEnemy[static_cast<std::size_t>(EnemyPickerIndex(Pages[i]))]->setFocus();
         }
     }
+}
+
+void Main::stepPage(int step)
+{
+    if (RomLoaded)
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) %
+                                   TabStrip1->count());
 }
 
 void Main::FillEnemyLists(const std::vector<std::string> &labels)
@@ -296,6 +545,14 @@ void Main::cmbEnemy_Click(int index)
 {
     if (fillingPickers_)
         return;
+    const int wanted = cmbEnemy[static_cast<std::size_t>(index)]->currentIndex();
+    if (RomLoaded && wanted >= 0 && wanted != ShownEnemy && marks_->any()) {
+        // The edits belong to the enemy shown: they are settled before it is left.
+        selectEnemy(ShownEnemy);
+        if (!settleUnappliedEdits())
+            return;
+        selectEnemy(wanted);
+    }
     // Read afresh for each copy: a nested handling may have moved it back.
     const QComboBox *source = cmbEnemy[static_cast<std::size_t>(index)];
     for (QComboBox *picker : cmbEnemy) {
@@ -322,6 +579,24 @@ void Main::selectEnemy(int index)
     fillingPickers_ = false;
 }
 
+void Main::goToEnemy(int index)
+{
+    if (RomLoaded && index >= 0 && index < ENEMY_COUNT)
+        cmbEnemy[0]->setCurrentIndex(index);
+}
+
+bool Main::settleUnappliedEdits()
+{
+    if (!RomLoaded || !marks_->any())
+        return true;
+    switch (question_(this, cmbEnemy[0]->currentText())) {
+    case UnappliedAnswer::Apply: return ApplyEnemyRecord();
+    case UnappliedAnswer::Discard: return true;
+    case UnappliedAnswer::Cancel: break;
+    }
+    return false;
+}
+
 bool Main::LoadEnemyRecord()
 {
     try {
@@ -341,9 +616,11 @@ void Main::ShowEnemyRecord(const EnemyRecord &record)
     // The argument lists are filled for the actions about to be shown before
     // their stored arguments are selected; the slots' own handling waits.
     showingRecord_ = true;
+    marks_->stop();
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
         FillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
     controls_.show(form);
+    marks_->reset(form);
     showingRecord_ = false;
 
     ReloadPending = false;
@@ -381,34 +658,38 @@ void Main::cmdApply_Click(int /*index*/)
     ApplyEnemyRecord();
 }
 
-void Main::ApplyEnemyRecord()
+bool Main::ApplyEnemyRecord()
 {
     if (!RomLoaded)
-        return;
+        return false;
     const auto result = RecordFromForm(controls_.read(), shownRecord_);
     if (const auto *refusal = std::get_if<FieldError>(&result)) {
         QWidget *control = controls_.control(refusal->field);
         showPageOf(control);
         control->setFocus();
         report(ToQString(refusal->message()));
-        return;
+        return false;
     }
 
     const int index = cmbEnemy[0]->currentIndex();
-    EnemyRecord after;
+    RecordWrite write{index, {}, {}};
     try {
         // The bytes the editor does not edit are written as they are now.
-        after = ReadEnemyRecord(cursor_).WithFieldsOf(std::get<EnemyRecord>(result));
+        write.before = ReadEnemyRecord(cursor_);
+        write.after = write.before.WithFieldsOf(std::get<EnemyRecord>(result));
         rom_.ConfirmUnchanged();
-        WriteEnemyRecord(cursor_, after);
+        WriteEnemyRecord(cursor_, write.after);
         if (syncAfterApply_)
             rom_.Sync();
     } catch (const RomError &error) {
         ReportFailedApply(index, error);
-        return;
+        return false;
     }
     RelabelEnemy(index);
-    showListLabels(listLabels_.recordStored(index, after.allBytes()));
+    showListLabels(listLabels_.recordStored(index, write.after.allBytes()));
+    const QString label = lists_->enemies()->index(index).data().toString();
+    history_->push(new ApplyStep({write}, QStringLiteral("Apply to %1").arg(label),
+                                 [this](const auto &changes) { showWritten(changes); }));
     // The controls show the record as it now is in the file.
     try {
         ShowEnemyRecord(ReadEnemyRecord(cursor_));
@@ -419,6 +700,10 @@ void Main::ApplyEnemyRecord()
                 .arg(index + 1)
                 .arg(ToQString(error.what())));
     }
+    statusBar()->showMessage(
+        QStringLiteral("%1 written%2").arg(label, syncAfterApply_ ? " and synced" : ""));
+    emit recordsChanged();
+    return true;
 }
 
 void Main::ReportFailedApply(int index, const RomError &error)

@@ -5,7 +5,9 @@
 #include "FieldControls.h"
 #include "ListLabels.h"
 #include "RecordCursor.h"
+#include "RecordStore.h"
 #include "RomFile.h"
+#include "UnappliedQuestion.h"
 
 #include <QMainWindow>
 
@@ -14,13 +16,20 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QMenu;
 class QTabBar;
+class QUndoStack;
 
 namespace mobwright {
 
+class EditMarks;
+class FindEnemy;
 class ListModels;
+class RecentImages;
 class RomError;
 
 // The editor's one window, "Main": a File menu, a tab strip and three
@@ -41,6 +50,7 @@ public:
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setFileOpener(RomFile::Opener opener) { fileOpener_ = std::move(opener); }
+    void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
     // Whether "Apply Changes" waits until the record is on the disk.
     void setSyncAfterApply(bool sync) { syncAfterApply_ = sync; }
 
@@ -52,8 +62,20 @@ public:
     // Takes the user's label files from folder, telling once of any not used.
     void useLabelFolder(const QString &folder);
 
+    // Selects the enemy in the pickers exactly as picking it would.
+    void goToEnemy(int index);
+    // Takes records that were written already into the undo history as one
+    // step, and shows them.
+    void recordWritten(std::vector<RecordWrite> writes, const QString &what);
+
+signals:
+    // After every apply, undo, redo and written change.
+    void recordsChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void Form_Load();
@@ -71,14 +93,26 @@ private:
     void FillEnemyLists(const std::vector<std::string> &labels);
     bool LoadEnemyRecord();
     void ShowEnemyRecord(const EnemyRecord &record);
-    void ApplyEnemyRecord();
+    bool ApplyEnemyRecord();
     void ReportFailedApply(int index, const RomError &error);
     void RelabelEnemy(int index);
     void FillArgumentList(int slot, int code);
     void ActionSlotChanged(int slot);
 
     void buildMenu();
+    void buildEditMenu();
     void buildHelpMenu();
+    void buildStatusBar();
+    void openImage(const QString &path);
+    void closeImage();
+    void openRecent(const QString &path);
+    // Asks what becomes of unapplied edits; false when the user cancels
+    // or the apply they asked for failed.
+    bool settleUnappliedEdits();
+    void showImageState();
+    void stepPage(int step);
+    void stepHistory(bool undoing);
+    void showWritten(const std::vector<RecordWrite> &changes);
     void mnuLabelFolder_Click();
     // Shows the long lists' labels for the open image, or the given entries'.
     void showListLabels();
@@ -110,7 +144,17 @@ private:
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> cmbEnemy{};
 
+    EditMarks *marks_;
+    QUndoStack *history_;
+    FindEnemy *find_ = nullptr;
+    RecentImages *recent_ = nullptr;
+    QLabel *firstLook_ = nullptr;
+    QLabel *imageStatus_ = nullptr;
+    // Edit menu entries that only an open image gives something to do.
+    std::vector<QAction *> imageActions_;
+
     OpenDialog openDialog_;
+    UnappliedQuestion question_ = AskAboutUnappliedEdits;
     MessageSink messageSink_;
     RomFile::Opener fileOpener_ = OpenLockedFile;
     bool syncAfterApply_ = true;

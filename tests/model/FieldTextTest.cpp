@@ -9,8 +9,8 @@ TEST(FieldText, ShowsStoredBytesAndTakesTypedTextThatFits)
 {
     const std::tuple<Field, std::vector<std::uint8_t>, const char *> shown[]{
         {Level, {255}, "255"},
-        {HP, {0x40, 0x9C}, "-25536"},
-        {Exp, {0xFF, 0xFF, 0xFF, 0xFF}, "-1"},
+        {HP, {0x40, 0x9C}, "40000"},
+        {Exp, {0xFF, 0xFF, 0xFF, 0xFF}, "4294967295"},
         {StartText, {0xCD, 0xAB, 0xC5, 0x07}, "C5ABCD"}};
     for (const auto &[field, bytes, text] : shown)
         EXPECT_EQ(FieldText(LayoutOf(field), bytes), text);
@@ -37,9 +37,10 @@ TEST(FieldText, ShowsStoredBytesAndTakesTypedTextThatFits)
 
 TEST(FieldText, RefusalsNameTheFieldTheTextAndWhatItTakes)
 {
-    EXPECT_EQ(
-        (FieldError{HP, "70000", AcceptedText(LayoutOf(HP))}.message()),
-        "The field \"HP\" cannot take \"70000\". It accepts a whole number from -32768 to 65535.");
+    EXPECT_EQ((FieldError{HP, "70000", AcceptedText(LayoutOf(HP))}.message()),
+              "The field \"HP\" cannot take \"70000\". It accepts a whole number from 0 to 65535; "
+              "negatives "
+              "down to -32768 are taken too, counting back from 65536.");
     EXPECT_EQ(std::string(FieldName(Exp)) + "|" + std::string(FieldName(TheFlag)),
               "Exp.|'The' Flag");
     const std::pair<const char *, const char *> names[]{

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,11 +20,12 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QTemporaryDir settings; // the user's own are never touched
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Main window;
     CloseOnSignals(window);
     window.show();
-    window.setMessageSink(
-        [](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    window.setMessageSink([](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
     window.LoadImageFile(argv[1]);
     window.findChild<QComboBox *>("cmbEnemy(0)")->setCurrentIndex(5);
 

@@ -24,6 +24,8 @@ public:
     {
         window_.setOpenDialog([this](QWidget *) { return nextFile_; });
         window_.setMessageSink([this](const QString &message) { messages_.append(message); });
+        window_.setUnappliedQuestion(
+            [](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
         window_.show();
     }
 
@@ -34,6 +36,8 @@ public:
     }
     QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
     QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
+    QCheckBox *check(const QString &name) const { return find<QCheckBox>(name); }
+    QWidget *widget(const QString &name) const { return find<QWidget>(name); }
     QTabBar *tabs() const { return find<QTabBar>("TabStrip1"); }
 
     // File, "Load ROM", choosing path; an empty path cancels the dialog.

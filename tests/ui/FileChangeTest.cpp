@@ -51,15 +51,9 @@ TEST_F(FileChangeTest, AnImageReplacedDeletedOrResizedIsNeverWritten)
         std::function<void()> change;
         const char *refusal;
     } cases[] = {
-        {"replaced",
-         [this] {
-             TestImage other;
-             fs::rename(other.path(), image_.path());
-         },
-         "replaced, moved or deleted"},
+        {"replaced", [this] { TestImage other; fs::rename(other.path(), image_.path()); }, "replaced, moved or deleted"},
         {"deleted", [this] { fs::remove(image_.path()); }, "replaced, moved or deleted"},
-        {"header stripped", [this] { fs::resize_file(image_.path(), image_.size() - 512); },
-         "size of the image"},
+        {"header stripped", [this] { fs::resize_file(image_.path(), image_.size() - 512); }, "size of the image"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -67,8 +61,7 @@ TEST_F(FileChangeTest, AnImageReplacedDeletedOrResizedIsNeverWritten)
         fs::copy_file(fresh.path(), image_.path(), fs::copy_options::overwrite_existing);
         load(image_.path());
         c.change();
-        const auto before =
-            fs::exists(image_.path()) ? image_.contents() : std::vector<std::uint8_t>{};
+        const auto before = fs::exists(image_.path()) ? image_.contents() : std::vector<std::uint8_t>{};
         expectRefusedApply(c.refusal);
         if (!before.empty())
             EXPECT_TRUE(image_.contents() == before);
@@ -129,8 +122,7 @@ TEST_F(FileChangeTest, AFailedWriteSaysHowMuchWasWrittenAndThePickerNamesWhatThe
 TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
 {
     const auto before = image_.contents();
-    editor_.type("txtName",
-                 QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWX\xF0\x9F\x98\x80")); // cut at 25 units
+    editor_.type("txtName", QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWX\xF0\x9F\x98\x80")); // cut at 25 units
     expectRefusedApply("U+FFFD");
     editor_.type("txtName", "Old");
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -87,6 +89,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The user's own settings are never read or written.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QSettings>
+#include <QStringList>
+
+class QMenu;
+
+namespace mobwright {
+
+// The images opened last, newest first, kept in the user's settings and
+// offered by a "Recent" menu.
+class RecentImages : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Limit = 8;
+
+    explicit RecentImages(QMenu *menu, QObject *parent = nullptr);
+
+    QStringList paths() const;
+    // Puts path first; the oldest beyond the limit drops off.
+    void add(const QString &path);
+    void remove(const QString &path);
+    // Where the open dialog starts: the folder of the image opened last.
+    QString lastFolder() const;
+
+signals:
+    void chosen(const QString &path);
+
+private:
+    void store(const QStringList &paths);
+    void fillMenu();
+
+    // Written to the disk later, from the event loop.
+    QSettings settings_;
+    QMenu *menu_;
+};
+
+} // namespace mobwright

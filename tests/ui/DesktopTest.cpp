@@ -1,0 +1,253 @@
+#include "EditorHarness.h"
+#include "TestImage.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QUrl>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+constexpr int Enemy = 5;
+
+QString PathOf(const TestImage &image)
+{
+    return QString::fromStdString(image.path());
+}
+
+class DesktopTest : public testing::Test
+{
+protected:
+    DesktopTest()
+    {
+        image_.fillRandom(5);
+        image_.setName(Enemy, "Rust Beetle");
+        image_.setRecordBytes(Enemy, 0, {0});
+        editor_.loadRom(PathOf(image_));
+        editor_.choose("cmbEnemy(0)", Enemy);
+        editor_.window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&editor_.window()));
+    }
+
+    QAction *action(const char *name) { return editor_.window().findChild<QAction *>(name); }
+    int storedHp() const
+    {
+        return image_.recordBytes(Enemy)[33] | image_.recordBytes(Enemy)[34] << 8;
+    }
+    bool bold(const char *name) { return editor_.widget(name)->font().bold(); }
+    void answerWith(UnappliedAnswer answer)
+    {
+        editor_.window().setUnappliedQuestion(
+            [answer](QWidget *, const QString &) { return answer; });
+    }
+
+    TestImage image_;
+    EditorHarness editor_;
+};
+
+} // namespace
+
+// Stored values at the top of each range read back unsigned, typed either way.
+TEST_F(DesktopTest, NumbersShowUnsignedThroughTheFile)
+{
+    for (const auto &[control, typed, shown] : std::vector<std::array<const char *, 3>>{
+             {"txtHP", "65535", "65535"}, {"txtPP", "-1", "65535"}, {"txtMoney", "40000", "40000"},
+             {"txtMove", "-32768", "32768"}, {"txtExp", "-1", "4294967295"}, {"txtHP", "0", "0"},
+             {"txtExp", "2147483648", "2147483648"}}) {
+        editor_.type(control, typed);
+        editor_.clickApply();
+        editor_.loadRom(PathOf(image_));
+        editor_.choose("cmbEnemy(0)", Enemy);
+        EXPECT_EQ(editor_.edit(control)->text(), shown) << control << " " << typed;
+    }
+}
+
+TEST_F(DesktopTest, EditedFieldsAreMarkedAndTheTitleSaysSo)
+{
+    EXPECT_EQ(editor_.window().windowTitle(),
+              QFileInfo(PathOf(image_)).fileName() + "[*] — Mobwright");
+    const QString hp = editor_.edit("txtHP")->text();
+    editor_.type("txtHP", "12");
+    editor_.check("chkFlag")->click();
+    EXPECT_TRUE(bold("lbls(2)"));
+    EXPECT_TRUE(bold("chkFlag"));
+    EXPECT_TRUE(editor_.window().isWindowModified());
+    editor_.type("txtHP", hp);
+    editor_.check("chkFlag")->click();
+    EXPECT_FALSE(bold("lbls(2)"));
+    EXPECT_FALSE(editor_.window().isWindowModified());
+    editor_.closeRom();
+    EXPECT_EQ(editor_.window().windowTitle(), "Mobwright");
+}
+
+// Each of the four ways of leaving an edited enemy, with each answer, and an
+// Apply that validation refuses.
+TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
+{
+    TestImage other;
+    const std::function<void()> triggers[] = {[&] { editor_.choose("cmbEnemy(1)", 9); },
+                                              [&] { editor_.loadRom(PathOf(other)); },
+                                              [&] { editor_.closeRom(); },
+                                              [&] { editor_.window().close(); }};
+    const auto wentOn = [&](int trigger) {
+        switch (trigger) {
+        case 0: return editor_.combo("cmbEnemy(2)")->currentIndex() == 9;
+        case 1:
+            return editor_.window().windowTitle().startsWith(QFileInfo(PathOf(other)).fileName());
+        case 2: return !editor_.window().isRomLoaded();
+        default: return !editor_.window().isVisible();
+        }
+    };
+    for (int trigger = 0; trigger < 4; ++trigger) {
+        for (const UnappliedAnswer answer :
+             {UnappliedAnswer::Cancel, UnappliedAnswer::Apply, UnappliedAnswer::Discard}) {
+            SCOPED_TRACE(testing::Message() << "trigger " << trigger << ", answer " << int(answer));
+            editor_.window().show();
+            image_.setRecordBytes(Enemy, 33, {0, 0});
+            editor_.loadRom(PathOf(image_));
+            editor_.choose("cmbEnemy(0)", Enemy);
+            editor_.type("txtHP", "1234");
+            int asked = 0;
+            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &) {
+                ++asked;
+                return answer;
+            });
+            triggers[trigger]();
+            EXPECT_EQ(asked, 1);
+            EXPECT_EQ(storedHp(), answer == UnappliedAnswer::Apply ? 1234 : 0);
+            EXPECT_EQ(wentOn(trigger), answer != UnappliedAnswer::Cancel);
+            if (answer == UnappliedAnswer::Cancel) {
+                EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
+                EXPECT_EQ(editor_.edit("txtHP")->text(), "1234");
+            }
+            answerWith(UnappliedAnswer::Discard);
+        }
+    }
+    // An apply refused by validation keeps the window where it was.
+    editor_.window().show();
+    editor_.loadRom(PathOf(image_));
+    editor_.choose("cmbEnemy(0)", Enemy);
+    editor_.type("txtLevel", "256");
+    answerWith(UnappliedAnswer::Apply);
+    editor_.choose("cmbEnemy(2)", 9);
+    editor_.closeRom();
+    EXPECT_EQ(editor_.takeMessages().size(), 2);
+    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), Enemy);
+    EXPECT_TRUE(editor_.window().isRomLoaded());
+}
+
+TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
+{
+    const int before = storedHp();
+    const QString shown = editor_.edit("txtHP")->text();
+    editor_.type("txtHP", "513");
+    editor_.clickApply();
+    EXPECT_EQ(action("mnuUndo")->text(), "Undo Apply to 006: Rust Beetle");
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(storedHp(), before);
+    EXPECT_EQ(editor_.edit("txtHP")->text(), shown);
+    action("mnuRedo")->trigger();
+    EXPECT_EQ(storedHp(), 513);
+    EXPECT_EQ(editor_.edit("txtHP")->text(), "513");
+
+    // Another program changes the record: undo refuses and writes nothing.
+    image_.setRecordBytes(Enemy, 33, {0x07, 0x00});
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
+    EXPECT_EQ(storedHp(), 7);
+
+    editor_.closeRom();
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    EXPECT_FALSE(action("mnuRedo")->isEnabled());
+}
+
+TEST_F(DesktopTest, ShortcutsReachTheirActions)
+{
+    EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(0)"));
+    editor_.edit("txtHP")->setFocus();
+    const auto press = [this](const QKeySequence &keys) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keySequence(focus ? focus : &editor_.window(), keys);
+    };
+    press(QKeySequence(Qt::ALT | Qt::Key_PageDown));
+    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy + 1);
+    press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(2)"));
+    const char *names[] = {"mnuApply", "mnuUndo",  "mnuRedo", "mnuFind",
+                           "mnuLoad",  "mnuClose", "mnuQuit"};
+    const QKeySequence keys[] = {Qt::CTRL | Qt::Key_Return, QKeySequence::Undo, QKeySequence::Redo,
+                                 QKeySequence::Find,        QKeySequence::Open, QKeySequence::Close,
+                                 QKeySequence::Quit};
+    for (int i = 0; i < 7; ++i) {
+        if (keys[i].isEmpty())
+            continue; // a platform without the key, such as Quit on "offscreen"
+        QSignalSpy triggered(action(names[i]), &QAction::triggered);
+        editor_.window().activateWindow();
+        press(keys[i]);
+        EXPECT_EQ(triggered.count(), 1) << names[i];
+    }
+}
+
+TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
+{
+    action("mnuFind")->trigger();
+    QLineEdit *field = editor_.edit("txtFind");
+    ASSERT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, "94");
+    QTest::keyClick(field->completer()->popup(), Qt::Key_Return);
+    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), 93);
+
+    action("mnuFind")->trigger();
+    QTest::keyClicks(field, "beeT");
+    QAbstractItemView *hits = field->completer()->popup();
+    ASSERT_TRUE(hits->isVisible());
+    EXPECT_EQ(hits->model()->rowCount(), 1);
+    QTest::keyClick(hits, Qt::Key_Down);
+    QTest::keyClick(hits, Qt::Key_Return);
+    EXPECT_EQ(editor_.combo("cmbEnemy(2)")->currentIndex(), Enemy);
+}
+
+// The recent list's order, limit and a missing entry; a dropped file opens.
+TEST(OpeningImages, RecentImagesAndDrops)
+{
+    QSettings("Mobwright", "Mobwright").clear();
+    std::vector<std::unique_ptr<TestImage>> images;
+    EditorHarness editor;
+    for (int i = 0; i < 9; ++i) {
+        images.push_back(std::make_unique<TestImage>());
+        editor.loadRom(PathOf(*images.back()));
+    }
+    const auto entries = [&] { return editor.window().findChild<QMenu *>("mnuRecent")->actions(); };
+    ASSERT_EQ(entries().size(), 8);
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[8])));
+    EXPECT_TRUE(entries().last()->text().endsWith(PathOf(*images[1])));
+
+    entries()[2]->trigger();
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[6])));
+    images[7].reset();
+    entries()[2]->trigger();
+    EXPECT_EQ(editor.takeMessages().size(), 1);
+    ASSERT_EQ(entries().size(), 7);
+    EXPECT_TRUE(entries()[2]->text().endsWith(PathOf(*images[5])));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(PathOf(*images[0]))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&editor.window(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&editor.window(), &drop);
+    EXPECT_TRUE(entries().first()->text().endsWith(PathOf(*images[0])));
+}
