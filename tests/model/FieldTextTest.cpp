@@ -14,33 +14,25 @@ TEST(FieldText, ShowsStoredBytesAndTakesTypedTextThatFits)
         {StartText, {0xCD, 0xAB, 0xC5, 0x07}, "C5ABCD"}};
     for (const auto &[field, bytes, text] : shown)
         EXPECT_EQ(FieldText(LayoutOf(field), bytes), text);
-    const std::tuple<Field, const char *, std::optional<std::uint32_t>> typed[]{
-        {Level, " +007\t", 7},
-        {Level, "256", {}},
-        {Level, "-1", {}},
-        {HP, "-32768", 0x8000},
-        {HP, "65536", {}},
-        {HP, "-32769", {}},
-        {Exp, "-1", 0xFFFFFFFF},
-        {Exp, "99999999999999999999", {}},
-        {HP, "", {}},
-        {HP, "1.5", {}},
-        {HP, "0x10", {}},
-        {HP, "1 2", {}},
-        {HP, "\xEF\xBC\x91", {}},
-        {StartText, " ab ", 0xAB},
-        {StartText, "1234567", {}},
-        {StartText, "12G4", {}}};
-    for (const auto &[field, text, stored] : typed)
-        EXPECT_EQ(ParseFieldText(LayoutOf(field), text), stored) << text;
+    const std::tuple<Field, const char *, std::int64_t> typed[]{
+        // -1: refused
+        {Level, " +007\t", 7},    {Level, "256", -1},        {Level, "-1", -1},
+        {HP, "-32768", 0x8000},   {HP, "65536", -1},         {HP, "-32769", -1},
+        {Exp, "-1", 0xFFFFFFFF},  {Exp, "9999999999", -1},   {HP, "", -1},
+        {HP, "1.5", -1},          {HP, "0x10", -1},          {HP, "1 2", -1},
+        {HP, "\xEF\xBC\x91", -1}, {StartText, " ab ", 0xAB}, {StartText, "1234567", -1},
+        {StartText, "12G4", -1}};
+    for (const auto &[field, text, stored] : typed) {
+        const auto parsed = ParseFieldText(LayoutOf(field), text);
+        EXPECT_EQ(parsed ? std::int64_t{*parsed} : -1, stored) << text;
+    }
 }
 
 TEST(FieldText, RefusalsNameTheFieldTheTextAndWhatItTakes)
 {
     EXPECT_EQ((FieldError{HP, "70000", AcceptedText(LayoutOf(HP))}.message()),
               "The field \"HP\" cannot take \"70000\". It accepts a whole number from 0 to 65535; "
-              "negatives "
-              "down to -32768 are taken too, counting back from 65536.");
+              "negatives down to -32768 are taken too, counting back from 65536.");
     EXPECT_EQ(std::string(FieldName(Exp)) + "|" + std::string(FieldName(TheFlag)),
               "Exp.|'The' Flag");
     const std::pair<const char *, const char *> names[]{

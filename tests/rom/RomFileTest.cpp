@@ -9,7 +9,6 @@
 using namespace mobwright;
 using mobwright::test::TestImage;
 
-// Why opening path is refused, or "" if it opens.
 static std::string OpenRefusal(const std::string &path)
 {
     try {

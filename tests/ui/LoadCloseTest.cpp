@@ -4,8 +4,7 @@
 using namespace mobwright;
 using namespace mobwright::test;
 
-// The label of the enemy that all three pickers and the name box show, and
-// whether the tab strip and a page show; "" when no image is open.
+// The enemy all pickers and the name box show, with the page shown; "" with no image open.
 static QString Shown(EditorHarness &editor)
 {
     QString shown = editor.combo("cmbEnemy(0)")->currentText();
