@@ -23,6 +23,12 @@ void CheckField(const FieldLayout &layout, std::string_view typed,
     const auto digits = address ? "0123456789ABCDEFabcdef \t" : "0123456789+- \t";
     Require(!taken || (*taken <= mask && typed.find_first_not_of(digits) == typed.npos),
             "a field takes only digits that fit it");
+    if (!address && !typed.empty() && typed.size() < 12 &&
+        typed.find_first_not_of("0123456789") == typed.npos) {
+        const std::uint64_t number = std::stoull(std::string(typed));
+        Require(taken == (number <= mask ? std::optional(std::uint32_t(number)) : std::nullopt),
+                "a field takes plain digits exactly when their number fits it, as that number");
+    }
     std::uint32_t stored = taken.value_or(0);
     for (std::size_t i = 0; !taken && i < std::min<std::size_t>(data.size(), layout.width); ++i)
         stored |= std::uint32_t{data[i]} << 8 * i;

@@ -27,8 +27,7 @@ TEST(EnemyForm, ShowsEachStoredValueAsItsControlCan)
     }
 }
 
-// The window tests give the bytes each kind stores; of the fields that refuse their text, the
-// first in record order is reported.
+// Of the fields that refuse their text, the first in record order is reported.
 TEST(EnemyForm, ReportsTheFirstRefusedFieldInRecordOrder)
 {
     const EnemyRecord shown;

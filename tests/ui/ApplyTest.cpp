@@ -88,7 +88,6 @@ TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
     EXPECT_EQ(shown, "-1(stored value 5)|-1|-1(stored value 319)|");
     editor_.clickApply();
     EXPECT_TRUE(image_.contents() == imageWith({{48, {0}}, {52, {0}}}));
-    EXPECT_TRUE(editor_.takeMessages().isEmpty());
 }
 
 // Applied from the next page, a refusal says what the model says, shows the
