@@ -5,14 +5,13 @@
 
 namespace mobwright::fuzz {
 
-// Stops the run when an invariant breaks; libFuzzer then saves the input
-// that broke it as a crash file.
+// Stops the run when an invariant breaks; libFuzzer keeps the input as a crash.
 inline void Require(bool holds, const char *invariant)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "Invariant broken: %s\n", invariant);
-    std::abort();
+    if (!holds) {
+        std::fprintf(stderr, "Invariant broken: %s\n", invariant);
+        std::abort();
+    }
 }
 
 } // namespace mobwright::fuzz

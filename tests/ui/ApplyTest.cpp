@@ -1,202 +1,172 @@
 #include "EditorHarness.h"
-#include "EnemyLayout.h"
-#include "TestImage.h"
+#include "FieldText.h"
+#include "ProbedFile.h"
 
-#include <QTabBar>
+#include <QApplication>
+#include <QTest>
 
 using namespace mobwright;
 using namespace mobwright::test;
-
-namespace {
-
 using Bytes = std::vector<std::uint8_t>;
 
 class ApplyTest : public testing::Test
 {
 protected:
-    static constexpr int Enemy = 6;
-
     ApplyTest()
     {
         image_.fillRandom(21);
-        image_.setName(Enemy, "Boss");
-        editor_.loadRom(QString::fromStdString(image_.path()));
-        editor_.choose("cmbEnemy(0)", Enemy);
-        before_ = image_.contents();
+        image_.setName(6, "Boss");
+        editor_.loadRom(image_.path());
+        editor_.choose("cmbEnemy(0)", 6);
     }
 
-    Bytes bytesAt(int offset, int count) const
+    // The image as it is, with bytes put at offsets of enemy 6's record.
+    Bytes imageWith(std::initializer_list<std::pair<int, Bytes>> changes) const
     {
-        const Bytes record = image_.recordBytes(Enemy);
-        return {record.begin() + offset, record.begin() + offset + count};
-    }
-
-    // Sets a control as the user would: a text, a list position or a check.
-    void set(const char *control, const QVariant &value)
-    {
-        if (value.typeId() == QMetaType::Bool)
-            editor_.check(control)->setChecked(value.toBool());
-        else if (value.typeId() == QMetaType::Int)
-            editor_.choose(control, value.toInt());
-        else
-            editor_.type(control, value.toString());
-    }
-
-    // Every byte of the image outside the record's fields is as it was.
-    void expectOnlyFieldsChanged() const
-    {
-        const Bytes after = image_.contents();
-        const std::uint32_t start = image_.recordOffset(Enemy);
-        for (std::size_t offset = 0; offset < after.size(); ++offset) {
-            const auto inRecord = static_cast<int>(offset - start);
-            const bool field = offset >= start && inRecord < ENEMY_RECORD_SIZE && !IsUntouchedOffset(inRecord);
-            if (!field) {
-                ASSERT_EQ(after[offset], before_[offset]) << "file offset " << offset;
-            }
-        }
+        Bytes bytes = image_.contents();
+        for (const auto &[offset, values] : changes)
+            std::ranges::copy(values, bytes.begin() + image_.recordOffset(6) + offset);
+        return bytes;
     }
 
     TestImage image_;
     EditorHarness editor_;
-    Bytes before_;
 };
 
-// Every field at both ends of its range, in record order (an action before
-// its argument), with the bytes it must give.
-struct Limit
+// One field of each kind at both ends of its range; no other byte changes but the start text's
+// fourth, written as 0. The record is then shown as stored, on the same page.
+TEST_F(ApplyTest, WritesEachKindOfFieldAtBothEndsAndNoOtherByte)
 {
-    const char *control;
-    int offset;
-    QVariant upper;
-    Bytes upperBytes;
-    QVariant lower;
-    Bytes lowerBytes;
-};
-
-const Bytes UpperName{0x72, 0x99, 0x97, 0x50, 0x80, 0x99, 0x9C, 0x95, 0x50, 0x9F, 0x96, 0x50, 0x80,
-                      0xA5, 0x9B, 0x95, 0x51, 0x50, 0x54, 0x61, 0x5C, 0x60, 0x60, 0x60, 0x5E};
-
-const std::vector<Limit> Limits{
-    {"chkFlag", 0, true, {1}, false, {0}},
-    {"txtName", 1, "Big Pile of Puke! $1,000.", UpperName, "", Bytes(25, 0)},
-    {"cmbType", 27, 2, {2}, 0, {0}},
-    {"cmbInside", 28, 110, {110, 0}, 0, {0, 0}},
-    {"cmbOutside", 30, 462, {0xCF, 0x01}, 0, {1, 0}},
-    {"txtHP", 33, "65535", {0xFF, 0xFF}, "-32768", {0x00, 0x80}},
-    {"txtPP", 35, "65535", {0xFF, 0xFF}, "-32768", {0x00, 0x80}},
-    {"txtExp", 37, "4294967295", {0xFF, 0xFF, 0xFF, 0xFF}, "-2147483648", {0, 0, 0, 0x80}},
-    {"txtMoney", 41, "65535", {0xFF, 0xFF}, "-32768", {0x00, 0x80}},
-    {"txtMove", 43, "65535", {0xFF, 0xFF}, "-32768", {0x00, 0x80}},
-    {"txtStart", 45, "FFFFFF", {0xFF, 0xFF, 0xFF, 0}, "0", {0, 0, 0, 0}},
-    {"txtDeath", 49, "fffffe", {0xFE, 0xFF, 0xFF, 0}, "000000", {0, 0, 0, 0}},
-    {"txtPal", 53, "255", {255}, "0", {0}},
-    {"txtLevel", 54, "255", {255}, "0", {0}},
-    {"cmbMusic", 55, 191, {191}, 0, {0}},
-    {"txtOffense", 56, "255", {255}, "0", {0}},
-    {"txtDefense", 58, "255", {255}, "0", {0}},
-    {"txtSpeed", 60, "255", {255}, "0", {0}},
-    {"txtGuts", 61, "255", {255}, "0", {0}},
-    {"txtIQ", 62, "255", {255}, "0", {0}},
-    {"txtRate", 68, "255", {255}, "0", {0}},
-    {"cmbOrd", 69, 3, {3}, 0, {0}},
-    {"cmbAct1", 70, 61, {61, 0}, 0, {0, 0}},     // PSI
-    {"cmbAct2", 72, 245, {245, 0}, 0, {0, 0}},   // call
-    {"cmbAct3", 74, 311, {0x37, 1}, 0, {0, 0}},  // item
-    {"cmbAct4", 76, 318, {0x3E, 1}, 0, {0, 0}},  // normal
-    {"cmbFinalAct", 78, 318, {0x3E, 1}, 0, {0, 0}},
-    {"cmbArgs(0)", 80, 254, {255}, 0, {1}},
-    {"cmbArgs(1)", 81, 229, {230}, 0, {1}},
-    {"cmbArgs(2)", 82, 254, {255}, 0, {1}},
-    {"cmbArgs(3)", 83, 0, {1}, 0, {1}},
-    {"cmbItemFreq", 87, 7, {7}, 0, {0}},
-    {"cmbItem", 88, 255, {255}, 0, {0}},
-    {"txtStatus", 89, "255", {255}, "0", {0}},
-    {"cmbDeath", 90, 1, {1}, 0, {0}},
-    {"txtMaxCall", 92, "255", {255}, "0", {0}},
-};
-
-} // namespace
-
-TEST_F(ApplyTest, WritesEveryFieldAtBothEndsOfItsRange)
-{
-    for (const bool upper : {true, false}) {
-        for (const Limit &limit : Limits)
-            set(limit.control, upper ? limit.upper : limit.lower);
-        editor_.clickApply(upper ? 1 : 2);
-        ASSERT_TRUE(editor_.takeMessages().isEmpty());
-        for (const Limit &limit : Limits) {
-            const Bytes &expected = upper ? limit.upperBytes : limit.lowerBytes;
-            EXPECT_EQ(bytesAt(limit.offset, static_cast<int>(expected.size())), expected)
-                << limit.control << (upper ? " upper" : " lower");
+    const std::tuple<const char *, int, QVariant, Bytes, QVariant, Bytes> limits[]{
+        {"chkFlag", 0, false, {0}, true, {1}},
+        {"txtName", 1, "", Bytes(25, 0), "Frog", {0x76, 0xA2, 0x9F, 0x97}},
+        {"cmbInside", 28, 0, {0, 0}, 110, {110, 0}},
+        {"cmbOutside", 30, 0, {1, 0}, 462, {0xCF, 0x01}},
+        {"txtExp", 37, "-2147483648", {0, 0, 0, 0x80}, "4294967295", {0xFF, 0xFF, 0xFF, 0xFF}},
+        {"txtMove", 43, "-32768", {0x00, 0x80}, "65535", {0xFF, 0xFF}},
+        {"txtDeath", 49, "0", {0, 0, 0, 0}, "fffffe", {0xFE, 0xFF, 0xFF, 0}},
+        {"cmbMusic", 55, 0, {0}, 191, {191}},
+        {"cmbAct1", 70, 0, {0, 0}, 61, {61, 0}}, // a normal action, then a PSI one
+        {"cmbArgs(0)", 80, 0, {1}, 254, {255}},
+        {"txtMaxCall", 92, "0", {0}, "255", {255}}};
+    for (const int end : {0, 1}) {
+        Bytes expected = imageWith({{48, {0}}});
+        for (const auto &[control, offset, low, lowBytes, high, highBytes] : limits) {
+            const QVariant value = end ? high : low;
+            if (value.typeId() == QMetaType::Bool)
+                editor_.find<QCheckBox>(control)->setChecked(value.toBool());
+            else if (value.typeId() == QMetaType::Int)
+                editor_.choose(control, value.toInt());
+            else
+                editor_.type(control, value.toString());
+            std::ranges::copy(end ? highBytes : lowBytes,
+                              expected.begin() + image_.recordOffset(6) + offset);
         }
-        expectOnlyFieldsChanged();
+        editor_.clickTab(1 + end);
+        editor_.clickApply(2 - end);
+        EXPECT_TRUE(editor_.takeMessages().isEmpty());
+        EXPECT_TRUE(image_.contents() == expected) << end;
+        EXPECT_EQ(editor_.edit("txtDeath")->text() + editor_.visibleFrame(),
+                  end ? "FFFFFEfrmThree" : "000000frmTwo");
     }
 }
 
-TEST_F(ApplyTest, ReadsTheRecordBackAndRelabelsThePickers)
+// Flag 7, type 5 and action 319 have no entry, an outside picture of 0 is
+// none: all are shown as none, with a note, and written back as they were.
+TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
 {
-    editor_.type("txtHP", "00300");
-    editor_.type("txtPP", "40000");
-    editor_.type("txtStart", "abc");
-    editor_.type("txtName", "Frog");
-    editor_.clickTab(2);
-    editor_.clickApply(1);
-    EXPECT_EQ(editor_.edit("txtHP")->text(), "300");
-    EXPECT_EQ(editor_.edit("txtPP")->text(), "40000");
-    EXPECT_EQ(editor_.edit("txtStart")->text(), "000ABC");
-    EXPECT_EQ(editor_.edit("txtName")->text(), "Frog");
-    for (const char *picker : {"cmbEnemy(0)", "cmbEnemy(1)", "cmbEnemy(2)"}) {
-        EXPECT_EQ(editor_.combo(picker)->currentText(), "007: Frog") << picker;
-        EXPECT_EQ(editor_.combo(picker)->currentIndex(), Enemy) << picker;
-    }
-    EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), 2);
-    EXPECT_EQ(editor_.visibleFrame(), "frmThree");
+    image_.setRecordBytes(6, 0, {7});
+    image_.setRecordBytes(6, 27, {5, 0x2C, 0x01, 0, 0});
+    image_.setRecordBytes(6, 70, {0x3F, 0x01});
+    editor_.loadRom(image_.path());
+    editor_.choose("cmbEnemy(0)", 6);
+    EXPECT_EQ(editor_.find<QCheckBox>("chkFlag")->checkState(), Qt::PartiallyChecked);
+    QString shown;
+    for (const char *list : {"cmbType", "cmbOutside", "cmbAct1"})
+        shown += QString::number(editor_.combo(list)->currentIndex()) +
+                 editor_.combo(list)->placeholderText() + "|";
+    EXPECT_EQ(shown, "-1(stored value 5)|-1|-1(stored value 319)|");
+    editor_.clickApply();
+    EXPECT_TRUE(image_.contents() == imageWith({{48, {0}}, {52, {0}}}));
 }
 
-TEST_F(ApplyTest, ValuesWithoutAnEntryAreKeptUnlessTheUserChooses)
+// Applied from the next page, a refusal says what the model says, shows the
+// field's page with the focus on it, and writes nothing.
+TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
 {
-    image_.setRecordBytes(Enemy, 0, {7});
-    image_.setRecordBytes(Enemy, 27, {5, 0x2C, 0x01, 0xF4, 0x01}); // type 5, inside 300, outside 500
-    image_.setRecordBytes(Enemy, 55, {0xC0});
-    image_.setRecordBytes(Enemy, 69, {4, 0x3F, 0x01});
-    image_.setRecordBytes(Enemy, 87, {8});
-    image_.setRecordBytes(Enemy, 90, {2});
-    editor_.choose("cmbEnemy(0)", 0);
-    editor_.choose("cmbEnemy(0)", Enemy);
-    EXPECT_EQ(editor_.check("chkFlag")->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(editor_.combo("cmbType")->currentIndex(), -1);
-    EXPECT_EQ(editor_.combo("cmbType")->placeholderText(), "(stored value 5)");
-    EXPECT_EQ(editor_.combo("cmbOutside")->placeholderText(), "(stored value 500)");
-    EXPECT_EQ(editor_.combo("cmbAct1")->placeholderText(), "(stored value 319)");
+    const std::tuple<const char *, Field, int, const char *> refused[]{
+        {"txtPal", Field::Palette, 2, "256"},
+        {"txtMove", Field::Movement, 2, "65536"},
+        {"txtExp", Field::Exp, 0, "1.5"},
+        {"txtStart", Field::StartText, 1, "12G4"},
+        {"txtName", Field::Name, 0, "Caf\xC3\xA9"}};
+    editor_.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor_.window()));
+    const Bytes before = image_.contents();
+    for (const auto &[control, field, page, text] : refused) {
+        const QString shown = editor_.edit(control)->text();
+        editor_.type(control, QString::fromUtf8(text));
+        editor_.clickTab((page + 1) % 3);
+        editor_.clickApply(page == 2 ? 0 : 2 - page);
+        const std::string accepted =
+            field == Field::Name ? *NameRefusal(text) : AcceptedText(LayoutOf(field));
+        EXPECT_EQ(editor_.takeMessages(),
+                  QStringList(QString::fromStdString(FieldError{field, text, accepted}.message())));
+        EXPECT_EQ(editor_.tabs()->currentIndex(), page) << control;
+        EXPECT_EQ(QApplication::focusWidget(), editor_.find(control));
+        EXPECT_TRUE(image_.contents() == before) << control;
+        editor_.type(control, shown);
+    }
+    QTest::keyClicks(editor_.edit("txtName"), QString(30, 'x'));
+    EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
+}
 
-    Bytes expected = image_.recordBytes(Enemy);
-    expected[48] = expected[52] = 0;
+// An apply is one write of the whole record; a failed sync is told, not taken for success, and the
+// edit stays for another try. (Failed writes and changed files are the file safety tests'.)
+TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
+{
+    auto probe = std::make_shared<FileProbe>();
+    editor_.window().setFileOpener(ProbedOpener(probe));
+    editor_.closeRom();
+    editor_.loadRom(image_.path());
+    editor_.choose("cmbEnemy(0)", 6);
+    probe->failSync = true;
+    editor_.type("txtLevel", "77");
+    editor_.clickApply();
+    EXPECT_EQ(editor_.takeMessages().filter("injected failure").size(), 1);
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+    probe->failSync = false;
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
-    EXPECT_EQ(image_.recordBytes(Enemy), expected);
-
-    editor_.check("chkFlag")->click(); // partly checked to checked
-    editor_.choose("cmbType", 1);
-    editor_.clickApply();
-    EXPECT_EQ(bytesAt(27, 5), Bytes({1, 0x2C, 0x01, 0xF4, 0x01}));
-    EXPECT_EQ(bytesAt(0, 1), Bytes{1});
-    EXPECT_FALSE(editor_.check("chkFlag")->isTristate());
+    EXPECT_EQ(image_.recordBytes(6)[54], 77);
+    EXPECT_EQ(probe->writeCalls, 2);
 }
 
-TEST_F(ApplyTest, AnUneditedNameKeepsItsBytesAndAnEditedOneIsEncoded)
+using RoundTripTest = testing::TestWithParam<std::uint64_t>;
+
+// Whatever its bytes, with or without a copier header, every record comes back as it was from an
+// apply without edits, but for the text addresses' fourth bytes, written as 0.
+TEST_P(RoundTripTest, AnUnchangedApplyWritesEveryRecordBackAsItWas)
 {
-    // "Bo", a code without a character, "ss", the end, and leftovers.
-    image_.setRecordBytes(Enemy, 1, {0x72, 0x9F, 0x01, 0xA3, 0xA3, 0x00, 0x55, 0x66});
-    editor_.choose("cmbEnemy(0)", 0);
-    editor_.choose("cmbEnemy(0)", Enemy);
-    EXPECT_EQ(editor_.edit("txtName")->text(), "Boss");
-    const Bytes stored = bytesAt(1, 25);
-    editor_.clickApply();
-    EXPECT_EQ(bytesAt(1, 25), stored);
-
-    editor_.type("txtName", "Bosses");
-    editor_.clickApply();
-    Bytes expected{0x72, 0x9F, 0xA3, 0xA3, 0x95, 0xA3};
-    expected.resize(25, 0);
-    EXPECT_EQ(bytesAt(1, 25), expected);
+    TestImage image(GetParam());
+    image.fillRandom(static_cast<std::uint32_t>(GetParam()));
+    auto expected = image.contents();
+    EditorHarness editor;
+    editor.window().setSyncAfterApply(false); // what is written, not how durably
+    editor.loadRom(image.path());
+    for (int index = 0; index < ENEMY_COUNT; ++index) {
+        editor.choose(index % 2 ? "cmbEnemy(1)" : "cmbEnemy(2)", index);
+        editor.clickApply(index % 3); // every page's button does the same
+        expected[image.recordOffset(index) + 48] = expected[image.recordOffset(index) + 52] = 0;
+        ASSERT_TRUE(image.contents() == expected) << "record " << index;
+    }
+    EXPECT_TRUE(editor.takeMessages().isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(RandomImages, RoundTripTest,
+                         testing::Values(MIN_IMAGE_SIZE, MIN_IMAGE_SIZE + 3072,
+                                         HEADERLESS_IMAGE_SIZE, HEADERLESS_IMAGE_SIZE + 5120),
+                         [](const auto &info) {
+                             return (info.param % 1024 ? "Headered" : "Headerless") +
+                                    std::to_string(info.index);
+                         });

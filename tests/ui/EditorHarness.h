@@ -1,15 +1,17 @@
 #pragma once
 
 #include "MainWindow.h"
+#include "TestImage.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
-#include <QStringList>
+#include <QPushButton>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace mobwright::test {
 
@@ -18,43 +20,52 @@ namespace mobwright::test {
 class EditorHarness
 {
 public:
-    EditorHarness();
-    ~EditorHarness();
+    EditorHarness()
+    {
+        window_.setOpenDialog([this](QWidget *) { return nextFile_; });
+        window_.setMessageSink([this](const QString &message) { messages_.append(message); });
+        window_.setUnappliedQuestion(
+            [](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
+        window_.show();
+    }
 
-    Main &window() { return *window_; }
-
+    Main &window() { return window_; }
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return window_.findChild<T *>(name);
+    }
     QComboBox *combo(const QString &name) const { return find<QComboBox>(name); }
     QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
     QCheckBox *check(const QString &name) const { return find<QCheckBox>(name); }
     QWidget *widget(const QString &name) const { return find<QWidget>(name); }
+    QTabBar *tabs() const { return find<QTabBar>("TabStrip1"); }
 
     // File, "Load ROM", choosing path; an empty path cancels the dialog.
-    void loadRom(const QString &path);
-    void closeRom();
-    void clickTab(int index);
-    void clickApply(int index = 0);
-    // Chooses an entry as the user would.
-    void choose(const QString &comboName, int index);
-    void type(const QString &editName, const QString &text);
-    // Closes the window as the user would.
-    void closeWindow();
-
-    // The page frame that is visible now, or "" when none is.
-    QString visibleFrame() const;
-    // Messages shown to the user since the last call.
-    QStringList takeMessages();
+    void loadRom(const QString &path)
+    {
+        nextFile_ = path;
+        find<QAction>("mnuLoad")->trigger();
+    }
+    void loadRom(const std::string &path) { loadRom(QString::fromStdString(path)); }
+    void closeRom() { find<QAction>("mnuClose")->trigger(); }
+    void clickTab(int index) { tabs()->setCurrentIndex(index); }
+    void clickApply(int index = 0)
+    {
+        find<QPushButton>(QString("cmdApply(%1)").arg(index))->click();
+    }
+    void choose(const QString &list, int index) { combo(list)->setCurrentIndex(index); }
+    void type(const QString &box, const QString &text) { edit(box)->setText(text); }
+    QString visibleFrame() const
+    {
+        QString visible;
+        for (const char *frame : {"frmOne", "frmTwo", "frmThree"})
+            visible += find<QGroupBox>(frame)->isHidden() ? "" : frame;
+        return visible;
+    }
+    QStringList takeMessages() { return std::exchange(messages_, {}); }
 
 private:
-    template<typename T>
-    T *find(const QString &name) const
-    {
-        T *found = window_->findChild<T *>(name);
-        if (!found)
-            ADD_FAILURE() << "no control named " << name.toStdString();
-        return found;
-    }
-
-    std::unique_ptr<Main> window_;
+    Main window_;
     QString nextFile_;
     QStringList messages_;
 };

@@ -1,0 +1,96 @@
+#include "EditorHarness.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <filesystem>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+// A page as the user reads it: its caption, each label with the control it labels (a list with
+// its number of entries, which none can type in), and its buttons.
+static QString PageText(const QGroupBox *frame)
+{
+    QString text = frame->title();
+    for (const QObject *child : frame->children()) {
+        if (const auto *label = qobject_cast<const QLabel *>(child)) {
+            text += "|" + label->text() + label->buddy()->objectName();
+            if (const auto *list = qobject_cast<const QComboBox *>(label->buddy()))
+                text += list->isEditable() ? "editable" : " " + QString::number(list->count());
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(child))
+            text += "|" + button->text() + button->objectName();
+    }
+    return text;
+}
+
+TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
+{
+    EditorHarness editor;
+    EXPECT_FALSE(editor.window().windowIcon().isNull());
+    EXPECT_EQ(QStringList({editor.window().windowTitle(), editor.find<QMenu>("mnuFile")->title(),
+                           editor.find<QAction>("mnuLoad")->text(),
+                           editor.find<QAction>("mnuClose")->text(), editor.tabs()->tabText(0),
+                           editor.tabs()->tabText(1), editor.tabs()->tabText(2),
+                           QString::number(editor.tabs()->count())}),
+              QStringList({"Mobwright", "&File", "Load ROM", "Close ROM", "Stats", "Actions",
+                           "Gfx / Sound", "3"}));
+    EXPECT_EQ(PageText(editor.find<QGroupBox>("frmThree")),
+              "Gfx / Sound|Enemy: cmbEnemy(1) 0|Outside Pic:cmbOutside 463|Movement: txtMove|"
+              "Inside Pic: cmbInside 111|Death Sound:cmbDeath 2|Palette: txtPal|Music:cmbMusic 192|"
+              "Apply ChangescmdApply(1)");
+}
+
+TEST(Window, LoadRomAsksForAnImageWithItsTitleAndFilters)
+{
+    Main window; // with the real open dialog
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            asked = dialog->windowTitle() + "|" + dialog->nameFilters().value(0);
+            dialog->reject();
+        }
+    });
+    window.findChild<QAction *>("mnuLoad")->trigger();
+    EXPECT_TRUE(asked.startsWith("Open ROM|Snes Rom Files (*.smc")) << asked.toStdString();
+}
+
+TEST(Window, OpensTheImageNamedOnTheCommandLine)
+{
+    TestImage image;
+    QProcess editor; // without a display, as this program runs
+    editor.start(MOBWRIGHT_BINARY, {QString::fromStdString(image.path())});
+    ASSERT_TRUE(editor.waitForStarted());
+    // It has opened the image once one of its open files is the image.
+    const auto files = std::filesystem::path("/proc") / std::to_string(editor.processId()) / "fd";
+    bool opened = false;
+    for (int tries = 0; tries < 300 && !opened && editor.state() == QProcess::Running; ++tries) {
+        QThread::msleep(50);
+        std::error_code error;
+        for (const auto &file : std::filesystem::directory_iterator(files, error))
+            opened = opened || std::filesystem::read_symlink(file, error) == image.path();
+    }
+    editor.kill();
+    editor.waitForFinished();
+    EXPECT_TRUE(opened);
+}
+
+int main(int argc, char *argv[])
+{
+    // The window tests need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The user's own settings are never read or written.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
