@@ -12,13 +12,4 @@ std::string_view FieldName(Field field)
     return name;
 }
 
-bool IsUntouchedOffset(int recordOffset)
-{
-    for (const FieldLayout &layout : EnemyLayout) {
-        if (recordOffset >= layout.offset && recordOffset < layout.offset + layout.width)
-            return false;
-    }
-    return recordOffset >= 0 && recordOffset < ENEMY_RECORD_SIZE;
-}
-
 } // namespace mobwright

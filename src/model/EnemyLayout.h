@@ -92,7 +92,4 @@ constexpr Field ArgumentField(int slot)
 // The field's name as the user reads it: its label without blanks and colon.
 std::string_view FieldName(Field field);
 
-// Bytes that belong to no field; the editor never reads or writes them.
-bool IsUntouchedOffset(int recordOffset);
-
 } // namespace mobwright

@@ -63,8 +63,9 @@ TEST_F(FileChangeTest, AnImageReplacedDeletedOrResizedIsNeverWritten)
         c.change();
         const auto before = fs::exists(image_.path()) ? image_.contents() : std::vector<std::uint8_t>{};
         expectRefusedApply(c.refusal);
-        if (!before.empty())
+        if (!before.empty()) {
             EXPECT_TRUE(image_.contents() == before);
+        }
     }
 }
 
