@@ -85,8 +85,9 @@ TEST_P(TableRoundTrip, OneEditedCellChangesOnlyItsFieldsBytes)
         const TextTable again = Exported(image_);
         for (qsizetype c = 0; c < table.header.size(); ++c) {
             if (!table.header[c].endsWith(" label") && table.header[c] != "Name bytes" &&
-                c != column)
+                c != column) {
                 EXPECT_EQ(again.rows[7][c], table.rows[7][c]) << table.header[c].toStdString();
+            }
         }
     }
     EXPECT_EQ(image_.recordBytes(7)[41], 0xFF) << "a negative number is stored in two's complement";
