@@ -139,12 +139,14 @@ void Main::buildEditMenu()
         action->setText(can ? QStringLiteral("%1 %2").arg(verb, step)
                             : QStringLiteral("%1 Apply").arg(verb));
     };
-    const auto nameBoth = [this, undo, redo, name] {
-        name(undo, QStringLiteral("Undo"), history_->canUndo(), history_->undoText());
-        name(redo, QStringLiteral("Redo"), history_->canRedo(), history_->redoText());
+    // The stack clears itself when it is destroyed, after the window is gone
+    // but before the menu: so the renaming holds no window and lives with the menu.
+    const auto nameBoth = [history = history_, undo, redo, name] {
+        name(undo, QStringLiteral("Undo"), history->canUndo(), history->undoText());
+        name(redo, QStringLiteral("Redo"), history->canRedo(), history->redoText());
     };
-    connect(history_, &QUndoStack::indexChanged, this, nameBoth);
-    connect(history_, &QUndoStack::cleanChanged, this, nameBoth);
+    connect(history_, &QUndoStack::indexChanged, edit, nameBoth);
+    connect(history_, &QUndoStack::cleanChanged, edit, nameBoth);
     nameBoth();
     edit->addSeparator();
     QAction *apply =
