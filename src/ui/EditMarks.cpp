@@ -3,8 +3,11 @@
 #include "FieldControls.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QComboBox>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace mobwright {
 namespace {
@@ -53,13 +56,14 @@ EditMarks::EditMarks(const FieldControls &controls, QObject *parent)
 void EditMarks::setLabel(Field field, QWidget *label)
 {
     labels_[Index(field)] = label;
-    // Room for the bold text, so that marking moves nothing.
-    const QFont normal = label->font();
-    QFont bold = normal;
+    // Room for the bold text, so that marking moves nothing. Measured with
+    // the font alone: setting it on the label and back costs far more.
+    QFont bold = label->font();
     bold.setBold(true);
-    label->setFont(bold);
-    label->setMinimumSize(label->sizeHint());
-    label->setFont(normal);
+    const QString text = label->property("text").toString();
+    const int wider =
+        QFontMetrics(bold).horizontalAdvance(text) - label->fontMetrics().horizontalAdvance(text);
+    label->setMinimumWidth(label->sizeHint().width() + std::max(0, wider));
 }
 
 void EditMarks::stop()

@@ -294,10 +294,11 @@ void Main::buildPages()
     stack->addWidget(firstLook_, 0, 0);
     column->addLayout(stack, 1);
 
+    const QList<QLabel *> labels = central->findChildren<QLabel *>();
     for (const FieldLayout &layout : EnemyLayout) {
         QWidget *control = controls_.control(layout.field);
         QWidget *label = control; // the check box names itself
-        for (auto *named : central->findChildren<QLabel *>()) {
+        for (auto *named : labels) {
             if (named->buddy() == control)
                 label = named;
         }
