@@ -9,7 +9,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 namespace mobwright {
 namespace {
@@ -77,42 +76,32 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
         return io.fail(EXIT_REFUSED,
                        QStringLiteral("Unknown format \"%1\": use csv or json.").arg(format));
 
-    QByteArray bytes;
+    const TableFormat tableFormat = format == u"json" ? TableFormat::Json : TableFormat::Csv;
+    TextTable table;
     try {
         RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
         ListLabels names;
-        bytes = WriteTable(ExportTable(ReadTable(rom, names)),
-                           format == u"json" ? TableFormat::Json : TableFormat::Csv);
+        table = ExportTable(ReadTable(rom, names));
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
     }
     if (output.isEmpty()) {
-        io.out.write(bytes);
+        io.out.write(WriteTable(table, tableFormat));
         return EXIT_DONE;
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return io.fail(EXIT_FILE_FAILED,
-                       QStringLiteral("Cannot write %1: %2").arg(output, file.errorString()));
+    if (const auto failure = SaveTable(table, output, tableFormat))
+        return io.fail(EXIT_FILE_FAILED, *failure);
     return EXIT_DONE;
 }
 
 // Refusals and the changes to standard output; writes unless a dry run.
 int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Streams &io)
 {
-    QFile tableFile(tablePath);
-    if (!tableFile.open(QIODevice::ReadOnly))
-        return io.fail(
-            EXIT_REFUSED,
-            QStringLiteral("Cannot read %1: %2").arg(tablePath, tableFile.errorString()));
-    const TableRead read = ReadTable(tableFile.readAll(), FormatOfPath(tablePath));
-    if (const auto *refusal = std::get_if<TableRefusal>(&read))
-        return io.fail(EXIT_REFUSED, refusal->message() + QStringLiteral("\nNothing was written."));
     ListLabels names;
-    const auto planned = PlanImport(std::get<TextTable>(read), ReadTable(rom, names));
-    if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
-        for (const TableRefusal &refusal : *refusals)
-            io.fail(EXIT_REFUSED, refusal.message());
+    const auto planned = PlanImportOfFile(tablePath, ReadTable(rom, names));
+    if (const auto *refusals = std::get_if<QStringList>(&planned)) {
+        for (const QString &refusal : *refusals)
+            io.fail(EXIT_REFUSED, refusal);
         return io.fail(EXIT_REFUSED, QStringLiteral("Nothing was written."));
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);

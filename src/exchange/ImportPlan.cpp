@@ -1,6 +1,9 @@
 #include "ImportPlan.h"
 
+#include "TableExport.h"
 #include "TableGeometry.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <map>
@@ -153,6 +156,23 @@ std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &
     for (const RecordWrite &change : plan.records)
         AddCellChanges(plan, change, table, after);
     return plan;
+}
+
+std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path, const EnemyTable &table)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList{QStringLiteral("Cannot read %1: %2").arg(path, file.errorString())};
+    const TableRead read = ReadTable(file.readAll(), FormatOfPath(path));
+    if (const auto *refusal = std::get_if<TableRefusal>(&read))
+        return QStringList{refusal->message()};
+    auto planned = PlanImport(std::get<TextTable>(read), table);
+    if (auto *plan = std::get_if<ImportPlan>(&planned))
+        return std::move(*plan);
+    QStringList lines;
+    for (const TableRefusal &refusal : std::get<std::vector<TableRefusal>>(planned))
+        lines.append(refusal.message());
+    return lines;
 }
 
 QStringList DescribeChanges(const ImportPlan &plan)

@@ -30,6 +30,11 @@ struct ImportPlan
 std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text,
                                                                const EnemyTable &table);
 
+// Reads the table file at path and plans its import into table: the plan, or
+// a line for each refusal.
+std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path,
+                                                       const EnemyTable &table);
+
 // A line per changed cell: "094: Rust Beetle, HP: 300 -> 400".
 QStringList DescribeChanges(const ImportPlan &plan);
 

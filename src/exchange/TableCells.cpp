@@ -14,41 +14,11 @@ QString FromStd(const std::string &text)
     return QString::fromStdString(text);
 }
 
-std::string_view NameView(const EnemyRecord &record, std::string &storage)
-{
-    storage = ASCIIControl::DecodeGameString(record.bytes(Field::Name));
-    return storage;
-}
-
 bool NameTextGivesBytesBack(const EnemyRecord &record)
 {
     const auto bytes = record.bytes(Field::Name);
     const auto field = ASCIIControl::EncodeGameString(ASCIIControl::DecodeGameString(bytes));
     return std::equal(field.begin(), field.end(), bytes.begin());
-}
-
-// The entries of a list field's control while record is shown.
-// The long list that names the field's entries, if any.
-std::optional<LongList> LongListOf(Field field)
-{
-    switch (field) {
-    case Field::Music:
-        return LongList::Music;
-    case Field::InsidePic:
-        return LongList::InsidePic;
-    case Field::OutsidePic:
-        return LongList::OutsidePic;
-    case Field::Item:
-        return LongList::Item;
-    case Field::Action1:
-    case Field::Action2:
-    case Field::Action3:
-    case Field::Action4:
-    case Field::FinalAction:
-        return LongList::Action;
-    default:
-        return std::nullopt;
-    }
 }
 
 // A long list's entry as the window names it, where the table has the names.
@@ -145,9 +115,9 @@ std::optional<FieldError> StoreField(const FieldLayout &layout, const QString &t
 EnemyTable::EnemyTable(std::vector<EnemyRecord> all)
     : records(std::move(all))
 {
-    std::string name;
     for (std::size_t k = 0; k < records.size(); ++k)
-        labels.append(FromStd(EnemyLabel(static_cast<int>(k), NameView(records[k], name))));
+        labels.append(FromStd(EnemyLabel(
+            static_cast<int>(k), ASCIIControl::DecodeGameString(records[k].bytes(Field::Name)))));
 }
 
 QString CellText(const Column &column, int index, const EnemyTable &table)
@@ -204,13 +174,8 @@ std::optional<FieldError> StoreCell(const Column &column, const QString &text, E
 std::optional<FieldError> StoreName(const QString &text, EnemyRecord &record)
 {
     const std::string typed = text.toStdString();
-    auto field = record.bytes(Field::Name);
-    if (typed == ASCIIControl::DecodeGameString(field))
-        return std::nullopt;
-    if (const auto refusal = NameRefusal(typed))
+    if (const auto refusal = StoreNameText(typed, record))
         return FieldError{Field::Name, typed, *refusal};
-    const auto encoded = ASCIIControl::EncodeGameString(typed);
-    std::copy(encoded.begin(), encoded.end(), field.begin());
     return std::nullopt;
 }
 

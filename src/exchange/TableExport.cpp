@@ -3,6 +3,8 @@
 #include "CsvTable.h"
 #include "JsonTable.h"
 
+#include <QSaveFile>
+
 namespace mobwright {
 
 TextTable ExportTable(const EnemyTable &table)
@@ -25,6 +27,15 @@ TextTable ExportTable(const EnemyTable &table)
 QByteArray WriteTable(const TextTable &table, TableFormat format)
 {
     return format == TableFormat::Json ? WriteJson(table) : WriteCsv(table);
+}
+
+std::optional<QString> SaveTable(const TextTable &table, const QString &path, TableFormat format)
+{
+    const QByteArray bytes = WriteTable(table, format);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return std::nullopt;
 }
 
 TableRead ReadTable(const QByteArray &bytes, TableFormat format)

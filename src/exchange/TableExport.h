@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 namespace mobwright {
 
 // Every column of every record.
@@ -12,6 +14,9 @@ TextTable ExportTable(const EnemyTable &table);
 
 // The file's bytes in the format asked for.
 QByteArray WriteTable(const TextTable &table, TableFormat format);
+// Writes table into the file at path, replaced whole or not at all; returns
+// why it could not be written.
+std::optional<QString> SaveTable(const TextTable &table, const QString &path, TableFormat format);
 // Reads a file's bytes in the format asked for.
 TableRead ReadTable(const QByteArray &bytes, TableFormat format);
 

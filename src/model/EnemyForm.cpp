@@ -51,16 +51,8 @@ ControlValue ControlValueOf(const FieldLayout &layout, const EnemyRecord &record
 bool StoreControlValue(const FieldLayout &layout, const ControlValue &control, EnemyRecord &record)
 {
     switch (layout.encoding) {
-    case Encoding::GameText: {
-        // An unedited name keeps its bytes, including codes without a character.
-        if (control.text == ASCIIControl::DecodeGameString(record.bytes(layout.field)))
-            return true;
-        if (NameRefusal(control.text))
-            return false;
-        const auto field = ASCIIControl::EncodeGameString(control.text);
-        std::copy(field.begin(), field.end(), record.bytes(layout.field).begin());
-        return true;
-    }
+    case Encoding::GameText:
+        return !StoreNameText(control.text, record);
     case Encoding::Number:
     case Encoding::TextAddress: {
         const auto value = ParseFieldText(layout, control.text);
@@ -88,6 +80,18 @@ std::string Accepted(const FieldLayout &layout, const ControlValue &control)
 }
 
 } // namespace
+
+std::optional<std::string> StoreNameText(std::string_view text, EnemyRecord &record)
+{
+    // An unedited name keeps its bytes, including codes without a character.
+    if (text == ASCIIControl::DecodeGameString(record.bytes(Field::Name)))
+        return std::nullopt;
+    if (auto refusal = NameRefusal(text))
+        return refusal;
+    const auto field = ASCIIControl::EncodeGameString(text);
+    std::copy(field.begin(), field.end(), record.bytes(Field::Name).begin());
+    return std::nullopt;
+}
 
 bool ControlShowsStored(Field field, const EnemyRecord &record)
 {

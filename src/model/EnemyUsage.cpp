@@ -2,8 +2,7 @@
 
 #include "ASCIIControl.h"
 #include "EnemyLayout.h"
-#include "RomFile.h"
-#include "TableGeometry.h"
+#include "RecordStore.h"
 
 #include <algorithm>
 
@@ -15,39 +14,26 @@ std::size_t ListIndex(LongList list)
     return static_cast<std::size_t>(list);
 }
 
-int Value(std::span<const std::uint8_t> record, Field field)
-{
-    const FieldLayout &layout = LayoutOf(field);
-    int value = 0;
-    for (int k = layout.width; k-- > 0;)
-        value = value << 8 | record[static_cast<std::size_t>(layout.offset + k)];
-    return value;
-}
-
 // The entries a record uses; values without an entry use none.
-std::vector<ListEntry> UsesOf(std::span<const std::uint8_t> record)
+std::vector<ListEntry> UsesOf(const EnemyRecord &record)
 {
     std::vector<ListEntry> uses;
-    const auto use = [&](LongList list, int position) {
-        const ListEntry entry{list, position};
-        if (position >= 0 && position < static_cast<int>(BuiltInLabels(list).size()) &&
+    for (const FieldLayout &layout : EnemyLayout) {
+        const auto list = LongListOf(layout.field);
+        if (!list)
+            continue;
+        const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
+        const ListEntry entry{*list, static_cast<int>(record.value(layout.field)) - plus1};
+        if (entry.position >= 0 && entry.position < static_cast<int>(BuiltInLabels(*list).size()) &&
             std::find(uses.begin(), uses.end(), entry) == uses.end())
             uses.push_back(entry);
-    };
-    use(LongList::InsidePic, Value(record, Field::InsidePic));
-    use(LongList::OutsidePic, Value(record, Field::OutsidePic) - 1); // stored as position + 1
-    use(LongList::Music, Value(record, Field::Music));
-    for (const Field action :
-         {Field::Action1, Field::Action2, Field::Action3, Field::Action4, Field::FinalAction})
-        use(LongList::Action, Value(record, action));
+    }
     return uses;
 }
 
-std::string NameOf(std::span<const std::uint8_t> record)
+std::string NameOf(const EnemyRecord &record)
 {
-    const FieldLayout &layout = LayoutOf(Field::Name);
-    std::string name = ASCIIControl::DecodeGameString(record.subspan(
-        static_cast<std::size_t>(layout.offset), static_cast<std::size_t>(layout.width)));
+    std::string name = ASCIIControl::DecodeGameString(record.bytes(Field::Name));
     name.erase(name.find_last_not_of(' ') + 1);
     return name;
 }
@@ -56,15 +42,13 @@ std::string NameOf(std::span<const std::uint8_t> record)
 
 void EnemyUsage::read(RomFile &rom)
 {
-    std::vector<std::uint8_t> table(ENEMY_TABLE_SIZE);
-    rom.ReadRomBytes(rom.tableOffset(), table);
+    const std::vector<EnemyRecord> records = ReadAllRecords(rom);
     clear();
     enemies_.resize(ENEMY_COUNT);
     for (const LongList list : LONG_LISTS)
         users_[ListIndex(list)].resize(BuiltInLabels(list).size());
     for (int k = 0; k < ENEMY_COUNT; ++k)
-        update(k, std::span(table).subspan(static_cast<std::size_t>(k * ENEMY_RECORD_SIZE),
-                                           ENEMY_RECORD_SIZE));
+        update(k, records[static_cast<std::size_t>(k)]);
 }
 
 void EnemyUsage::clear()
@@ -74,7 +58,7 @@ void EnemyUsage::clear()
         entries.clear();
 }
 
-std::vector<ListEntry> EnemyUsage::update(int index, std::span<const std::uint8_t> record)
+std::vector<ListEntry> EnemyUsage::update(int index, const EnemyRecord &record)
 {
     if (enemies_.empty())
         return {};

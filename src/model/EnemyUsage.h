@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EnemyRecord.h"
 #include "ImageNames.h"
 #include "LabelForms.h"
 
@@ -23,7 +24,7 @@ public:
 
     // Takes the record now stored for enemy index; returns the entries whose
     // users or their names may have changed.
-    std::vector<ListEntry> update(int index, std::span<const std::uint8_t> record);
+    std::vector<ListEntry> update(int index, const EnemyRecord &record);
 
     // "Marsh Hopper" and " +2" when three enemies use the entry: the first
     // of them that has a name. Empty when no named enemy uses it.

@@ -88,6 +88,45 @@ std::string Fitted(std::string_view name, std::string_view tail, std::size_t wid
 
 } // namespace
 
+std::optional<LongList> LongListOf(Field field)
+{
+    switch (field) {
+    case Field::Music:
+        return LongList::Music;
+    case Field::InsidePic:
+        return LongList::InsidePic;
+    case Field::OutsidePic:
+        return LongList::OutsidePic;
+    case Field::Item:
+        return LongList::Item;
+    case Field::Action1:
+    case Field::Action2:
+    case Field::Action3:
+    case Field::Action4:
+    case Field::FinalAction:
+        return LongList::Action;
+    default:
+        return std::nullopt;
+    }
+}
+
+Field FieldOf(LongList list)
+{
+    switch (list) {
+    case LongList::Action:
+        return Field::Action1;
+    case LongList::Music:
+        return Field::Music;
+    case LongList::InsidePic:
+        return Field::InsidePic;
+    case LongList::OutsidePic:
+        return Field::OutsidePic;
+    case LongList::Item:
+        return Field::Item;
+    }
+    return Field::Item;
+}
+
 std::string_view LabelFileName(LongList list)
 {
     switch (list) {

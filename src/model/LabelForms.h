@@ -1,8 +1,10 @@
 #pragma once
 
+#include "EnemyLayout.h"
 #include "ValueLists.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,11 @@ namespace mobwright {
 enum class LongList { Action, Music, InsidePic, OutsidePic, Item };
 inline constexpr std::array LONG_LISTS{LongList::Action, LongList::Music, LongList::InsidePic,
                                        LongList::OutsidePic, LongList::Item};
+
+// The long list whose entries a field's control shows, if any.
+std::optional<LongList> LongListOf(Field field);
+// A field whose control shows the list (the first action slot for the actions).
+Field FieldOf(LongList list);
 
 // One entry of a long list.
 struct ListEntry

@@ -45,7 +45,7 @@ void ListLabels::forgetImage()
     usage_.clear();
 }
 
-std::vector<ListEntry> ListLabels::recordStored(int index, std::span<const std::uint8_t> record)
+std::vector<ListEntry> ListLabels::recordStored(int index, const EnemyRecord &record)
 {
     return usage_.update(index, record);
 }

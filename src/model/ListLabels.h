@@ -31,7 +31,7 @@ public:
     void forgetImage();
     // Takes the record now stored for enemy index; returns the entries
     // whose labels may have changed.
-    std::vector<ListEntry> recordStored(int index, std::span<const std::uint8_t> record);
+    std::vector<ListEntry> recordStored(int index, const EnemyRecord &record);
 
     int count(LongList list) const;
     // In order: the item table's name, a real name of the base list, the

@@ -42,12 +42,6 @@ std::vector<EnemyRecord> ReadAllRecords(RomFile &rom)
     return records;
 }
 
-void WriteRecordAt(RomFile &rom, int index, const EnemyRecord &record)
-{
-    rom.ConfirmUnchanged();
-    rom.WriteRomBytes(RecordOffset(rom, index), record.allBytes());
-}
-
 void ReplaceRecords(RomFile &rom, std::span<const RecordWrite> writes)
 {
     rom.ConfirmUnchanged();

@@ -25,10 +25,6 @@ EnemyRecord ReadRecordAt(RomFile &rom, int index);
 // The whole enemy table, in one read.
 std::vector<EnemyRecord> ReadAllRecords(RomFile &rom);
 
-// Writes record's 94 bytes in one write, once the file is confirmed to be the
-// image that was opened (RomFile::ConfirmUnchanged). It does not sync.
-void WriteRecordAt(RomFile &rom, int index, const EnemyRecord &record);
-
 // Writes each change's after bytes, a write per record, then syncs once.
 // Nothing is written unless the file is still the image that was opened and
 // every record still holds its before bytes; otherwise throws RomError.

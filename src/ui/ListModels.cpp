@@ -16,18 +16,6 @@ QStringList ToStringList(LabelList labels)
     return list;
 }
 
-Field FieldOf(LongList list)
-{
-    switch (list) {
-    case LongList::Action: return Field::Action1;
-    case LongList::Music: return Field::Music;
-    case LongList::InsidePic: return Field::InsidePic;
-    case LongList::OutsidePic: return Field::OutsidePic;
-    case LongList::Item: return Field::Item;
-    }
-    return Field::Item;
-}
-
 void SetEntry(QStringListModel *model, int row, const QString &label)
 {
     const QModelIndex index = model->index(row);

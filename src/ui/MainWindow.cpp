@@ -483,7 +483,7 @@ void Main::showWritten(const std::vector<RecordWrite> &changes)
 {
     for (const RecordWrite &change : changes) {
         RelabelEnemy(change.index);
-        showListLabels(listLabels_.recordStored(change.index, change.after.allBytes()));
+        showListLabels(listLabels_.recordStored(change.index, change.after));
         if (change.index == ShownEnemy)
             ShowEnemyRecord(change.after);
     }
@@ -691,7 +691,7 @@ bool Main::ApplyEnemyRecord()
         return false;
     }
     RelabelEnemy(index);
-    showListLabels(listLabels_.recordStored(index, write.after.allBytes()));
+    showListLabels(listLabels_.recordStored(index, write.after));
     const QString label = lists_->enemies()->index(index).data().toString();
     history_->push(new ApplyStep({write}, QStringLiteral("Apply to %1").arg(label),
                                  [this](const auto &changes) { showWritten(changes); }));

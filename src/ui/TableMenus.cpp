@@ -15,7 +15,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QStatusBar>
 
 namespace mobwright {
@@ -118,11 +117,9 @@ void Main::mnuExport_Click()
 
 void Main::exportTableTo(const QString &path)
 {
-    QSaveFile file(path);
     try {
-        const QByteArray bytes = WriteTable(ExportTable(readTable()), FormatOfPath(path));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            report(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        if (const auto failure = SaveTable(ExportTable(readTable()), path, FormatOfPath(path)))
+            report(*failure);
     } catch (const RomError &error) {
         report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
     }
@@ -141,28 +138,15 @@ void Main::importTableFrom(const QString &path)
     // Edits in the window go first, since the import is planned from the file.
     if (!settleUnappliedEdits())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        return;
-    }
-    const TableRead read = ReadTable(file.readAll(), FormatOfPath(path));
-    if (const auto *refusal = std::get_if<TableRefusal>(&read)) {
-        report(refusal->message() + QStringLiteral("\n\nNothing was written."));
-        return;
-    }
-    std::variant<ImportPlan, std::vector<TableRefusal>> planned;
+    std::variant<ImportPlan, QStringList> planned;
     try {
-        planned = PlanImport(std::get<TextTable>(read), readTable());
+        planned = PlanImportOfFile(path, readTable());
     } catch (const RomError &error) {
         report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
         return;
     }
-    if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&planned)) {
-        QStringList lines;
-        for (const TableRefusal &refusal : *refusals)
-            lines.append(refusal.message());
-        report(lines.join(u'\n') + QStringLiteral("\n\nNothing was written."));
+    if (const auto *refusals = std::get_if<QStringList>(&planned)) {
+        report(refusals->join(u'\n') + QStringLiteral("\n\nNothing was written."));
         return;
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);

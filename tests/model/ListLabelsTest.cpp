@@ -79,7 +79,8 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
         // An apply moves Rat to another picture.
         std::vector<std::uint8_t> record = image.recordBytes(1);
         record[OUTSIDE] = 11;
-        labels.recordStored(1, record);
+        labels.recordStored(1,
+                            EnemyRecord::FromBytes(std::span(record).first<ENEMY_RECORD_SIZE>()));
         EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), "Marsh Hopper +1          008");
         EXPECT_EQ(labels.label({LongList::OutsidePic, 10}), "Rat                      011");
 
