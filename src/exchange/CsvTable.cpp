@@ -59,10 +59,10 @@ struct Reader
 };
 
 // The column by its header name, or by its number where the header has none.
-TableRefusal Malformed(int row, const QStringList &header, qsizetype column, const QString &why)
+Refusal Malformed(int row, const QStringList &header, qsizetype column, const QString &why)
 {
     const QString name = column > 0 ? header.value(column - 1, QString::number(column)) : QString();
-    return {row, name, QString(), why};
+    return {.row = row, .column = name.toStdString(), .accepted = why.toStdString()};
 }
 
 } // namespace

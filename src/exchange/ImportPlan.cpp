@@ -11,25 +11,29 @@
 namespace mobwright {
 namespace {
 
+Refusal HeaderRefusal(const QString &column, std::string why)
+{
+    return {.row = 1, .column = column.toStdString(), .accepted = std::move(why)};
+}
+
 // The header's columns, or the refusals of columns nobody knows.
-std::variant<std::vector<const Column *>, std::vector<TableRefusal>>
+std::variant<std::vector<const Column *>, std::vector<Refusal>>
 HeaderColumns(const QStringList &header)
 {
     std::vector<const Column *> columns;
-    std::vector<TableRefusal> refusals;
+    std::vector<Refusal> refusals;
     for (const QString &name : header) {
         const Column *column = FindColumn(name);
         if (!column)
-            refusals.push_back({1, name, QString(),
-                                QStringLiteral("not a column this editor knows; the columns are "
-                                               "those an export writes")});
+            refusals.push_back(HeaderRefusal(name, "not a column this editor knows; the columns "
+                                                   "are those an export writes"));
         else if (std::find(columns.begin(), columns.end(), column) != columns.end())
-            refusals.push_back({1, name, QString(), QStringLiteral("the column is given twice")});
+            refusals.push_back(HeaderRefusal(name, "the column is given twice"));
         columns.push_back(column);
     }
     if (!header.contains(ENEMY_COLUMN))
-        refusals.push_back({1, ENEMY_COLUMN, QString(),
-                            QStringLiteral("this column is needed to say which enemy a row is")});
+        refusals.push_back(
+            HeaderRefusal(ENEMY_COLUMN, "this column is needed to say which enemy a row is"));
     if (!refusals.empty())
         return refusals;
     return columns;
@@ -44,16 +48,17 @@ std::optional<int> EnemyIndex(const QString &cell)
     return number - 1;
 }
 
-TableRefusal FromFieldError(int row, const QString &column, const FieldError &error)
+Refusal InRow(int row, const QString &column, Refusal refusal)
 {
-    return {row, column, QString::fromStdString(error.text),
-            QString::fromStdString(error.accepted)};
+    refusal.row = row;
+    refusal.column = column.toStdString();
+    return refusal;
 }
 
 struct RowResult
 {
     EnemyRecord record;
-    std::vector<TableRefusal> refusals;
+    std::vector<Refusal> refusals;
 };
 
 RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row,
@@ -69,15 +74,15 @@ RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStrin
         if (column.kind == ColumnKind::Field && column.field == Field::Name)
             name = &cell;
         else if (const auto error = StoreCell(column, cell, result.record))
-            result.refusals.push_back(FromFieldError(rowNumber, column.name, *error));
+            result.refusals.push_back(InRow(rowNumber, column.name, *error));
     }
     if (name) {
         if (const auto error = StoreName(*name, result.record))
-            result.refusals.push_back(FromFieldError(rowNumber, ColumnName(Field::Name), *error));
+            result.refusals.push_back(InRow(rowNumber, ColumnName(Field::Name), *error));
     }
     if (result.refusals.empty()) {
         if (const auto error = CheckListValues(before, result.record))
-            result.refusals.push_back(FromFieldError(rowNumber, ColumnName(error->field), *error));
+            result.refusals.push_back(InRow(rowNumber, ColumnName(*error->field), *error));
     }
     return result;
 }
@@ -109,16 +114,16 @@ void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTabl
 
 } // namespace
 
-std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text,
+std::variant<ImportPlan, std::vector<Refusal>> PlanImport(const TextTable &text,
                                                                const EnemyTable &table)
 {
     const auto header = HeaderColumns(text.header);
-    if (const auto *refusals = std::get_if<std::vector<TableRefusal>>(&header))
+    if (const auto *refusals = std::get_if<std::vector<Refusal>>(&header))
         return *refusals;
     const auto &columns = std::get<std::vector<const Column *>>(header);
     const auto enemyColumn = text.header.indexOf(ENEMY_COLUMN);
 
-    std::vector<TableRefusal> refusals;
+    std::vector<Refusal> refusals;
     std::map<int, int> rowOfEnemy;
     ImportPlan plan;
     for (std::size_t r = 0; r < text.rows.size(); ++r) {
@@ -129,15 +134,19 @@ std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &
             continue;
         const std::optional<int> index = EnemyIndex(row[enemyColumn]);
         if (!index) {
-            refusals.push_back(
-                {rowNumber, ENEMY_COLUMN, row[enemyColumn],
-                 QStringLiteral("an enemy's number from 1 to %1, such as 001").arg(ENEMY_COUNT)});
+            refusals.push_back({.row = rowNumber,
+                                .column = ENEMY_COLUMN.toStdString(),
+                                .text = row[enemyColumn].toStdString(),
+                                .accepted = "an enemy's number from 1 to " +
+                                            std::to_string(ENEMY_COUNT) + ", such as 001"});
             continue;
         }
         if (const auto [it, fresh] = rowOfEnemy.emplace(*index, rowNumber); !fresh) {
-            refusals.push_back({rowNumber, ENEMY_COLUMN, row[enemyColumn],
-                                QStringLiteral("each enemy once; row %1 gives this enemy already")
-                                    .arg(it->second)});
+            refusals.push_back({.row = rowNumber,
+                                .column = ENEMY_COLUMN.toStdString(),
+                                .text = row[enemyColumn].toStdString(),
+                                .accepted = "each enemy once; row " + std::to_string(it->second) +
+                                            " gives this enemy already"});
             continue;
         }
         const EnemyRecord &before = table.records[static_cast<std::size_t>(*index)];
@@ -164,14 +173,14 @@ std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path, cons
     if (!file.open(QIODevice::ReadOnly))
         return QStringList{QStringLiteral("Cannot read %1: %2").arg(path, file.errorString())};
     const TableRead read = ReadTable(file.readAll(), FormatOfPath(path));
-    if (const auto *refusal = std::get_if<TableRefusal>(&read))
-        return QStringList{refusal->message()};
+    if (const auto *refusal = std::get_if<Refusal>(&read))
+        return QStringList{QString::fromStdString(refusal->message())};
     auto planned = PlanImport(std::get<TextTable>(read), table);
     if (auto *plan = std::get_if<ImportPlan>(&planned))
         return std::move(*plan);
     QStringList lines;
-    for (const TableRefusal &refusal : std::get<std::vector<TableRefusal>>(planned))
-        lines.append(refusal.message());
+    for (const Refusal &refusal : std::get<std::vector<Refusal>>(planned))
+        lines.append(QString::fromStdString(refusal.message()));
     return lines;
 }
 

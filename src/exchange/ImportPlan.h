@@ -27,7 +27,7 @@ struct ImportPlan
 
 // What importing text into the table would change, or every refusal. Rows
 // that are missing leave their enemies alone, missing columns their fields.
-std::variant<ImportPlan, std::vector<TableRefusal>> PlanImport(const TextTable &text,
+std::variant<ImportPlan, std::vector<Refusal>> PlanImport(const TextTable &text,
                                                                const EnemyTable &table);
 
 // Reads the table file at path and plans its import into table: the plan, or

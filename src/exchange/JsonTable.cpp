@@ -35,6 +35,11 @@ std::optional<QString> CellFromJson(const QString &name, const QJsonValue &value
     return value.toString();
 }
 
+Refusal FileRefusal(const QString &why)
+{
+    return {.accepted = why.toStdString()};
+}
+
 QString TypeName(const QJsonValue &value)
 {
     switch (value.type()) {
@@ -70,15 +75,11 @@ TableRead ReadJson(const QByteArray &bytes)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return TableRefusal{0,
-                            {},
-                            {},
-                            QStringLiteral("not well-formed JSON at character %1 (%2)")
-                                .arg(error.offset)
-                                .arg(error.errorString())};
+        return FileRefusal(QStringLiteral("not well-formed JSON at character %1 (%2)")
+                               .arg(error.offset)
+                               .arg(error.errorString()));
     if (!document.isArray())
-        return TableRefusal{
-            0, {}, {}, QStringLiteral("not a JSON array of objects, one per enemy")};
+        return FileRefusal(QStringLiteral("not a JSON array of objects, one per enemy"));
 
     TextTable table;
     table.firstRowNumber = 1;
@@ -86,15 +87,17 @@ TableRead ReadJson(const QByteArray &bytes)
     for (qsizetype r = 0; r < rows.size(); ++r) {
         const int rowNumber = static_cast<int>(r) + 1;
         if (!rows[r].isObject())
-            return TableRefusal{rowNumber, {}, {}, QStringLiteral("not a JSON object")};
+            return Refusal{.row = rowNumber, .accepted = "not a JSON object"};
         const QJsonObject object = rows[r].toObject();
         QStringList cells(table.header.size());
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::optional<QString> cell = CellFromJson(it.key(), it.value());
             if (!cell)
-                return TableRefusal{rowNumber, it.key(), TypeName(it.value()),
-                                    IsNumericColumn(it.key()) ? QStringLiteral("a JSON number")
-                                                              : QStringLiteral("a JSON string")};
+                return Refusal{.row = rowNumber,
+                               .column = it.key().toStdString(),
+                               .text = TypeName(it.value()).toStdString(),
+                               .accepted = IsNumericColumn(it.key()) ? "a JSON number"
+                                                                     : "a JSON string"};
             qsizetype column = table.header.indexOf(it.key());
             if (column < 0) {
                 table.header.append(it.key());

@@ -54,37 +54,37 @@ QString EntryAt(Field field, const EnemyRecord &record, const EnemyTable &table,
 // A byte column takes what a one-byte number field takes.
 FieldLayout ByteLayout(int offset)
 {
-    return {Field::TheFlag, offset, 1, Encoding::Number, "", ""};
+    return {Field::TheFlag, offset, 1, Encoding::Number, ValueList::None, "", "", "", ""};
 }
 
-FieldError Refusal(Field field, const QString &text, std::string accepted)
+Refusal Refused(std::optional<Field> field, const QString &text, std::string accepted)
 {
-    return {field, text.toStdString(), std::move(accepted)};
+    return {.field = field, .text = text.toStdString(), .accepted = std::move(accepted)};
 }
 
-std::optional<FieldError> StoreByte(int offset, const QString &text, EnemyRecord &record)
+std::optional<Refusal> StoreByte(int offset, const QString &text, EnemyRecord &record)
 {
     const auto value = ParseFieldText(ByteLayout(offset), text.toStdString());
     if (!value)
-        return Refusal(Field::TheFlag, text, AcceptedText(ByteLayout(offset)));
+        return Refused(std::nullopt, text, AcceptedText(ByteLayout(offset)));
     record.bytes(offset, 1)[0] = static_cast<std::uint8_t>(*value);
     return std::nullopt;
 }
 
 // Empty when the name's text gives its bytes back.
-std::optional<FieldError> StoreNameBytes(const QString &hex, EnemyRecord &record)
+std::optional<Refusal> StoreNameBytes(const QString &hex, EnemyRecord &record)
 {
     if (hex.isEmpty())
         return std::nullopt;
     const QByteArray raw = QByteArray::fromHex(hex.toLatin1());
     if (raw.size() != ASCIIControl::NAME_FIELD_SIZE ||
         raw.toHex().toUpper() != hex.toUpper().toLatin1())
-        return Refusal(Field::Name, hex, "nothing, or exactly 50 hexadecimal digits (25 bytes)");
+        return Refused(Field::Name, hex, "nothing, or exactly 50 hexadecimal digits (25 bytes)");
     std::copy(raw.begin(), raw.end(), record.bytes(Field::Name).begin());
     return std::nullopt;
 }
 
-std::optional<FieldError> StoreField(const FieldLayout &layout, const QString &text,
+std::optional<Refusal> StoreField(const FieldLayout &layout, const QString &text,
                                      EnemyRecord &record)
 {
     if (layout.encoding == Encoding::GameText)
@@ -97,7 +97,7 @@ std::optional<FieldError> StoreField(const FieldLayout &layout, const QString &t
         asNumber.encoding == Encoding::Number && layout.encoding != Encoding::Number;
     // Negative numbers are the window's way of typing large ones, not a list's.
     if (!value || (isChoice && text.trimmed().startsWith(u'-')))
-        return Refusal(layout.field, text,
+        return Refused(layout.field, text,
                        isChoice ? ListAcceptedText(layout.field, record) : AcceptedText(asNumber));
     if (layout.encoding != Encoding::TextAddress) {
         record.setValue(layout.field, *value);
@@ -157,7 +157,7 @@ QString ListLabel(Field field, int index, const EnemyTable &table)
     return EntryAt(field, record, table, static_cast<int>(stored) - (plus1 ? 1 : 0)).trimmed();
 }
 
-std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record)
+std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record)
 {
     switch (column.kind) {
     case ColumnKind::Byte:
@@ -171,25 +171,20 @@ std::optional<FieldError> StoreCell(const Column &column, const QString &text, E
     }
 }
 
-std::optional<FieldError> StoreName(const QString &text, EnemyRecord &record)
+std::optional<Refusal> StoreName(const QString &text, EnemyRecord &record)
 {
-    const std::string typed = text.toStdString();
-    if (const auto refusal = StoreNameText(typed, record))
-        return FieldError{Field::Name, typed, *refusal};
-    return std::nullopt;
+    return StoreNameText(text.toStdString(), record);
 }
 
-std::optional<FieldError> CheckListValues(const EnemyRecord &before, const EnemyRecord &record)
+std::optional<Refusal> CheckListValues(const EnemyRecord &before, const EnemyRecord &record)
 {
     for (const FieldLayout &layout : EnemyLayout) {
-        const bool isChoice = layout.encoding == Encoding::Flag ||
-                              layout.encoding == Encoding::ListPosition ||
-                              layout.encoding == Encoding::ListPositionPlus1;
         const std::uint32_t value = record.value(layout.field);
-        if (isChoice && value != before.value(layout.field) &&
+        if (IsChoice(layout.encoding) && value != before.value(layout.field) &&
             !ControlShowsStored(layout.field, record))
-            return FieldError{layout.field, std::to_string(value),
-                              ListAcceptedText(layout.field, record)};
+            return Refusal{.field = layout.field,
+                           .text = std::to_string(value),
+                           .accepted = ListAcceptedText(layout.field, record)};
     }
     return std::nullopt;
 }

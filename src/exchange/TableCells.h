@@ -34,14 +34,14 @@ QString ListLabel(Field field, int index, const EnemyTable &table);
 // Stores a cell's text into record, or says why the column refuses it. List
 // fields take any value here; CheckListValues judges them once the whole
 // row is in, since the actions decide what the argument lists hold.
-std::optional<FieldError> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
+std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
 
 // Stores the name's text, once any "Name bytes" cell is in: a text that still
 // reads as the bytes do keeps them; another text is encoded.
-std::optional<FieldError> StoreName(const QString &text, EnemyRecord &record);
+std::optional<Refusal> StoreName(const QString &text, EnemyRecord &record);
 
 // The first list or flag field of record that changed from before to a
 // value its control cannot show.
-std::optional<FieldError> CheckListValues(const EnemyRecord &before, const EnemyRecord &record);
+std::optional<Refusal> CheckListValues(const EnemyRecord &before, const EnemyRecord &record);
 
 } // namespace mobwright

@@ -4,24 +4,9 @@
 
 #include <QHash>
 
-#include <array>
 
 namespace mobwright {
 namespace {
-
-constexpr std::array<const char *, FIELD_COUNT> FieldKeys{
-    "TheFlag",   "Name",     "Type",        "InsidePic", "OutsidePic", "HP",
-    "PP",        "Exp",      "Money",       "Movement",  "StartText",  "DeathText",
-    "Palette",   "Level",    "Music",       "Offense",   "Defense",    "Speed",
-    "Guts",      "IQ",       "MissRate",    "Order",     "Action1",    "Action2",
-    "Action3",   "Action4",  "FinalAction", "Argument1", "Argument2",  "Argument3",
-    "Argument4", "ItemFreq", "Item",        "Status",    "DeathSound", "MaxCall",
-};
-
-bool IsList(Encoding encoding)
-{
-    return encoding == Encoding::ListPosition || encoding == Encoding::ListPositionPlus1;
-}
 
 // A text address shows three bytes; its fourth is a byte column of its own.
 int ShownWidth(const FieldLayout &layout)
@@ -93,7 +78,8 @@ const Column *FindColumn(const QString &name)
 
 QString ColumnName(Field field)
 {
-    return QString::fromLatin1(FieldKeys[static_cast<std::size_t>(field)]);
+    const std::string_view key = LayoutOf(field).key;
+    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
 } // namespace mobwright

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Refusal.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,19 +21,7 @@ struct TextTable
     int firstRowNumber = 2;
 };
 
-// A cell or a file that an import refuses; row 0 stands for the whole file.
-struct TableRefusal
-{
-    int row = 0;
-    QString column;
-    QString text;
-    QString accepted;
-
-    // "Row 5, column "HP": cannot take "abc". It accepts ..."
-    QString message() const;
-};
-
-using TableRead = std::variant<TextTable, TableRefusal>;
+using TableRead = Checked<TextTable>;
 
 enum class TableFormat { Csv, Json };
 

@@ -72,16 +72,16 @@ bool StoreControlValue(const FieldLayout &layout, const ControlValue &control, E
     return false;
 }
 
-std::string Accepted(const FieldLayout &layout, const ControlValue &control)
+Refusal RefusalOf(const FieldLayout &layout, const ControlValue &control)
 {
     if (layout.encoding == Encoding::GameText)
-        return NameRefusal(control.text).value_or(std::string{});
-    return AcceptedText(layout);
+        return NameRefusal(control.text).value_or(Refusal{});
+    return {.field = layout.field, .text = control.text, .accepted = AcceptedText(layout)};
 }
 
 } // namespace
 
-std::optional<std::string> StoreNameText(std::string_view text, EnemyRecord &record)
+std::optional<Refusal> StoreNameText(std::string_view text, EnemyRecord &record)
 {
     // An unedited name keeps its bytes, including codes without a character.
     if (text == ASCIIControl::DecodeGameString(record.bytes(Field::Name)))
@@ -120,13 +120,13 @@ FormValues FormFromRecord(const EnemyRecord &record)
     return form;
 }
 
-std::variant<EnemyRecord, FieldError> RecordFromForm(const FormValues &form, const EnemyRecord &shown)
+Checked<EnemyRecord> RecordFromForm(const FormValues &form, const EnemyRecord &shown)
 {
     EnemyRecord record = shown;
     for (const FieldLayout &layout : EnemyLayout) {
         const ControlValue &control = form[static_cast<std::size_t>(layout.field)];
         if (!StoreControlValue(layout, control, record))
-            return FieldError{layout.field, control.text, Accepted(layout, control)};
+            return RefusalOf(layout, control);
     }
     return record;
 }

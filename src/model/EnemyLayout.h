@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace mobwright {
@@ -20,8 +21,23 @@ enum class Encoding {
     ListPosition,     // the entry's position in the control's list
     ListPositionPlus1,// the entry's position + 1; 0 means no entry
     Number,           // decimal, shown unsigned
-    TextAddress,      // 24-bit address as six hex digits; the fourth byte is written as 0
+    TextAddress,      // 24-bit address as six hex digits in the low three bytes
 };
+
+// Fields whose value is picked from a list.
+constexpr bool IsList(Encoding encoding)
+{
+    return encoding == Encoding::ListPosition || encoding == Encoding::ListPositionPlus1;
+}
+// Fields whose control offers choices rather than text: the lists and the flag.
+constexpr bool IsChoice(Encoding encoding)
+{
+    return encoding == Encoding::Flag || IsList(encoding);
+}
+
+// The list whose entries a field's stored values name. The argument lists
+// follow their slot's action.
+enum class ValueList { None, Type, DeathSound, Order, ItemFreq, Music, InsidePic, OutsidePic, Item, Action, Argument };
 
 struct FieldLayout
 {
@@ -29,48 +45,51 @@ struct FieldLayout
     int offset; // within the record
     int width;  // bytes, little-endian
     Encoding encoding;
+    ValueList list;
+    std::string_view key;     // the column's name in exported tables
+    std::string_view title;   // the field's name as the user reads it
     std::string_view control; // the window control that shows the field
     std::string_view label;   // the text beside it
 };
 
 // Every field of the 94-byte record: the one place that knows the offsets.
 inline constexpr std::array<FieldLayout, FIELD_COUNT> EnemyLayout{{
-    {Field::TheFlag, 0, 1, Encoding::Flag, "chkFlag", "'The' Flag"},
-    {Field::Name, 1, 25, Encoding::GameText, "txtName", "Name: "},
-    {Field::Type, 27, 1, Encoding::ListPosition, "cmbType", "Type: "},
-    {Field::InsidePic, 28, 2, Encoding::ListPosition, "cmbInside", "Inside Pic: "},
-    {Field::OutsidePic, 30, 2, Encoding::ListPositionPlus1, "cmbOutside", "Outside Pic:"},
-    {Field::HP, 33, 2, Encoding::Number, "txtHP", "HP: "},
-    {Field::PP, 35, 2, Encoding::Number, "txtPP", "PP: "},
-    {Field::Exp, 37, 4, Encoding::Number, "txtExp", "Exp. : "},
-    {Field::Money, 41, 2, Encoding::Number, "txtMoney", "Money: "},
-    {Field::Movement, 43, 2, Encoding::Number, "txtMove", "Movement: "},
-    {Field::StartText, 45, 4, Encoding::TextAddress, "txtStart", "Start Text: "},
-    {Field::DeathText, 49, 4, Encoding::TextAddress, "txtDeath", "Death Text: "},
-    {Field::Palette, 53, 1, Encoding::Number, "txtPal", "Palette: "},
-    {Field::Level, 54, 1, Encoding::Number, "txtLevel", "Level: "},
-    {Field::Music, 55, 1, Encoding::ListPosition, "cmbMusic", "Music:"},
-    {Field::Offense, 56, 1, Encoding::Number, "txtOffense", "Offense: "},
-    {Field::Defense, 58, 1, Encoding::Number, "txtDefense", "Defense: "},
-    {Field::Speed, 60, 1, Encoding::Number, "txtSpeed", "Speed: "},
-    {Field::Guts, 61, 1, Encoding::Number, "txtGuts", "Guts: "},
-    {Field::IQ, 62, 1, Encoding::Number, "txtIQ", "IQ: "},
-    {Field::MissRate, 68, 1, Encoding::Number, "txtRate", "Miss Rate: "},
-    {Field::Order, 69, 1, Encoding::ListPosition, "cmbOrd", "Order: "},
-    {Field::Action1, 70, 2, Encoding::ListPosition, "cmbAct1", "Action 1:"},
-    {Field::Action2, 72, 2, Encoding::ListPosition, "cmbAct2", "Action 2: "},
-    {Field::Action3, 74, 2, Encoding::ListPosition, "cmbAct3", "Action 3: "},
-    {Field::Action4, 76, 2, Encoding::ListPosition, "cmbAct4", "Action 4 : "},
-    {Field::FinalAction, 78, 2, Encoding::ListPosition, "cmbFinalAct", "Final Action: "},
-    {Field::Argument1, 80, 1, Encoding::ListPositionPlus1, "cmbArgs(0)", "Argument  1:"},
-    {Field::Argument2, 81, 1, Encoding::ListPositionPlus1, "cmbArgs(1)", "Argument 2:"},
-    {Field::Argument3, 82, 1, Encoding::ListPositionPlus1, "cmbArgs(2)", "Argument 3: "},
-    {Field::Argument4, 83, 1, Encoding::ListPositionPlus1, "cmbArgs(3)", "Argument 4: "},
-    {Field::ItemFreq, 87, 1, Encoding::ListPosition, "cmbItemFreq", "Item Freq.: "},
-    {Field::Item, 88, 1, Encoding::ListPosition, "cmbItem", "Item: "},
-    {Field::Status, 89, 1, Encoding::Number, "txtStatus", "Satus: "},
-    {Field::DeathSound, 90, 1, Encoding::ListPosition, "cmbDeath", "Death Sound:"},
-    {Field::MaxCall, 92, 1, Encoding::Number, "txtMaxCall", "Max Call: "},
+    {Field::TheFlag, 0, 1, Encoding::Flag, ValueList::None, "TheFlag", "'The' Flag", "chkFlag", "'The' Flag"},
+    {Field::Name, 1, 25, Encoding::GameText, ValueList::None, "Name", "Name", "txtName", "Name: "},
+    {Field::Type, 27, 1, Encoding::ListPosition, ValueList::Type, "Type", "Type", "cmbType", "Type: "},
+    {Field::InsidePic, 28, 2, Encoding::ListPosition, ValueList::InsidePic, "InsidePic", "Inside Pic", "cmbInside", "Inside Pic: "},
+    {Field::OutsidePic, 30, 2, Encoding::ListPositionPlus1, ValueList::OutsidePic, "OutsidePic", "Outside Pic", "cmbOutside", "Outside Pic:"},
+    {Field::HP, 33, 2, Encoding::Number, ValueList::None, "HP", "HP", "txtHP", "HP: "},
+    {Field::PP, 35, 2, Encoding::Number, ValueList::None, "PP", "PP", "txtPP", "PP: "},
+    {Field::Exp, 37, 4, Encoding::Number, ValueList::None, "Exp", "Exp", "txtExp", "Exp. : "},
+    {Field::Money, 41, 2, Encoding::Number, ValueList::None, "Money", "Money", "txtMoney", "Money: "},
+    {Field::Movement, 43, 2, Encoding::Number, ValueList::None, "Movement", "Movement", "txtMove", "Movement: "},
+    {Field::StartText, 45, 4, Encoding::TextAddress, ValueList::None, "StartText", "Start Text", "txtStart", "Start Text: "},
+    {Field::DeathText, 49, 4, Encoding::TextAddress, ValueList::None, "DeathText", "Death Text", "txtDeath", "Death Text: "},
+    {Field::Palette, 53, 1, Encoding::Number, ValueList::None, "Palette", "Palette", "txtPal", "Palette: "},
+    {Field::Level, 54, 1, Encoding::Number, ValueList::None, "Level", "Level", "txtLevel", "Level: "},
+    {Field::Music, 55, 1, Encoding::ListPosition, ValueList::Music, "Music", "Music", "cmbMusic", "Music:"},
+    {Field::Offense, 56, 1, Encoding::Number, ValueList::None, "Offense", "Offense", "txtOffense", "Offense: "},
+    {Field::Defense, 58, 1, Encoding::Number, ValueList::None, "Defense", "Defense", "txtDefense", "Defense: "},
+    {Field::Speed, 60, 1, Encoding::Number, ValueList::None, "Speed", "Speed", "txtSpeed", "Speed: "},
+    {Field::Guts, 61, 1, Encoding::Number, ValueList::None, "Guts", "Guts", "txtGuts", "Guts: "},
+    {Field::IQ, 62, 1, Encoding::Number, ValueList::None, "IQ", "IQ", "txtIQ", "IQ: "},
+    {Field::MissRate, 68, 1, Encoding::Number, ValueList::None, "MissRate", "Miss Rate", "txtRate", "Miss Rate: "},
+    {Field::Order, 69, 1, Encoding::ListPosition, ValueList::Order, "Order", "Order", "cmbOrd", "Order: "},
+    {Field::Action1, 70, 2, Encoding::ListPosition, ValueList::Action, "Action1", "Action 1", "cmbAct1", "Action 1:"},
+    {Field::Action2, 72, 2, Encoding::ListPosition, ValueList::Action, "Action2", "Action 2", "cmbAct2", "Action 2: "},
+    {Field::Action3, 74, 2, Encoding::ListPosition, ValueList::Action, "Action3", "Action 3", "cmbAct3", "Action 3: "},
+    {Field::Action4, 76, 2, Encoding::ListPosition, ValueList::Action, "Action4", "Action 4", "cmbAct4", "Action 4 : "},
+    {Field::FinalAction, 78, 2, Encoding::ListPosition, ValueList::Action, "FinalAction", "Final Action", "cmbFinalAct", "Final Action: "},
+    {Field::Argument1, 80, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument1", "Argument 1", "cmbArgs(0)", "Argument  1:"},
+    {Field::Argument2, 81, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument2", "Argument 2", "cmbArgs(1)", "Argument 2:"},
+    {Field::Argument3, 82, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument3", "Argument 3", "cmbArgs(2)", "Argument 3: "},
+    {Field::Argument4, 83, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument4", "Argument 4", "cmbArgs(3)", "Argument 4: "},
+    {Field::ItemFreq, 87, 1, Encoding::ListPosition, ValueList::ItemFreq, "ItemFreq", "Item Freq", "cmbItemFreq", "Item Freq.: "},
+    {Field::Item, 88, 1, Encoding::ListPosition, ValueList::Item, "Item", "Item", "cmbItem", "Item: "},
+    {Field::Status, 89, 1, Encoding::Number, ValueList::None, "Status", "Status", "txtStatus", "Satus: "},
+    {Field::DeathSound, 90, 1, Encoding::ListPosition, ValueList::DeathSound, "DeathSound", "Death Sound", "cmbDeath", "Death Sound:"},
+    {Field::MaxCall, 92, 1, Encoding::Number, ValueList::None, "MaxCall", "Max Call", "txtMaxCall", "Max Call: "},
 }};
 
 constexpr const FieldLayout &LayoutOf(Field field)
@@ -88,8 +107,45 @@ constexpr Field ArgumentField(int slot)
 {
     return static_cast<Field>(static_cast<int>(Field::Argument1) + slot);
 }
+// The slot whose argument a field is, if it is one.
+constexpr std::optional<int> ArgumentSlot(Field field)
+{
+    const int slot = static_cast<int>(field) - static_cast<int>(Field::Argument1);
+    return slot >= 0 && slot < ACTION_SLOT_COUNT ? std::optional(slot) : std::nullopt;
+}
 
-// The field's name as the user reads it: its label without blanks and colon.
-std::string_view FieldName(Field field);
+// The field's name as the user reads it, in messages and headers.
+constexpr std::string_view FieldName(Field field)
+{
+    return LayoutOf(field).title;
+}
+
+// A byte that no field covers but whose meaning is known.
+struct KnownByte
+{
+    int offset;
+    std::string_view title;
+    std::string_view meaning;
+};
+
+inline constexpr std::array<KnownByte, 7> KnownBytes{{
+    {26, "Pronoun", "1 he, 2 she, 3 it"},
+    {32, "Runs Away", "1: the enemy flees from a party whose level is above its own"},
+    {63, "Weak to Fire", "the enemy's weakness to fire, as stored"},
+    {64, "Weak to Freeze", "the enemy's weakness to freezing, as stored"},
+    {65, "Weak to Flash", "the enemy's weakness to flash, as stored"},
+    {66, "Weak to Paralysis", "the enemy's weakness to paralysis, as stored"},
+    {67, "Weak to Hypnosis", "the enemy's weakness to hypnosis, as stored"},
+}};
+
+// The known meaning of a byte no field covers, if any.
+constexpr const KnownByte *KnownByteAt(int offset)
+{
+    for (const KnownByte &known : KnownBytes) {
+        if (known.offset == offset)
+            return &known;
+    }
+    return nullptr;
+}
 
 } // namespace mobwright

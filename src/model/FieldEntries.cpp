@@ -8,22 +8,7 @@ namespace mobwright {
 
 LabelList FixedEntries(Field field)
 {
-    switch (field) {
-    case Field::Type: return TypeLabels();
-    case Field::InsidePic: return InsidePicLabels();
-    case Field::OutsidePic: return OutsidePicLabels();
-    case Field::Music: return MusicLabels();
-    case Field::Order: return OrderLabels();
-    case Field::Action1:
-    case Field::Action2:
-    case Field::Action3:
-    case Field::Action4:
-    case Field::FinalAction: return ActionLabels();
-    case Field::ItemFreq: return ItemFreqLabels();
-    case Field::Item: return ItemLabels();
-    case Field::DeathSound: return DeathSoundLabels();
-    default: return {};
-    }
+    return EntriesOf(LayoutOf(field).list);
 }
 
 LabelList PsiArgumentLabels()

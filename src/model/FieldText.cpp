@@ -75,12 +75,6 @@ std::uint32_t Mask(int width)
 
 } // namespace
 
-std::string FieldError::message() const
-{
-    return "The field \"" + std::string(FieldName(field)) + "\" cannot take \"" + QuotedForMessage(text) +
-           "\". It accepts " + accepted + ".";
-}
-
 std::string FieldText(const FieldLayout &layout, std::span<const std::uint8_t> bytes)
 {
     if (layout.encoding == Encoding::TextAddress)
@@ -113,16 +107,19 @@ std::string AcceptedText(const FieldLayout &layout)
     return accepted;
 }
 
-std::optional<std::string> NameRefusal(std::string_view text)
+std::optional<Refusal> NameRefusal(std::string_view text)
 {
+    const auto refuse = [text](std::string accepted) {
+        return Refusal{.field = Field::Name, .text = std::string(text), .accepted = std::move(accepted)};
+    };
     const auto characters = ASCIIControl::SplitCharacters(text);
     if (characters.size() > ASCIIControl::NAME_FIELD_SIZE)
-        return "at most " + std::to_string(ASCIIControl::NAME_FIELD_SIZE) + " characters; this has " +
-               std::to_string(characters.size());
+        return refuse("at most " + std::to_string(ASCIIControl::NAME_FIELD_SIZE) +
+                      " characters; this has " + std::to_string(characters.size()));
     for (const std::string_view character : characters) {
         if (ASCIIControl::EncodeGameChar(character) == 0)
-            return "only the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? | (\"" +
-                   QuotedForMessage(character) + "\" cannot be stored)";
+            return refuse("only the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? | (\"" +
+                          QuotedForMessage(character) + "\" cannot be stored)");
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "ASCIIControl.h"
 
+#include <array>
 #include <cstdio>
 #include <limits>
 
@@ -86,69 +87,52 @@ std::string Fitted(std::string_view name, std::string_view tail, std::size_t wid
     return text + std::string(tail);
 }
 
+// The lists the user and the image can name, with the file that names them.
+struct LongListFacts
+{
+    LongList list;
+    ValueList values;
+    Field field; // the first field that shows it
+    std::string_view fileName;
+};
+
+constexpr std::array<LongListFacts, LONG_LISTS.size()> LongListTable{{
+    {LongList::Action, ValueList::Action, Field::Action1, "action_labels.txt"},
+    {LongList::Music, ValueList::Music, Field::Music, "music_labels.txt"},
+    {LongList::InsidePic, ValueList::InsidePic, Field::InsidePic, "inside_pic_labels.txt"},
+    {LongList::OutsidePic, ValueList::OutsidePic, Field::OutsidePic, "outside_pic_labels.txt"},
+    {LongList::Item, ValueList::Item, Field::Item, "item_labels.txt"},
+}};
+
+const LongListFacts &FactsOf(LongList list)
+{
+    return LongListTable[static_cast<std::size_t>(list)];
+}
+
 } // namespace
 
 std::optional<LongList> LongListOf(Field field)
 {
-    switch (field) {
-    case Field::Music:
-        return LongList::Music;
-    case Field::InsidePic:
-        return LongList::InsidePic;
-    case Field::OutsidePic:
-        return LongList::OutsidePic;
-    case Field::Item:
-        return LongList::Item;
-    case Field::Action1:
-    case Field::Action2:
-    case Field::Action3:
-    case Field::Action4:
-    case Field::FinalAction:
-        return LongList::Action;
-    default:
-        return std::nullopt;
+    for (const LongListFacts &facts : LongListTable) {
+        if (facts.values == LayoutOf(field).list)
+            return facts.list;
     }
+    return std::nullopt;
 }
 
 Field FieldOf(LongList list)
 {
-    switch (list) {
-    case LongList::Action:
-        return Field::Action1;
-    case LongList::Music:
-        return Field::Music;
-    case LongList::InsidePic:
-        return Field::InsidePic;
-    case LongList::OutsidePic:
-        return Field::OutsidePic;
-    case LongList::Item:
-        return Field::Item;
-    }
-    return Field::Item;
+    return FactsOf(list).field;
 }
 
 std::string_view LabelFileName(LongList list)
 {
-    switch (list) {
-    case LongList::Action: return "action_labels.txt";
-    case LongList::Music: return "music_labels.txt";
-    case LongList::InsidePic: return "inside_pic_labels.txt";
-    case LongList::OutsidePic: return "outside_pic_labels.txt";
-    case LongList::Item: return "item_labels.txt";
-    }
-    return {};
+    return FactsOf(list).fileName;
 }
 
 LabelList BuiltInLabels(LongList list)
 {
-    switch (list) {
-    case LongList::Action: return ActionLabels();
-    case LongList::Music: return MusicLabels();
-    case LongList::InsidePic: return InsidePicLabels();
-    case LongList::OutsidePic: return OutsidePicLabels();
-    case LongList::Item: return ItemLabels();
-    }
-    return {};
+    return EntriesOf(FactsOf(list).values);
 }
 
 std::string LabelFormProblem(LongList list, int position, std::string_view label)

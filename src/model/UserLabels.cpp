@@ -1,8 +1,16 @@
 #include "UserLabels.h"
 
 namespace mobwright {
+namespace {
 
-std::variant<std::vector<std::string>, LabelFileError> ParseLabelFile(LongList list,
+Refusal LineRefusal(int line, std::string why)
+{
+    return {.row = line, .accepted = std::move(why)};
+}
+
+} // namespace
+
+Checked<std::vector<std::string>> ParseLabelFile(LongList list,
                                                                       std::string_view text)
 {
     const std::size_t expected = BuiltInLabels(list).size();
@@ -15,15 +23,15 @@ std::variant<std::vector<std::string>, LabelFileError> ParseLabelFile(LongList l
             label.remove_suffix(1);
         const int line = static_cast<int>(labels.size()) + 1;
         if (labels.size() == expected)
-            return LabelFileError{line, "more than " + std::to_string(expected) + " labels"};
+            return LineRefusal(line, "more than " + std::to_string(expected) + " labels");
         if (std::string problem = LabelFormProblem(list, line - 1, label); !problem.empty())
-            return LabelFileError{line, "the label " + problem};
+            return LineRefusal(line, "the label " + problem);
         labels.emplace_back(label);
     }
     if (labels.size() != expected)
-        return LabelFileError{static_cast<int>(labels.size()) + 1,
-                              std::to_string(labels.size()) + " labels, " +
-                                  std::to_string(expected) + " expected"};
+        return LineRefusal(static_cast<int>(labels.size()) + 1,
+                           std::to_string(labels.size()) + " labels, " + std::to_string(expected) +
+                               " expected");
     return labels;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LabelForms.h"
+#include "Refusal.h"
 
 #include <string>
 #include <string_view>
@@ -9,16 +10,9 @@
 
 namespace mobwright {
 
-// Why a user's label file cannot be used, and at which line (from 1).
-struct LabelFileError
-{
-    int line;
-    std::string reason;
-};
-
 // The labels of a user's file for the list: one a line, as many as the
-// built-in list holds, each of the list's form.
-std::variant<std::vector<std::string>, LabelFileError> ParseLabelFile(LongList list,
+// built-in list holds, each of the list's form; or why not, at which line.
+Checked<std::vector<std::string>> ParseLabelFile(LongList list,
                                                                       std::string_view text);
 
 } // namespace mobwright

@@ -2,6 +2,8 @@
 
 #include "LabelData.h"
 
+#include <array>
+
 namespace mobwright {
 
 LabelList TypeLabels()
@@ -43,6 +45,31 @@ LabelList ActionLabels()
 LabelList PsiLabels()
 {
     return ActionLabels().subspan(FIRST_PSI_CODE);
+}
+
+LabelList EntriesOf(ValueList list)
+{
+    struct Entries
+    {
+        ValueList list;
+        LabelList (*labels)();
+    };
+    static constexpr std::array<Entries, 9> Lists{{
+        {ValueList::Type, TypeLabels},
+        {ValueList::DeathSound, DeathSoundLabels},
+        {ValueList::Order, OrderLabels},
+        {ValueList::ItemFreq, ItemFreqLabels},
+        {ValueList::Music, MusicLabels},
+        {ValueList::InsidePic, InsidePicLabels},
+        {ValueList::OutsidePic, OutsidePicLabels},
+        {ValueList::Item, ItemLabels},
+        {ValueList::Action, ActionLabels},
+    }};
+    for (const Entries &entries : Lists) {
+        if (entries.list == list)
+            return entries.labels();
+    }
+    return {};
 }
 
 } // namespace mobwright

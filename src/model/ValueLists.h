@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EnemyLayout.h"
+
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -25,5 +27,9 @@ LabelList ActionLabels();
 inline constexpr std::size_t FIRST_PSI_CODE = 10;
 // The labels of action codes 10 to 318: row r names code r + 10.
 LabelList PsiLabels();
+
+// The fixed entries of a list: none for ValueList::None and the argument
+// lists, whose entries follow their slot's action.
+LabelList EntriesOf(ValueList list);
 
 } // namespace mobwright

@@ -36,9 +36,9 @@ QStringList ReadLabelFolder(const QString &folder, ListLabels &labels)
         const QByteArray text = file.readAll();
         auto parsed = ParseLabelFile(
             list, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-        if (const auto *error = std::get_if<LabelFileError>(&parsed)) {
+        if (const auto *error = std::get_if<Refusal>(&parsed)) {
             refuse(file.fileName(),
-                   QStringLiteral("line %1: %2").arg(error->line).arg(ToQString(error->reason)));
+                   QStringLiteral("line %1: %2").arg(error->row).arg(ToQString(error->accepted)));
             continue;
         }
         labels.setBase(list, std::move(std::get<std::vector<std::string>>(parsed)));

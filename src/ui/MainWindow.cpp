@@ -668,8 +668,8 @@ bool Main::ApplyEnemyRecord()
     if (!RomLoaded)
         return false;
     const auto result = RecordFromForm(controls_.read(), shownRecord_);
-    if (const auto *refusal = std::get_if<FieldError>(&result)) {
-        QWidget *control = controls_.control(refusal->field);
+    if (const auto *refusal = std::get_if<Refusal>(&result)) {
+        QWidget *control = controls_.control(*refusal->field);
         showPageOf(control);
         control->setFocus();
         report(ToQString(refusal->message()));

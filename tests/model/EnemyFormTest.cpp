@@ -39,7 +39,7 @@ TEST(EnemyForm, ReportsTheFirstRefusedFieldInRecordOrder)
     At(HP, "12x");
     for (const auto &[name, field] : {std::pair{"", HP}, {"Caf\xC3\xA9", Name}}) {
         At(Name, name);
-        const FieldError refusal = std::get<FieldError>(RecordFromForm(form, shown));
+        const Refusal refusal = std::get<Refusal>(RecordFromForm(form, shown));
         EXPECT_EQ(refusal.field, field) << name;
         EXPECT_EQ(refusal.text, field == HP ? "12x" : name);
     }

@@ -30,16 +30,16 @@ TEST(FieldText, ShowsStoredBytesAndTakesTypedTextThatFits)
 
 TEST(FieldText, RefusalsNameTheFieldTheTextAndWhatItTakes)
 {
-    EXPECT_EQ((FieldError{HP, "70000", AcceptedText(LayoutOf(HP))}.message()),
+    EXPECT_EQ((Refusal{.field = HP, .text = "70000", .accepted = AcceptedText(LayoutOf(HP))}.message()),
               "The field \"HP\" cannot take \"70000\". It accepts a whole number from 0 to 65535; "
               "negatives down to -32768 are taken too, counting back from 65536.");
     EXPECT_EQ(std::string(FieldName(Exp)) + "|" + std::string(FieldName(TheFlag)),
-              "Exp.|'The' Flag");
+              "Exp|'The' Flag");
     const std::pair<const char *, const char *> names[]{
         {"Big Pile of Puke! $1,000.", "(taken)"},
         {"zzzzzzzzzzzzzzzzzzzzzzzzzz", "at most 25 characters"},
         {"1/128", "\"/\""},
         {"Caf\xC3\xA9", "\"\xC3\xA9\""}};
     for (const auto &[name, why] : names)
-        EXPECT_NE(NameRefusal(name).value_or("(taken)").find(why), std::string::npos) << name;
+        EXPECT_NE(NameRefusal(name).value_or(Refusal{.accepted = "(taken)"}).accepted.find(why), std::string::npos) << name;
 }

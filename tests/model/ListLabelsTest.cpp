@@ -129,9 +129,9 @@ TEST(UserLabelFile, ReplacesTheListOrSaysWhichLineFailsAndWhy)
             labels.setBase(list, std::get<std::vector<std::string>>(parsed));
             EXPECT_EQ(labels.label({list, line - 1}), label);
         } else {
-            ASSERT_TRUE(std::holds_alternative<LabelFileError>(parsed)) << label;
-            EXPECT_EQ(std::get<LabelFileError>(parsed).line, line);
-            EXPECT_EQ(std::get<LabelFileError>(parsed).reason, reason);
+            ASSERT_TRUE(std::holds_alternative<Refusal>(parsed)) << label;
+            EXPECT_EQ(std::get<Refusal>(parsed).row, line);
+            EXPECT_EQ(std::get<Refusal>(parsed).accepted, reason);
         }
     }
 }

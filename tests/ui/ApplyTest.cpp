@@ -108,10 +108,11 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
         editor_.type(control, QString::fromUtf8(text));
         editor_.clickTab((page + 1) % 3);
         editor_.clickApply(page == 2 ? 0 : 2 - page);
-        const std::string accepted =
-            field == Field::Name ? *NameRefusal(text) : AcceptedText(LayoutOf(field));
-        EXPECT_EQ(editor_.takeMessages(),
-                  QStringList(QString::fromStdString(FieldError{field, text, accepted}.message())));
+        const Refusal refusal =
+            field == Field::Name
+                ? *NameRefusal(text)
+                : Refusal{.field = field, .text = text, .accepted = AcceptedText(LayoutOf(field))};
+        EXPECT_EQ(editor_.takeMessages(), QStringList(QString::fromStdString(refusal.message())));
         EXPECT_EQ(editor_.tabs()->currentIndex(), page) << control;
         EXPECT_EQ(QApplication::focusWidget(), editor_.find(control));
         EXPECT_TRUE(image_.contents() == before) << control;
