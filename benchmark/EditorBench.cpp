@@ -111,13 +111,13 @@ int main(int argc, char *argv[])
     PrintRow("Choosing another action in a slot",
              Measure(repetitions, [&](int i) { action->setCurrentIndex(actions[i % 6]); }));
     picker->setCurrentIndex(5);
-    window.setSyncAfterApply(false);
+    window.session().setSyncAfterWrite(false);
     PrintRow("\"Apply Changes\" with read-back, without the sync to disk",
              Measure(repetitions, [&](int i) {
                  hp->setText(QString::number(i));
                  apply->click();
              }));
-    window.setSyncAfterApply(true);
+    window.session().setSyncAfterWrite(true);
     PrintRow("\"Apply Changes\" with read-back and the sync to disk",
              Measure(std::max(5, repetitions / 4), [&](int i) {
                  hp->setText(QString::number(i));

@@ -2,7 +2,7 @@
 
 #include "CsvTable.h"
 #include "ImportPlan.h"
-#include "RomFile.h"
+#include "ImageSession.h"
 #include "Stats.h"
 #include "TableExport.h"
 
@@ -24,40 +24,38 @@ QByteArray CsvWithMoney(const EnemyTable &table, int money, int enemies)
     return WriteCsv(text);
 }
 
-// The table as the window reads it, with the long lists named from the image.
-EnemyTable Table(RomFile &rom, const ListLabels &names)
+// The table as the file holds it, with the long lists named from the image.
+EnemyTable Table(const ImageSession &session)
 {
-    EnemyTable table(ReadAllRecords(rom));
-    table.longLabels = &names;
+    EnemyTable table(session.storedRecords());
+    table.longLabels = &session.labels();
     return table;
 }
 
-ImportPlan Plan(const QByteArray &csv, RomFile &rom, const ListLabels &names)
+ImportPlan Plan(const QByteArray &csv, const ImageSession &session)
 {
-    return std::get<ImportPlan>(PlanImport(std::get<TextTable>(ReadCsv(csv)), Table(rom, names)));
+    return std::get<ImportPlan>(PlanImport(std::get<TextTable>(ReadCsv(csv)), Table(session)));
 }
 
 } // namespace
 
 void MeasureTable(int repetitions, const QString &image, Main &window)
 {
-    RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
-    ListLabels names;
-    names.readImage(rom);
-    PrintRow("Exporting all 230 records as CSV (one read)",
-             Measure(repetitions, [&](int) { WriteCsv(ExportTable(Table(rom, names))); }));
-    const QByteArray unchanged = CsvWithMoney(Table(rom, names), 0, 0);
+    ImageSession session;
+    session.open(QFile::encodeName(image).toStdString());
+    PrintRow("Exporting all 230 records as CSV",
+             Measure(repetitions, [&](int) { WriteCsv(ExportTable(Table(session))); }));
+    const QByteArray unchanged = CsvWithMoney(Table(session), 0, 0);
     PrintRow("Import dry run of a full CSV",
-             Measure(repetitions, [&](int) { Plan(unchanged, rom, names); }));
+             Measure(repetitions, [&](int) { Plan(unchanged, session); }));
 
     const int reps = std::max(5, repetitions / 4);
-    const EnemyTable table = Table(rom, names);
+    const EnemyTable table = Table(session);
     const QByteArray forty[] = {CsvWithMoney(table, 1111, 40), CsvWithMoney(table, 2222, 40)};
     PrintRow("Import changing 40 records, with its one sync", Measure(reps, [&](int i) {
-                 ReplaceRecords(rom, Plan(forty[i % 2], rom, names).records);
+                 session.writeChanges(Plan(forty[i % 2], session).records, QStringLiteral("Import"));
              }));
-    PrintRow("  of which the one sync alone", Measure(reps, [&](int) { rom.Sync(); }));
-    rom.Close();
+    session.close();
 
     auto *openTable = window.findChild<QAction *>("mnuTable");
     openTable->trigger();

@@ -1,14 +1,15 @@
 #include "CommandLine.h"
 
+#include "ImageSession.h"
 #include "ImportPlan.h"
-#include "RecordStore.h"
 #include "RomError.h"
-#include "RomFile.h"
 #include "TableExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+
+#include <csignal>
 
 namespace mobwright {
 namespace {
@@ -21,22 +22,52 @@ struct Streams
     QIODevice &out;
     QIODevice &err;
 
-    void say(const QString &line) const { out.write((line + u'\n').toUtf8()); }
+    // Each line goes out at once, so that it is there whatever happens next.
+    void say(const QString &line) const { Write(out, line); }
     int fail(int status, const QString &line) const
     {
-        err.write((line + u'\n').toUtf8());
+        Write(err, line);
         return status;
+    }
+
+    static void Write(QIODevice &device, const QString &line)
+    {
+        device.write((line + u'\n').toUtf8());
+        if (auto *file = qobject_cast<QFileDevice *>(&device))
+            file->flush();
     }
 };
 
-// The whole table, its long lists named from the image as the window names them.
-EnemyTable ReadTable(RomFile &rom, ListLabels &names)
+// The whole table as the file holds it, its long lists named from the image
+// as the window names them.
+EnemyTable StoredTable(const ImageSession &session)
 {
-    names.readImage(rom);
-    EnemyTable table(ReadAllRecords(rom));
-    table.longLabels = &names;
+    EnemyTable table(session.storedRecords());
+    table.longLabels = &session.labels();
     return table;
 }
+
+// Holds back the signals that end a process from the keyboard or a closed
+// terminal while it lives, so that a write they interrupt still ends whole
+// and is told; they take effect when it goes.
+class HeldSignals
+{
+public:
+    HeldSignals()
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&held, signal);
+        pthread_sigmask(SIG_BLOCK, &held, &before_);
+    }
+    ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    HeldSignals(const HeldSignals &) = delete;
+    HeldSignals &operator=(const HeldSignals &) = delete;
+
+private:
+    sigset_t before_;
+};
 
 void DescribeCommands(QCommandLineParser &parser)
 {
@@ -79,9 +110,9 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
     const TableFormat tableFormat = format == u"json" ? TableFormat::Json : TableFormat::Csv;
     TextTable table;
     try {
-        RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
-        ListLabels names;
-        table = ExportTable(ReadTable(rom, names));
+        ImageSession session;
+        session.openReadOnly(QFile::encodeName(image).toStdString());
+        table = ExportTable(StoredTable(session));
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
     }
@@ -95,10 +126,9 @@ int Export(const QCommandLineParser &parser, const QString &image, const Streams
 }
 
 // Refusals and the changes to standard output; writes unless a dry run.
-int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Streams &io)
+int ImportInto(ImageSession &session, const QString &tablePath, bool dryRun, const Streams &io)
 {
-    ListLabels names;
-    const auto planned = PlanImportOfFile(tablePath, ReadTable(rom, names));
+    const auto planned = PlanImportOfFile(tablePath, StoredTable(session));
     if (const auto *refusals = std::get_if<QStringList>(&planned)) {
         for (const QString &refusal : *refusals)
             io.fail(EXIT_REFUSED, refusal);
@@ -111,21 +141,31 @@ int ImportInto(RomFile &rom, const QString &tablePath, bool dryRun, const Stream
         io.say(QStringLiteral("The image already holds this table: nothing to write."));
         return EXIT_DONE;
     }
-    if (!dryRun)
-        ReplaceRecords(rom, plan.records);
     const QString enemies = plan.records.size() == 1
                                 ? QStringLiteral("1 enemy")
                                 : QStringLiteral("%1 enemies").arg(plan.records.size());
-    io.say(dryRun ? QStringLiteral("Dry run: %1 would change; nothing was written.").arg(enemies)
-                  : QStringLiteral("%1 written and synced.").arg(enemies));
+    if (dryRun) {
+        io.say(QStringLiteral("Dry run: %1 would change; nothing was written.").arg(enemies));
+        return EXIT_DONE;
+    }
+    const HeldSignals held;
+    const WriteOutcome outcome = session.writeChanges(plan.records, QStringLiteral("Import"));
+    if (outcome.kind != WriteOutcome::Kind::Written)
+        return io.fail(EXIT_FILE_FAILED, QString::fromStdString(outcome.message()));
+    io.say(QStringLiteral("%1 written and synced.").arg(enemies));
     return EXIT_DONE;
 }
 
 int Import(const QString &image, const QString &tablePath, bool dryRun, const Streams &io)
 {
     try {
-        RomFile rom = RomFile::Open(QFile::encodeName(image).toStdString());
-        return ImportInto(rom, tablePath, dryRun, io);
+        ImageSession session;
+        const std::string fileName = QFile::encodeName(image).toStdString();
+        if (dryRun)
+            session.openReadOnly(fileName);
+        else
+            session.open(fileName);
+        return ImportInto(session, tablePath, dryRun, io);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
     }

@@ -5,6 +5,7 @@
 #include "EnemyLabels.h"
 #include "FieldEntries.h"
 #include "HexText.h"
+#include "PendingEdits.h"
 
 namespace mobwright {
 namespace {
@@ -173,7 +174,11 @@ std::optional<Refusal> StoreCell(const Column &column, const QString &text, Enem
 
 std::optional<Refusal> StoreName(const QString &text, EnemyRecord &record)
 {
-    return StoreNameText(text.toStdString(), record);
+    auto named = WithFieldText(record, Field::Name, text.toStdString(), record);
+    if (auto *refusal = std::get_if<Refusal>(&named))
+        return *refusal;
+    record = std::get<EnemyRecord>(named);
+    return std::nullopt;
 }
 
 std::optional<Refusal> CheckListValues(const EnemyRecord &before, const EnemyRecord &record)

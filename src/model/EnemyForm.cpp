@@ -47,51 +47,7 @@ ControlValue ControlValueOf(const FieldLayout &layout, const EnemyRecord &record
     return {"(stored value " + std::to_string(stored) + ")", position};
 }
 
-// Stores the control's value into record; false when the field refuses it.
-bool StoreControlValue(const FieldLayout &layout, const ControlValue &control, EnemyRecord &record)
-{
-    switch (layout.encoding) {
-    case Encoding::GameText:
-        return !StoreNameText(control.text, record);
-    case Encoding::Number:
-    case Encoding::TextAddress: {
-        const auto value = ParseFieldText(layout, control.text);
-        if (value)
-            record.setValue(layout.field, *value);
-        return value.has_value();
-    }
-    case Encoding::Flag:
-    case Encoding::ListPosition:
-    case Encoding::ListPositionPlus1:
-        if (control.position != KEEP_STORED) {
-            const int offset = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
-            record.setValue(layout.field, static_cast<std::uint32_t>(control.position + offset));
-        }
-        return true;
-    }
-    return false;
-}
-
-Refusal RefusalOf(const FieldLayout &layout, const ControlValue &control)
-{
-    if (layout.encoding == Encoding::GameText)
-        return NameRefusal(control.text).value_or(Refusal{});
-    return {.field = layout.field, .text = control.text, .accepted = AcceptedText(layout)};
-}
-
 } // namespace
-
-std::optional<Refusal> StoreNameText(std::string_view text, EnemyRecord &record)
-{
-    // An unedited name keeps its bytes, including codes without a character.
-    if (text == ASCIIControl::DecodeGameString(record.bytes(Field::Name)))
-        return std::nullopt;
-    if (auto refusal = NameRefusal(text))
-        return refusal;
-    const auto field = ASCIIControl::EncodeGameString(text);
-    std::copy(field.begin(), field.end(), record.bytes(Field::Name).begin());
-    return std::nullopt;
-}
 
 bool ControlShowsStored(Field field, const EnemyRecord &record)
 {
@@ -118,17 +74,6 @@ FormValues FormFromRecord(const EnemyRecord &record)
     for (const FieldLayout &layout : EnemyLayout)
         form[static_cast<std::size_t>(layout.field)] = ControlValueOf(layout, record);
     return form;
-}
-
-Checked<EnemyRecord> RecordFromForm(const FormValues &form, const EnemyRecord &shown)
-{
-    EnemyRecord record = shown;
-    for (const FieldLayout &layout : EnemyLayout) {
-        const ControlValue &control = form[static_cast<std::size_t>(layout.field)];
-        if (!StoreControlValue(layout, control, record))
-            return RefusalOf(layout, control);
-    }
-    return record;
 }
 
 } // namespace mobwright

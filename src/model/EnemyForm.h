@@ -29,14 +29,6 @@ using FormValues = std::array<ControlValue, FIELD_COUNT>;
 // How each control shows record's fields.
 FormValues FormFromRecord(const EnemyRecord &record);
 
-// The record that the controls describe, given the record they were filled
-// from; or the first field, in record order, that refuses its text.
-Checked<EnemyRecord> RecordFromForm(const FormValues &form, const EnemyRecord &shown);
-
-// Stores a name as typed into record; an unedited name keeps its bytes.
-// Returns why the game cannot store the text, writing nothing then.
-std::optional<Refusal> StoreNameText(std::string_view text, EnemyRecord &record);
-
 // Whether the control of a list or flag field can show what record stores
 // there; the actions stored decide what the argument lists hold.
 bool ControlShowsStored(Field field, const EnemyRecord &record);

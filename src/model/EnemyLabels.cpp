@@ -1,30 +1,23 @@
 #include "EnemyLabels.h"
 
 #include "ASCIIControl.h"
-#include "EnemyLayout.h"
-#include "RomFile.h"
-#include "TableGeometry.h"
+#include "EnemyRecord.h"
 
 namespace mobwright {
 
+std::string EnemyNumber(int index)
+{
+    return ASCIIControl::ZeroPad(std::to_string(index + 1), 3);
+}
+
 std::string EnemyLabel(int index, std::string_view name)
 {
-    return ASCIIControl::ZeroPad(std::to_string(index + 1), 3) + ": " + std::string(name);
+    return EnemyNumber(index) + ": " + std::string(name);
 }
 
-std::string ReadEnemyName(RomFile &rom, int index)
+std::string EnemyLabel(int index, const EnemyRecord &record)
 {
-    const auto nameOffset = static_cast<std::uint32_t>(LayoutOf(Field::Name).offset);
-    return ASCIIControl::ReadGameString(rom, EnemyRecordOffset(rom.tableOffset(), index) + nameOffset);
-}
-
-std::vector<std::string> ReadEnemyLabels(RomFile &rom)
-{
-    std::vector<std::string> labels;
-    labels.reserve(ENEMY_COUNT);
-    for (int k = 0; k < ENEMY_COUNT; ++k)
-        labels.push_back(EnemyLabel(k, ReadEnemyName(rom, k)));
-    return labels;
+    return EnemyLabel(index, ASCIIControl::DecodeGameString(record.bytes(Field::Name)));
 }
 
 } // namespace mobwright

@@ -6,15 +6,14 @@
 
 namespace mobwright {
 
-class RomFile;
+class EnemyRecord;
+
+// An enemy's number as the pickers show it: 001 to 230.
+std::string EnemyNumber(int index);
 
 // A picker entry: the 1-based record number in three digits, ": ", the name.
 std::string EnemyLabel(int index, std::string_view name);
-
-// The name of record index as the image stores it.
-std::string ReadEnemyName(RomFile &rom, int index);
-
-// The picker entries of all 230 records, named as the image stores them.
-std::vector<std::string> ReadEnemyLabels(RomFile &rom);
+// The same for a record, named as it stores its name.
+std::string EnemyLabel(int index, const EnemyRecord &record);
 
 } // namespace mobwright

@@ -21,7 +21,8 @@ enum class Encoding {
     ListPosition,     // the entry's position in the control's list
     ListPositionPlus1,// the entry's position + 1; 0 means no entry
     Number,           // decimal, shown unsigned
-    TextAddress,      // 24-bit address as six hex digits in the low three bytes
+    TextAddress,      // 24-bit address as six hex digits in the low three bytes;
+                      // the fourth byte is kept as stored
 };
 
 // Fields whose value is picked from a list.
@@ -118,6 +119,16 @@ constexpr std::optional<int> ArgumentSlot(Field field)
 constexpr std::string_view FieldName(Field field)
 {
     return LayoutOf(field).title;
+}
+
+// Whether a record offset lies in no field.
+constexpr bool IsUncovered(int offset)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (offset >= layout.offset && offset < layout.offset + layout.width)
+            return false;
+    }
+    return true;
 }
 
 // A byte that no field covers but whose meaning is known.

@@ -1,8 +1,5 @@
 #include "EnemyRecord.h"
 
-#include "RecordCursor.h"
-#include "RomFile.h"
-
 #include <algorithm>
 
 namespace mobwright {
@@ -61,20 +58,6 @@ std::span<std::uint8_t> EnemyRecord::bytes(int offset, int width)
 {
     return std::span(bytes_).subspan(static_cast<std::size_t>(offset),
                                      static_cast<std::size_t>(width));
-}
-
-EnemyRecord ReadEnemyRecord(RecordCursor &cursor)
-{
-    EnemyRecord record;
-    cursor.setPosition(0);
-    cursor.ReadRecordBytes(record.bytes(0, ENEMY_RECORD_SIZE));
-    return record;
-}
-
-void WriteEnemyRecord(RecordCursor &cursor, const EnemyRecord &record)
-{
-    cursor.setPosition(0);
-    cursor.WriteRecordBytes(record.allBytes());
 }
 
 } // namespace mobwright

@@ -9,8 +9,6 @@
 
 namespace mobwright {
 
-class RecordCursor;
-
 // The 94 bytes of one enemy record, the bytes that belong to no field included.
 class EnemyRecord
 {
@@ -37,11 +35,5 @@ public:
 private:
     std::array<std::uint8_t, ENEMY_RECORD_SIZE> bytes_{};
 };
-
-// Reads the selected record through the cursor in one transfer.
-EnemyRecord ReadEnemyRecord(RecordCursor &cursor);
-// Writes all 94 bytes of record into the selected record in one transfer, so
-// that the record on the disk is never part old and part new.
-void WriteEnemyRecord(RecordCursor &cursor, const EnemyRecord &record);
 
 } // namespace mobwright

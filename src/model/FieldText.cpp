@@ -95,6 +95,14 @@ std::optional<std::uint32_t> ParseFieldText(const FieldLayout &layout, std::stri
     return *value & Mask(layout.width);
 }
 
+bool ReadsAs(const FieldLayout &layout, std::string_view typed, std::string_view shown)
+{
+    if (layout.encoding != Encoding::Number && layout.encoding != Encoding::TextAddress)
+        return typed == shown;
+    const auto value = ParseFieldText(layout, typed);
+    return value && value == ParseFieldText(layout, shown);
+}
+
 std::string AcceptedText(const FieldLayout &layout)
 {
     if (layout.encoding == Encoding::TextAddress)

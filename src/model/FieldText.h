@@ -18,6 +18,10 @@ std::string FieldText(const FieldLayout &layout, std::span<const std::uint8_t> b
 // nothing when the field refuses the text. Blanks around it are ignored.
 std::optional<std::uint32_t> ParseFieldText(const FieldLayout &layout, std::string_view text);
 
+// Whether text typed into a number or text-address field stands for the
+// same stored value as shown does: "007" reads as "7".
+bool ReadsAs(const FieldLayout &layout, std::string_view typed, std::string_view shown);
+
 // What a number or text-address field accepts, as the end of a sentence.
 std::string AcceptedText(const FieldLayout &layout);
 

@@ -1,17 +1,43 @@
 #include "RecordStore.h"
 
-#include "ASCIIControl.h"
 #include "RomError.h"
 #include "RomFile.h"
+
+#include <algorithm>
 
 namespace mobwright {
 namespace {
 
-std::uint32_t RecordOffset(const RomFile &rom, int index)
+using Span = std::span<const std::uint8_t>;
+
+std::size_t SpanOffset(int first, int index)
 {
-    if (index < 0 || index >= ENEMY_COUNT)
-        throw RomError("There is no enemy " + std::to_string(index + 1) + ".");
-    return EnemyRecordOffset(rom.tableOffset(), index);
+    return static_cast<std::size_t>(index - first) * ENEMY_RECORD_SIZE;
+}
+
+WriteOutcome Refusal(WriteOutcome outcome, WriteOutcome::Cause cause, std::string reason = {})
+{
+    outcome.kind = WriteOutcome::Kind::NothingWritten;
+    outcome.cause = cause;
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
+// Sorts the enemies a write of written bytes of the span left new, cut or old.
+void TellShortWrite(WriteOutcome &outcome, const std::vector<RecordWrite> &writes, int first,
+                    std::size_t written)
+{
+    for (const RecordWrite &write : writes) {
+        const std::size_t start = SpanOffset(first, write.index);
+        if (start + ENEMY_RECORD_SIZE <= written) {
+            outcome.whole.push_back(write.index);
+        } else if (start < written) {
+            outcome.cut = write.index;
+            outcome.cutBytes = static_cast<int>(written - start);
+        } else {
+            outcome.untouched.push_back(write.index);
+        }
+    }
 }
 
 } // namespace
@@ -21,39 +47,84 @@ RecordWrite Reversed(const RecordWrite &write)
     return {write.index, write.after, write.before};
 }
 
-EnemyRecord ReadRecordAt(RomFile &rom, int index)
+std::vector<EnemyRecord> ReadRecords(RomFile &rom, int first, int last)
 {
-    std::array<std::uint8_t, ENEMY_RECORD_SIZE> bytes{};
-    rom.ReadRomBytes(RecordOffset(rom, index), bytes);
-    return EnemyRecord::FromBytes(bytes);
+    if (first < 0 || last >= ENEMY_COUNT || first > last)
+        throw RomError("There are no enemies " + std::to_string(first + 1) + " to " +
+                       std::to_string(last + 1) + ".");
+    std::vector<std::uint8_t> bytes(SpanOffset(first, last + 1));
+    rom.ReadRomBytes(EnemyRecordOffset(rom.tableOffset(), first), bytes);
+    std::vector<EnemyRecord> records;
+    records.reserve(static_cast<std::size_t>(last - first + 1));
+    for (int k = first; k <= last; ++k)
+        records.push_back(EnemyRecord::FromBytes(
+            Span(bytes).subspan(SpanOffset(first, k)).first<ENEMY_RECORD_SIZE>()));
+    return records;
 }
 
 std::vector<EnemyRecord> ReadAllRecords(RomFile &rom)
 {
-    std::vector<std::uint8_t> table(ENEMY_TABLE_SIZE);
-    rom.ReadRomBytes(rom.tableOffset(), table);
-    std::vector<EnemyRecord> records;
-    records.reserve(ENEMY_COUNT);
-    for (int k = 0; k < ENEMY_COUNT; ++k)
-        records.push_back(
-            EnemyRecord::FromBytes(std::span(table)
-                                       .subspan(static_cast<std::size_t>(k) * ENEMY_RECORD_SIZE)
-                                       .first<ENEMY_RECORD_SIZE>()));
-    return records;
+    return ReadRecords(rom, 0, ENEMY_COUNT - 1);
 }
 
-void ReplaceRecords(RomFile &rom, std::span<const RecordWrite> writes)
+WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sync)
 {
-    rom.ConfirmUnchanged();
-    for (const RecordWrite &write : writes) {
-        if (ReadRecordAt(rom, write.index) != write.before)
-            throw RomError("Enemy " + ASCIIControl::ZeroPad(std::to_string(write.index + 1), 3) +
-                           " in \"" + rom.path() +
-                           "\" was changed by another program, so nothing was written.");
+    WriteOutcome outcome;
+    outcome.image = rom.path();
+    if (writes.empty())
+        return outcome;
+    std::sort(writes.begin(), writes.end(),
+              [](const RecordWrite &a, const RecordWrite &b) { return a.index < b.index; });
+    const int first = writes.front().index;
+    const int last = writes.back().index;
+    std::vector<std::uint8_t> span;
+    try {
+        switch (rom.changeSinceOpened()) {
+        case RomFile::Change::Replaced:
+            return Refusal(outcome, WriteOutcome::Cause::Replaced);
+        case RomFile::Change::Resized:
+            outcome.sizeThen = rom.openedSize();
+            outcome.sizeNow = rom.currentSize();
+            return Refusal(outcome, WriteOutcome::Cause::Resized);
+        case RomFile::Change::None:
+            break;
+        }
+        span.resize(SpanOffset(first, last + 1));
+        rom.ReadRomBytes(EnemyRecordOffset(rom.tableOffset(), first), span);
+    } catch (const RomError &error) {
+        return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
     }
-    for (const RecordWrite &write : writes)
-        rom.WriteRomBytes(RecordOffset(rom, write.index), write.after.allBytes());
-    rom.Sync();
+
+    for (const RecordWrite &write : writes) {
+        const auto stored = std::span(span).subspan(SpanOffset(first, write.index), ENEMY_RECORD_SIZE);
+        if (!std::ranges::equal(stored, write.before.allBytes()))
+            outcome.changedBehind.push_back(write.index);
+        std::ranges::copy(write.after.allBytes(), stored.begin());
+    }
+    if (!outcome.changedBehind.empty())
+        return Refusal(outcome, WriteOutcome::Cause::ChangedBehind);
+
+    try {
+        rom.WriteRomBytes(EnemyRecordOffset(rom.tableOffset(), first), span);
+    } catch (const RomWriteError &error) {
+        if (error.written() == 0)
+            return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
+        outcome.kind = WriteOutcome::Kind::ShortWrite;
+        outcome.reason = error.what();
+        TellShortWrite(outcome, writes, first, error.written());
+        return outcome;
+    } catch (const RomError &error) {
+        return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
+    }
+    if (!sync)
+        return outcome;
+    try {
+        rom.Sync();
+    } catch (const RomError &error) {
+        outcome.kind = WriteOutcome::Kind::NotSynced;
+        outcome.reason = error.what();
+    }
+    return outcome;
 }
 
 } // namespace mobwright

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EnemyRecord.h"
+#include "WriteOutcome.h"
 
-#include <span>
 #include <vector>
 
 namespace mobwright {
@@ -20,14 +20,17 @@ struct RecordWrite
 // The change that takes a record back to where it was.
 RecordWrite Reversed(const RecordWrite &write);
 
-// Record index's 94 bytes, in one read.
-EnemyRecord ReadRecordAt(RomFile &rom, int index);
 // The whole enemy table, in one read.
 std::vector<EnemyRecord> ReadAllRecords(RomFile &rom);
+// Records first to last, in one read.
+std::vector<EnemyRecord> ReadRecords(RomFile &rom, int first, int last);
 
-// Writes each change's after bytes, a write per record, then syncs once.
-// Nothing is written unless the file is still the image that was opened and
-// every record still holds its before bytes; otherwise throws RomError.
-void ReplaceRecords(RomFile &rom, std::span<const RecordWrite> writes);
+// The one way records are written. Nothing is written unless the file is
+// still the image that was opened, with its size, and every changed record
+// still holds its before bytes. The span from the first to the last changed
+// record is then written in one write, the records between as just read,
+// and synced once (unless sync is false). The outcome tells exactly what
+// happened, down to which enemies a short write left new, cut or old.
+WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sync = true);
 
 } // namespace mobwright

@@ -1,6 +1,5 @@
 #include "ASCIIControl.h"
 
-#include "RomFile.h"
 
 #include <algorithm>
 
@@ -84,18 +83,6 @@ NameField EncodeGameString(std::string_view text)
     for (std::size_t k = 0; k < count; ++k)
         field[k] = EncodeGameChar(characters[k]);
     return field;
-}
-
-std::string ReadGameString(RomFile &rom, std::uint32_t offset)
-{
-    NameField field{};
-    const std::size_t read = rom.ReadRomBytesUpTo(offset, field);
-    return DecodeGameString(std::span(field).first(read));
-}
-
-void WriteGameString(RomFile &rom, std::string_view text, std::uint32_t offset)
-{
-    rom.WriteRomBytes(offset, EncodeGameString(text));
 }
 
 std::string ZeroPad(std::string text, std::int16_t width)

@@ -9,8 +9,6 @@
 
 namespace mobwright {
 
-class RomFile;
-
 // The game's one-byte text: 70 characters, each stored as its ASCII value
 // plus 0x30; 0x00 ends a string. Editor text is UTF-8.
 namespace ASCIIControl {
@@ -31,12 +29,6 @@ std::vector<std::string_view> SplitCharacters(std::string_view text);
 std::string DecodeGameString(std::span<const std::uint8_t> bytes);
 // The name field for a text: its first 25 characters, each encoded, then zeros.
 NameField EncodeGameString(std::string_view text);
-
-// Reads the name stored at offset; it never reads past its 25-byte field
-// or past the end of the file.
-std::string ReadGameString(RomFile &rom, std::uint32_t offset);
-// Writes exactly the 25-byte name field at offset.
-void WriteGameString(RomFile &rom, std::string_view text, std::uint32_t offset);
 
 // Pads text on the left with "0" to width; longer text is never cut.
 std::string ZeroPad(std::string text, std::int16_t width);

@@ -104,9 +104,8 @@ private:
     std::string path_;
 };
 
-} // namespace
-
-std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path)
+// Refuses what is no regular file before opening it: opening a FIFO could block.
+void RequireRegularFile(const std::string &path)
 {
     struct stat st
     {
@@ -120,7 +119,13 @@ std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path)
         RefuseOpen(path, "it is a folder, not an image file");
     if (!S_ISREG(st.st_mode))
         RefuseOpen(path, "it is not a regular file");
+}
 
+} // namespace
+
+std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path)
+{
+    RequireRegularFile(path);
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         RefuseOpen(path, "it cannot be opened for reading and writing (" + SystemReason() + ")");
@@ -131,6 +136,15 @@ std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path)
         ::close(fd);
         RefuseOpen(path, reason);
     }
+    return std::make_unique<PosixFile>(fd, path);
+}
+
+std::unique_ptr<FileHandle> OpenReadOnlyFile(const std::string &path)
+{
+    RequireRegularFile(path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        RefuseOpen(path, "it cannot be opened for reading (" + SystemReason() + ")");
     return std::make_unique<PosixFile>(fd, path);
 }
 

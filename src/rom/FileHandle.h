@@ -39,6 +39,9 @@ public:
 // Opens an existing regular file for reading and writing and takes an
 // exclusive advisory lock on it, so that two editors never share one image.
 std::unique_ptr<FileHandle> OpenLockedFile(const std::string &path);
+// Opens an existing regular file for reading only, without a lock: what only
+// reads needs no write permission, and may read an image that an editor has open.
+std::unique_ptr<FileHandle> OpenReadOnlyFile(const std::string &path);
 
 // The file that path leads to now, or nothing when it leads nowhere.
 std::optional<FileIdentity> IdentityAt(const std::string &path);

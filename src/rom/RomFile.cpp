@@ -62,20 +62,16 @@ bool RomFile::holds(const std::string &path) const
     return atPath && *atPath == handle().identity();
 }
 
-void RomFile::ConfirmUnchanged() const
+RomFile::Change RomFile::changeSinceOpened() const
 {
     if (!handle().isLinked() || !holds(path_))
-        throw RomError(
-            "The image " + Quoted(path_) +
-            " was replaced, moved or deleted since it was opened, so nothing was written. "
-            "Open the image again with \"Load ROM\".");
-    const std::uint64_t size = handle().size();
-    if (size != size_)
-        throw RomError(
-            "The size of the image " + Quoted(path_) + " changed from " + std::to_string(size_) +
-            " to " + std::to_string(size) +
-            " bytes since it was opened, so nothing was written. Open the image again with "
-            "\"Load ROM\".");
+        return Change::Replaced;
+    return currentSize() == size_ ? Change::None : Change::Resized;
+}
+
+std::uint64_t RomFile::currentSize() const
+{
+    return handle().size();
 }
 
 void RomFile::Close()
@@ -92,28 +88,11 @@ FileHandle &RomFile::handle() const
     return *handle_;
 }
 
-std::uint8_t RomFile::ReadRomByte(std::uint32_t offset)
-{
-    std::uint8_t value = 0;
-    ReadRomBytes(offset, {&value, 1});
-    return value;
-}
-
-void RomFile::WriteRomByte(std::uint32_t offset, std::uint8_t value)
-{
-    WriteRomBytes(offset, {&value, 1});
-}
-
 void RomFile::ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer)
 {
-    if (ReadRomBytesUpTo(offset, buffer) != buffer.size())
+    if (handle().readAt(offset, buffer) != buffer.size())
         throw RomError("Cannot read " + Quoted(path_) + " at " + HexOffset(offset) +
                        ": that is beyond the end of the file.");
-}
-
-std::size_t RomFile::ReadRomBytesUpTo(std::uint32_t offset, std::span<std::uint8_t> buffer)
-{
-    return handle().readAt(offset, buffer);
 }
 
 void RomFile::WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes)

@@ -21,9 +21,9 @@ public:
 
     RomFile() = default;
 
-    // Opens an image for reading and writing. Refuses (throws RomError naming
-    // the file and the reason) a size that is no image's, or too short to
-    // hold the enemy table.
+    // Opens an image, for reading and writing unless the opener gives a
+    // read-only file. Refuses (throws RomError naming the file and the
+    // reason) a size that is no image's, or too short to hold the enemy table.
     static RomFile Open(const std::string &path, const Opener &opener = OpenLockedFile);
 
     // The same open file, reached by path (which may be another of its names),
@@ -36,10 +36,13 @@ public:
 
     // Whether path leads to the very file that is open.
     bool holds(const std::string &path) const;
-    // Throws RomError unless path() still leads to the open file and the file
-    // has the size it had when opened: otherwise a write would go to a file
-    // that is no longer the image, or to the wrong offsets.
-    void ConfirmUnchanged() const;
+    // Whether path() still leads to the open file with the size it had when
+    // opened: otherwise a write would go to a file that is no longer the
+    // image, or to the wrong offsets.
+    enum class Change { None, Replaced, Resized };
+    Change changeSinceOpened() const;
+    std::uint64_t openedSize() const { return size_; }
+    std::uint64_t currentSize() const;
 
     const std::string &path() const { return path_; }
     bool hasCopierHeader() const { return kind_ == ImageKind::CopierHeader; }
@@ -47,13 +50,8 @@ public:
     // File offset of record 0, which depends on the copier header.
     std::uint32_t tableOffset() const { return EnemyTableOffset(kind_); }
 
-    std::uint8_t ReadRomByte(std::uint32_t offset);
-    void WriteRomByte(std::uint32_t offset, std::uint8_t value);
-
     // Reads all of buffer, or throws.
     void ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer);
-    // Reads until buffer is full or the file ends; returns the count read.
-    std::size_t ReadRomBytesUpTo(std::uint32_t offset, std::span<std::uint8_t> buffer);
     // Writes all of bytes in one call, or throws RomWriteError.
     void WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes);
 

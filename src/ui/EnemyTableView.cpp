@@ -1,6 +1,9 @@
 #include "EnemyTableView.h"
 
 #include "EnemyTableModel.h"
+#include "ImageSession.h"
+
+#include <QFileInfo>
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,8 +15,9 @@
 
 namespace mobwright {
 
-EnemyTableView::EnemyTableView(QWidget *parent)
+EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , session_(session)
     , model_(new EnemyTableModel(this))
     , proxy_(new QSortFilterProxyModel(this))
     , filter_(new QLineEdit)
@@ -62,16 +66,35 @@ EnemyTableView::EnemyTableView(QWidget *parent)
     column->addLayout(filterRow);
     column->addWidget(table_, 1);
     resize(1000, 600);
+
+    connect(&session_, &ImageSession::closed, this, &QWidget::close);
+    for (const auto changed : {&ImageSession::storedChanged, &ImageSession::pendingChanged})
+        connect(&session_, changed, this, &EnemyTableView::refresh);
+    connect(&session_, &ImageSession::labelsChanged, this, &EnemyTableView::refresh);
+    connect(&session_, &ImageSession::opened, this, &EnemyTableView::refresh);
 }
 
-void EnemyTableView::showTable(EnemyTable table, const QString &imageName)
+void EnemyTableView::showEvent(QShowEvent *event)
 {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+void EnemyTableView::refresh()
+{
+    if (!isVisible() || !session_.isOpen())
+        return;
+    std::vector<EnemyRecord> records;
+    for (int k = 0; k < ENEMY_COUNT; ++k)
+        records.push_back(session_.shown(k));
+    EnemyTable table(std::move(records));
+    table.longLabels = &session_.labels();
     model_->setTable(std::move(table));
     if (!columnsSized_) {
         table_->resizeColumnsToContents();
         columnsSized_ = true;
     }
-    setWindowTitle(QStringLiteral("Enemy Table — %1").arg(imageName));
+    setWindowTitle(QStringLiteral("Enemy Table — ") + QFileInfo(session_.path()).fileName());
     updateCount();
 }
 

@@ -10,25 +10,29 @@ class QTableView;
 namespace mobwright {
 
 class EnemyTableModel;
-struct EnemyTable;
+class ImageSession;
 
-// "View › Enemy Table": every enemy in a sortable, filterable table of its
-// own window. Choosing a row (double-click or Enter) asks for that enemy.
+// "View › Enemy Table": every enemy of the session's image, with its pending
+// edits, in a sortable, filterable table of its own window, kept up to date
+// while shown. Choosing a row (double-click or Enter) asks for that enemy.
 class EnemyTableView : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit EnemyTableView(QWidget *parent = nullptr);
-
-    void showTable(EnemyTable table, const QString &imageName);
+    explicit EnemyTableView(ImageSession &session, QWidget *parent = nullptr);
 
 signals:
     void enemyChosen(int index);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void refresh();
     void updateCount();
 
+    ImageSession &session_;
     EnemyTableModel *model_;
     QSortFilterProxyModel *proxy_;
     QLineEdit *filter_;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 #include <algorithm>
@@ -91,10 +92,11 @@ void FieldControls::show(const FormValues &form)
     for (const FieldLayout &layout : EnemyLayout) {
         const ControlValue &value = form[Index(layout.field)];
         QWidget *widget = control(layout.field);
+        const QSignalBlocker quiet(widget);
         if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
             // Setting a text lays it out anew, which costs more than comparing.
             const QString text = ToQString(value.text);
-            if (edit->text() != text)
+            if (edit->text() != text && !ReadsAs(layout, ToModelText(edit->text()), value.text))
                 edit->setText(text);
         } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
             box->setPlaceholderText(ToQString(value.text));

@@ -24,6 +24,8 @@ public:
     QWidget *control(Field field) const { return controls_[Index(field)]; }
     QComboBox *comboBox(Field field) const;
 
+    // Shows form without telling anyone of a change. A text box that reads
+    // as its value already keeps its text, so that typing is never undone.
     void show(const FormValues &form);
     FormValues read() const;
     // What one control holds now: a text box its text, the others a position.

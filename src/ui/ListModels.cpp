@@ -1,6 +1,7 @@
 #include "ListModels.h"
 
 #include "FieldEntries.h"
+#include "ImageSession.h"
 #include "ListLabels.h"
 #include "QtText.h"
 
@@ -25,11 +26,17 @@ void SetEntry(QStringListModel *model, int row, const QString &label)
 
 } // namespace
 
-ListModels::ListModels(QObject *parent)
+ListModels::ListModels(const ImageSession &session, QObject *parent)
     : QObject(parent)
     , enemies_(makeModel({}))
     , psiLabels_(makeModel(ToStringList(PsiLabels())))
+    , session_(session)
 {
+    const auto relabelAll = [this] { relabel(session_.labels()); };
+    connect(&session, &ImageSession::opened, this, relabelAll);
+    connect(&session, &ImageSession::closed, this, relabelAll);
+    connect(&session, &ImageSession::labelsChanged, this,
+            [this](const std::vector<ListEntry> &entries) { relabel(session_.labels(), entries); });
     // Fields that show the same list, such as the five action lists, share its model.
     std::map<const std::string_view *, QStringListModel *> byList;
     for (const FieldLayout &layout : EnemyLayout) {

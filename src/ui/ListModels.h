@@ -12,15 +12,19 @@
 
 namespace mobwright {
 
+class ImageSession;
 class ListLabels;
 
 // The entries of every drop-down list, built once and shared: lists that
 // show the same entries show the same model, and the entries an argument
-// list takes are shared lists, so filling one copies no entry.
+// list takes are shared lists, so filling one copies no entry. They follow
+// the session's labels.
 class ListModels : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit ListModels(QObject *parent = nullptr);
+    explicit ListModels(const ImageSession &session, QObject *parent = nullptr);
 
     // The fixed entries of a list field; null for the argument lists.
     QStringListModel *fixed(Field field) const;
@@ -31,13 +35,12 @@ public:
     // What an argument list offers for an action of this kind.
     QStringList arguments(ActionKind kind) const;
 
+private:
     // Shows the labels of every long list, or of the entries given, in the
     // lists and in the argument lists taken from them. Entries that show
     // their label already are not set again.
     void relabel(const ListLabels &labels);
     void relabel(const ListLabels &labels, const std::vector<ListEntry> &entries);
-
-private:
     QStringListModel *makeModel(QStringList entries);
     void setLabel(ListEntry entry, const QString &label);
 
@@ -45,6 +48,7 @@ private:
     QStringListModel *enemies_;
     QStringListModel *psiLabels_;
     std::map<ActionKind, QStringList> arguments_;
+    const ImageSession &session_;
 };
 
 // Sets the entries of model that differ from entries, so that a list keeps

@@ -1,41 +1,27 @@
 #pragma once
 
-#include "ActionKinds.h"
-#include "EnemyRecord.h"
-#include "FieldControls.h"
-#include "ListLabels.h"
-#include "RecordCursor.h"
-#include "RecordStore.h"
-#include "RomFile.h"
+#include "ImageSession.h"
 #include "UnappliedQuestion.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 class QAction;
-class QComboBox;
-class QGroupBox;
 class QLabel;
-class QMenu;
-class QTabBar;
-class QUndoStack;
 
 namespace mobwright {
 
-class EditMarks;
+class EnemyEditor;
 class EnemyTableView;
-struct EnemyTable;
 class FindEnemy;
 class ListModels;
 class RecentImages;
-class RomError;
 
-// The editor's one window, "Main": a File menu, a tab strip and three
-// pages of controls over the enemy record chosen in the pickers.
+// The editor's one window, "Main": the menus, dialogs and status bar around
+// the record editor, all working through one image session.
 class Main : public QMainWindow
 {
     Q_OBJECT
@@ -45,37 +31,32 @@ public:
     using OpenDialog = std::function<QString(QWidget *parent)>;
     // Tells the user of a failure or a refusal.
     using MessageSink = std::function<void(const QString &message)>;
+    // Asks what becomes of edits to a record that another program changed:
+    // true reloads the record (the edits are dropped), false keeps editing.
+    using ReloadQuestion = std::function<bool(QWidget *parent, const QString &enemy)>;
 
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;
 
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
-    void setFileOpener(RomFile::Opener opener) { fileOpener_ = std::move(opener); }
     void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
-    // Whether "Apply Changes" waits until the record is on the disk.
-    void setSyncAfterApply(bool sync) { syncAfterApply_ = sync; }
+    void setReloadQuestion(ReloadQuestion question) { reloadQuestion_ = std::move(question); }
+
+    ImageSession &session() { return session_; }
+    EnemyEditor &editor() { return *editor_; }
 
     // Opens an image as "Load ROM" does once a file is chosen.
     void LoadImage(const QString &path);
     // The same for a file name as the system gives it, whatever bytes it holds.
     void LoadImageFile(const std::string &fileName);
-    bool isRomLoaded() const { return RomLoaded; }
     // Takes the user's label files from folder, telling once of any not used.
     void useLabelFolder(const QString &folder);
-
     // Selects the enemy in the pickers exactly as picking it would.
     void goToEnemy(int index);
-    // Takes records that were written already into the undo history as one
-    // step, and shows them.
-    void recordWritten(std::vector<RecordWrite> writes, const QString &what);
     // "Export Table…" and "Import Table…" once a file is chosen.
     void exportTableTo(const QString &path);
     void importTableFrom(const QString &path);
-
-signals:
-    // After every apply, undo, redo and written change.
-    void recordsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -83,96 +64,46 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildViewMenu();
+    void buildHelpMenu();
     void mnuLoad_Click();
     void mnuClose_Click();
-    void TabStrip1_Click();
-    void cmbEnemy_Click(int index);
-    void cmbAct1_Click() { ActionSlotChanged(0); }
-    void cmbAct2_Click() { ActionSlotChanged(1); }
-    void cmbAct3_Click() { ActionSlotChanged(2); }
-    void cmbAct4_Click() { ActionSlotChanged(3); }
-    void cmdApply_Click(int index);
-
-    void FillEnemyLists(const std::vector<std::string> &labels);
-    bool LoadEnemyRecord();
-    void ShowEnemyRecord(const EnemyRecord &record);
-    bool ApplyEnemyRecord();
-    void ReportFailedApply(int index, const RomError &error);
-    void RelabelEnemy(int index);
-    void FillArgumentList(int slot, int code);
-    void ActionSlotChanged(int slot);
-
-    void buildMenu();
-    void buildEditMenu();
-    void buildTableMenus();
-    void mnuTable_Click();
     void mnuExport_Click();
     void mnuImport_Click();
-    // Follows the image being opened or closed: the table view closes or shows the new one.
-    void tableImageChanged();
-    void refreshTable();
-    // The whole table of the open image, its lists labelled as the window labels them.
-    EnemyTable readTable();
-    void buildHelpMenu();
-    void buildStatusBar();
-    void openImage(const QString &path);
-    void closeImage();
-    void openRecent(const QString &path);
-    // Asks what becomes of unapplied edits; false when the user cancels
-    // or the apply they asked for failed.
-    bool settleUnappliedEdits();
-    void showImageState();
-    void stepPage(int step);
-    void stepHistory(bool undoing);
-    void showWritten(const std::vector<RecordWrite> &changes);
     void mnuLabelFolder_Click();
-    // Shows the long lists' labels for the open image, or the given entries'.
-    void showListLabels();
-    void showListLabels(const std::vector<ListEntry> &entries);
-    void relabelArgumentLists();
-    void buildPages();
-    void selectEnemy(int index);
-    void showPageOf(QWidget *control);
+    void openImage(const QString &path);
+    void openRecent(const QString &path);
+    void showTable();
+
+    // Writes the shown enemy's pending edits; false if nothing was written.
+    bool ApplyEnemyRecord();
+    bool applyAll();
+    // Asks what becomes of the pending edits before they would be lost;
+    // false when the user cancels or the write they asked for failed.
+    bool settlePendingEdits();
+    void stepHistory(bool undoing);
+    // Says what a write did: in the status bar when all went well.
+    void tell(const QString &what, const WriteOutcome &outcome);
+    void noteChangedBehind(const QList<int> &indexes);
+    void showImageState();
     void report(const QString &message);
 
-    QComboBox *actionBox(int slot) const { return controls_.comboBox(ActionField(slot)); }
-    QComboBox *argumentBox(int slot) const { return controls_.comboBox(ArgumentField(slot)); }
-
-    RomFile rom_;
-    RecordCursor cursor_;
-    bool RomLoaded = false;
-    ActionKindTable ActionKinds;
-    int ShownEnemy = 0;
-    bool ReloadPending = false;
-    // The record as last read; values its controls cannot show come from here.
-    EnemyRecord shownRecord_;
-    bool fillingPickers_ = false;
-    bool showingRecord_ = false;
-
+    ImageSession session_;
     ListModels *lists_;
-    ListLabels listLabels_;
-    FieldControls controls_;
-    QTabBar *TabStrip1 = nullptr;
-    std::array<QGroupBox *, 3> frames_{};
-    std::array<QComboBox *, 3> cmbEnemy{};
-
-    EditMarks *marks_;
+    EnemyEditor *editor_;
     EnemyTableView *tableView_ = nullptr;
-    QUndoStack *history_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
-    QLabel *firstLook_ = nullptr;
     QLabel *imageStatus_ = nullptr;
-    // Edit menu entries that only an open image gives something to do.
+    // Menu entries that only an open image gives something to do.
     std::vector<QAction *> imageActions_;
 
     OpenDialog openDialog_;
-    UnappliedQuestion question_ = AskAboutUnappliedEdits;
     MessageSink messageSink_;
-    RomFile::Opener fileOpener_ = OpenLockedFile;
-    bool syncAfterApply_ = true;
+    UnappliedQuestion question_ = AskAboutUnappliedEdits;
+    ReloadQuestion reloadQuestion_;
 };
 
 } // namespace mobwright

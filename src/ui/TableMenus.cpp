@@ -6,15 +6,11 @@
 #include "ImportPlan.h"
 #include "ImportPreview.h"
 #include "QtText.h"
-#include "RecordStore.h"
 #include "RomError.h"
 #include "TableExport.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QStatusBar>
 
 namespace mobwright {
@@ -22,48 +18,20 @@ namespace {
 
 const QString TableFilters = QStringLiteral("CSV Files (*.csv);;JSON Files (*.json)");
 
-QString ImageName(const RomFile &rom)
+// The table as the file holds it, its lists labelled as the window labels them.
+EnemyTable StoredTable(const ImageSession &session)
 {
-    return QFileInfo(QFile::decodeName(rom.path().c_str())).fileName();
+    EnemyTable table(session.storedRecords());
+    table.longLabels = &session.labels();
+    return table;
 }
 
 } // namespace
 
-void Main::buildTableMenus()
-{
-    // In the File menu above "Quit", a group of their own.
-    QMenu *file = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    QAction *quit = file->findChild<QAction *>(QStringLiteral("mnuQuit"));
-    auto *exportTable = new QAction(QStringLiteral("Export Table…"), file);
-    exportTable->setObjectName(QStringLiteral("mnuExport"));
-    connect(exportTable, &QAction::triggered, this, &Main::mnuExport_Click);
-    auto *importTable = new QAction(QStringLiteral("Import Table…"), file);
-    importTable->setObjectName(QStringLiteral("mnuImport"));
-    connect(importTable, &QAction::triggered, this, &Main::mnuImport_Click);
-    file->insertActions(quit, {exportTable, importTable});
-    file->insertSeparator(quit);
-
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    QAction *table = view->addAction(QStringLiteral("Enemy Table"), this, &Main::mnuTable_Click);
-    table->setObjectName(QStringLiteral("mnuTable"));
-    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-
-    imageActions_.insert(imageActions_.end(), {exportTable, importTable, table});
-    connect(this, &Main::recordsChanged, this, &Main::refreshTable);
-}
-
-void Main::tableImageChanged()
-{
-    if (!RomLoaded && tableView_)
-        tableView_->close();
-    refreshTable();
-}
-
-void Main::mnuTable_Click()
+void Main::showTable()
 {
     if (!tableView_) {
-        tableView_ = new EnemyTableView(this);
+        tableView_ = new EnemyTableView(session_, this);
         connect(tableView_, &EnemyTableView::enemyChosen, this, [this](int index) {
             goToEnemy(index);
             raise();
@@ -77,32 +45,11 @@ void Main::mnuTable_Click()
         return;
     }
     tableView_->show(); // a window shown anew is activated by the window manager
-    refreshTable();
-}
-
-void Main::refreshTable()
-{
-    if (!RomLoaded || !tableView_ || !tableView_->isVisible())
-        return;
-    try {
-        tableView_->showTable(readTable(), ImageName(rom_));
-    } catch (const RomError &error) {
-        tableView_->close();
-        report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
-    }
-}
-
-EnemyTable Main::readTable()
-{
-    EnemyTable table(ReadAllRecords(rom_));
-    table.longLabels = &listLabels_;
-    return table;
 }
 
 void Main::mnuExport_Click()
 {
-    const QString suggested =
-        QFileInfo(QFile::decodeName(rom_.path().c_str())).completeBaseName() + ".csv";
+    const QString suggested = QFileInfo(session_.path()).completeBaseName() + ".csv";
     QString filter;
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested,
                                                 TableFilters, &filter);
@@ -117,12 +64,8 @@ void Main::mnuExport_Click()
 
 void Main::exportTableTo(const QString &path)
 {
-    try {
-        if (const auto failure = SaveTable(ExportTable(readTable()), path, FormatOfPath(path)))
-            report(*failure);
-    } catch (const RomError &error) {
-        report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
-    }
+    if (const auto failure = SaveTable(ExportTable(StoredTable(session_)), path, FormatOfPath(path)))
+        report(*failure);
 }
 
 void Main::mnuImport_Click()
@@ -135,16 +78,7 @@ void Main::mnuImport_Click()
 
 void Main::importTableFrom(const QString &path)
 {
-    // Edits in the window go first, since the import is planned from the file.
-    if (!settleUnappliedEdits())
-        return;
-    std::variant<ImportPlan, QStringList> planned;
-    try {
-        planned = PlanImportOfFile(path, readTable());
-    } catch (const RomError &error) {
-        report(QStringLiteral("Cannot read the enemy table: %1").arg(ToQString(error.what())));
-        return;
-    }
+    const auto planned = PlanImportOfFile(path, StoredTable(session_));
     if (const auto *refusals = std::get_if<QStringList>(&planned)) {
         report(refusals->join(u'\n') + QStringLiteral("\n\nNothing was written."));
         return;
@@ -156,16 +90,16 @@ void Main::importTableFrom(const QString &path)
     }
     if (ImportPreview(plan, QFileInfo(path).fileName(), this).exec() != QDialog::Accepted)
         return;
-    try {
-        ReplaceRecords(rom_, plan.records);
-    } catch (const RomError &error) {
-        report(QStringLiteral("The table could not be imported: %1").arg(ToQString(error.what())));
-        return;
-    }
-    const QString what = QStringLiteral("Import of %1").arg(QFileInfo(path).fileName());
-    recordWritten(plan.records, what);
-    statusBar()->showMessage(
-        QStringLiteral("%1: %2 enemies written and synced").arg(what).arg(plan.records.size()));
+    const QString what = QStringLiteral("Import of ") + QFileInfo(path).fileName();
+    const WriteOutcome outcome = session_.writeChanges(plan.records, what);
+    if (outcome.kind == WriteOutcome::Kind::Written)
+        statusBar()->showMessage(what + QStringLiteral(": %1 written and synced")
+                                            .arg(plan.records.size() == 1
+                                                     ? QStringLiteral("1 enemy")
+                                                     : QStringLiteral("%1 enemies")
+                                                           .arg(plan.records.size())));
+    else
+        tell(what, outcome);
 }
 
 } // namespace mobwright

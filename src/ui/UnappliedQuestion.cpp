@@ -1,25 +1,25 @@
 #include "UnappliedQuestion.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace mobwright {
 
-UnappliedAnswer AskAboutUnappliedEdits(QWidget *parent, const QString &enemy)
+UnappliedAnswer AskAboutUnappliedEdits(QWidget *parent, const QString &what)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Mobwright"),
-                    QStringLiteral("The edits to %1 have not been applied.").arg(enemy),
-                    QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setInformativeText(QStringLiteral("Apply them to the image before going on?"));
-    box.setDefaultButton(QMessageBox::Apply);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Apply:
+                    QStringLiteral("The edits to %1 have not been written.").arg(what),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral("Write them into the image before going on?"));
+    QPushButton *apply = box.addButton(QStringLiteral("&Apply All"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(apply);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == apply)
         return UnappliedAnswer::Apply;
-    case QMessageBox::Discard:
-        return UnappliedAnswer::Discard;
-    default:
-        return UnappliedAnswer::Cancel;
-    }
+    return box.clickedButton() == discard ? UnappliedAnswer::Discard : UnappliedAnswer::Cancel;
 }
 
 } // namespace mobwright

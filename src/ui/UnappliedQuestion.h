@@ -10,11 +10,11 @@ namespace mobwright {
 
 enum class UnappliedAnswer { Apply, Discard, Cancel };
 
-// Asks what becomes of the unapplied edits to an enemy before the window
-// leaves it; enemy is its label in the pickers.
-using UnappliedQuestion = std::function<UnappliedAnswer(QWidget *parent, const QString &enemy)>;
+// Asks what becomes of the edits not yet written before they would be lost;
+// what says how many there are: "14 enemies (20 fields)".
+using UnappliedQuestion = std::function<UnappliedAnswer(QWidget *parent, const QString &what)>;
 
-// The question as a message box: Apply, Discard or Cancel; Escape cancels.
-UnappliedAnswer AskAboutUnappliedEdits(QWidget *parent, const QString &enemy);
+// The question as a message box: Apply All, Discard or Cancel; Escape cancels.
+UnappliedAnswer AskAboutUnappliedEdits(QWidget *parent, const QString &what);
 
 } // namespace mobwright

@@ -26,21 +26,3 @@ TEST(EnemyForm, ShowsEachStoredValueAsItsControlCan)
                   position == none && value ? "(stored value " + std::to_string(value) + ")" : "");
     }
 }
-
-// Of the fields that refuse their text, the first in record order is reported.
-TEST(EnemyForm, ReportsTheFirstRefusedFieldInRecordOrder)
-{
-    const EnemyRecord shown;
-    FormValues form = FormFromRecord(shown);
-    const auto At = [&form](Field field, std::string text) {
-        form[std::size_t(field)].text = std::move(text);
-    };
-    At(MaxCall, "256");
-    At(HP, "12x");
-    for (const auto &[name, field] : {std::pair{"", HP}, {"Caf\xC3\xA9", Name}}) {
-        At(Name, name);
-        const Refusal refusal = std::get<Refusal>(RecordFromForm(form, shown));
-        EXPECT_EQ(refusal.field, field) << name;
-        EXPECT_EQ(refusal.text, field == HP ? "12x" : name);
-    }
-}

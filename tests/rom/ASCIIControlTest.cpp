@@ -1,6 +1,4 @@
 #include "ASCIIControl.h"
-#include "RomFile.h"
-#include "TestImage.h"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +25,4 @@ TEST(GameText, MapsExactlyTheSeventyCharactersAtTheirAsciiValuePlus0x30)
     EXPECT_EQ(EncodeGameString("e\xC3\xA9"
                                "e"),
               (NameField{0x95, 0x00, 0x95}));
-}
-
-TEST(GameText, ANameInTheImageIsReadWithinItsFieldAndTheFile)
-{
-    test::TestImage image;
-    image.setBytes(image.size() - 27, Bytes(27, 0x71)); // no terminator
-    RomFile rom = RomFile::Open(image.path());
-    for (const auto &[from, read] : {std::pair{27, 25}, {2, 2}, {0, 0}})
-        EXPECT_EQ(ReadGameString(rom, static_cast<std::uint32_t>(image.size() - from)),
-                  std::string(read, 'A'));
 }

@@ -33,8 +33,8 @@ protected:
     EditorHarness editor_;
 };
 
-// One field of each kind at both ends of its range; no other byte changes but the start text's
-// fourth, written as 0. The record is then shown as stored, on the same page.
+// One field of each kind at both ends of its range, and no other byte: a text address is its low
+// three bytes. The record is then shown as stored, on the same page.
 TEST_F(ApplyTest, WritesEachKindOfFieldAtBothEndsAndNoOtherByte)
 {
     const std::tuple<const char *, int, QVariant, Bytes, QVariant, Bytes> limits[]{
@@ -44,13 +44,13 @@ TEST_F(ApplyTest, WritesEachKindOfFieldAtBothEndsAndNoOtherByte)
         {"cmbOutside", 30, 0, {1, 0}, 462, {0xCF, 0x01}},
         {"txtExp", 37, "-2147483648", {0, 0, 0, 0x80}, "4294967295", {0xFF, 0xFF, 0xFF, 0xFF}},
         {"txtMove", 43, "-32768", {0x00, 0x80}, "65535", {0xFF, 0xFF}},
-        {"txtDeath", 49, "0", {0, 0, 0, 0}, "fffffe", {0xFE, 0xFF, 0xFF, 0}},
+        {"txtDeath", 49, "0", {0, 0, 0}, "fffffe", {0xFE, 0xFF, 0xFF}},
         {"cmbMusic", 55, 0, {0}, 191, {191}},
         {"cmbAct1", 70, 0, {0, 0}, 61, {61, 0}}, // a normal action, then a PSI one
         {"cmbArgs(0)", 80, 0, {1}, 254, {255}},
         {"txtMaxCall", 92, "0", {0}, "255", {255}}};
     for (const int end : {0, 1}) {
-        Bytes expected = imageWith({{48, {0}}});
+        Bytes expected = image_.contents();
         for (const auto &[control, offset, low, lowBytes, high, highBytes] : limits) {
             const QVariant value = end ? high : low;
             if (value.typeId() == QMetaType::Bool)
@@ -72,7 +72,7 @@ TEST_F(ApplyTest, WritesEachKindOfFieldAtBothEndsAndNoOtherByte)
 }
 
 // Flag 7, type 5 and action 319 have no entry, an outside picture of 0 is
-// none: all are shown as none, with a note, and written back as they were.
+// none: all are shown as none, with a note, and kept when another field is applied.
 TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
 {
     image_.setRecordBytes(6, 0, {7});
@@ -86,8 +86,9 @@ TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
         shown += QString::number(editor_.combo(list)->currentIndex()) +
                  editor_.combo(list)->placeholderText() + "|";
     EXPECT_EQ(shown, "-1(stored value 5)|-1|-1(stored value 319)|");
+    editor_.type("txtHP", "300");
     editor_.clickApply();
-    EXPECT_TRUE(image_.contents() == imageWith({{48, {0}}, {52, {0}}}));
+    EXPECT_TRUE(image_.contents() == imageWith({{33, {0x2C, 0x01}}}));
 }
 
 // Applied from the next page, a refusal says what the model says, shows the
@@ -122,43 +123,46 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
     EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
 }
 
-// An apply is one write of the whole record; a failed sync is told, not taken for success, and the
-// edit stays for another try. (Failed writes and changed files are the file safety tests'.)
+// An apply is one write of the whole record; a failed sync is told, not taken for success, and
+// the step can be undone. With nothing edited, nothing is written.
 TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
 {
     auto probe = std::make_shared<FileProbe>();
-    editor_.window().setFileOpener(ProbedOpener(probe));
+    editor_.window().session().setFileOpener(ProbedOpener(probe));
     editor_.closeRom();
     editor_.loadRom(image_.path());
     editor_.choose("cmbEnemy(0)", 6);
     probe->failSync = true;
     editor_.type("txtLevel", "77");
     editor_.clickApply();
-    EXPECT_EQ(editor_.takeMessages().filter("injected failure").size(), 1);
-    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
-    probe->failSync = false;
+    EXPECT_EQ(editor_.takeMessages().filter("may not be on the disk yet").size(), 1);
+    EXPECT_EQ(image_.recordBytes(6)[54], 77);
+    EXPECT_EQ(editor_.find<QAction>("mnuUndo")->text(), "Undo Apply to 007: Boss");
+    const auto applied = image_.contents();
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
-    EXPECT_EQ(image_.recordBytes(6)[54], 77);
-    EXPECT_EQ(probe->writeCalls, 2);
+    EXPECT_TRUE(image_.contents() == applied);
+    EXPECT_EQ(probe->writeCalls, 1);
 }
 
 using RoundTripTest = testing::TestWithParam<std::uint64_t>;
 
-// Whatever its bytes, with or without a copier header, every record comes back as it was from an
-// apply without edits, but for the text addresses' fourth bytes, written as 0.
-TEST_P(RoundTripTest, AnUnchangedApplyWritesEveryRecordBackAsItWas)
+// Whatever its bytes, with or without a copier header, an apply of one edited field writes that
+// field and leaves every other byte of every record as it was.
+TEST_P(RoundTripTest, AnApplyWritesTheEditedFieldAndNoOtherByte)
 {
     TestImage image(GetParam());
     image.fillRandom(static_cast<std::uint32_t>(GetParam()));
     auto expected = image.contents();
     EditorHarness editor;
-    editor.window().setSyncAfterApply(false); // what is written, not how durably
+    editor.window().session().setSyncAfterWrite(false); // what is written, not how durably
     editor.loadRom(image.path());
     for (int index = 0; index < ENEMY_COUNT; ++index) {
         editor.choose(index % 2 ? "cmbEnemy(1)" : "cmbEnemy(2)", index);
+        auto &level = expected[image.recordOffset(index) + 54];
+        level = static_cast<std::uint8_t>(level + 1);
+        editor.type("txtLevel", QString::number(level));
         editor.clickApply(index % 3); // every page's button does the same
-        expected[image.recordOffset(index) + 48] = expected[image.recordOffset(index) + 52] = 0;
         ASSERT_TRUE(image.contents() == expected) << "record " << index;
     }
     EXPECT_TRUE(editor.takeMessages().isEmpty());

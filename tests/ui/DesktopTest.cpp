@@ -91,25 +91,32 @@ TEST_F(DesktopTest, EditedFieldsAreMarkedAndTheTitleSaysSo)
     EXPECT_EQ(editor_.window().windowTitle(), "Mobwright");
 }
 
-// Each of the four ways of leaving an edited enemy, with each answer, and an
-// Apply that validation refuses.
-TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
+// Choosing another enemy keeps the edits of the one left. Each of the three
+// ways of leaving the image, with each answer, asks once about them all; and
+// an Apply All that validation refuses keeps the image open.
+TEST_F(DesktopTest, EditsStayPendingAndLeavingTheImageAsksOnce)
 {
+    editor_.type("txtHP", "1234");
+    editor_.choose("cmbEnemy(1)", 9);
+    editor_.type("txtLevel", "3");
+    editor_.choose("cmbEnemy(2)", Enemy);
+    EXPECT_EQ(editor_.edit("txtHP")->text() + editor_.edit("txtLevel")->text(),
+              "1234" + QString::number(image_.recordBytes(Enemy)[54]));
+    EXPECT_TRUE(bold("lbls(2)"));
+
     TestImage other;
-    const std::function<void()> triggers[] = {[&] { editor_.choose("cmbEnemy(1)", 9); },
-                                              [&] { editor_.loadRom(PathOf(other)); },
+    const std::function<void()> triggers[] = {[&] { editor_.loadRom(PathOf(other)); },
                                               [&] { editor_.closeRom(); },
                                               [&] { editor_.window().close(); }};
     const auto wentOn = [&](int trigger) {
         switch (trigger) {
-        case 0: return editor_.combo("cmbEnemy(2)")->currentIndex() == 9;
-        case 1:
+        case 0:
             return editor_.window().windowTitle().startsWith(QFileInfo(PathOf(other)).fileName());
-        case 2: return !editor_.window().isRomLoaded();
+        case 1: return !editor_.window().session().isOpen();
         default: return !editor_.window().isVisible();
         }
     };
-    for (int trigger = 0; trigger < 4; ++trigger) {
+    for (int trigger = 0; trigger < 3; ++trigger) {
         for (const UnappliedAnswer answer :
              {UnappliedAnswer::Cancel, UnappliedAnswer::Apply, UnappliedAnswer::Discard}) {
             SCOPED_TRACE(testing::Message() << "trigger " << trigger << ", answer " << int(answer));
@@ -118,45 +125,47 @@ TEST_F(DesktopTest, LeavingUnappliedEditsAsksOnce)
             editor_.loadRom(PathOf(image_));
             editor_.choose("cmbEnemy(0)", Enemy);
             editor_.type("txtHP", "1234");
-            int asked = 0;
-            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &) {
-                ++asked;
+            editor_.choose("cmbEnemy(0)", 9);
+            QString asked;
+            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &what) {
+                asked += what;
                 return answer;
             });
             triggers[trigger]();
-            EXPECT_EQ(asked, 1);
+            EXPECT_EQ(asked, "1 enemy (1 field)");
             EXPECT_EQ(storedHp(), answer == UnappliedAnswer::Apply ? 1234 : 0);
             EXPECT_EQ(wentOn(trigger), answer != UnappliedAnswer::Cancel);
             if (answer == UnappliedAnswer::Cancel) {
-                EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
+                editor_.choose("cmbEnemy(0)", Enemy);
                 EXPECT_EQ(editor_.edit("txtHP")->text(), "1234");
             }
             answerWith(UnappliedAnswer::Discard);
         }
     }
-    // An apply refused by validation keeps the window where it was.
+    // An Apply All refused by validation keeps the image open and shows the field.
     editor_.window().show();
     editor_.loadRom(PathOf(image_));
     editor_.choose("cmbEnemy(0)", Enemy);
     editor_.type("txtLevel", "256");
-    answerWith(UnappliedAnswer::Apply);
     editor_.choose("cmbEnemy(2)", 9);
+    answerWith(UnappliedAnswer::Apply);
     editor_.closeRom();
-    EXPECT_EQ(editor_.takeMessages().size(), 2);
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), Enemy);
-    EXPECT_TRUE(editor_.window().isRomLoaded());
+    EXPECT_TRUE(editor_.window().session().isOpen());
 }
 
 TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
 {
     const int before = storedHp();
-    const QString shown = editor_.edit("txtHP")->text();
     editor_.type("txtHP", "513");
     editor_.clickApply();
     EXPECT_EQ(action("mnuUndo")->text(), "Undo Apply to 006: Rust Beetle");
+    // Undone, the edit is pending again.
     action("mnuUndo")->trigger();
     EXPECT_EQ(storedHp(), before);
-    EXPECT_EQ(editor_.edit("txtHP")->text(), shown);
+    EXPECT_EQ(editor_.edit("txtHP")->text(), "513");
+    EXPECT_TRUE(bold("lbls(2)"));
     action("mnuRedo")->trigger();
     EXPECT_EQ(storedHp(), 513);
     EXPECT_EQ(editor_.edit("txtHP")->text(), "513");
@@ -185,6 +194,7 @@ TEST_F(DesktopTest, ShortcutsReachTheirActions)
     press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
     EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(2)"));
+    editor_.type("txtHP", "77"); // something to apply, undo and redo
     const char *names[] = {"mnuApply", "mnuUndo",  "mnuRedo", "mnuFind",
                            "mnuLoad",  "mnuClose", "mnuQuit"};
     const QKeySequence keys[] = {Qt::CTRL | Qt::Key_Return, QKeySequence::Undo, QKeySequence::Redo,

@@ -26,6 +26,11 @@ public:
         window_.setMessageSink([this](const QString &message) { messages_.append(message); });
         window_.setUnappliedQuestion(
             [](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
+        // The question after another program changed a record is kept as a message.
+        window_.setReloadQuestion([this](QWidget *, const QString &enemy) {
+            messages_.append(QStringLiteral("Reload? ") + enemy);
+            return reload_;
+        });
         window_.show();
     }
 
@@ -63,11 +68,14 @@ public:
         return visible;
     }
     QStringList takeMessages() { return std::exchange(messages_, {}); }
+    // What the reload question is answered.
+    void answerReload(bool reload) { reload_ = reload; }
 
 private:
     Main window_;
     QString nextFile_;
     QStringList messages_;
+    bool reload_ = false;
 };
 
 } // namespace mobwright::test

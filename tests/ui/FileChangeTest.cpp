@@ -93,7 +93,7 @@ TEST_F(FileChangeTest, AFailedSecondLoadLeavesTheFirstImageLoaded)
     TestImage second;
     auto probe = std::make_shared<FileProbe>();
     probe->failReads = true;
-    editor_.window().setFileOpener(ProbedOpener(probe));
+    editor_.window().session().setFileOpener(ProbedOpener(probe));
     load(second.path());
     EXPECT_EQ(editor_.takeMessages().size(), 1);
     EXPECT_EQ(pickerLabel(), "001: Old");
@@ -102,21 +102,28 @@ TEST_F(FileChangeTest, AFailedSecondLoadLeavesTheFirstImageLoaded)
     EXPECT_EQ(image_.recordBytes(0)[54], 12);
 }
 
+// A write cut short says how far it got; the picker names what the file holds,
+// and the record, no longer as it was shown, is only written once reloaded.
 TEST_F(FileChangeTest, AFailedWriteSaysHowMuchWasWrittenAndThePickerNamesWhatTheFileHolds)
 {
     auto probe = std::make_shared<FileProbe>();
-    editor_.window().setFileOpener(ProbedOpener(probe));
+    editor_.window().session().setFileOpener(ProbedOpener(probe));
     TestImage probed;
     load(probed.path());
     probe->failWritesAfter = 0;
     probe->partialWriteBytes = 12;
     editor_.type("txtName", "Zed");
-    expectRefusedApply("Only 12 of its 94 bytes were written");
+    expectRefusedApply("Cut: enemy 001, of whose 94 bytes the first 12 are new");
     EXPECT_EQ(pickerLabel(), "001: Zed");
 
     probe->failWritesAfter = -1;
-    probe->failReadsAfterWrite = true;
-    expectRefusedApply("are on the disk, but showing the record again failed");
+    editor_.answerReload(true);
+    editor_.clickApply();
+    EXPECT_EQ(editor_.takeMessages(), QStringList("Reload? 001: Zed"));
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "0");
+    editor_.type("txtLevel", "77");
+    editor_.clickApply();
+    EXPECT_TRUE(editor_.takeMessages().isEmpty());
     EXPECT_EQ(probed.recordBytes(0)[54], 77);
 }
 

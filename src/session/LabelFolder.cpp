@@ -1,6 +1,6 @@
 #include "LabelFolder.h"
 
-#include "ListLabels.h"
+#include "ImageSession.h"
 #include "QtText.h"
 #include "UserLabels.h"
 
@@ -16,7 +16,7 @@ QString LabelFolder()
            QStringLiteral("/labels");
 }
 
-QStringList ReadLabelFolder(const QString &folder, ListLabels &labels)
+QStringList ReadLabelFolder(const QString &folder, ImageSession &session)
 {
     QStringList problems;
     const auto refuse = [&problems](const QString &where, const QString &why) {
@@ -41,7 +41,7 @@ QStringList ReadLabelFolder(const QString &folder, ListLabels &labels)
                    QStringLiteral("line %1: %2").arg(error->row).arg(ToQString(error->accepted)));
             continue;
         }
-        labels.setBase(list, std::move(std::get<std::vector<std::string>>(parsed)));
+        session.setBaseLabels(list, std::move(std::get<std::vector<std::string>>(parsed)));
     }
     return problems;
 }

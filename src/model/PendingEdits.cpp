@@ -1,0 +1,231 @@
+#include "PendingEdits.h"
+
+#include "ASCIIControl.h"
+#include "ActionKinds.h"
+#include "FieldText.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace mobwright {
+namespace {
+
+bool SameBytes(const EnemyRecord &a, const EnemyRecord &b, int offset, int width)
+{
+    return std::ranges::equal(a.bytes(offset, width), b.bytes(offset, width));
+}
+
+void CopyBytes(const EnemyRecord &from, EnemyRecord &to, int offset, int width)
+{
+    std::ranges::copy(from.bytes(offset, width), to.bytes(offset, width).begin());
+}
+
+// Calls visit(offset, width) for every field and uncovered byte that edited
+// changes from its base.
+template <typename Visit> void ForEachEditedCell(const PendingRecord &edited, Visit visit)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (!SameBytes(edited.base, edited.target, layout.offset, layout.width))
+            visit(layout.offset, layout.width);
+    }
+    for (int offset = 0; offset < ENEMY_RECORD_SIZE; ++offset) {
+        if (IsUncovered(offset) && edited.editsByte(offset))
+            visit(offset, 1);
+    }
+}
+
+std::optional<ActionKind> KindOf(std::uint32_t code)
+{
+    return code < ACTION_COUNT ? std::optional(KindOfCode(static_cast<int>(code))) : std::nullopt;
+}
+
+// The stored value that a list or flag field's text names: the number it
+// begins with, which a blank and the entry's label may follow.
+std::optional<std::uint32_t> ChoiceNumber(std::string_view text)
+{
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || (end != text.data() + text.size() && *end != ' '))
+        return std::nullopt;
+    return value;
+}
+
+Checked<EnemyRecord> WithChoiceText(EnemyRecord record, Field field, std::string_view text)
+{
+    const auto value = ChoiceNumber(text);
+    const int width = LayoutOf(field).width;
+    if (value && *value < (1u << (8 * width))) {
+        EnemyRecord chosen = record;
+        chosen.setValue(field, *value);
+        if (ControlShowsStored(field, chosen))
+            return chosen;
+    }
+    return Refusal{.field = field, .text = std::string(text), .accepted = ListAcceptedText(field, record)};
+}
+
+} // namespace
+
+bool PendingRecord::edits(Field field) const
+{
+    const FieldLayout &layout = LayoutOf(field);
+    return unparsed.contains(field) || !SameBytes(base, target, layout.offset, layout.width);
+}
+
+bool PendingRecord::editsByte(int offset) const
+{
+    return !SameBytes(base, target, offset, 1);
+}
+
+std::vector<Field> PendingRecord::editedFields() const
+{
+    std::vector<Field> fields;
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (edits(layout.field))
+            fields.push_back(layout.field);
+    }
+    return fields;
+}
+
+int PendingRecord::editCount() const
+{
+    int count = 0;
+    for (const FieldLayout &layout : EnemyLayout)
+        count += edits(layout.field) ? 1 : 0;
+    for (int offset = 0; offset < ENEMY_RECORD_SIZE; ++offset)
+        count += IsUncovered(offset) && editsByte(offset) ? 1 : 0;
+    return count;
+}
+
+PendingRecord PendingRecord::rebased(const EnemyRecord &newBase) const
+{
+    PendingRecord moved{newBase, newBase, unparsed};
+    ForEachEditedCell(*this, [&](int offset, int width) { CopyBytes(target, moved.target, offset, width); });
+    return moved;
+}
+
+PendingRecord PendingRecord::withEditsOf(const PendingRecord &newer) const
+{
+    PendingRecord merged = *this;
+    ForEachEditedCell(newer, [&](int offset, int width) { CopyBytes(newer.target, merged.target, offset, width); });
+    for (const auto &[field, text] : newer.unparsed)
+        merged.unparsed[field] = text;
+    return merged;
+}
+
+std::optional<Refusal> PendingRecord::refusal() const
+{
+    for (const auto &[field, text] : unparsed) {
+        const auto checked = WithFieldText(target, field, text, base);
+        if (const auto *refused = std::get_if<Refusal>(&checked))
+            return *refused;
+    }
+    return std::nullopt;
+}
+
+Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_view text,
+                                   const EnemyRecord &base)
+{
+    const FieldLayout &layout = LayoutOf(field);
+    switch (layout.encoding) {
+    case Encoding::GameText: {
+        // An unedited name keeps its bytes, including codes without a character.
+        const bool unedited = text == ASCIIControl::DecodeGameString(base.bytes(Field::Name));
+        if (unedited) {
+            CopyBytes(base, record, layout.offset, layout.width);
+            return record;
+        }
+        if (auto refusal = NameRefusal(text))
+            return *refusal;
+        std::ranges::copy(ASCIIControl::EncodeGameString(text), record.bytes(field).begin());
+        return record;
+    }
+    case Encoding::Number:
+    case Encoding::TextAddress:
+        if (const auto value = ParseFieldText(layout, text)) {
+            // An address is the low three bytes; the fourth is not the field's to change.
+            const int width = layout.encoding == Encoding::TextAddress ? 3 : layout.width;
+            auto bytes = record.bytes(layout.offset, width);
+            for (std::size_t i = 0; i < bytes.size(); ++i)
+                bytes[i] = static_cast<std::uint8_t>(*value >> (8 * i));
+            return record;
+        }
+        return Refusal{.field = field, .text = std::string(text), .accepted = AcceptedText(layout)};
+    case Encoding::Flag:
+    case Encoding::ListPosition:
+    case Encoding::ListPositionPlus1:
+        break;
+    }
+    return WithChoiceText(std::move(record), field, text);
+}
+
+EnemyRecord WithAction(EnemyRecord record, int slot, int code)
+{
+    const Field action = ActionField(slot);
+    const auto kindBefore = KindOf(record.value(action));
+    record.setValue(action, static_cast<std::uint32_t>(code));
+    if (KindOf(static_cast<std::uint32_t>(code)) != kindBefore)
+        record.setValue(ArgumentField(slot), 1);
+    return record;
+}
+
+PendingRecord WithControlValue(PendingRecord pending, Field field, const ControlValue &value)
+{
+    const FieldLayout &layout = LayoutOf(field);
+    pending.unparsed.erase(field);
+    if (!IsChoice(layout.encoding)) {
+        auto checked = WithFieldText(pending.target, field, value.text, pending.base);
+        if (auto *record = std::get_if<EnemyRecord>(&checked)) {
+            pending.target = *record;
+        } else {
+            CopyBytes(pending.base, pending.target, layout.offset, layout.width);
+            pending.unparsed[field] = value.text;
+        }
+        return pending;
+    }
+    if (value.position == KEEP_STORED) {
+        CopyBytes(pending.base, pending.target, layout.offset, layout.width);
+        return pending;
+    }
+    const int stored = value.position + (layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0);
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (field == ActionField(slot)) {
+            pending.target = WithAction(pending.target, slot, stored);
+            return pending;
+        }
+    }
+    pending.target.setValue(field, static_cast<std::uint32_t>(stored));
+    return pending;
+}
+
+const PendingRecord *PendingEdits::find(int index) const
+{
+    const auto found = records_.find(index);
+    return found == records_.end() ? nullptr : &found->second;
+}
+
+void PendingEdits::set(int index, PendingRecord record)
+{
+    if (record.empty())
+        records_.erase(index);
+    else
+        records_[index] = std::move(record);
+}
+
+std::vector<int> PendingEdits::enemies() const
+{
+    std::vector<int> indexes;
+    for (const auto &[index, record] : records_)
+        indexes.push_back(index);
+    return indexes;
+}
+
+int PendingEdits::editCount() const
+{
+    int count = 0;
+    for (const auto &[index, record] : records_)
+        count += record.editCount();
+    return count;
+}
+
+} // namespace mobwright

@@ -1,0 +1,87 @@
+#include "WriteOutcome.h"
+
+#include "EnemyLabels.h"
+
+namespace mobwright {
+namespace {
+
+constexpr std::size_t LISTED_ENEMIES = 10;
+
+const char *const OPEN_AGAIN = " Open the image again with \"Load ROM\".";
+
+std::string Quoted(const std::string &path)
+{
+    return "\"" + path + "\"";
+}
+
+std::string Refused(const WriteOutcome &outcome)
+{
+    const std::string image = Quoted(outcome.image);
+    switch (outcome.cause) {
+    case WriteOutcome::Cause::Replaced:
+        return "The image " + image +
+               " was replaced, moved or deleted since it was opened, so nothing was written." +
+               OPEN_AGAIN;
+    case WriteOutcome::Cause::Resized:
+        return "The size of the image " + image + " changed from " +
+               std::to_string(outcome.sizeThen) + " to " + std::to_string(outcome.sizeNow) +
+               " bytes since it was opened, so nothing was written." + OPEN_AGAIN;
+    case WriteOutcome::Cause::ChangedBehind:
+        return "Another program changed " + EnemyList(outcome.changedBehind) + " in " + image +
+               " since the editor read " +
+               (outcome.changedBehind.size() == 1 ? "it" : "them") + ", so nothing was written.";
+    case WriteOutcome::Cause::Failed:
+    case WriteOutcome::Cause::None:
+        break;
+    }
+    return "Nothing was written to " + image + ". " + outcome.reason;
+}
+
+std::string ShortWrite(const WriteOutcome &outcome)
+{
+    std::string text = "The write into " + Quoted(outcome.image) +
+                       " stopped part way, so the image holds part of the change. " +
+                       outcome.reason;
+    if (!outcome.whole.empty())
+        text += " Written whole: " + EnemyList(outcome.whole) + ".";
+    if (outcome.cut)
+        text += " Cut: " + EnemyList({*outcome.cut}) + ", of whose 94 bytes the first " +
+                std::to_string(outcome.cutBytes) + " are new.";
+    if (!outcome.untouched.empty())
+        text += " Still as they were: " + EnemyList(outcome.untouched) + ".";
+    return text;
+}
+
+} // namespace
+
+std::string EnemyList(const std::vector<int> &indexes)
+{
+    std::string text = indexes.size() == 1 ? "enemy " : "enemies ";
+    const std::size_t listed = std::min(indexes.size(), LISTED_ENEMIES);
+    for (std::size_t i = 0; i < listed; ++i) {
+        if (i > 0)
+            text += i + 1 == listed && listed == indexes.size() ? " and " : ", ";
+        text += EnemyNumber(indexes[i]);
+    }
+    if (listed < indexes.size())
+        text += " and " + std::to_string(indexes.size() - listed) + " more";
+    return text;
+}
+
+std::string WriteOutcome::message() const
+{
+    switch (kind) {
+    case Kind::Written:
+        return {};
+    case Kind::NotSynced:
+        return "The changes were written into " + Quoted(image) +
+               ", but may not be on the disk yet. " + reason;
+    case Kind::NothingWritten:
+        return Refused(*this);
+    case Kind::ShortWrite:
+        break;
+    }
+    return ShortWrite(*this);
+}
+
+} // namespace mobwright

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mobwright {
+
+// What a write of records into the image did, told exactly.
+struct WriteOutcome
+{
+    enum class Kind {
+        Written,        // every record written and on the disk
+        NotSynced,      // every record written, but the sync failed
+        NothingWritten, // refused before writing, for cause
+        ShortWrite,     // the write stopped part way
+    };
+    enum class Cause { None, Replaced, Resized, ChangedBehind, Failed };
+
+    Kind kind = Kind::Written;
+    Cause cause = Cause::None;
+    std::string image;  // the image's path
+    std::string reason; // the system's own words, where it gave any
+    std::uint64_t sizeThen = 0;
+    std::uint64_t sizeNow = 0;
+    std::vector<int> changedBehind; // enemies another program changed
+    // After a short write: enemies wholly written, the one cut and how many
+    // of its bytes are new, and those still as they were.
+    std::vector<int> whole;
+    std::optional<int> cut;
+    int cutBytes = 0;
+    std::vector<int> untouched;
+
+    bool wroteAll() const { return kind == Kind::Written || kind == Kind::NotSynced; }
+    bool wroteAny() const { return wroteAll() || kind == Kind::ShortWrite; }
+    // What went wrong, for the user; empty when all was written and synced.
+    std::string message() const;
+};
+
+// "enemy 005", "enemies 005 and 012", "enemies 001, 002, …, 010 and 5 more".
+std::string EnemyList(const std::vector<int> &indexes);
+
+} // namespace mobwright

@@ -1,0 +1,298 @@
+#include "ImageSession.h"
+
+#include "EnemyLabels.h"
+#include "HistorySteps.h"
+#include "QtText.h"
+#include "RomError.h"
+
+#include <QFile>
+
+namespace mobwright {
+namespace {
+
+std::size_t At(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
+// A key that is the same for edits of one field of one enemy.
+int FieldKey(int index, Field field)
+{
+    return index * FIELD_COUNT + static_cast<int>(field);
+}
+
+QList<int> ToList(const std::vector<int> &indexes)
+{
+    return {indexes.begin(), indexes.end()};
+}
+
+} // namespace
+
+ImageSession::ImageSession(QObject *parent)
+    : QObject(parent)
+{
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ImageSession::readTableAgain);
+}
+
+ImageSession::~ImageSession() = default;
+
+QString ImageSession::path() const
+{
+    return QFile::decodeName(rom_.path().c_str());
+}
+
+void ImageSession::open(const std::string &fileName)
+{
+    take(rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, opener_));
+}
+
+void ImageSession::openReadOnly(const std::string &fileName)
+{
+    take(RomFile::Open(fileName, OpenReadOnlyFile));
+}
+
+// Everything of the new image is read before the one open is let go, so a
+// failure leaves that one as it was.
+void ImageSession::take(RomFile next)
+{
+    std::vector<EnemyRecord> records = ReadAllRecords(next);
+    ListLabels labels = labels_;
+    labels.readImage(next);
+
+    history_.clear();
+    pending_.clear();
+    rom_ = std::move(next);
+    records_ = std::move(records);
+    labels_ = std::move(labels);
+    if (!watcher_.files().isEmpty())
+        watcher_.removePaths(watcher_.files());
+    watcher_.addPath(path());
+    emit opened();
+}
+
+void ImageSession::close()
+{
+    if (!isOpen())
+        return;
+    history_.clear();
+    pending_.clear();
+    rom_.Close();
+    records_.clear();
+    labels_.forgetImage();
+    if (!watcher_.files().isEmpty())
+        watcher_.removePaths(watcher_.files());
+    emit closed();
+}
+
+const EnemyRecord &ImageSession::stored(int index) const
+{
+    return records_.at(At(index));
+}
+
+QString ImageSession::enemyLabel(int index) const
+{
+    return QString::fromStdString(EnemyLabel(index, stored(index)));
+}
+
+void ImageSession::setBaseLabels(LongList list, std::vector<std::string> labels)
+{
+    labels_.setBase(list, std::move(labels));
+    std::vector<ListEntry> entries;
+    for (int position = 0; position < labels_.count(list); ++position)
+        entries.push_back({list, position});
+    emit labelsChanged(entries);
+}
+
+const EnemyRecord &ImageSession::shown(int index) const
+{
+    const PendingRecord *pending = pending_.find(index);
+    return pending ? pending->target : stored(index);
+}
+
+PendingRecord ImageSession::pendingOrStored(int index) const
+{
+    const PendingRecord *pending = pending_.find(index);
+    return pending ? *pending : PendingRecord{stored(index), stored(index), {}};
+}
+
+void ImageSession::editField(int index, Field field, const ControlValue &value)
+{
+    const PendingRecord before = pendingOrStored(index);
+    const PendingRecord after = WithControlValue(before, field, value);
+    if (after == before)
+        return;
+    const QString what = QStringLiteral("Edit %1 of %2")
+                             .arg(ToQString(FieldName(field)), ToQString(EnemyNumber(index)));
+    history_.push(new PendingStep(*this, {{index, before}}, {{index, after}}, what,
+                                  FieldKey(index, field)));
+}
+
+void ImageSession::editPending(std::map<int, PendingRecord> records, const QString &what)
+{
+    PendingStep::Records before;
+    for (auto it = records.begin(); it != records.end();) {
+        PendingRecord now = pendingOrStored(it->first);
+        if (now == it->second) {
+            it = records.erase(it);
+            continue;
+        }
+        before.emplace(it->first, std::move(now));
+        ++it;
+    }
+    if (!records.empty())
+        history_.push(new PendingStep(*this, std::move(before), std::move(records), what));
+}
+
+void ImageSession::revert(const std::vector<int> &enemies, const QString &what)
+{
+    std::map<int, PendingRecord> reverted;
+    for (const int index : enemies) {
+        if (const PendingRecord *pending = pending_.find(index))
+            reverted.emplace(index, PendingRecord{pending->base, pending->base, {}});
+    }
+    editPending(std::move(reverted), what);
+}
+
+void ImageSession::setPending(int index, PendingRecord record)
+{
+    pending_.set(index, std::move(record));
+    emit pendingChanged({index});
+}
+
+std::optional<Refusal> ImageSession::refusalIn(const std::vector<int> &enemies) const
+{
+    for (const int index : enemies) {
+        const PendingRecord *pending = pending_.find(index);
+        if (auto refusal = pending ? pending->refusal() : std::nullopt)
+            return refusal;
+    }
+    return std::nullopt;
+}
+
+WriteOutcome ImageSession::applyPending(const std::vector<int> &enemies, const QString &what)
+{
+    std::vector<RecordWrite> writes;
+    std::map<int, PendingRecord> written;
+    for (const int index : enemies) {
+        const PendingRecord *pending = pending_.find(index);
+        if (!pending || pending->target == pending->base)
+            continue;
+        writes.push_back({index, pending->base, pending->target});
+        written.emplace(index, *pending);
+    }
+    if (writes.empty())
+        return {};
+    history_.push(new WriteStep(*this, std::move(writes), std::move(written), what));
+    return *lastOutcome_; // a step whose write failed is deleted by now
+}
+
+WriteOutcome ImageSession::writeChanges(std::vector<RecordWrite> changes, const QString &what)
+{
+    history_.push(new WriteStep(*this, std::move(changes), {}, what));
+    return *lastOutcome_;
+}
+
+std::optional<WriteOutcome> ImageSession::undo()
+{
+    return moveHistory(true);
+}
+
+std::optional<WriteOutcome> ImageSession::redo()
+{
+    return moveHistory(false);
+}
+
+std::optional<WriteOutcome> ImageSession::moveHistory(bool undoing)
+{
+    const int index = history_.index();
+    if (undoing ? !history_.canUndo() : !history_.canRedo())
+        return std::nullopt;
+    const auto *step = static_cast<const SessionStep *>(history_.command(undoing ? index - 1 : index));
+    const std::vector<int> enemies = step->enemies();
+    stepFailed_ = false;
+    lastOutcome_.reset();
+    if (undoing)
+        history_.undo();
+    else
+        history_.redo();
+    if (stepFailed_) {
+        restoring_ = true;
+        history_.setIndex(index);
+        restoring_ = false;
+        return lastOutcome_;
+    }
+    emit steppedOver(ToList(enemies));
+    return lastOutcome_;
+}
+
+WriteOutcome ImageSession::write(const std::vector<RecordWrite> &changes)
+{
+    WriteOutcome outcome = WriteRecords(rom_, changes, sync_);
+    std::vector<int> written = outcome.wroteAll() ? std::vector<int>{} : outcome.whole;
+    int first = ENEMY_COUNT;
+    int last = -1;
+    for (const RecordWrite &change : changes) {
+        first = std::min(first, change.index);
+        last = std::max(last, change.index);
+        if (outcome.wroteAll())
+            written.push_back(change.index);
+    }
+    // The edits just written are no longer pending; edits made on top stay.
+    for (const RecordWrite &change : changes) {
+        if (std::find(written.begin(), written.end(), change.index) == written.end())
+            continue;
+        if (const PendingRecord *pending = pending_.find(change.index))
+            setPending(change.index, pending->rebased(change.after));
+    }
+    if (last >= 0) {
+        try {
+            storedAre(first, ReadRecords(rom_, first, last));
+        } catch (const RomError &) {
+            // What the views show stays; the outcome says what went wrong.
+        }
+    }
+    lastOutcome_ = outcome;
+    return outcome;
+}
+
+void ImageSession::readTableAgain()
+{
+    if (!isOpen())
+        return;
+    // A file replaced by renaming is no longer watched: watch the name again.
+    if (!watcher_.files().contains(path()))
+        watcher_.addPath(path());
+    try {
+        storedAre(0, ReadAllRecords(rom_));
+    } catch (const RomError &) {
+        // A file cut short cannot be read whole; a write will say why.
+    }
+}
+
+void ImageSession::storedAre(int first, const std::vector<EnemyRecord> &records)
+{
+    QList<int> changed;
+    QList<int> behind;
+    std::vector<ListEntry> relabelled;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const int index = first + static_cast<int>(k);
+        if (records_[At(index)] == records[k])
+            continue;
+        records_[At(index)] = records[k];
+        changed.append(index);
+        const std::vector<ListEntry> entries = labels_.recordStored(index, records[k]);
+        relabelled.insert(relabelled.end(), entries.begin(), entries.end());
+        const PendingRecord *pending = pending_.find(index);
+        if (pending && !(pending->base == records[k]))
+            behind.append(index);
+    }
+    if (changed.isEmpty())
+        return;
+    emit storedChanged(changed);
+    if (!relabelled.empty())
+        emit labelsChanged(relabelled);
+    if (!behind.isEmpty())
+        emit changedBehind(behind);
+}
+
+} // namespace mobwright

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "EnemyForm.h"
+#include "ListLabels.h"
+#include "PendingEdits.h"
+#include "RecordStore.h"
+#include "RomFile.h"
+
+#include <QFileSystemWatcher>
+#include <QList>
+#include <QObject>
+#include <QUndoStack>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace mobwright {
+
+// The open image and everything the editor keeps of it: the enemy table as
+// the file holds it, the names and list labels, the edits not yet written
+// and the undo history. The window, the table and the command line all work
+// through it, and every write goes through its one write path.
+class ImageSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ImageSession(QObject *parent = nullptr);
+    ~ImageSession() override;
+
+    // How images are opened: tests watch and break the file through it.
+    void setFileOpener(RomFile::Opener opener) { opener_ = std::move(opener); }
+    // Whether a write waits until the records are on the disk.
+    void setSyncAfterWrite(bool sync) { sync_ = sync; }
+
+    // Opens an image and reads its table and names; a failure throws
+    // RomError and leaves the image open before as it was. An image that
+    // is open already is read again through its own handle.
+    void open(const std::string &fileName);
+    // The same without a lock, for reading only: writes are refused.
+    void openReadOnly(const std::string &fileName);
+    void close();
+    bool isOpen() const { return rom_.isOpen(); }
+    const RomFile &rom() const { return rom_; }
+    QString path() const;
+
+    // What the file holds, as last read.
+    const EnemyRecord &stored(int index) const;
+    const std::vector<EnemyRecord> &storedRecords() const { return records_; }
+    // "005: Rust Beetle", named as the file names the enemy.
+    QString enemyLabel(int index) const;
+    const ListLabels &labels() const { return labels_; }
+    // Replaces a long list's base labels (the user's own); the entries shown change.
+    void setBaseLabels(LongList list, std::vector<std::string> labels);
+
+    // Edits not yet written, and a record as the views show it: with its
+    // pending edits.
+    const PendingEdits &pending() const { return pending_; }
+    const PendingRecord *pendingOf(int index) const { return pending_.find(index); }
+    const EnemyRecord &shown(int index) const;
+    PendingRecord pendingOrStored(int index) const;
+
+    // One field of an enemy set as its control holds it, as a step of the
+    // history; typing on in the same field adds to that step.
+    void editField(int index, Field field, const ControlValue &value);
+    // Several enemies' pending records replaced as one step named what.
+    void editPending(std::map<int, PendingRecord> records, const QString &what);
+    // Drops the pending edits of enemies, as one step.
+    void revert(const std::vector<int> &enemies, const QString &what);
+
+    // Writes the pending edits of enemies as one step; the first field that
+    // cannot be written refuses them all before anything is written.
+    std::optional<Refusal> refusalIn(const std::vector<int> &enemies) const;
+    WriteOutcome applyPending(const std::vector<int> &enemies, const QString &what);
+    // Writes changes read from elsewhere (an import) as one step.
+    WriteOutcome writeChanges(std::vector<RecordWrite> changes, const QString &what);
+
+    QUndoStack *history() { return &history_; }
+    // Moves through the history; a write that fails leaves it where it was.
+    // Gives what the write did, for a step that writes.
+    std::optional<WriteOutcome> undo();
+    std::optional<WriteOutcome> redo();
+
+    // The one write path; history steps call it. Afterwards every view is
+    // told what the file holds.
+    WriteOutcome write(const std::vector<RecordWrite> &changes);
+    // Sets an enemy's pending record outside the history; steps call it.
+    void setPending(int index, PendingRecord record);
+    // A step whose write failed asks to stay where it is in the history;
+    // while it is put back there, its write is not made again.
+    void stepFailed() { stepFailed_ = true; }
+    bool restoringHistory() const { return restoring_; }
+
+signals:
+    void opened();
+    void closed();
+    // What the file holds for these enemies changed: written, or changed by
+    // another program.
+    void storedChanged(const QList<int> &indexes);
+    // Another program changed these enemies, whose edits are kept.
+    void changedBehind(const QList<int> &indexes);
+    void pendingChanged(const QList<int> &indexes);
+    void labelsChanged(const std::vector<ListEntry> &entries);
+    // Undo or redo took a step over these enemies.
+    void steppedOver(const QList<int> &indexes);
+
+private:
+    void take(RomFile rom);
+    void readTableAgain();
+    void storedAre(int first, const std::vector<EnemyRecord> &records);
+    std::optional<WriteOutcome> moveHistory(bool undoing);
+
+    RomFile rom_;
+    RomFile::Opener opener_ = OpenLockedFile;
+    bool sync_ = true;
+    std::vector<EnemyRecord> records_;
+    ListLabels labels_;
+    PendingEdits pending_;
+    QUndoStack history_;
+    QFileSystemWatcher watcher_;
+    std::optional<WriteOutcome> lastOutcome_; // of the last write
+    bool stepFailed_ = false;
+    bool restoring_ = false;
+};
+
+} // namespace mobwright

@@ -1,0 +1,285 @@
+#include "EnemyEditor.h"
+
+#include "EditorPages.h"
+#include "ImageSession.h"
+#include "ListModels.h"
+#include "QtText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace mobwright {
+namespace {
+
+constexpr std::array Pages{Page::Stats, Page::Actions, Page::GfxSound};
+
+QFrame *HorizontalRule(const char *name)
+{
+    auto *line = new QFrame;
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QString ShortcutText(QKeySequence::StandardKey key)
+{
+    return QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *parent)
+    : QWidget(parent)
+    , session_(session)
+    , lists_(lists)
+    , controls_(lists)
+{
+    buildPages();
+    connectEdits();
+    connect(&session_, &ImageSession::opened, this, &EnemyEditor::imageOpened);
+    connect(&session_, &ImageSession::closed, this, [this] {
+        Form_Load();
+        relabelArgumentLists();
+    });
+    connect(&session_, &ImageSession::storedChanged, this, [this](const QList<int> &indexes) {
+        relabelEnemies(indexes);
+        showIfShown(indexes);
+    });
+    connect(&session_, &ImageSession::pendingChanged, this, &EnemyEditor::showIfShown);
+    connect(&session_, &ImageSession::labelsChanged, this, [this] { relabelArgumentLists(); });
+    Form_Load();
+}
+
+void EnemyEditor::buildPages()
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins({});
+    column->addWidget(HorizontalRule("Line1"));
+    column->addWidget(HorizontalRule("Line2"));
+
+    TabStrip1 = new QTabBar;
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setExpanding(false);
+    for (const char *caption : TabCaptions)
+        TabStrip1->addTab(QString::fromLatin1(caption));
+    connect(TabStrip1, &QTabBar::currentChanged, this, &EnemyEditor::TabStrip1_Click);
+    column->addWidget(TabStrip1);
+
+    QHash<QString, QWidget *> controls;
+    for (const FieldLayout &layout : EnemyLayout)
+        controls.insert(ToQString(layout.control), controls_.control(layout.field));
+    for (std::size_t k = 0; k < cmbEnemy.size(); ++k) {
+        QComboBox *picker = MakeComboBox(IndexedName("cmbEnemy", static_cast<int>(k)), 30);
+        picker->setModel(lists_.enemies());
+        cmbEnemy[k] = picker;
+        controls.insert(picker->objectName(), picker);
+        connect(picker, &QComboBox::currentIndexChanged, this, &EnemyEditor::showEnemy);
+    }
+    // The frames lie at one place, the size of the largest, one shown at a time.
+    auto *stack = new QGridLayout;
+    for (const Page page : Pages) {
+        QGroupBox *frame =
+            BuildPage(page, [&controls](const QString &name) { return controls.value(name); });
+        auto *apply = frame->findChild<QPushButton *>(IndexedName("cmdApply", ApplyButtonIndex(page)));
+        connect(apply, &QPushButton::clicked, this, &EnemyEditor::applyRequested);
+        frames_[static_cast<std::size_t>(page)] = frame;
+        QSizePolicy policy = frame->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(policy);
+        stack->addWidget(frame, 0, 0);
+    }
+    firstLook_ = new QLabel(
+        QStringLiteral("To open an image, choose File › Load ROM (%1), or drop a file here.")
+            .arg(ShortcutText(QKeySequence::Open)));
+    firstLook_->setObjectName(QStringLiteral("lblFirstLook"));
+    firstLook_->setAlignment(Qt::AlignCenter);
+    firstLook_->setWordWrap(true);
+    stack->addWidget(firstLook_, 0, 0);
+    column->addLayout(stack, 1);
+
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (const FieldLayout &layout : EnemyLayout) {
+        QWidget *control = controls_.control(layout.field);
+        QWidget *label = control; // the check box names itself
+        for (auto *named : labels) {
+            if (named->buddy() == control)
+                label = named;
+        }
+        marks_.setLabel(layout.field, label);
+    }
+    AlignColumns(frames_);
+
+    // The PSI labels, never shown.
+    auto *storePsi = MakeComboBox(QStringLiteral("cmbStorePSI"), 20);
+    storePsi->setModel(lists_.psiLabels());
+    storePsi->setParent(this);
+    storePsi->hide();
+}
+
+// Every change the user makes to a control is an edit of the shown enemy.
+void EnemyEditor::connectEdits()
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        const Field field = layout.field;
+        QWidget *widget = controls_.control(field);
+        const auto edited = [this, field] { controlEdited(field); };
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            connect(edit, &QLineEdit::textChanged, this, edited);
+        else if (auto *box = qobject_cast<QComboBox *>(widget))
+            connect(box, &QComboBox::currentIndexChanged, this, edited);
+        else if (auto *flag = qobject_cast<QCheckBox *>(widget))
+            connect(flag, &QCheckBox::stateChanged, this, edited);
+    }
+}
+
+void EnemyEditor::controlEdited(Field field)
+{
+    if (session_.isOpen())
+        session_.editField(ShownEnemy, field, controls_.value(field));
+}
+
+void EnemyEditor::Form_Load()
+{
+    for (QGroupBox *frame : frames_)
+        frame->hide();
+    TabStrip1->hide();
+    firstLook_->show();
+}
+
+void EnemyEditor::imageOpened()
+{
+    firstLook_->hide();
+    TabStrip1->setCurrentIndex(0);
+    TabStrip1->show();
+    TabStrip1_Click();
+    FillEnemyLists();
+    relabelArgumentLists();
+    showEnemy(0);
+}
+
+void EnemyEditor::TabStrip1_Click()
+{
+    const QString caption = TabStrip1->tabText(TabStrip1->currentIndex());
+    for (std::size_t i = 0; i < frames_.size(); ++i) {
+        if (caption == QLatin1String(TabCaptions[i])) {
+            for (std::size_t k = 0; k < frames_.size(); ++k)
+                frames_[k]->setVisible(k == i);
+            cmbEnemy[static_cast<std::size_t>(EnemyPickerIndex(Pages[i]))]->setFocus();
+        }
+    }
+}
+
+void EnemyEditor::stepPage(int step)
+{
+    if (session_.isOpen())
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) %
+                                   TabStrip1->count());
+}
+
+void EnemyEditor::FillEnemyLists()
+{
+    QStringList entries;
+    entries.reserve(ENEMY_COUNT);
+    for (int k = 0; k < ENEMY_COUNT; ++k)
+        entries.append(session_.enemyLabel(k));
+    lists_.enemies()->setStringList(entries);
+    ActionKinds.BuildActionKinds();
+}
+
+void EnemyEditor::relabelEnemies(const QList<int> &indexes)
+{
+    QStringListModel *enemies = lists_.enemies();
+    for (const int index : indexes) {
+        const QModelIndex entry = enemies->index(index);
+        const QString label = session_.enemyLabel(index);
+        if (enemies->data(entry).toString() != label)
+            enemies->setData(entry, label);
+    }
+    relabelArgumentLists();
+}
+
+void EnemyEditor::showEnemy(int index)
+{
+    if (!session_.isOpen() || index < 0 || index >= ENEMY_COUNT)
+        return;
+    for (QComboBox *picker : cmbEnemy) {
+        const QSignalBlocker quiet(picker);
+        picker->setCurrentIndex(index);
+    }
+    ShownEnemy = index;
+    LoadEnemyRecord();
+    emit enemyShown(index);
+}
+
+void EnemyEditor::showIfShown(const QList<int> &indexes)
+{
+    if (session_.isOpen() && indexes.contains(ShownEnemy))
+        LoadEnemyRecord();
+}
+
+// Fills every control from the shown enemy's record with its pending edits.
+void EnemyEditor::LoadEnemyRecord()
+{
+    const PendingRecord *pending = session_.pendingOf(ShownEnemy);
+    FormValues form = FormFromRecord(session_.shown(ShownEnemy));
+    if (pending) {
+        for (const auto &[field, text] : pending->unparsed)
+            form[static_cast<std::size_t>(field)].text = text;
+    }
+    // The argument lists are filled for the actions shown before their
+    // stored arguments are selected.
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
+        FillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
+    controls_.show(form);
+    marks_.show(pending);
+}
+
+void EnemyEditor::FillArgumentList(int slot, int code)
+{
+    const std::optional<ActionKind> kind = ActionKinds.kindOf(code);
+    QComboBox *arguments = argumentBox(slot);
+    const QSignalBlocker quiet(arguments);
+    arguments->setProperty("Tag", kind ? QString::fromLatin1(KindName(*kind).data()) : QString());
+    // Entries that are the same already are not set again.
+    auto *entries = static_cast<QStringListModel *>(arguments->model());
+    const QStringList wanted = kind ? lists_.arguments(*kind) : QStringList();
+    if (entries->stringList() != wanted)
+        entries->setStringList(wanted);
+}
+
+void EnemyEditor::relabelArgumentLists()
+{
+    // The argument lists shown keep their selection.
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        const QComboBox *action = controls_.comboBox(ActionField(slot));
+        if (const auto kind = ActionKinds.kindOf(action->currentIndex())) {
+            const QSignalBlocker quiet(argumentBox(slot));
+            SetChangedEntries(static_cast<QStringListModel *>(argumentBox(slot)->model()),
+                              lists_.arguments(*kind));
+        }
+    }
+}
+
+void EnemyEditor::focusField(Field field)
+{
+    QWidget *control = controls_.control(field);
+    for (std::size_t i = 0; i < frames_.size(); ++i) {
+        if (frames_[i]->isAncestorOf(control))
+            TabStrip1->setCurrentIndex(static_cast<int>(i));
+    }
+    control->setFocus();
+}
+
+} // namespace mobwright

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ActionKinds.h"
+#include "EditMarks.h"
+#include "FieldControls.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTabBar;
+
+namespace mobwright {
+
+class ImageSession;
+class ListModels;
+
+// The tab strip and its three pages of controls over the enemy chosen in
+// the pickers. It shows the enemy's record with its pending edits, and every
+// change of a control becomes a pending edit of the session.
+class EnemyEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    EnemyEditor(ImageSession &session, ListModels &lists, QWidget *parent = nullptr);
+
+    int shownEnemy() const { return ShownEnemy; }
+    // Shows the enemy in the pickers and on the pages.
+    void showEnemy(int index);
+    // Shows the page of a field's control and puts the focus on it.
+    void focusField(Field field);
+    // The next (1) or previous (-1) page.
+    void stepPage(int step);
+
+signals:
+    // One of the "Apply Changes" buttons was pressed.
+    void applyRequested();
+    void enemyShown(int index);
+
+private:
+    void buildPages();
+    void connectEdits();
+    void Form_Load();
+    void imageOpened();
+    void TabStrip1_Click();
+    void FillEnemyLists();
+    void relabelEnemies(const QList<int> &indexes);
+    void LoadEnemyRecord();
+    void FillArgumentList(int slot, int code);
+    void relabelArgumentLists();
+    void controlEdited(Field field);
+    void showIfShown(const QList<int> &indexes);
+
+    QComboBox *argumentBox(int slot) const { return controls_.comboBox(ArgumentField(slot)); }
+
+    ImageSession &session_;
+    ListModels &lists_;
+    FieldControls controls_;
+    EditMarks marks_;
+    ActionKindTable ActionKinds;
+    QTabBar *TabStrip1 = nullptr;
+    std::array<QGroupBox *, 3> frames_{};
+    std::array<QComboBox *, 3> cmbEnemy{};
+    QLabel *firstLook_ = nullptr;
+    int ShownEnemy = 0; // the enemy the pages show
+};
+
+} // namespace mobwright
