@@ -1,3 +1,4 @@
+#include "BpsPatch.h"
 #include "ImageForm.h"
 #include "IpsPatch.h"
 #include "PatchAppliers.h"
@@ -82,6 +83,9 @@ TEST(Patch, TurnsTheBaselineIntoTheImageInEitherForm)
                     SCOPED_TRACE(testing::Message() << edit.name << " " << int(baselineKind)
                                                     << int(imageKind) << (target == image));
                     EXPECT_EQ(ApplyIps(source, MakeIpsPatch(source, target)), target);
+                    const Bytes bps = MakeBpsPatch(source, target);
+                    EXPECT_EQ(ApplyBps(source, bps), target);
+                    EXPECT_TRUE(!edit.growsFilled || bps.size() < KiB) << bps.size();
                 }
             }
     }
@@ -111,4 +115,9 @@ TEST(Patch, RefusesWhatCannotBeDone)
     EXPECT_THROW(MakeIpsPatch(largest, headered), std::length_error);
     EXPECT_THROW(InForm(Bytes(1000), ImageKind::Headerless), std::invalid_argument);
     EXPECT_THROW(InForm(Bytes(KiB), ImageKind::CopierHeader, Bytes(KiB)), std::invalid_argument);
+
+    Bytes source = RandomBytes(4 * KiB, 1);
+    const Bytes bps = MakeBpsPatch(source, RandomBytes(4 * KiB, 2));
+    source[4000] ^= 1;
+    EXPECT_FALSE(ApplyBps(source, bps)) << "a patcher refuses another source";
 }
