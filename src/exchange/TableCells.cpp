@@ -100,14 +100,7 @@ std::optional<Refusal> StoreField(const FieldLayout &layout, const QString &text
     if (!value || (isChoice && text.trimmed().startsWith(u'-')))
         return Refused(layout.field, text,
                        isChoice ? ListAcceptedText(layout.field, record) : AcceptedText(asNumber));
-    if (layout.encoding != Encoding::TextAddress) {
-        record.setValue(layout.field, *value);
-        return std::nullopt;
-    }
-    // The fourth byte is a column of its own.
-    auto bytes = record.bytes(layout.offset, 3);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(*value >> (8 * i));
+    record.setValue(layout.field, *value);
     return std::nullopt;
 }
 

@@ -8,12 +8,6 @@
 namespace mobwright {
 namespace {
 
-// A text address shows three bytes; its fourth is a byte column of its own.
-int ShownWidth(const FieldLayout &layout)
-{
-    return layout.encoding == Encoding::TextAddress ? 3 : layout.width;
-}
-
 const FieldLayout *FieldStartingAt(int offset)
 {
     for (const FieldLayout &layout : EnemyLayout) {
@@ -42,7 +36,7 @@ std::vector<Column> BuildColumns()
         if (layout->encoding == Encoding::GameText)
             columns.push_back(
                 {ColumnKind::NameBytes, layout->field, 0, name + QStringLiteral(" bytes")});
-        offset += ShownWidth(*layout);
+        offset += layout->width;
     }
     return columns;
 }

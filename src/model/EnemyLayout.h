@@ -21,8 +21,7 @@ enum class Encoding {
     ListPosition,     // the entry's position in the control's list
     ListPositionPlus1,// the entry's position + 1; 0 means no entry
     Number,           // decimal, shown unsigned
-    TextAddress,      // 24-bit address as six hex digits in the low three bytes;
-                      // the fourth byte is kept as stored
+    TextAddress,      // 24-bit address, little-endian, as six hex digits
 };
 
 // Fields whose value is picked from a list.
@@ -65,8 +64,8 @@ inline constexpr std::array<FieldLayout, FIELD_COUNT> EnemyLayout{{
     {Field::Exp, 37, 4, Encoding::Number, ValueList::None, "Exp", "Exp", "txtExp", "Exp. : "},
     {Field::Money, 41, 2, Encoding::Number, ValueList::None, "Money", "Money", "txtMoney", "Money: "},
     {Field::Movement, 43, 2, Encoding::Number, ValueList::None, "Movement", "Movement", "txtMove", "Movement: "},
-    {Field::StartText, 45, 4, Encoding::TextAddress, ValueList::None, "StartText", "Start Text", "txtStart", "Start Text: "},
-    {Field::DeathText, 49, 4, Encoding::TextAddress, ValueList::None, "DeathText", "Death Text", "txtDeath", "Death Text: "},
+    {Field::StartText, 45, 3, Encoding::TextAddress, ValueList::None, "StartText", "Start Text", "txtStart", "Start Text: "},
+    {Field::DeathText, 49, 3, Encoding::TextAddress, ValueList::None, "DeathText", "Death Text", "txtDeath", "Death Text: "},
     {Field::Palette, 53, 1, Encoding::Number, ValueList::None, "Palette", "Palette", "txtPal", "Palette: "},
     {Field::Level, 54, 1, Encoding::Number, ValueList::None, "Level", "Level", "txtLevel", "Level: "},
     {Field::Music, 55, 1, Encoding::ListPosition, ValueList::Music, "Music", "Music", "cmbMusic", "Music:"},

@@ -143,11 +143,7 @@ Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_
     case Encoding::Number:
     case Encoding::TextAddress:
         if (const auto value = ParseFieldText(layout, text)) {
-            // An address is the low three bytes; the fourth is not the field's to change.
-            const int width = layout.encoding == Encoding::TextAddress ? 3 : layout.width;
-            auto bytes = record.bytes(layout.offset, width);
-            for (std::size_t i = 0; i < bytes.size(); ++i)
-                bytes[i] = static_cast<std::uint8_t>(*value >> (8 * i));
+            record.setValue(field, *value);
             return record;
         }
         return Refusal{.field = field, .text = std::string(text), .accepted = AcceptedText(layout)};

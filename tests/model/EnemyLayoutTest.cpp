@@ -7,7 +7,7 @@
 
 using namespace mobwright;
 
-TEST(EnemyLayout, CoversTheRecordInOrderButTheFourteenUnknownBytes)
+TEST(EnemyLayout, CoversTheRecordInOrderButTheSixteenBytesOfNoField)
 {
     std::vector<int> uncovered;
     int next = 0;
@@ -22,5 +22,5 @@ TEST(EnemyLayout, CoversTheRecordInOrderButTheFourteenUnknownBytes)
     for (; next < ENEMY_RECORD_SIZE; ++next)
         uncovered.push_back(next);
     EXPECT_EQ(uncovered,
-              (std::vector<int>{26, 32, 57, 59, 63, 64, 65, 66, 67, 84, 85, 86, 91, 93}));
+              (std::vector<int>{26, 32, 48, 52, 57, 59, 63, 64, 65, 66, 67, 84, 85, 86, 91, 93}));
 }
