@@ -4,6 +4,8 @@
 #include "TestImage.h"
 
 #include <QComboBox>
+#include <QStatusBar>
+#include <QTest>
 
 #include <filesystem>
 #include <functional>
@@ -125,6 +127,20 @@ TEST_F(FileChangeTest, AFailedWriteSaysHowMuchWasWrittenAndThePickerNamesWhatThe
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
     EXPECT_EQ(probed.recordBytes(0)[54], 77);
+}
+
+// Another program's change shows at once in a form without edits; a form
+// with edits keeps them, and the status bar says the record changed.
+TEST_F(FileChangeTest, AChangeBehindTheEditorShowsOrIsNoted)
+{
+    image_.setRecordBytes(0, 54, {42});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor_.edit("txtLevel")->text() == "42"; }));
+    editor_.type("txtHP", "5");
+    image_.setRecordBytes(0, 54, {43});
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return editor_.window().statusBar()->currentMessage().contains("changed 001: Old");
+    }));
+    EXPECT_EQ(editor_.edit("txtHP")->text() + editor_.edit("txtLevel")->text(), "542");
 }
 
 TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
