@@ -98,8 +98,8 @@ QString ReadableCell(const Column &column, int index, const EnemyTable &table)
 
 // The cells that differ; after keeps the labels of before, so that the
 // arguments of enemy calls name the enemies as they were.
-void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTable &before,
-                    const EnemyTable &after)
+void AddCellChanges(std::vector<CellChange> &cells, const RecordWrite &change,
+                    const EnemyTable &before, const EnemyTable &after)
 {
     for (const Column &column : TableColumns()) {
         if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
@@ -107,8 +107,7 @@ void AddCellChanges(ImportPlan &plan, const RecordWrite &change, const EnemyTabl
         const QString old = ReadableCell(column, change.index, before);
         const QString now = ReadableCell(column, change.index, after);
         if (old != now)
-            plan.cells.push_back(
-                {change.index, before.labels.value(change.index), column.name, old, now});
+            cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
     }
 }
 
@@ -159,12 +158,19 @@ std::variant<ImportPlan, std::vector<Refusal>> PlanImport(const TextTable &text,
         return refusals;
     std::sort(plan.records.begin(), plan.records.end(),
               [](const RecordWrite &a, const RecordWrite &b) { return a.index < b.index; });
-    EnemyTable after(table);
-    for (const RecordWrite &change : plan.records)
-        after.records[static_cast<std::size_t>(change.index)] = change.after;
-    for (const RecordWrite &change : plan.records)
-        AddCellChanges(plan, change, table, after);
+    plan.cells = ChangedCells(plan.records, table);
     return plan;
+}
+
+std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table)
+{
+    EnemyTable after(table);
+    for (const RecordWrite &change : writes)
+        after.records[static_cast<std::size_t>(change.index)] = change.after;
+    std::vector<CellChange> cells;
+    for (const RecordWrite &change : writes)
+        AddCellChanges(cells, change, table, after);
+    return cells;
 }
 
 std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path, const EnemyTable &table)

@@ -30,6 +30,9 @@ struct ImportPlan
 std::variant<ImportPlan, std::vector<Refusal>> PlanImport(const TextTable &text,
                                                                const EnemyTable &table);
 
+// The cells that writes change in table, by enemy and column.
+std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table);
+
 // Reads the table file at path and plans its import into table: the plan, or
 // a line for each refusal.
 std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path,

@@ -7,6 +7,8 @@
 #include "HexText.h"
 #include "PendingEdits.h"
 
+#include <array>
+
 namespace mobwright {
 namespace {
 
@@ -29,27 +31,69 @@ QString LongLabel(const EnemyTable &table, ListEntry entry, std::string_view bui
                             : QString::fromUtf8(builtIn);
 }
 
+// Where the entry at position of a field's list comes from while record is
+// shown: an enemy (a call's argument), a long list's entry, or fixed text.
+struct EntrySource
+{
+    std::optional<int> enemy;
+    std::optional<ListEntry> entry;
+    std::string_view builtIn;
+};
+
+// What the flag's two values mean.
+constexpr std::array<std::string_view, 2> FlagNames{"clear", "set"};
+
+EntrySource SourceOf(Field field, const EnemyRecord &record, int position)
+{
+    const auto at = static_cast<std::size_t>(position);
+    if (LayoutOf(field).encoding == Encoding::Flag)
+        return {std::nullopt, std::nullopt, FlagNames[at]};
+    if (const auto slot = ArgumentSlot(field)) {
+        switch (KindOfCode(static_cast<int>(record.value(ActionField(*slot))))) {
+        case ActionKind::Normal: return {};
+        case ActionKind::Psi: return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
+        case ActionKind::Call: return {position, std::nullopt, {}};
+        case ActionKind::Item:
+            return {std::nullopt, ListEntry{LongList::Item, position + 1}, ItemArgumentLabels()[at]};
+        }
+    }
+    const auto list = LongListOf(field);
+    return {std::nullopt, list ? std::optional(ListEntry{*list, position}) : std::nullopt,
+            FixedEntries(field)[at]};
+}
+
 // The entry at position of the field's list while record is shown.
 QString EntryAt(Field field, const EnemyRecord &record, const EnemyTable &table, int position)
 {
-    const auto at = static_cast<std::size_t>(position);
-    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
-        if (field != ArgumentField(slot))
-            continue;
-        switch (KindOfCode(static_cast<int>(record.value(ActionField(slot))))) {
-        case ActionKind::Normal:
-            return {};
-        case ActionKind::Psi:
-            return QString::fromUtf8(PsiArgumentLabels()[at]);
-        case ActionKind::Call:
-            return table.labels.value(position);
-        case ActionKind::Item:
-            return LongLabel(table, {LongList::Item, position + 1}, ItemArgumentLabels()[at]);
-        }
-    }
-    const std::string_view builtIn = FixedEntries(field)[at];
-    const auto list = LongListOf(field);
-    return list ? LongLabel(table, {*list, position}, builtIn) : QString::fromUtf8(builtIn);
+    const EntrySource source = SourceOf(field, record, position);
+    if (source.enemy)
+        return table.labels.value(*source.enemy);
+    return source.entry ? LongLabel(table, *source.entry, source.builtIn)
+                        : QString::fromUtf8(source.builtIn);
+}
+
+// The same entry's name, without the number its label carries.
+QString EntryNameAt(Field field, const EnemyRecord &record, const EnemyTable &table, int position)
+{
+    const EntrySource source = SourceOf(field, record, position);
+    const QString label = EntryAt(field, record, table, position);
+    if (source.enemy)
+        return label.section(QStringLiteral(": "), 1);
+    if (!source.entry)
+        return label;
+    const QByteArray utf8 = label.toUtf8();
+    return QString::fromUtf8(NameInLabel(source.entry->list, source.entry->position,
+                                         std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+}
+
+// The position a list field's stored value picks, if its control shows one.
+std::optional<int> PositionOf(Field field, const EnemyRecord &record)
+{
+    const std::uint32_t stored = record.value(field);
+    const bool plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1;
+    if ((plus1 && stored == 0) || !ControlShowsStored(field, record))
+        return std::nullopt;
+    return static_cast<int>(stored) - (plus1 ? 1 : 0);
 }
 
 // A byte column takes what a one-byte number field takes.
@@ -144,11 +188,41 @@ QString CellText(const Column &column, int index, const EnemyTable &table)
 QString ListLabel(Field field, int index, const EnemyTable &table)
 {
     const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
-    const std::uint32_t stored = record.value(field);
-    const bool plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1;
-    if ((plus1 && stored == 0) || !ControlShowsStored(field, record))
-        return {};
-    return EntryAt(field, record, table, static_cast<int>(stored) - (plus1 ? 1 : 0)).trimmed();
+    const auto position = PositionOf(field, record);
+    return position ? EntryAt(field, record, table, *position).trimmed() : QString();
+}
+
+QString EntryName(Field field, int index, const EnemyTable &table)
+{
+    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
+    const auto position = PositionOf(field, record);
+    return position ? EntryNameAt(field, record, table, *position).trimmed() : QString();
+}
+
+std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table)
+{
+    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
+    const FieldLayout &layout = LayoutOf(field);
+    const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
+    std::vector<std::pair<QString, int>> choices;
+    if (plus1)
+        choices.emplace_back(QStringLiteral("0 – none"), 0);
+    const int count = layout.encoding == Encoding::Flag ? 2 : EntryCount(field, record);
+    for (int position = 0; position < count; ++position) {
+        const QString name = EntryNameAt(field, record, table, position).trimmed();
+        choices.emplace_back(QString::number(position + plus1) + QStringLiteral(" – ") + name,
+                             position + plus1);
+    }
+    return choices;
+}
+
+QString DisplayText(const Column &column, int index, const EnemyTable &table)
+{
+    const QString text = CellText(column, index, table);
+    if (column.kind != ColumnKind::Field || !IsChoice(LayoutOf(column.field).encoding))
+        return text;
+    const QString name = EntryName(column.field, index, table);
+    return name.isEmpty() ? text : text + QStringLiteral(" – ") + name;
 }
 
 std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record)

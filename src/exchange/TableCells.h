@@ -31,6 +31,18 @@ QString CellText(const Column &column, int index, const EnemyTable &table);
 // A list field's entry for enemy index's stored value, or "" when its list has none.
 QString ListLabel(Field field, int index, const EnemyTable &table);
 
+// The name of the entry a list field's value picks, without the number its
+// label carries ("Invisible" for outside picture 440); "" for none.
+QString EntryName(Field field, int index, const EnemyTable &table);
+
+// A cell as the enemy table shows it: a list's value with its entry's name,
+// "440 – Invisible"; other cells as export writes them.
+QString DisplayText(const Column &column, int index, const EnemyTable &table);
+
+// What a list or flag cell of enemy index offers: each entry's text, as the
+// cell shows it ("440 – Invisible"), and the value it stores.
+std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table);
+
 // Stores a cell's text into record, or says why the column refuses it. List
 // fields take any value here; CheckListValues judges them once the whole
 // row is in, since the actions decide what the argument lists hold.

@@ -38,6 +38,13 @@ const Column *FindColumn(const QString &name);
 // The name of a field in a table's header: its name in the record layout.
 QString ColumnName(Field field);
 
+// The column's name as the enemy table's header shows it: "Max Call",
+// "Pronoun" for a byte of known meaning, "Byte 57" for another.
+QString ColumnTitle(const Column &column);
+// What the column holds: its key in files, its bytes in the record and the
+// values it accepts.
+QString ColumnHelp(const Column &column);
+
 inline const QString ENEMY_COLUMN = QStringLiteral("Enemy");
 
 } // namespace mobwright

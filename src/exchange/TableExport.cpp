@@ -24,6 +24,32 @@ TextTable ExportTable(const EnemyTable &table)
     return text;
 }
 
+TextTable ShownPart(const TextTable &table, const std::vector<int> &enemies,
+                    const std::vector<const Column *> &columns)
+{
+    std::vector<qsizetype> kept;
+    for (qsizetype c = 0; c < table.header.size(); ++c) {
+        const Column *column = FindColumn(table.header[c]);
+        const bool shown = std::any_of(columns.begin(), columns.end(), [column](const Column *wanted) {
+            return wanted == column ||
+                   (column->kind != ColumnKind::Byte && wanted->kind == ColumnKind::Field &&
+                    column->field == wanted->field && column->kind != ColumnKind::Enemy);
+        });
+        if (column->kind == ColumnKind::Enemy || shown)
+            kept.push_back(c);
+    }
+    TextTable part;
+    for (const qsizetype c : kept)
+        part.header.append(table.header[c]);
+    for (const int enemy : enemies) {
+        QStringList row;
+        for (const qsizetype c : kept)
+            row.append(table.rows[static_cast<std::size_t>(enemy)][c]);
+        part.rows.push_back(std::move(row));
+    }
+    return part;
+}
+
 QByteArray WriteTable(const TextTable &table, TableFormat format)
 {
     return format == TableFormat::Json ? WriteJson(table) : WriteCsv(table);

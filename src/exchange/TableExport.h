@@ -11,6 +11,11 @@ namespace mobwright {
 
 // Every column of every record.
 TextTable ExportTable(const EnemyTable &table);
+// The part of an exported table that holds the rows of the enemies given and
+// the columns given, with the enemy's number always first, and each field's
+// label and name bytes beside it.
+TextTable ShownPart(const TextTable &table, const std::vector<int> &enemies,
+                    const std::vector<const Column *> &columns);
 
 // The file's bytes in the format asked for.
 QByteArray WriteTable(const TextTable &table, TableFormat format);

@@ -6,18 +6,6 @@
 namespace mobwright {
 namespace {
 
-// How many entries the field's control lists while record is shown.
-int EntryCount(Field field, const EnemyRecord &record)
-{
-    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
-        if (field != ArgumentField(slot))
-            continue;
-        const auto code = static_cast<int>(record.value(ActionField(slot)));
-        return code < ACTION_COUNT ? ArgumentEntryCount(KindOfCode(code)) : 0;
-    }
-    return static_cast<int>(FixedEntries(field).size());
-}
-
 int PositionOf(const FieldLayout &layout, const EnemyRecord &record)
 {
     const auto stored = static_cast<std::int64_t>(record.value(layout.field));
@@ -48,6 +36,17 @@ ControlValue ControlValueOf(const FieldLayout &layout, const EnemyRecord &record
 }
 
 } // namespace
+
+int EntryCount(Field field, const EnemyRecord &record)
+{
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (field != ArgumentField(slot))
+            continue;
+        const auto code = static_cast<int>(record.value(ActionField(slot)));
+        return code < ACTION_COUNT ? ArgumentEntryCount(KindOfCode(code)) : 0;
+    }
+    return static_cast<int>(FixedEntries(field).size());
+}
 
 bool ControlShowsStored(Field field, const EnemyRecord &record)
 {

@@ -29,6 +29,9 @@ using FormValues = std::array<ControlValue, FIELD_COUNT>;
 // How each control shows record's fields.
 FormValues FormFromRecord(const EnemyRecord &record);
 
+// How many entries a list field's control offers while record is shown.
+int EntryCount(Field field, const EnemyRecord &record);
+
 // Whether the control of a list or flag field can show what record stores
 // there; the actions stored decide what the argument lists hold.
 bool ControlShowsStored(Field field, const EnemyRecord &record);

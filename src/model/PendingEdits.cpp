@@ -51,6 +51,18 @@ std::optional<std::uint32_t> ChoiceNumber(std::string_view text)
     return value;
 }
 
+// A list or flag field set to a stored value; an action of another kind
+// moves its argument to its new list's first entry.
+EnemyRecord WithChoice(EnemyRecord record, Field field, std::uint32_t stored)
+{
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
+        if (field == ActionField(slot))
+            return WithAction(std::move(record), slot, static_cast<int>(stored));
+    }
+    record.setValue(field, stored);
+    return record;
+}
+
 Checked<EnemyRecord> WithChoiceText(EnemyRecord record, Field field, std::string_view text)
 {
     const auto value = ChoiceNumber(text);
@@ -113,6 +125,21 @@ PendingRecord PendingRecord::withEditsOf(const PendingRecord &newer) const
     return merged;
 }
 
+PendingRecord PendingRecord::without(const RecordCell &cell) const
+{
+    PendingRecord reverted = *this;
+    const int width = cell.field ? LayoutOf(*cell.field).width : 1;
+    CopyBytes(base, reverted.target, cell.offset, width);
+    if (cell.field)
+        reverted.unparsed.erase(*cell.field);
+    return reverted;
+}
+
+bool PendingRecord::edits(const RecordCell &cell) const
+{
+    return cell.field ? edits(*cell.field) : editsByte(cell.offset);
+}
+
 std::optional<Refusal> PendingRecord::refusal() const
 {
     for (const auto &[field, text] : unparsed) {
@@ -165,6 +192,27 @@ EnemyRecord WithAction(EnemyRecord record, int slot, int code)
     return record;
 }
 
+Checked<PendingRecord> WithCellText(PendingRecord pending, RecordCell cell, std::string_view text)
+{
+    if (!cell.field) {
+        const FieldLayout byte{Field::TheFlag, cell.offset, 1, Encoding::Number, ValueList::None, "", "", "", ""};
+        const auto value = ParseFieldText(byte, text);
+        if (!value)
+            return Refusal{.text = std::string(text), .accepted = AcceptedText(byte)};
+        pending.target.bytes(cell.offset, 1)[0] = static_cast<std::uint8_t>(*value);
+        return pending;
+    }
+    auto checked = WithFieldText(pending.target, *cell.field, text, pending.base);
+    if (auto *refusal = std::get_if<Refusal>(&checked))
+        return *refusal;
+    const EnemyRecord &record = std::get<EnemyRecord>(checked);
+    pending.unparsed.erase(*cell.field);
+    pending.target = IsChoice(LayoutOf(*cell.field).encoding)
+                         ? WithChoice(pending.target, *cell.field, record.value(*cell.field))
+                         : record;
+    return pending;
+}
+
 PendingRecord WithControlValue(PendingRecord pending, Field field, const ControlValue &value)
 {
     const FieldLayout &layout = LayoutOf(field);
@@ -184,13 +232,7 @@ PendingRecord WithControlValue(PendingRecord pending, Field field, const Control
         return pending;
     }
     const int stored = value.position + (layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0);
-    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
-        if (field == ActionField(slot)) {
-            pending.target = WithAction(pending.target, slot, stored);
-            return pending;
-        }
-    }
-    pending.target.setValue(field, static_cast<std::uint32_t>(stored));
+    pending.target = WithChoice(pending.target, field, static_cast<std::uint32_t>(stored));
     return pending;
 }
 

@@ -11,6 +11,14 @@
 
 namespace mobwright {
 
+// A part of a record that is edited on its own: a field, or a byte that no
+// field covers, by its offset.
+struct RecordCell
+{
+    std::optional<Field> field;
+    int offset = 0;
+};
+
 // One enemy's edits that are not written yet.
 struct PendingRecord
 {
@@ -34,6 +42,9 @@ struct PendingRecord
     PendingRecord rebased(const EnemyRecord &newBase) const;
     // This with the edits of newer made on top.
     PendingRecord withEditsOf(const PendingRecord &newer) const;
+    // This without the edit of a field or byte.
+    PendingRecord without(const RecordCell &cell) const;
+    bool edits(const RecordCell &cell) const;
 
     // The first field, in record order, whose text cannot be written.
     std::optional<Refusal> refusal() const;
@@ -51,6 +62,10 @@ Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_
 // The record with slot's action set to code; an action of another kind than
 // before takes the first entry of its argument list.
 EnemyRecord WithAction(EnemyRecord record, int slot, int code);
+
+// A pending record with a cell set from text as the window takes it: a
+// field as its control does, a byte as a number from 0 to 255.
+Checked<PendingRecord> WithCellText(PendingRecord pending, RecordCell cell, std::string_view text);
 
 // The pending edits of a whole image, by enemy; enemies without edits have none.
 class PendingEdits

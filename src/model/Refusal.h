@@ -15,13 +15,15 @@ struct Refusal
 {
     std::optional<Field> field;      // the record field at fault
     int row = 0;                     // the line or row of a file, from 1; 0 outside one
+    std::string place;               // where else, in place of a row: "Enemy 006"
     std::string column;              // the table column at fault
     std::optional<std::string> text; // the text refused, which the message quotes
     std::string accepted;            // what would be taken, or why not
 
     // "The field "HP" cannot take "abc". It accepts …" for a field;
     // "Row 5, column "HP": cannot take "abc". It accepts …" in a table;
-    // "Row 5: why." or "The file: why." when no text is quoted.
+    // "Row 5: why." or "The file: why." when no text is quoted; a place
+    // names where in place of the row: "Enemy 006, column "HP": …".
     std::string message() const;
 };
 

@@ -1,54 +1,111 @@
 #include "EnemyTableModel.h"
 
-#include <vector>
+#include "EnemyLabels.h"
+#include "ImageSession.h"
+#include "QtText.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPalette>
 
 namespace mobwright {
 namespace {
 
-// The enemy's number, then every field; labels and raw bytes stay in files.
-const std::vector<const Column *> &ShownColumns()
+// The enemy's number, then every field and byte; labels and name bytes stay in files.
+std::vector<const Column *> ShownColumns()
 {
-    static const std::vector<const Column *> shown = [] {
-        std::vector<const Column *> columns;
-        for (const Column &column : TableColumns()) {
-            if (column.kind == ColumnKind::Enemy || column.kind == ColumnKind::Field)
-                columns.push_back(&column);
-        }
-        return columns;
-    }();
-    return shown;
+    std::vector<const Column *> columns;
+    for (const Column &column : TableColumns()) {
+        if (column.kind == ColumnKind::Enemy || IsEditable(column))
+            columns.push_back(&column);
+    }
+    return columns;
 }
 
-bool IsList(const Column &column)
+bool IsChoiceColumn(const Column &column)
 {
-    const Encoding encoding = LayoutOf(column.field).encoding;
-    return column.kind == ColumnKind::Field &&
-           (encoding == Encoding::ListPosition || encoding == Encoding::ListPositionPlus1);
+    return column.kind == ColumnKind::Field && IsChoice(LayoutOf(column.field).encoding);
+}
+
+QString CellName(const TableCell &cell)
+{
+    return ColumnTitle(*cell.column) + QStringLiteral(" of ") + ToQString(EnemyNumber(cell.enemy));
 }
 
 } // namespace
 
-void EnemyTableModel::setTable(EnemyTable table)
+EnemyTableModel::EnemyTableModel(ImageSession &session, QObject *parent)
+    : QAbstractTableModel(parent)
+    , session_(session)
+    , columns_(ShownColumns())
+{
+    connect(&session_, &ImageSession::opened, this, &EnemyTableModel::showAll);
+    connect(&session_, &ImageSession::closed, this, &EnemyTableModel::showAll);
+    connect(&session_, &ImageSession::labelsChanged, this, &EnemyTableModel::showAll);
+    connect(&session_, &ImageSession::storedChanged, this, &EnemyTableModel::showRows);
+    connect(&session_, &ImageSession::pendingChanged, this, &EnemyTableModel::showRows);
+    showAll();
+}
+
+int EnemyTableModel::sectionOf(const Column &column) const
+{
+    const auto found = std::find(columns_.begin(), columns_.end(), &column);
+    return found == columns_.end() ? -1 : static_cast<int>(found - columns_.begin());
+}
+
+TableCell EnemyTableModel::cellAt(const QModelIndex &index) const
+{
+    return {index.row(), &columnAt(index.column())};
+}
+
+void EnemyTableModel::showAll()
 {
     beginResetModel();
-    table_ = std::move(table);
-    cells_.assign(table_.records.size() * ShownColumns().size(), std::nullopt);
+    std::vector<EnemyRecord> records;
+    if (session_.isOpen()) {
+        records.reserve(ENEMY_COUNT);
+        for (int k = 0; k < ENEMY_COUNT; ++k)
+            records.push_back(session_.shown(k));
+    }
+    table_ = EnemyTable(std::move(records));
+    table_.longLabels = &session_.labels();
+    texts_.assign(table_.records.size() * columns_.size(), std::nullopt);
     endResetModel();
 }
 
-const EnemyTableModel::Cell &EnemyTableModel::cell(int row, int column) const
+// Only the rows whose records changed are worked out again.
+void EnemyTableModel::showRows(const QList<int> &rows)
 {
-    std::optional<Cell> &cached = cells_[static_cast<std::size_t>(row) * ShownColumns().size() +
-                                         static_cast<std::size_t>(column)];
-    if (cached)
-        return *cached;
-    const Column &shown = *ShownColumns()[static_cast<std::size_t>(column)];
-    const QString text = CellText(shown, row, table_);
-    const QVariant sortKey = shown.isNumeric() ? QVariant(text.toULongLong()) : QVariant(text);
-    const QString label = IsList(shown) ? ListLabel(shown.field, row, table_) : QString();
-    cached =
-        Cell{label.isEmpty() ? text : text + QStringLiteral(": ") + label.simplified(), sortKey};
-    return *cached;
+    if (table_.records.empty())
+        return;
+    for (const int row : rows) {
+        // A new name also names the enemy in other rows' calls.
+        if (table_.labels[row] != session_.enemyLabel(row)) {
+            showAll();
+            return;
+        }
+        table_.records[static_cast<std::size_t>(row)] = session_.shown(row);
+        std::fill_n(texts_.begin() + static_cast<std::ptrdiff_t>(row * columns_.size()), columns_.size(),
+                    std::nullopt);
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    }
+}
+
+const QString &EnemyTableModel::displayText(int row, int column) const
+{
+    std::optional<QString> &text =
+        texts_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(column)];
+    if (!text) {
+        const TableCell cell{row, &columnAt(column)};
+        const PendingRecord *pending = session_.pendingOf(row);
+        const auto unparsed = pending && cell.column->kind == ColumnKind::Field
+                                  ? pending->unparsed.find(cell.column->field)
+                                  : std::map<Field, std::string>::const_iterator{};
+        text = pending && unparsed != pending->unparsed.end()
+                   ? ToQString(unparsed->second)
+                   : DisplayText(*cell.column, row, table_);
+    }
+    return *text;
 }
 
 int EnemyTableModel::rowCount(const QModelIndex &parent) const
@@ -58,20 +115,58 @@ int EnemyTableModel::rowCount(const QModelIndex &parent) const
 
 int EnemyTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(ShownColumns().size());
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
 QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
 {
-    const Column &column = *ShownColumns()[static_cast<std::size_t>(index.column())];
+    const Column &column = columnAt(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return cell(index.row(), index.column()).text;
+        return displayText(index.row(), index.column());
+    case Qt::EditRole:
+        return CellText(column, index.row(), table_);
     case SortRole:
-        return cell(index.row(), index.column()).sortKey;
+        return column.isNumeric() ? QVariant(CellText(column, index.row(), table_).toULongLong())
+                                  : QVariant(displayText(index.row(), index.column()));
     case Qt::TextAlignmentRole:
-        return column.isNumeric() && !IsList(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                                     : QVariant();
+        return column.isNumeric() && !IsChoiceColumn(column)
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant();
+    default:
+        return cellData(index, role);
+    }
+}
+
+// How a cell shows that it is edited, and what it was.
+QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
+{
+    const PendingRecord *pending = session_.pendingOf(index.row());
+    if (!pending)
+        return {};
+    const Column &column = columnAt(index.column());
+    const bool edited = column.kind == ColumnKind::Enemy || pending->edits(CellOf(column));
+    const bool refused = column.kind == ColumnKind::Field && pending->unparsed.contains(column.field);
+    switch (role) {
+    case Qt::FontRole: {
+        QFont font;
+        font.setBold(edited);
+        return edited ? QVariant(font) : QVariant();
+    }
+    case Qt::BackgroundRole:
+        if (refused)
+            return QBrush(QColor(255, 205, 205));
+        return edited && column.kind != ColumnKind::Enemy ? QBrush(QColor(255, 243, 190)) : QVariant();
+    case Qt::ToolTipRole:
+        if (refused)
+            return ToQString(pending->refusal().value_or(Refusal{}).message());
+        if (edited && column.kind != ColumnKind::Enemy) {
+            EnemyTable stored = table_;
+            stored.records[static_cast<std::size_t>(index.row())] = pending->base;
+            return QStringLiteral("Not written yet; the image holds ") +
+                   DisplayText(column, index.row(), stored);
+        }
+        return {};
     default:
         return {};
     }
@@ -79,9 +174,53 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
 
 QVariant EnemyTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+    if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return ShownColumns()[static_cast<std::size_t>(section)]->name;
+    switch (role) {
+    case Qt::DisplayRole:
+        return ColumnTitle(columnAt(section));
+    case Qt::ToolTipRole:
+        return ColumnHelp(columnAt(section));
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags EnemyTableModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return IsEditable(columnAt(index.column())) ? flags | Qt::ItemIsEditable : flags;
+}
+
+std::optional<Refusal> EnemyTableModel::refusalFor(const QModelIndex &index, const QString &text) const
+{
+    const TableCell cell = cellAt(index);
+    const auto checked = WithCellText(session_.pendingOrStored(cell.enemy), CellOf(*cell.column),
+                                      text.toStdString());
+    if (const auto *refusal = std::get_if<Refusal>(&checked))
+        return *refusal;
+    return std::nullopt;
+}
+
+std::vector<std::pair<QString, int>> EnemyTableModel::choices(const QModelIndex &index) const
+{
+    const Column &column = columnAt(index.column());
+    return IsChoiceColumn(column) ? ListChoices(column.field, index.row(), table_)
+                                  : std::vector<std::pair<QString, int>>{};
+}
+
+bool EnemyTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || !IsEditable(columnAt(index.column())))
+        return false;
+    const TableCell cell = cellAt(index);
+    const auto edits = SetCells({{cell, value.toString().toStdString()}},
+                                [this](int enemy) { return session_.pendingOrStored(enemy); });
+    const auto *records = std::get_if<std::map<int, PendingRecord>>(&edits);
+    if (!records)
+        return false;
+    session_.editPending(*records, QStringLiteral("Edit ") + CellName(cell));
+    return true;
 }
 
 } // namespace mobwright

@@ -1,107 +1,515 @@
 #include "EnemyTableView.h"
 
+#include "AdjustDialog.h"
+#include "CellDelegate.h"
 #include "EnemyTableModel.h"
 #include "ImageSession.h"
+#include "QtText.h"
+#include "RowFilter.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
-
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <set>
+
 namespace mobwright {
+
+// The rows that meet the filter, sorted as asked.
+class EnemyTableFilter : public QSortFilterProxyModel
+{
+public:
+    explicit EnemyTableFilter(EnemyTableModel &model, QObject *parent)
+        : QSortFilterProxyModel(parent)
+        , model_(model)
+    {
+        setSourceModel(&model);
+        setSortRole(EnemyTableModel::SortRole);
+    }
+
+    void setRowFilter(RowFilter filter)
+    {
+        filter_ = std::move(filter);
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &) const override
+    {
+        return filter_.matches(row, model_.table());
+    }
+
+private:
+    EnemyTableModel &model_;
+    RowFilter filter_;
+};
+
+namespace {
+
+const QString ShownColumnsKey = QStringLiteral("enemyTable/hiddenColumns");
+
+bool IsFrozen(const Column &column)
+{
+    return column.kind == ColumnKind::Enemy ||
+           (column.kind == ColumnKind::Field && column.field == Field::Name);
+}
+
+// Bytes whose meaning nobody knows are hidden until asked for.
+bool HiddenAtFirst(const Column &column)
+{
+    return column.kind == ColumnKind::Byte && !KnownByteAt(column.offset);
+}
+
+QString Count(std::size_t count, const char *what)
+{
+    return QString::number(count) + u' ' + QLatin1String(what) + (count == 1 ? "" : "s");
+}
+
+} // namespace
 
 EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
-    , model_(new EnemyTableModel(this))
-    , proxy_(new QSortFilterProxyModel(this))
+    , model_(new EnemyTableModel(session, this))
+    , proxy_(new EnemyTableFilter(*model_, this))
     , filter_(new QLineEdit)
-    , table_(new QTableView)
     , count_(new QLabel)
+    , frozen_(new QTableView)
+    , table_(new QTableView)
 {
     setObjectName(QStringLiteral("frmEnemyTable"));
-    proxy_->setSourceModel(model_);
-    proxy_->setSortRole(EnemyTableModel::SortRole);
-    proxy_->setFilterKeyColumn(-1);
-    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    buildViews();
+    buildActions();
 
     filter_->setObjectName(QStringLiteral("txtFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Name or any value"));
+    filter_->setPlaceholderText(
+        QStringLiteral("Name or number; or HP > 40000, Level 10..20, Type = Insect, Name ~ bat"));
     filter_->setClearButtonEnabled(true);
-    connect(filter_, &QLineEdit::textChanged, this, [this](const QString &text) {
-        proxy_->setFilterFixedString(text);
-        updateCount();
-    });
+    connect(filter_, &QLineEdit::textChanged, this, &EnemyTableView::setFilter);
     count_->setObjectName(QStringLiteral("lblCount"));
+    connect(proxy_, &QAbstractItemModel::rowsInserted, this, &EnemyTableView::updateCount);
+    connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &EnemyTableView::updateCount);
+    connect(proxy_, &QAbstractItemModel::modelReset, this, &EnemyTableView::updateCount);
 
-    table_->setObjectName(QStringLiteral("tblEnemies"));
-    table_->setModel(proxy_);
-    table_->setSortingEnabled(true);
-    table_->sortByColumn(0, Qt::AscendingOrder);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setAlternatingRowColors(true);
-    table_->setWordWrap(false);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Columns are sized to their contents once, from a sample of rows.
-    table_->horizontalHeader()->setResizeContentsPrecision(40);
-    connect(table_, &QTableView::activated, this, [this](const QModelIndex &index) {
-        emit enemyChosen(proxy_->mapToSource(index).row());
-    });
-
+    auto *applyAll = new QPushButton(QStringLiteral("Apply &All"));
+    applyAll->setObjectName(QStringLiteral("cmdApplyAll"));
+    connect(applyAll, &QPushButton::clicked, this, &EnemyTableView::applyAllRequested);
     auto *filterRow = new QHBoxLayout;
     auto *filterLabel = new QLabel(QStringLiteral("&Filter:"));
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
     filterRow->addWidget(count_);
+    filterRow->addWidget(applyAll);
+    auto *views = new QHBoxLayout;
+    views->setSpacing(0);
+    views->addWidget(frozen_);
+    views->addWidget(table_, 1);
     auto *column = new QVBoxLayout(this);
     column->addLayout(filterRow);
-    column->addWidget(table_, 1);
+    column->addLayout(views, 1);
     resize(1000, 600);
 
     connect(&session_, &ImageSession::closed, this, &QWidget::close);
-    for (const auto changed : {&ImageSession::storedChanged, &ImageSession::pendingChanged})
-        connect(&session_, changed, this, &EnemyTableView::refresh);
-    connect(&session_, &ImageSession::labelsChanged, this, &EnemyTableView::refresh);
-    connect(&session_, &ImageSession::opened, this, &EnemyTableView::refresh);
-}
-
-void EnemyTableView::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    refresh();
-}
-
-void EnemyTableView::refresh()
-{
-    if (!isVisible() || !session_.isOpen())
-        return;
-    std::vector<EnemyRecord> records;
-    for (int k = 0; k < ENEMY_COUNT; ++k)
-        records.push_back(session_.shown(k));
-    EnemyTable table(std::move(records));
-    table.longLabels = &session_.labels();
-    model_->setTable(std::move(table));
-    if (!columnsSized_) {
-        table_->resizeColumnsToContents();
-        columnsSized_ = true;
-    }
+    connect(&session_, &ImageSession::opened, this, [this] {
+        setWindowTitle(QStringLiteral("Enemy Table — ") + QFileInfo(session_.path()).fileName());
+    });
     setWindowTitle(QStringLiteral("Enemy Table — ") + QFileInfo(session_.path()).fileName());
     updateCount();
 }
 
+void EnemyTableView::buildViews()
+{
+    auto *delegate = new CellDelegate(*model_, this);
+    for (QTableView *view : {frozen_, table_}) {
+        view->setModel(proxy_);
+        view->setItemDelegate(delegate);
+        view->setSortingEnabled(true);
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+        view->setAlternatingRowColors(true);
+        view->setWordWrap(false);
+        view->verticalHeader()->hide();
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+        view->horizontalHeader()->setResizeContentsPrecision(40);
+        view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
+                &EnemyTableView::showColumnMenu);
+        view->setContextMenuPolicy(Qt::ActionsContextMenu);
+        view->installEventFilter(this);
+    }
+    frozen_->setObjectName(QStringLiteral("tblEnemyNames"));
+    table_->setObjectName(QStringLiteral("tblEnemies"));
+    frozen_->setSelectionModel(table_->selectionModel());
+    table_->sortByColumn(0, Qt::AscendingOrder);
+    freezeLeadingColumns();
+}
+
+// The Enemy and Name columns sit in a view of their own at the left, which
+// scrolls up and down with the rest but never sideways.
+void EnemyTableView::freezeLeadingColumns()
+{
+    const QStringList hidden = QSettings().value(ShownColumnsKey).toStringList();
+    const bool remembered = QSettings().contains(ShownColumnsKey);
+    for (int section = 0; section < model_->columnCount(); ++section) {
+        const Column &column = model_->columnAt(section);
+        frozen_->setColumnHidden(section, !IsFrozen(column));
+        table_->setColumnHidden(section, IsFrozen(column) || (remembered ? hidden.contains(column.name)
+                                                                        : HiddenAtFirst(column)));
+    }
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, frozen_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, table_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    // Sorting by a column of one view takes the arrow off the other.
+    for (auto [from, to] : {std::pair{frozen_, table_}, std::pair{table_, frozen_}}) {
+        connect(from->horizontalHeader(), &QHeaderView::sortIndicatorChanged, to, [to] {
+            const QSignalBlocker quiet(to->horizontalHeader());
+            to->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+            to->horizontalHeader()->viewport()->update();
+        });
+    }
+}
+
+void EnemyTableView::buildActions()
+{
+    const auto add = [this](const QString &text, const char *name, const QKeySequence &keys,
+                            auto slot) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        for (QTableView *view : {frozen_, table_})
+            view->addAction(action);
+        return action;
+    };
+    add(QStringLiteral("&Copy"), "mnuCopyCells", QKeySequence::Copy, &EnemyTableView::copySelection);
+    add(QStringLiteral("&Paste"), "mnuPasteCells", QKeySequence::Paste,
+        [this] { pasteText(QApplication::clipboard()->text()); });
+    add(QStringLiteral("Fill &Down"), "mnuFillDown", QKeySequence(Qt::CTRL | Qt::Key_D),
+        &EnemyTableView::fillDown);
+    add(QStringLiteral("Ad&just…"), "mnuAdjust", QKeySequence(Qt::CTRL | Qt::Key_J),
+        &EnemyTableView::askAdjustment);
+    add(QStringLiteral("&Revert Selected Cells"), "mnuRevertCells", QKeySequence(),
+        &EnemyTableView::revertSelection);
+    add(QStringLiteral("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
+        const QModelIndex current = table_->currentIndex();
+        if (current.isValid())
+            emit enemyChosen(proxy_->mapToSource(current).row());
+    });
+    add(QStringLiteral("Apply &All"), "mnuTableApplyAll",
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return), &EnemyTableView::applyAllRequested);
+    add(QStringLiteral("&Undo"), "mnuTableUndo", QKeySequence::Undo, &EnemyTableView::undoRequested);
+    add(QStringLiteral("&Redo"), "mnuTableRedo", QKeySequence::Redo, &EnemyTableView::redoRequested);
+}
+
+bool EnemyTableView::eventFilter(QObject *object, QEvent *event)
+{
+    auto *view = qobject_cast<QTableView *>(object);
+    // A cell in edit takes its keys itself, so these reach the view only outside edit.
+    if (view && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && view->currentIndex().isValid()) {
+            emit enemyChosen(proxy_->mapToSource(view->currentIndex()).row());
+            return true;
+        }
+    }
+    if (object == table_ && event->type() == QEvent::Show && !columnsSized_) {
+        // Sized once, from a sample of rows, when first shown.
+        columnsSized_ = true;
+        for (QTableView *sized : {frozen_, table_})
+            sized->resizeColumnsToContents();
+        frozen_->setFixedWidth(frozen_->horizontalHeader()->length() + 2 * frozen_->frameWidth());
+    }
+    return QWidget::eventFilter(object, event);
+}
+
+void EnemyTableView::showColumnMenu(const QPoint &where)
+{
+    QMenu menu;
+    for (int section = 0; section < model_->columnCount(); ++section) {
+        const Column &column = model_->columnAt(section);
+        if (IsFrozen(column))
+            continue;
+        QAction *entry = menu.addAction(ColumnTitle(column));
+        entry->setCheckable(true);
+        entry->setChecked(!table_->isColumnHidden(section));
+        connect(entry, &QAction::toggled, this,
+                [this, section](bool shown) { setColumnShown(section, shown); });
+    }
+    menu.exec(static_cast<QWidget *>(sender())->mapToGlobal(where));
+}
+
+void EnemyTableView::setColumnShown(int section, bool shown)
+{
+    table_->setColumnHidden(section, !shown);
+    if (shown)
+        table_->resizeColumnToContents(section);
+    saveShownColumns();
+}
+
+void EnemyTableView::saveShownColumns() const
+{
+    QStringList hidden;
+    for (int section = 0; section < model_->columnCount(); ++section) {
+        if (!IsFrozen(model_->columnAt(section)) && table_->isColumnHidden(section))
+            hidden.append(model_->columnAt(section).name);
+    }
+    QSettings().setValue(ShownColumnsKey, hidden);
+}
+
+bool EnemyTableView::setFilter(const QString &text)
+{
+    auto filter = RowFilter::Parse(text);
+    const auto *refusal = std::get_if<Refusal>(&filter);
+    filter_->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
+    filter_->setToolTip(refusal ? QStringLiteral("Cannot filter by this: it takes ") +
+                                      ToQString(refusal->accepted)
+                                : QString());
+    if (refusal)
+        return false;
+    proxy_->setRowFilter(std::get<RowFilter>(std::move(filter)));
+    updateCount();
+    return true;
+}
+
 void EnemyTableView::updateCount()
 {
-    count_->setText(
-        QStringLiteral("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
+    count_->setText(QStringLiteral("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
+}
+
+std::vector<int> EnemyTableView::shownRows() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < proxy_->rowCount(); ++row)
+        rows.push_back(proxy_->mapToSource(proxy_->index(row, 0)).row());
+    return rows;
+}
+
+std::vector<int> EnemyTableView::visibleSections() const
+{
+    std::vector<int> sections;
+    for (const QTableView *view : {frozen_, table_}) {
+        const QHeaderView *header = view->horizontalHeader();
+        for (int visual = 0; visual < header->count(); ++visual) {
+            const int section = header->logicalIndex(visual);
+            if (!view->isColumnHidden(section))
+                sections.push_back(section);
+        }
+    }
+    return sections;
+}
+
+std::vector<const Column *> EnemyTableView::shownColumns() const
+{
+    std::vector<const Column *> columns;
+    for (const int section : visibleSections())
+        columns.push_back(&model_->columnAt(section));
+    return columns;
+}
+
+std::vector<TableCell> EnemyTableView::selectedCells() const
+{
+    QModelIndexList selected = table_->selectionModel()->selectedIndexes();
+    const std::vector<int> order = visibleSections();
+    const auto place = [&order](const QModelIndex &index) {
+        return std::pair(index.row(), std::find(order.begin(), order.end(), index.column()) - order.begin());
+    };
+    std::sort(selected.begin(), selected.end(),
+              [&](const QModelIndex &a, const QModelIndex &b) { return place(a) < place(b); });
+    std::vector<TableCell> cells;
+    for (const QModelIndex &index : selected)
+        cells.push_back(model_->cellAt(proxy_->mapToSource(index)));
+    return cells;
+}
+
+// Tab-separated, a line per row; with a header line when whole columns are
+// selected, so that a spreadsheet gets the columns' names.
+void EnemyTableView::copySelection()
+{
+    const QModelIndexList selected = table_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    std::set<int> rows;
+    std::set<int> columns;
+    for (const QModelIndex &index : selected) {
+        rows.insert(index.row());
+        columns.insert(index.column());
+    }
+    std::vector<int> ordered;
+    for (const int section : visibleSections()) {
+        if (columns.contains(section))
+            ordered.push_back(section);
+    }
+    QStringList lines;
+    const bool wholeColumns = std::all_of(ordered.begin(), ordered.end(), [this](int section) {
+        return table_->selectionModel()->isColumnSelected(section);
+    });
+    if (wholeColumns) {
+        QStringList header;
+        for (const int section : ordered)
+            header.append(ColumnTitle(model_->columnAt(section)));
+        lines.append(header.join(u'\t'));
+    }
+    for (const int row : rows) {
+        QStringList cells;
+        for (const int section : ordered) {
+            const QModelIndex index = proxy_->index(row, section);
+            cells.append(table_->selectionModel()->isSelected(index) ? index.data().toString() : QString());
+        }
+        lines.append(cells.join(u'\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
+}
+
+// A block of cells from a spreadsheet, or what Copy gave, from the first
+// selected cell on; one value pasted over many cells goes into each.
+void EnemyTableView::pasteText(const QString &text)
+{
+    std::vector<QStringList> block = SplitPastedText(text);
+    const std::vector<TableCell> selected = selectedCells();
+    if (block.empty() || selected.empty())
+        return;
+    const std::vector<int> order = visibleSections();
+    const QModelIndexList indexes = table_->selectionModel()->selectedIndexes();
+    int firstRow = proxy_->rowCount();
+    std::size_t firstColumn = order.size();
+    for (const QModelIndex &index : indexes) {
+        firstRow = std::min(firstRow, index.row());
+        firstColumn = std::min(firstColumn, std::size_t(std::find(order.begin(), order.end(), index.column()) - order.begin()));
+    }
+    // A header line, as Copy writes for whole columns, names the columns: it is no row.
+    const QStringList &first = block.front();
+    if (!first.isEmpty() && firstColumn + std::size_t(first.size()) <= order.size() &&
+        ColumnTitle(model_->columnAt(order[firstColumn])) == first.front())
+        block.erase(block.begin());
+
+    std::vector<CellEdit> texts;
+    if (block.size() == 1 && block.front().size() == 1) {
+        for (const TableCell &cell : selected)
+            texts.push_back({cell, block.front().front().toStdString()});
+    } else {
+        if (firstRow + int(block.size()) > proxy_->rowCount()) {
+            refuse(QStringLiteral("Nothing was pasted"),
+                   {Refusal{.accepted = "room for the pasted rows: they reach past the last row shown"}});
+            return;
+        }
+        for (std::size_t r = 0; r < block.size(); ++r) {
+            for (qsizetype c = 0; c < block[r].size(); ++c) {
+                if (firstColumn + std::size_t(c) >= order.size())
+                    break;
+                const QModelIndex source =
+                    proxy_->mapToSource(proxy_->index(firstRow + int(r), order[firstColumn + std::size_t(c)]));
+                const TableCell cell = model_->cellAt(source);
+                if (IsEditable(*cell.column))
+                    texts.push_back({cell, block[r][c].toStdString()});
+            }
+        }
+    }
+    editCells(texts, QStringLiteral("Paste ") + Count(texts.size(), "cell"),
+              QStringLiteral("Nothing was pasted"));
+}
+
+// Each selected column takes the value of its first selected cell.
+void EnemyTableView::fillDown()
+{
+    std::map<const Column *, std::string> top;
+    std::vector<CellEdit> texts;
+    for (const TableCell &cell : selectedCells()) {
+        if (!IsEditable(*cell.column))
+            continue;
+        const auto [found, first] = top.emplace(
+            cell.column, CellText(*cell.column, cell.enemy, model_->table()).toStdString());
+        if (!first)
+            texts.push_back({cell, found->second});
+    }
+    editCells(texts, QStringLiteral("Fill Down ") + Count(texts.size(), "cell"),
+              QStringLiteral("Nothing was filled"));
+}
+
+void EnemyTableView::askAdjustment()
+{
+    const std::vector<TableCell> cells = selectedCells();
+    const auto numbers = std::count_if(cells.begin(), cells.end(),
+                                       [](const TableCell &cell) { return IsNumberColumn(*cell.column); });
+    if (numbers == 0) {
+        refuse(QStringLiteral("Nothing to adjust"),
+               {Refusal{.accepted = "a selection holding number cells (HP, Level, a byte…)"}});
+        return;
+    }
+    if (const auto adjustment = AskAdjustment(this, static_cast<int>(numbers)))
+        adjust(*adjustment);
+}
+
+void EnemyTableView::adjust(const Adjustment &adjustment)
+{
+    const auto adjusted = AdjustedTexts(selectedCells(), adjustment,
+                                        [this](int enemy) { return session_.pendingOrStored(enemy); });
+    if (const auto *refusals = std::get_if<std::vector<Refusal>>(&adjusted)) {
+        refuse(QStringLiteral("Nothing was adjusted"), *refusals);
+        return;
+    }
+    const auto &texts = std::get<std::vector<CellEdit>>(adjusted);
+    editCells(texts, QStringLiteral("Adjust ") + Count(texts.size(), "cell"),
+              QStringLiteral("Nothing was adjusted"));
+}
+
+void EnemyTableView::revertSelection()
+{
+    std::map<int, PendingRecord> reverted;
+    std::size_t count = 0;
+    for (const TableCell &cell : selectedCells()) {
+        const PendingRecord *pending = session_.pendingOf(cell.enemy);
+        if (!pending || !IsEditable(*cell.column) || !pending->edits(CellOf(*cell.column)))
+            continue;
+        auto [found, first] = reverted.emplace(cell.enemy, *pending);
+        found->second = found->second.without(CellOf(*cell.column));
+        ++count;
+    }
+    if (count > 0)
+        session_.editPending(std::move(reverted), QStringLiteral("Revert ") + Count(count, "cell"));
+}
+
+void EnemyTableView::editCells(const std::vector<CellEdit> &texts, const QString &what,
+                               const QString &whenRefused)
+{
+    if (texts.empty())
+        return;
+    auto edits = SetCells(texts, [this](int enemy) { return session_.pendingOrStored(enemy); });
+    if (auto *refusals = std::get_if<std::vector<Refusal>>(&edits)) {
+        refuse(whenRefused, *refusals);
+        return;
+    }
+    session_.editPending(std::get<std::map<int, PendingRecord>>(std::move(edits)), what);
+}
+
+void EnemyTableView::refuse(const QString &what, const std::vector<Refusal> &refusals)
+{
+    QStringList lines;
+    for (const Refusal &refusal : refusals)
+        lines.append(ToQString(refusal.message()));
+    emit refused(what + QStringLiteral(":\n\n") + lines.join(u'\n'));
 }
 
 } // namespace mobwright

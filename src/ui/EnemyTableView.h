@@ -1,20 +1,26 @@
 #pragma once
 
+#include "TableEdits.h"
+
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 class QLineEdit;
-class QSortFilterProxyModel;
 class QTableView;
 
 namespace mobwright {
 
 class EnemyTableModel;
+class EnemyTableFilter;
 class ImageSession;
 
 // "View › Enemy Table": every enemy of the session's image, with its pending
-// edits, in a sortable, filterable table of its own window, kept up to date
-// while shown. Choosing a row (double-click or Enter) asks for that enemy.
+// edits, in a window of its own, as a sheet to edit: cells edit in place,
+// copy and paste as a spreadsheet does, fill down and adjust many at once;
+// rows are filtered by comparisons per column. The Enemy and Name columns
+// stay in view when the others scroll sideways.
 class EnemyTableView : public QWidget
 {
     Q_OBJECT
@@ -22,22 +28,54 @@ class EnemyTableView : public QWidget
 public:
     explicit EnemyTableView(ImageSession &session, QWidget *parent = nullptr);
 
+    EnemyTableModel &model() { return *model_; }
+    // The enemies of the rows shown, in their order, and the columns shown.
+    std::vector<int> shownRows() const;
+    std::vector<const Column *> shownColumns() const;
+    // The cells selected, row by row in the order shown.
+    std::vector<TableCell> selectedCells() const;
+
+    void copySelection();
+    void pasteText(const QString &text);
+    void fillDown();
+    void adjust(const Adjustment &adjustment);
+    void revertSelection();
+    // Rows meeting the filter's text; false when it cannot be read.
+    bool setFilter(const QString &text);
+
 signals:
+    // Enter on a row, or "Show in Form": the window goes to that enemy.
     void enemyChosen(int index);
+    void applyAllRequested();
+    void undoRequested();
+    void redoRequested();
+    // Edits of many cells that were not taken, and why.
+    void refused(const QString &message);
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
-    void refresh();
+    void buildViews();
+    void buildActions();
+    void freezeLeadingColumns();
+    void showColumnMenu(const QPoint &where);
+    void setColumnShown(int section, bool shown);
+    void saveShownColumns() const;
+    void askAdjustment();
+    // Makes the edits of cells one step, or says which cells refuse them.
+    void editCells(const std::vector<CellEdit> &texts, const QString &what, const QString &whenRefused);
+    void refuse(const QString &what, const std::vector<Refusal> &refusals);
+    std::vector<int> visibleSections() const;
     void updateCount();
 
     ImageSession &session_;
     EnemyTableModel *model_;
-    QSortFilterProxyModel *proxy_;
+    EnemyTableFilter *proxy_;
     QLineEdit *filter_;
-    QTableView *table_;
     QLabel *count_;
+    QTableView *frozen_;
+    QTableView *table_;
     bool columnsSized_ = false;
 };
 

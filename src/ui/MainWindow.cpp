@@ -1,7 +1,10 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "ChangesPreview.h"
+#include "ImportPlan.h"
 #include "EnemyEditor.h"
+#include "EnemyTableView.h"
 #include "FindEnemy.h"
 #include "LabelFolder.h"
 #include "ListModels.h"
@@ -65,6 +68,9 @@ bool AskToReload(QWidget *parent, const QString &enemy)
 
 Main::Main(QWidget *parent)
     : QMainWindow(parent)
+    // The window's first child: it goes after the views of it, which are
+    // hidden before any child is deleted.
+    , session_(*new ImageSession(this))
     , lists_(new ListModels(session_, this))
     , editor_(new EnemyEditor(session_, *lists_))
 {
@@ -87,6 +93,7 @@ Main::Main(QWidget *parent)
     };
     messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
     reloadQuestion_ = AskToReload;
+    changesQuestion_ = ConfirmChanges;
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { ApplyEnemyRecord(); });
     connect(&session_, &ImageSession::opened, this, &Main::showImageState);
@@ -97,7 +104,12 @@ Main::Main(QWidget *parent)
     showImageState();
 }
 
-Main::~Main() = default;
+// A view in a window of its own is hidden while the session it shows lives.
+Main::~Main()
+{
+    if (tableView_)
+        tableView_->close();
+}
 
 void Main::buildFileMenu()
 {
@@ -158,7 +170,7 @@ void Main::buildEditMenu()
     apply->setObjectName(QStringLiteral("mnuApply"));
     apply->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    QAction *all = edit->addAction(QStringLiteral("Apply All"), this, [this] { applyAll(); });
+    QAction *all = edit->addAction(QStringLiteral("Apply All…"), this, [this] { applyAll(true); });
     all->setObjectName(QStringLiteral("mnuApplyAll"));
     all->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Enter)});
@@ -181,7 +193,16 @@ void Main::buildEditMenu()
                                     [this] { goToEnemy(editor_->shownEnemy() + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
-    imageActions_.insert(imageActions_.end(), {apply, all, find, previous, next});
+    QAction *revert = edit->addAction(QStringLiteral("Revert Changes"), this, [this] {
+        const int index = editor_->shownEnemy();
+        session_.revert({index}, QStringLiteral("Revert ") + session_.enemyLabel(index));
+    });
+    revert->setObjectName(QStringLiteral("mnuRevert"));
+    QAction *revertAll = edit->addAction(QStringLiteral("Revert All Changes"), this, [this] {
+        session_.revert(session_.pending().enemies(), QStringLiteral("Revert All Changes"));
+    });
+    revertAll->setObjectName(QStringLiteral("mnuRevertAll"));
+    imageActions_.insert(imageActions_.end(), {apply, all, revert, revertAll, find, previous, next});
 
     auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(nextPage, &QShortcut::activated, this, [this] { editor_->stepPage(1); });
@@ -321,7 +342,7 @@ bool Main::settlePendingEdits()
         CountOf(static_cast<int>(pending.enemies().size()), "enemy", "enemies"),
         CountOf(pending.editCount(), "field", "fields"));
     switch (question_(this, what)) {
-    case UnappliedAnswer::Apply: return applyAll();
+    case UnappliedAnswer::Apply: return applyAll(false);
     case UnappliedAnswer::Discard: return true;
     case UnappliedAnswer::Cancel: break;
     }
@@ -353,7 +374,7 @@ bool Main::ApplyEnemyRecord()
     return outcome.wroteAll();
 }
 
-bool Main::applyAll()
+bool Main::applyAll(bool preview)
 {
     const std::vector<int> enemies = session_.pending().enemies();
     if (enemies.empty()) {
@@ -361,13 +382,28 @@ bool Main::applyAll()
         return true;
     }
     if (const auto refusal = session_.refusalIn(enemies)) {
-        goToEnemy(enemies.front());
+        for (const int index : enemies) {
+            if (session_.refusalIn({index}))
+                goToEnemy(index);
+        }
         editor_->focusField(*refusal->field);
         report(ToQString(refusal->message()));
         return false;
     }
     const QString what =
         QStringLiteral("Apply to ") + CountOf(static_cast<int>(enemies.size()), "enemy", "enemies");
+    if (preview) {
+        std::vector<RecordWrite> writes;
+        for (const int index : enemies)
+            writes.push_back({index, session_.stored(index), session_.shown(index)});
+        EnemyTable table(session_.storedRecords());
+        table.longLabels = &session_.labels();
+        const QString summary = QStringLiteral("Apply All writes %1 of %2 into the image.")
+                                    .arg(CountOf(session_.pending().editCount(), "field", "fields"),
+                                         CountOf(static_cast<int>(enemies.size()), "enemy", "enemies"));
+        if (!changesQuestion_(this, QStringLiteral("Apply All"), summary, ChangedCells(writes, table)))
+            return false;
+    }
     const WriteOutcome outcome = session_.applyPending(enemies, what);
     tell(what, outcome);
     return outcome.wroteAll();

@@ -14,6 +14,7 @@ class QLabel;
 
 namespace mobwright {
 
+struct CellChange;
 class EnemyEditor;
 class EnemyTableView;
 class FindEnemy;
@@ -34,6 +35,10 @@ public:
     // Asks what becomes of edits to a record that another program changed:
     // true reloads the record (the edits are dropped), false keeps editing.
     using ReloadQuestion = std::function<bool(QWidget *parent, const QString &enemy)>;
+    // Shows the cells a write would change and asks whether to write them.
+    using ChangesQuestion = std::function<bool(QWidget *parent, const QString &title,
+                                               const QString &summary,
+                                               const std::vector<CellChange> &cells)>;
 
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;
@@ -42,6 +47,7 @@ public:
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
     void setReloadQuestion(ReloadQuestion question) { reloadQuestion_ = std::move(question); }
+    void setChangesQuestion(ChangesQuestion question) { changesQuestion_ = std::move(question); }
 
     ImageSession &session() { return session_; }
     EnemyEditor &editor() { return *editor_; }
@@ -55,7 +61,8 @@ public:
     // Selects the enemy in the pickers exactly as picking it would.
     void goToEnemy(int index);
     // "Export Table…" and "Import Table…" once a file is chosen.
-    void exportTableTo(const QString &path);
+    // onlyShown: only the rows and columns the table view shows.
+    void exportTableTo(const QString &path, bool onlyShown = false);
     void importTableFrom(const QString &path);
 
 protected:
@@ -79,7 +86,8 @@ private:
 
     // Writes the shown enemy's pending edits; false if nothing was written.
     bool ApplyEnemyRecord();
-    bool applyAll();
+    // Writes every pending edit, after showing them all when asked to.
+    bool applyAll(bool preview);
     // Asks what becomes of the pending edits before they would be lost;
     // false when the user cancels or the write they asked for failed.
     bool settlePendingEdits();
@@ -90,7 +98,7 @@ private:
     void showImageState();
     void report(const QString &message);
 
-    ImageSession session_;
+    ImageSession &session_;
     ListModels *lists_;
     EnemyEditor *editor_;
     EnemyTableView *tableView_ = nullptr;
@@ -104,6 +112,7 @@ private:
     MessageSink messageSink_;
     UnappliedQuestion question_ = AskAboutUnappliedEdits;
     ReloadQuestion reloadQuestion_;
+    ChangesQuestion changesQuestion_;
 };
 
 } // namespace mobwright

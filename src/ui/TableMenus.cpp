@@ -4,7 +4,7 @@
 
 #include "EnemyTableView.h"
 #include "ImportPlan.h"
-#include "ImportPreview.h"
+#include "ChangesPreview.h"
 #include "QtText.h"
 #include "RomError.h"
 #include "TableExport.h"
@@ -17,6 +17,9 @@ namespace mobwright {
 namespace {
 
 const QString TableFilters = QStringLiteral("CSV Files (*.csv);;JSON Files (*.json)");
+// Offered while the table view is open: only the rows and columns it shows.
+const QString ShownFilters =
+    QStringLiteral(";;CSV, only what the table shows (*.csv);;JSON, only what the table shows (*.json)");
 
 // The table as the file holds it, its lists labelled as the window labels them.
 EnemyTable StoredTable(const ImageSession &session)
@@ -37,6 +40,10 @@ void Main::showTable()
             raise();
             activateWindow();
         });
+        connect(tableView_, &EnemyTableView::applyAllRequested, this, [this] { applyAll(true); });
+        connect(tableView_, &EnemyTableView::undoRequested, this, [this] { stepHistory(true); });
+        connect(tableView_, &EnemyTableView::redoRequested, this, [this] { stepHistory(false); });
+        connect(tableView_, &EnemyTableView::refused, this, &Main::report);
     }
     if (tableView_->isVisible()) {
         // Open already, and kept up to date: it only comes to the front.
@@ -51,20 +58,25 @@ void Main::mnuExport_Click()
 {
     const QString suggested = QFileInfo(session_.path()).completeBaseName() + ".csv";
     QString filter;
+    const bool tableShown = tableView_ && tableView_->isVisible();
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested,
-                                                TableFilters, &filter);
+                                                TableFilters + (tableShown ? ShownFilters : QString()),
+                                                &filter);
     if (path.isEmpty())
         return;
     // A name without an extension takes the chosen filter's, which decides the format.
     if (QFileInfo(path).suffix().isEmpty())
         path += filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
                                                         : QStringLiteral(".csv");
-    exportTableTo(path);
+    exportTableTo(path, filter.contains(QStringLiteral("only what")));
 }
 
-void Main::exportTableTo(const QString &path)
+void Main::exportTableTo(const QString &path, bool onlyShown)
 {
-    if (const auto failure = SaveTable(ExportTable(StoredTable(session_)), path, FormatOfPath(path)))
+    TextTable table = ExportTable(StoredTable(session_));
+    if (onlyShown && tableView_)
+        table = ShownPart(table, tableView_->shownRows(), tableView_->shownColumns());
+    if (const auto failure = SaveTable(table, path, FormatOfPath(path)))
         report(*failure);
 }
 
@@ -88,7 +100,14 @@ void Main::importTableFrom(const QString &path)
         report(QStringLiteral("The image already holds this table: nothing was written."));
         return;
     }
-    if (ImportPreview(plan, QFileInfo(path).fileName(), this).exec() != QDialog::Accepted)
+    const QString summary =
+        QStringLiteral("Importing ") + QFileInfo(path).fileName() +
+        QStringLiteral(" changes %1 in %2. Write these changes into the image?")
+            .arg(plan.records.size() == 1 ? QStringLiteral("1 enemy")
+                                          : QStringLiteral("%1 enemies").arg(plan.records.size()),
+                 plan.cells.size() == 1 ? QStringLiteral("1 field")
+                                        : QStringLiteral("%1 fields").arg(plan.cells.size()));
+    if (!changesQuestion_(this, QStringLiteral("Import Table"), summary, plan.cells))
         return;
     const QString what = QStringLiteral("Import of ") + QFileInfo(path).fileName();
     const WriteOutcome outcome = session_.writeChanges(plan.records, what);

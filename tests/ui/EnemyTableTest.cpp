@@ -1,7 +1,15 @@
 #include "EditorHarness.h"
+#include "EnemyTableModel.h"
+#include "EnemyTableView.h"
+#include "ProbedFile.h"
 #include "TestImage.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -19,67 +27,133 @@ protected:
         // HP 1000 down to 992 for enemies 1-5, one digit for the rest: text order differs.
         for (int k = 0; k < 230; ++k) {
             const int hp = k < 5 ? 1000 - 2 * k : 9 - k % 9;
-            image_.setRecordBytes(
-                k, 33, {static_cast<std::uint8_t>(hp), static_cast<std::uint8_t>(hp >> 8)});
+            image_.setRecordBytes(k, 33, {std::uint8_t(hp), std::uint8_t(hp >> 8)});
             image_.setName(k, k % 7 == 0 ? "Rust Beetle" : "Frog");
         }
+        editor_.window().session().setFileOpener(ProbedOpener(probe_));
+        editor_.window().setChangesQuestion([this](QWidget *, const QString &, const QString &summary,
+                                                   const std::vector<CellChange> &) {
+            previews_.append(summary);
+            return true;
+        });
         editor_.loadRom(QString::fromStdString(image_.path()));
-        editor_.window().findChild<QAction *>("mnuTable")->trigger();
-        table_ = editor_.window().findChild<QTableView *>("tblEnemies");
+        action("mnuTable")->trigger();
+        view_ = editor_.window().findChild<EnemyTableView *>("frmEnemyTable");
+        table_ = view_->findChild<QTableView *>("tblEnemies");
     }
 
-    static int column(const char *name)
+    QAction *action(const char *name) { return editor_.window().findChild<QAction *>(name); }
+    int column(const char *key) const
     {
-        return QStringList{"Enemy", "TheFlag", "Name", "Type", "InsidePic", "OutsidePic", "HP"}
-            .indexOf(name);
+        return view_->model().sectionOf(*FindColumn(QString::fromLatin1(key)));
     }
-    QString cell(int row, const char *name) const
+    QModelIndex at(int row, const char *key) const { return table_->model()->index(row, column(key)); }
+    QString cell(int row, const char *key) const { return at(row, key).data().toString(); }
+    void select(int firstRow, int lastRow, std::initializer_list<const char *> keys)
     {
-        return table_->model()->index(row, column(name)).data().toString();
+        table_->clearSelection();
+        for (const char *key : keys)
+            table_->selectionModel()->select(QItemSelection(at(firstRow, key), at(lastRow, key)),
+                                             QItemSelectionModel::Select);
     }
+    int hpInFile(int index) const { return image_.recordBytes(index)[33] | image_.recordBytes(index)[34] << 8; }
 
     TestImage image_;
+    std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
     EditorHarness editor_;
+    QStringList previews_;
+    EnemyTableView *view_ = nullptr;
     QTableView *table_ = nullptr;
 };
 
 } // namespace
 
-TEST_F(EnemyTableTest, SortsNumbersAsNumbersAndFiltersOnAnyCell)
+TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesInView)
 {
     ASSERT_TRUE(table_ && table_->isVisible());
-    EXPECT_EQ(table_->model()->rowCount(), 230);
     table_->sortByColumn(column("HP"), Qt::DescendingOrder);
-    EXPECT_EQ(cell(0, "HP"), "1000");
-    EXPECT_EQ(cell(4, "HP"), "992");
-    EXPECT_EQ(cell(5, "HP"), "9");
-
-    auto *filter = editor_.window().findChild<QLineEdit *>("txtFilter");
-    const std::pair<const char *, int> filters[] = {
-        {"beetle", 33}, {"996", 1}, {"0: Normal", 230}, {"no such thing", 0}, {"", 230}};
-    for (const auto &[text, rows] : filters) {
-        filter->setText(QString::fromLatin1(text));
-        EXPECT_EQ(table_->model()->rowCount(), rows) << text;
-    }
+    EXPECT_EQ(cell(0, "HP") + " " + cell(4, "HP") + " " + cell(5, "HP"), "1000 992 9");
+    auto *filter = view_->findChild<QLineEdit *>("txtFilter");
+    filter->setText("HP > 995, name ~ beetle");
+    EXPECT_EQ(table_->model()->rowCount(), 1);
+    EXPECT_EQ(view_->findChild<QLabel *>("lblCount")->text(), "1 of 230 enemies");
+    filter->setText("HP >");
+    EXPECT_FALSE(filter->styleSheet().isEmpty()) << "a filter that cannot be read is marked";
+    EXPECT_EQ(table_->model()->rowCount(), 1);
+    // Enemy and Name live in the view that does not scroll sideways.
+    const auto *names = view_->findChild<QTableView *>("tblEnemyNames");
+    EXPECT_TRUE(table_->isColumnHidden(column("Name")) && !names->isColumnHidden(column("Name")));
+    EXPECT_EQ(table_->model()->headerData(column("MaxCall"), Qt::Horizontal).toString(), "Max Call");
+    EXPECT_EQ(cell(0, "Type"), "0 – Normal");
 }
 
-TEST_F(EnemyTableTest, ChoosingARowSelectsThatEnemyAndTheViewFollowsTheFile)
+// A value typed in the form shows in the table at once and the other way
+// round; a cell refuses what the form refuses, staying in edit.
+TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
 {
-    table_->sortByColumn(column("HP"), Qt::DescendingOrder);
-    const QRect enemy3 = table_->visualRect(table_->model()->index(2, column("Name"))); // HP 996
-    QTest::mouseClick(table_->viewport(), Qt::LeftButton, {},
-                      enemy3.center()); // a double click starts with one
-    QTest::mouseDClick(table_->viewport(), Qt::LeftButton, {}, enemy3.center());
-    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 2);
+    editor_.type("txtHP", "4321");
+    EXPECT_EQ(cell(0, "HP"), "4321");
+    EXPECT_TRUE(at(0, "HP").data(Qt::FontRole).value<QFont>().bold());
+    ASSERT_TRUE(table_->model()->setData(at(0, "Level"), "77"));
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
 
-    table_->setCurrentIndex(table_->model()->index(1, 0));
+    table_->setCurrentIndex(at(0, "Level"));
+    table_->edit(at(0, "Level"));
+    auto *editor = table_->findChild<QLineEdit *>("txtCell");
+    ASSERT_TRUE(editor);
+    editor->setText("256");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(editor->isVisible()) << "a refused cell stays in edit";
+    EXPECT_TRUE(editor->toolTip().contains("from 0 to 255"));
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+}
+
+// A paste is refused whole when one cell refuses it; a paste, Fill Down and
+// Adjust are each one step of the history.
+TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    select(0, 0, {"HP"});
+    view_->pasteText("10\t20\n30\tx\n");
+    EXPECT_TRUE(editor_.takeMessages().value(0).contains("Enemy 002, column \"PP\""));
+    EXPECT_TRUE(editor_.window().session().pending().empty());
+
+    view_->pasteText("10\t20\n30\t40\n");
+    EXPECT_EQ(cell(1, "PP"), "40");
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
+    select(0, 4, {"HP", "PP"});
+    view_->fillDown();
+    EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
+    action("mnuTableUndo")->trigger();
+    EXPECT_EQ(cell(4, "HP"), "992");
+}
+
+// Raising HP and Exp by a tenth for every enemy: select the columns,
+// Adjust, Apply All; one write, and one undo takes it back.
+TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsOneWriteAndOneUndo)
+{
+    const auto before = image_.contents();
+    table_->clearSelection();
+    for (const char *key : {"HP", "Exp"})
+        table_->selectionModel()->select(at(0, key),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Columns);
+    view_->adjust({Adjustment::Operation::MultiplyBy, 1.1, true});
+    view_->findChild<QPushButton *>("cmdApplyAll")->click();
+    // Small HPs round back to themselves; every Exp is 0.
+    EXPECT_EQ(previews_, QStringList("Apply All writes 130 fields of 130 enemies into the image."));
+    EXPECT_EQ(probe_->writeCalls, 1);
+    EXPECT_EQ(hpInFile(0) + hpInFile(9), 1100 + 10);
+    action("mnuTableUndo")->trigger();
+    EXPECT_TRUE(image_.contents() == before);
+    EXPECT_EQ(editor_.window().session().pending().enemies().size(), 130u);
+}
+
+TEST_F(EnemyTableTest, EnterOnARowGoesToThatEnemyAndTheTableClosesWithTheImage)
+{
+    table_->setCurrentIndex(at(1, "HP"));
     QTest::keyClick(table_, Qt::Key_Return);
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 1);
-
-    editor_.type("txtHP", "4321");
-    editor_.clickApply();
-    EXPECT_EQ(cell(0, "HP"), "4321") << "an apply refreshes the table";
-
     editor_.closeRom();
-    EXPECT_FALSE(table_->window()->isVisible()) << "the table closes with the image";
+    EXPECT_FALSE(view_->isVisible());
 }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "PendingEdits.h"
+#include "TableColumns.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <variant>
+#include <vector>
+
+namespace mobwright {
+
+// A cell of the enemy table that can be edited: an enemy, and a column of
+// a field or of a byte that no field covers.
+struct TableCell
+{
+    int enemy;
+    const Column *column;
+};
+
+bool IsEditable(const Column &column);
+// Columns whose values are plain numbers, which Adjust… changes.
+bool IsNumberColumn(const Column &column);
+RecordCell CellOf(const Column &column);
+
+struct CellEdit
+{
+    TableCell cell;
+    std::string text;
+};
+
+// An enemy's pending record, or its record as stored when it has none.
+using PendingOf = std::function<PendingRecord(int enemy)>;
+// Pending records of enemies, or why cells refuse their text (the first
+// few cells at fault, each naming its enemy and column).
+using CellEdits = std::variant<std::map<int, PendingRecord>, std::vector<Refusal>>;
+
+// Every cell set to its text, as the window takes typed text; any cell that
+// refuses its text refuses them all.
+CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf);
+
+// Rows of tab-separated cells as a spreadsheet copies them; a last line end
+// makes no row of its own.
+std::vector<QStringList> SplitPastedText(const QString &text);
+
+struct Adjustment
+{
+    enum class Operation { SetTo, Add, MultiplyBy };
+    Operation operation = Operation::MultiplyBy;
+    double value = 1;
+    bool clamp = true; // values that leave the field's range: clamped, or refused
+};
+
+// The texts that an adjustment gives number cells, rounded to whole
+// numbers; cells of other columns are left out. Refuses values out of the
+// field's range unless they are clamped.
+std::variant<std::vector<CellEdit>, std::vector<Refusal>>
+AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf);
+
+} // namespace mobwright

@@ -1,0 +1,57 @@
+#include "AdjustDialog.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleValidator>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace mobwright {
+
+std::optional<Adjustment> AskAdjustment(QWidget *parent, int cellCount)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmAdjust"));
+    dialog.setWindowTitle(QStringLiteral("Adjust"));
+    auto *operation = new QComboBox;
+    operation->setObjectName(QStringLiteral("cmbOperation"));
+    operation->addItems({QStringLiteral("Set to"), QStringLiteral("Add"), QStringLiteral("Multiply by")});
+    operation->setCurrentIndex(2);
+    auto *value = new QLineEdit(QStringLiteral("1.1"));
+    value->setObjectName(QStringLiteral("txtAdjustBy"));
+    auto *validator = new QDoubleValidator(value);
+    validator->setLocale(QLocale::c());
+    value->setValidator(validator);
+    auto *clamp = new QRadioButton(QStringLiteral("&Clamp them to the field's range"));
+    clamp->setChecked(true);
+    auto *refuse = new QRadioButton(QStringLiteral("&Refuse the adjustment"));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Operation:"), operation);
+    form->addRow(QStringLiteral("&Value:"), value);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(value, &QLineEdit::textChanged, buttons, [value, buttons] {
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(value->hasAcceptableInput());
+    });
+    auto *column = new QVBoxLayout(&dialog);
+    column->addWidget(new QLabel(QStringLiteral("Adjust %1 number cells; results are rounded to whole "
+                                                "numbers.")
+                                     .arg(cellCount)));
+    column->addLayout(form);
+    column->addWidget(new QLabel(QStringLiteral("Values that leave a field's range:")));
+    column->addWidget(clamp);
+    column->addWidget(refuse);
+    column->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Adjustment{static_cast<Adjustment::Operation>(operation->currentIndex()),
+                      QLocale::c().toDouble(value->text()), clamp->isChecked()};
+}
+
+} // namespace mobwright

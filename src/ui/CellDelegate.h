@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace mobwright {
+
+class EnemyTableModel;
+
+// Edits a cell of the enemy table as the form edits its field: list cells
+// through their list, others as text checked as the form checks it. Text a
+// cell refuses is not taken: the cell stays in edit, framed in red, and its
+// tooltip says what the cell accepts.
+class CellDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    CellDelegate(const EnemyTableModel &model, QObject *parent = nullptr);
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    // Frames the editor in red with what it accepts when its text is refused.
+    bool markRefusal(QWidget *editor, const QModelIndex &index) const;
+
+    const EnemyTableModel &model_;
+};
+
+} // namespace mobwright

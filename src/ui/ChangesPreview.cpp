@@ -1,0 +1,62 @@
+#include "ChangesPreview.h"
+
+#include "ImportPlan.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace mobwright {
+namespace {
+
+QTableWidget *ChangeTable(const std::vector<CellChange> &cells)
+{
+    auto *table = new QTableWidget(static_cast<int>(cells.size()), 4);
+    table->setObjectName(QStringLiteral("tblChanges"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Enemy"), QStringLiteral("Field"),
+                                      QStringLiteral("Old"), QStringLiteral("New")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    int row = 0;
+    for (const CellChange &cell : cells) {
+        const QString texts[] = {cell.enemy, cell.column, cell.before, cell.after};
+        for (int c = 0; c < 4; ++c)
+            table->setItem(row, c, new QTableWidgetItem(texts[c]));
+        ++row;
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+} // namespace
+
+bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summary,
+                    const std::vector<CellChange> &cells)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmChangesPreview"));
+    dialog.setWindowTitle(title);
+    auto *text = new QLabel(summary);
+    text->setWordWrap(true);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    QPushButton *write = buttons->addButton(QStringLiteral("&Write Changes"), QDialogButtonBox::AcceptRole);
+    write->setObjectName(QStringLiteral("cmdWriteChanges"));
+    buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *column = new QVBoxLayout(&dialog);
+    column->addWidget(text);
+    column->addWidget(ChangeTable(cells), 1);
+    column->addWidget(buttons);
+    dialog.resize(720, 420);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace mobwright

@@ -1,0 +1,133 @@
+#include "RowFilter.h"
+#include "TableEdits.h"
+
+#include <gtest/gtest.h>
+
+using namespace mobwright;
+
+namespace {
+
+// Enemy k has HP 1000 + 10·k, type k % 3 and is named Bat for every fifth.
+EnemyTable Table()
+{
+    std::vector<EnemyRecord> records(ENEMY_COUNT);
+    for (int k = 0; k < ENEMY_COUNT; ++k) {
+        EnemyRecord &record = records[std::size_t(k)];
+        record.setValue(Field::HP, 1000u + 10u * static_cast<unsigned>(k));
+        record.setValue(Field::Type, static_cast<unsigned>(k % 3));
+        if (k % 5 == 0)
+            std::ranges::copy(std::vector<std::uint8_t>{0x72, 0x91, 0xA4}, record.bytes(Field::Name).begin());
+    }
+    return EnemyTable(std::move(records));
+}
+
+const Column *Named(const char *name)
+{
+    return FindColumn(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TEST(RowFilter, KeepsTheRowsThatMeetEveryTermAndRefusesWhatItCannotRead)
+{
+    const EnemyTable table = Table();
+    const struct
+    {
+        const char *text;
+        int rows; // -1: refused
+    } cases[] = {
+        {"", 230},
+        {"HP > 3000", 29},
+        {"hp >= 3000", 30},
+        {"HP 1000..1090", 10},
+        {"Type = Insect", 77},
+        {"type=1", 77},
+        {"Type != insect and HP < 1100", 7},
+        {"Name ~ at, Type = Metal", 15},
+        {"Bat", 46},
+        {"Max Call = 0", 230},
+        {"maxcall 1..2", 0},
+        {"HP >", -1},
+        {"HP", 0},
+    };
+    for (const auto &c : cases) {
+        const auto filter = RowFilter::Parse(QString::fromLatin1(c.text));
+        if (c.rows < 0) {
+            EXPECT_TRUE(std::holds_alternative<Refusal>(filter)) << c.text;
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<RowFilter>(filter)) << c.text;
+        int rows = 0;
+        for (int k = 0; k < ENEMY_COUNT; ++k)
+            rows += std::get<RowFilter>(filter).matches(k, table) ? 1 : 0;
+        EXPECT_EQ(rows, c.rows) << c.text;
+    }
+}
+
+// Many cells set as one: any refused cell refuses them all, naming the first few.
+TEST(TableEdits, CellsTakeTextAsTheFormDoesAndOneRefusalRefusesAll)
+{
+    const EnemyTable table = Table();
+    const PendingOf pendingOf = [&](int k) {
+        const EnemyRecord &record = table.records[std::size_t(k)];
+        return PendingRecord{record, record, {}};
+    };
+    const auto taken = SetCells({{{1, Named("HP")}, "77"}, {{1, Named("Byte 26")}, "3"},
+                                 {{2, Named("Action1")}, "62"}},
+                                pendingOf);
+    const auto &records = std::get<std::map<int, PendingRecord>>(taken);
+    EXPECT_EQ(records.at(1).target.value(Field::HP), 77u);
+    EXPECT_EQ(records.at(1).target.bytes(26, 1)[0], 3);
+    EXPECT_EQ(records.at(2).target.value(Field::Argument1), 1u) << "a call takes its first enemy";
+
+    std::vector<CellEdit> edits;
+    for (int k = 0; k < 8; ++k)
+        edits.push_back({{k, Named(k == 0 ? "HP" : "Byte 26")}, k == 0 ? "9" : "256"});
+    const auto refused = std::get<std::vector<Refusal>>(SetCells(edits, pendingOf));
+    ASSERT_EQ(refused.size(), 5u);
+    EXPECT_EQ(refused.front().message(),
+              "Enemy 002, column \"Byte 26\": cannot take \"256\". It accepts a whole number from 0 to 255.");
+}
+
+TEST(TableEdits, AdjustingRoundsAndClampsOrRefusesLeavingOtherCellsAlone)
+{
+    const EnemyTable table = Table();
+    const PendingOf pendingOf = [&](int k) {
+        const EnemyRecord &record = table.records[std::size_t(k)];
+        return PendingRecord{record, record, {}};
+    };
+    using enum Adjustment::Operation;
+    const std::vector<TableCell> cells{{0, Named("HP")}, {5, Named("HP")}, {5, Named("Name")},
+                                       {229, Named("Level")}};
+    const struct
+    {
+        Adjustment adjustment;
+        const char *texts; // or the first refusal's text
+    } cases[] = {
+        {{MultiplyBy, 1.1, true}, "1100 1155 0"},
+        {{Add, -0.5, true}, "1000 1050 0"},
+        {{Add, -1, true}, "999 1049 0"},
+        {{SetTo, 300, true}, "300 300 255"},
+        {{SetTo, 300, false}, "300"},
+        {{MultiplyBy, 100, false}, "100000"},
+    };
+    for (const auto &c : cases) {
+        const auto adjusted = AdjustedTexts(cells, c.adjustment, pendingOf);
+        std::string texts;
+        if (const auto *done = std::get_if<std::vector<CellEdit>>(&adjusted)) {
+            for (const CellEdit &edit : *done)
+                texts += (texts.empty() ? "" : " ") + edit.text;
+        } else {
+            texts = *std::get<std::vector<Refusal>>(adjusted).front().text;
+        }
+        EXPECT_EQ(texts, c.texts) << static_cast<int>(c.adjustment.operation) << " " << c.adjustment.value;
+    }
+}
+
+TEST(TableEdits, PastedTextIsRowsOfTabSeparatedCells)
+{
+    const auto rows = SplitPastedText(QStringLiteral("1\t2\r\n\t4\n"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (QStringList{"1", "2"}));
+    EXPECT_EQ(rows[1], (QStringList{"", "4"}));
+}
