@@ -96,14 +96,15 @@ const QString &EnemyTableModel::displayText(int row, int column) const
     std::optional<QString> &text =
         texts_[static_cast<std::size_t>(row) * columns_.size() + static_cast<std::size_t>(column)];
     if (!text) {
-        const TableCell cell{row, &columnAt(column)};
+        // Text typed into the form that its field cannot take shows as typed.
+        const Column &shown = columnAt(column);
         const PendingRecord *pending = session_.pendingOf(row);
-        const auto unparsed = pending && cell.column->kind == ColumnKind::Field
-                                  ? pending->unparsed.find(cell.column->field)
-                                  : std::map<Field, std::string>::const_iterator{};
-        text = pending && unparsed != pending->unparsed.end()
-                   ? ToQString(unparsed->second)
-                   : DisplayText(*cell.column, row, table_);
+        const std::string *typed = nullptr;
+        if (pending && shown.kind == ColumnKind::Field) {
+            const auto found = pending->unparsed.find(shown.field);
+            typed = found == pending->unparsed.end() ? nullptr : &found->second;
+        }
+        text = typed ? ToQString(*typed) : DisplayText(shown, row, table_);
     }
     return *text;
 }

@@ -173,7 +173,9 @@ void EnemyTableView::freezeLeadingColumns()
         table_->setColumnHidden(section, IsFrozen(column) || (remembered ? hidden.contains(column.name)
                                                                         : HiddenAtFirst(column)));
     }
-    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Both views keep a scroll bar at the bottom, so that their rows line up.
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frozen_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, frozen_->verticalScrollBar(),
