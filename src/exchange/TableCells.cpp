@@ -96,12 +96,6 @@ std::optional<int> PositionOf(Field field, const EnemyRecord &record)
     return static_cast<int>(stored) - (plus1 ? 1 : 0);
 }
 
-// A byte column takes what a one-byte number field takes.
-FieldLayout ByteLayout(int offset)
-{
-    return {Field::TheFlag, offset, 1, Encoding::Number, ValueList::None, "", "", "", ""};
-}
-
 Refusal Refused(std::optional<Field> field, const QString &text, std::string accepted)
 {
     return {.field = field, .text = text.toStdString(), .accepted = std::move(accepted)};
@@ -206,12 +200,10 @@ std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const E
     const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
     std::vector<std::pair<QString, int>> choices;
     if (plus1)
-        choices.emplace_back(QStringLiteral("0 – none"), 0);
+        choices.emplace_back(QStringLiteral("none"), 0);
     const int count = layout.encoding == Encoding::Flag ? 2 : EntryCount(field, record);
     for (int position = 0; position < count; ++position) {
-        const QString name = EntryNameAt(field, record, table, position).trimmed();
-        choices.emplace_back(QString::number(position + plus1) + QStringLiteral(" – ") + name,
-                             position + plus1);
+        choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(), position + plus1);
     }
     return choices;
 }

@@ -39,8 +39,8 @@ QString EntryName(Field field, int index, const EnemyTable &table);
 // "440 – Invisible"; other cells as export writes them.
 QString DisplayText(const Column &column, int index, const EnemyTable &table);
 
-// What a list or flag cell of enemy index offers: each entry's text, as the
-// cell shows it ("440 – Invisible"), and the value it stores.
+// What a list or flag cell of enemy index offers: each entry's name and the
+// value it stores.
 std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table);
 
 // Stores a cell's text into record, or says why the column refuses it. List

@@ -1,6 +1,6 @@
 #include "TableColumns.h"
 
-#include "FieldText.h"
+#include "FieldHelp.h"
 #include "TableGeometry.h"
 
 #include <QHash>
@@ -87,37 +87,12 @@ QString ColumnTitle(const Column &column)
 
 QString ColumnHelp(const Column &column)
 {
-    const auto text = [](std::string_view view) {
-        return QString::fromUtf8(view.data(), qsizetype(view.size()));
-    };
-    if (column.kind == ColumnKind::Byte) {
-        const KnownByte *known = KnownByteAt(column.offset);
-        return QStringLiteral("%1: byte %2 of the record%3. A whole number from 0 to 255.")
-            .arg(column.name, QString::number(column.offset),
-                 known ? QStringLiteral(", ") + text(known->meaning) : QString());
+    switch (column.kind) {
+    case ColumnKind::Byte: return column.name + QStringLiteral(" — ") + QString::fromStdString(ByteHelp(column.offset));
+    case ColumnKind::Field:
+        return column.name + QStringLiteral(" — ") + QString::fromStdString(FieldHelp(column.field));
+    default: return column.name;
     }
-    if (column.kind != ColumnKind::Field)
-        return column.name;
-    const FieldLayout &layout = LayoutOf(column.field);
-    const QString bytes = layout.width == 1
-                              ? QStringLiteral("byte %1").arg(layout.offset)
-                              : QStringLiteral("bytes %1–%2").arg(layout.offset).arg(layout.offset + layout.width - 1);
-    QString accepted;
-    switch (layout.encoding) {
-    case Encoding::Number:
-    case Encoding::TextAddress: accepted = text(AcceptedText(layout)); break;
-    case Encoding::GameText:
-        accepted = QStringLiteral("at most 25 letters, digits, blanks and ! $ ' , . ? |");
-        break;
-    case Encoding::Flag: accepted = QStringLiteral("0 (clear) or 1 (set)"); break;
-    case Encoding::ListPosition:
-    case Encoding::ListPositionPlus1:
-        accepted = layout.list == ValueList::Argument
-                       ? QStringLiteral("0 (no entry) or an entry of the list its action offers")
-                       : QStringLiteral("an entry of its list, by number");
-        break;
-    }
-    return QStringLiteral("%1: %2 of the record. Accepts %3.").arg(column.name, bytes, accepted);
 }
 
 QString ColumnName(Field field)

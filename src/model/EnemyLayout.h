@@ -50,46 +50,47 @@ struct FieldLayout
     std::string_view title;   // the field's name as the user reads it
     std::string_view control; // the window control that shows the field
     std::string_view label;   // the text beside it
+    std::string_view meaning; // what the value is, in plain words
 };
 
 // Every field of the 94-byte record: the one place that knows the offsets.
 inline constexpr std::array<FieldLayout, FIELD_COUNT> EnemyLayout{{
-    {Field::TheFlag, 0, 1, Encoding::Flag, ValueList::None, "TheFlag", "'The' Flag", "chkFlag", "'The' Flag"},
-    {Field::Name, 1, 25, Encoding::GameText, ValueList::None, "Name", "Name", "txtName", "Name: "},
-    {Field::Type, 27, 1, Encoding::ListPosition, ValueList::Type, "Type", "Type", "cmbType", "Type: "},
-    {Field::InsidePic, 28, 2, Encoding::ListPosition, ValueList::InsidePic, "InsidePic", "Inside Pic", "cmbInside", "Inside Pic: "},
-    {Field::OutsidePic, 30, 2, Encoding::ListPositionPlus1, ValueList::OutsidePic, "OutsidePic", "Outside Pic", "cmbOutside", "Outside Pic:"},
-    {Field::HP, 33, 2, Encoding::Number, ValueList::None, "HP", "HP", "txtHP", "HP: "},
-    {Field::PP, 35, 2, Encoding::Number, ValueList::None, "PP", "PP", "txtPP", "PP: "},
-    {Field::Exp, 37, 4, Encoding::Number, ValueList::None, "Exp", "Exp", "txtExp", "Exp. : "},
-    {Field::Money, 41, 2, Encoding::Number, ValueList::None, "Money", "Money", "txtMoney", "Money: "},
-    {Field::Movement, 43, 2, Encoding::Number, ValueList::None, "Movement", "Movement", "txtMove", "Movement: "},
-    {Field::StartText, 45, 3, Encoding::TextAddress, ValueList::None, "StartText", "Start Text", "txtStart", "Start Text: "},
-    {Field::DeathText, 49, 3, Encoding::TextAddress, ValueList::None, "DeathText", "Death Text", "txtDeath", "Death Text: "},
-    {Field::Palette, 53, 1, Encoding::Number, ValueList::None, "Palette", "Palette", "txtPal", "Palette: "},
-    {Field::Level, 54, 1, Encoding::Number, ValueList::None, "Level", "Level", "txtLevel", "Level: "},
-    {Field::Music, 55, 1, Encoding::ListPosition, ValueList::Music, "Music", "Music", "cmbMusic", "Music:"},
-    {Field::Offense, 56, 1, Encoding::Number, ValueList::None, "Offense", "Offense", "txtOffense", "Offense: "},
-    {Field::Defense, 58, 1, Encoding::Number, ValueList::None, "Defense", "Defense", "txtDefense", "Defense: "},
-    {Field::Speed, 60, 1, Encoding::Number, ValueList::None, "Speed", "Speed", "txtSpeed", "Speed: "},
-    {Field::Guts, 61, 1, Encoding::Number, ValueList::None, "Guts", "Guts", "txtGuts", "Guts: "},
-    {Field::IQ, 62, 1, Encoding::Number, ValueList::None, "IQ", "IQ", "txtIQ", "IQ: "},
-    {Field::MissRate, 68, 1, Encoding::Number, ValueList::None, "MissRate", "Miss Rate", "txtRate", "Miss Rate: "},
-    {Field::Order, 69, 1, Encoding::ListPosition, ValueList::Order, "Order", "Order", "cmbOrd", "Order: "},
-    {Field::Action1, 70, 2, Encoding::ListPosition, ValueList::Action, "Action1", "Action 1", "cmbAct1", "Action 1:"},
-    {Field::Action2, 72, 2, Encoding::ListPosition, ValueList::Action, "Action2", "Action 2", "cmbAct2", "Action 2: "},
-    {Field::Action3, 74, 2, Encoding::ListPosition, ValueList::Action, "Action3", "Action 3", "cmbAct3", "Action 3: "},
-    {Field::Action4, 76, 2, Encoding::ListPosition, ValueList::Action, "Action4", "Action 4", "cmbAct4", "Action 4 : "},
-    {Field::FinalAction, 78, 2, Encoding::ListPosition, ValueList::Action, "FinalAction", "Final Action", "cmbFinalAct", "Final Action: "},
-    {Field::Argument1, 80, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument1", "Argument 1", "cmbArgs(0)", "Argument  1:"},
-    {Field::Argument2, 81, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument2", "Argument 2", "cmbArgs(1)", "Argument 2:"},
-    {Field::Argument3, 82, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument3", "Argument 3", "cmbArgs(2)", "Argument 3: "},
-    {Field::Argument4, 83, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument4", "Argument 4", "cmbArgs(3)", "Argument 4: "},
-    {Field::ItemFreq, 87, 1, Encoding::ListPosition, ValueList::ItemFreq, "ItemFreq", "Item Freq", "cmbItemFreq", "Item Freq.: "},
-    {Field::Item, 88, 1, Encoding::ListPosition, ValueList::Item, "Item", "Item", "cmbItem", "Item: "},
-    {Field::Status, 89, 1, Encoding::Number, ValueList::None, "Status", "Status", "txtStatus", "Satus: "},
-    {Field::DeathSound, 90, 1, Encoding::ListPosition, ValueList::DeathSound, "DeathSound", "Death Sound", "cmbDeath", "Death Sound:"},
-    {Field::MaxCall, 92, 1, Encoding::Number, ValueList::None, "MaxCall", "Max Call", "txtMaxCall", "Max Call: "},
+    {Field::TheFlag, 0, 1, Encoding::Flag, ValueList::None, "TheFlag", "'The' Flag", "chkFlag", "'The' Flag", "set when the game says \"the\" before the enemy's name"},
+    {Field::Name, 1, 25, Encoding::GameText, ValueList::None, "Name", "Name", "txtName", "Name: ", "the enemy's name as the game shows it"},
+    {Field::Type, 27, 1, Encoding::ListPosition, ValueList::Type, "Type", "Type", "cmbType", "Type: ", "the kind of enemy: normal, insect or metal"},
+    {Field::InsidePic, 28, 2, Encoding::ListPosition, ValueList::InsidePic, "InsidePic", "Inside Pic", "cmbInside", "Inside Pic: ", "the enemy's picture in battle"},
+    {Field::OutsidePic, 30, 2, Encoding::ListPositionPlus1, ValueList::OutsidePic, "OutsidePic", "Outside Pic", "cmbOutside", "Outside Pic:", "the enemy's picture on the map; 0 shows none"},
+    {Field::HP, 33, 2, Encoding::Number, ValueList::None, "HP", "HP", "txtHP", "HP: ", "the enemy's hit points"},
+    {Field::PP, 35, 2, Encoding::Number, ValueList::None, "PP", "PP", "txtPP", "PP: ", "the enemy's psychic points"},
+    {Field::Exp, 37, 4, Encoding::Number, ValueList::None, "Exp", "Exp", "txtExp", "Exp. : ", "the experience the party gains for defeating the enemy"},
+    {Field::Money, 41, 2, Encoding::Number, ValueList::None, "Money", "Money", "txtMoney", "Money: ", "the money the party gains for defeating the enemy"},
+    {Field::Movement, 43, 2, Encoding::Number, ValueList::None, "Movement", "Movement", "txtMove", "Movement: ", "how the enemy moves on the map"},
+    {Field::StartText, 45, 3, Encoding::TextAddress, ValueList::None, "StartText", "Start Text", "txtStart", "Start Text: ", "where the text shown as the battle starts lies in the image"},
+    {Field::DeathText, 49, 3, Encoding::TextAddress, ValueList::None, "DeathText", "Death Text", "txtDeath", "Death Text: ", "where the text shown when the enemy is defeated lies in the image"},
+    {Field::Palette, 53, 1, Encoding::Number, ValueList::None, "Palette", "Palette", "txtPal", "Palette: ", "picks one of 32 palettes, 0 to 31, for the battle picture"},
+    {Field::Level, 54, 1, Encoding::Number, ValueList::None, "Level", "Level", "txtLevel", "Level: ", "compared with the party's level for running away"},
+    {Field::Music, 55, 1, Encoding::ListPosition, ValueList::Music, "Music", "Music", "cmbMusic", "Music:", "the music played in the battle"},
+    {Field::Offense, 56, 1, Encoding::Number, ValueList::None, "Offense", "Offense", "txtOffense", "Offense: ", ""},
+    {Field::Defense, 58, 1, Encoding::Number, ValueList::None, "Defense", "Defense", "txtDefense", "Defense: ", ""},
+    {Field::Speed, 60, 1, Encoding::Number, ValueList::None, "Speed", "Speed", "txtSpeed", "Speed: ", ""},
+    {Field::Guts, 61, 1, Encoding::Number, ValueList::None, "Guts", "Guts", "txtGuts", "Guts: ", ""},
+    {Field::IQ, 62, 1, Encoding::Number, ValueList::None, "IQ", "IQ", "txtIQ", "IQ: ", ""},
+    {Field::MissRate, 68, 1, Encoding::Number, ValueList::None, "MissRate", "Miss Rate", "txtRate", "Miss Rate: ", ""},
+    {Field::Order, 69, 1, Encoding::ListPosition, ValueList::Order, "Order", "Order", "cmbOrd", "Order: ", "the order in which the enemy takes its four actions"},
+    {Field::Action1, 70, 2, Encoding::ListPosition, ValueList::Action, "Action1", "Action 1", "cmbAct1", "Action 1:", "the first of the four actions the enemy takes in battle"},
+    {Field::Action2, 72, 2, Encoding::ListPosition, ValueList::Action, "Action2", "Action 2", "cmbAct2", "Action 2: ", "the second of the four actions the enemy takes in battle"},
+    {Field::Action3, 74, 2, Encoding::ListPosition, ValueList::Action, "Action3", "Action 3", "cmbAct3", "Action 3: ", "the third of the four actions the enemy takes in battle"},
+    {Field::Action4, 76, 2, Encoding::ListPosition, ValueList::Action, "Action4", "Action 4", "cmbAct4", "Action 4 : ", "the fourth of the four actions the enemy takes in battle"},
+    {Field::FinalAction, 78, 2, Encoding::ListPosition, ValueList::Action, "FinalAction", "Final Action", "cmbFinalAct", "Final Action: ", ""},
+    {Field::Argument1, 80, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument1", "Argument 1", "cmbArgs(0)", "Argument  1:", "what the first action uses; its action decides the list"},
+    {Field::Argument2, 81, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument2", "Argument 2", "cmbArgs(1)", "Argument 2:", "what the second action uses; its action decides the list"},
+    {Field::Argument3, 82, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument3", "Argument 3", "cmbArgs(2)", "Argument 3: ", "what the third action uses; its action decides the list"},
+    {Field::Argument4, 83, 1, Encoding::ListPositionPlus1, ValueList::Argument, "Argument4", "Argument 4", "cmbArgs(3)", "Argument 4: ", "what the fourth action uses; its action decides the list"},
+    {Field::ItemFreq, 87, 1, Encoding::ListPosition, ValueList::ItemFreq, "ItemFreq", "Item Freq", "cmbItemFreq", "Item Freq.: ", "how often the enemy leaves its item, as a chance out of 128"},
+    {Field::Item, 88, 1, Encoding::ListPosition, ValueList::Item, "Item", "Item", "cmbItem", "Item: ", "the item the enemy may leave"},
+    {Field::Status, 89, 1, Encoding::Number, ValueList::None, "Status", "Status", "txtStatus", "Satus: ", ""},
+    {Field::DeathSound, 90, 1, Encoding::ListPosition, ValueList::DeathSound, "DeathSound", "Death Sound", "cmbDeath", "Death Sound:", "the sound when the enemy is defeated"},
+    {Field::MaxCall, 92, 1, Encoding::Number, ValueList::None, "MaxCall", "Max Call", "txtMaxCall", "Max Call: ", "how many of this enemy may be on the field at once"},
 }};
 
 constexpr const FieldLayout &LayoutOf(Field field)
@@ -118,6 +119,12 @@ constexpr std::optional<int> ArgumentSlot(Field field)
 constexpr std::string_view FieldName(Field field)
 {
     return LayoutOf(field).title;
+}
+
+// A byte that no field covers, taken as a one-byte number field would be.
+constexpr FieldLayout ByteLayout(int offset)
+{
+    return {Field::TheFlag, offset, 1, Encoding::Number, ValueList::None, "", "", "", "", ""};
 }
 
 // Whether a record offset lies in no field.

@@ -195,7 +195,7 @@ EnemyRecord WithAction(EnemyRecord record, int slot, int code)
 Checked<PendingRecord> WithCellText(PendingRecord pending, RecordCell cell, std::string_view text)
 {
     if (!cell.field) {
-        const FieldLayout byte{Field::TheFlag, cell.offset, 1, Encoding::Number, ValueList::None, "", "", "", ""};
+        const FieldLayout byte = ByteLayout(cell.offset);
         const auto value = ParseFieldText(byte, text);
         if (!value)
             return Refusal{.text = std::string(text), .accepted = AcceptedText(byte)};

@@ -1,6 +1,7 @@
 #include "CellDelegate.h"
 
 #include "EnemyTableModel.h"
+#include "ListComboBox.h"
 #include "QtText.h"
 
 #include <QAbstractProxyModel>
@@ -49,11 +50,11 @@ QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
         connect(edit, &QLineEdit::textChanged, edit, [this, edit, source] { markRefusal(edit, source); });
         return edit;
     }
-    auto *box = new QComboBox(parent);
+    auto *box = new ListComboBox(parent);
     box->setObjectName(QStringLiteral("cmbCell"));
     box->setMaxVisibleItems(20);
-    for (const auto &[text, stored] : choices)
-        box->addItem(text, stored);
+    for (const auto &[name, stored] : choices)
+        box->addItem(name, stored);
     return box;
 }
 

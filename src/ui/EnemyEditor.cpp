@@ -1,12 +1,14 @@
 #include "EnemyEditor.h"
 
 #include "EditorPages.h"
+#include "FieldHelp.h"
 #include "ImageSession.h"
 #include "ListModels.h"
 #include "QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,6 +50,7 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
 {
     buildPages();
     connectEdits();
+    showHelpOnFocus();
     connect(&session_, &ImageSession::opened, this, &EnemyEditor::imageOpened);
     connect(&session_, &ImageSession::closed, this, [this] {
         Form_Load();
@@ -142,6 +145,25 @@ void EnemyEditor::connectEdits()
         else if (auto *flag = qobject_cast<QCheckBox *>(widget))
             connect(flag, &QCheckBox::stateChanged, this, edited);
     }
+}
+
+// The control with the focus says in the status bar what its tooltip says.
+void EnemyEditor::showHelpOnFocus()
+{
+    for (const FieldLayout &layout : EnemyLayout)
+        controls_.control(layout.field)->installEventFilter(this);
+    for (QComboBox *picker : cmbEnemy) {
+        picker->setToolTip(QStringLiteral("The enemy to edit: its number and its name as the image "
+                                          "holds it. The three pages show the same enemy."));
+        picker->installEventFilter(this);
+    }
+}
+
+bool EnemyEditor::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn)
+        emit helpShown(static_cast<QWidget *>(object)->toolTip());
+    return QWidget::eventFilter(object, event);
 }
 
 void EnemyEditor::controlEdited(Field field)
@@ -240,8 +262,10 @@ void EnemyEditor::LoadEnemyRecord()
     }
     // The argument lists are filled for the actions shown before their
     // stored arguments are selected.
-    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot)
+    for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
         FillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
+        argumentBox(slot)->setToolTip(ToQString(FieldHelp(ArgumentField(slot), &session_.shown(ShownEnemy))));
+    }
     controls_.show(form);
     marks_.show(pending);
 }

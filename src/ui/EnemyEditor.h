@@ -40,6 +40,11 @@ signals:
     // One of the "Apply Changes" buttons was pressed.
     void applyRequested();
     void enemyShown(int index);
+    // A control took the focus: what its field is and accepts.
+    void helpShown(const QString &help);
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     void buildPages();
@@ -53,6 +58,7 @@ private:
     void FillArgumentList(int slot, int code);
     void relabelArgumentLists();
     void controlEdited(Field field);
+    void showHelpOnFocus();
     void showIfShown(const QList<int> &indexes);
 
     QComboBox *argumentBox(int slot) const { return controls_.comboBox(ArgumentField(slot)); }

@@ -1,9 +1,11 @@
 #include "FieldControls.h"
 
+#include "ListComboBox.h"
 #include "ListModels.h"
 #include "QtText.h"
 
 #include "ASCIIControl.h"
+#include "FieldHelp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,27 +61,37 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
     }
     QStringListModel *entries = lists.fixed(layout.field);
     // An argument list has entries of its own, which its action slot fills.
-    QComboBox *box = MakeComboBox(name, entries ? LongestEntry(entries) : 28);
+    auto *box = new ListComboBox;
+    SetUpComboBox(box, name, entries ? LongestEntry(entries) : 28);
     box->setModel(entries ? entries : new QStringListModel(box));
+    box->setFirstNumber(layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0);
     return box;
 }
 
 } // namespace
 
-QComboBox *MakeComboBox(const QString &objectName, int contentsLength)
+void SetUpComboBox(QComboBox *box, const QString &objectName, int contentsLength)
 {
-    auto *box = new QComboBox;
     box->setObjectName(objectName);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(std::clamp(contentsLength, 4, 40));
     box->setMaxVisibleItems(20);
+}
+
+QComboBox *MakeComboBox(const QString &objectName, int contentsLength)
+{
+    auto *box = new QComboBox;
+    SetUpComboBox(box, objectName, contentsLength);
     return box;
 }
 
 FieldControls::FieldControls(const ListModels &lists)
 {
-    for (const FieldLayout &layout : EnemyLayout)
-        controls_[Index(layout.field)] = MakeControl(layout, lists);
+    for (const FieldLayout &layout : EnemyLayout) {
+        QWidget *control = MakeControl(layout, lists);
+        control->setToolTip(ToQString(FieldHelp(layout.field)));
+        controls_[Index(layout.field)] = control;
+    }
 }
 
 QComboBox *FieldControls::comboBox(Field field) const

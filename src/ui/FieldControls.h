@@ -39,5 +39,6 @@ private:
 
 // A pick-only drop-down list that costs nothing to size however long its list.
 QComboBox *MakeComboBox(const QString &objectName, int contentsLength);
+void SetUpComboBox(QComboBox *box, const QString &objectName, int contentsLength);
 
 } // namespace mobwright

@@ -96,6 +96,9 @@ Main::Main(QWidget *parent)
     changesQuestion_ = ConfirmChanges;
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { ApplyEnemyRecord(); });
+    connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
+        statusBar()->showMessage(help);
+    });
     connect(&session_, &ImageSession::opened, this, &Main::showImageState);
     connect(&session_, &ImageSession::closed, this, &Main::showImageState);
     connect(&session_, &ImageSession::pendingChanged, this,
