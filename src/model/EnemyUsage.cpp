@@ -89,6 +89,13 @@ std::vector<int> &EnemyUsage::usersAt(ListEntry entry)
     return users_[ListIndex(entry.list)][static_cast<std::size_t>(entry.position)];
 }
 
+std::vector<int> EnemyUsage::users(ListEntry entry) const
+{
+    const auto &lists = users_[ListIndex(entry.list)];
+    const auto at = static_cast<std::size_t>(entry.position);
+    return entry.position >= 0 && at < lists.size() ? lists[at] : std::vector<int>{};
+}
+
 EntryName EnemyUsage::usersOf(ListEntry entry) const
 {
     const auto &lists = users_[ListIndex(entry.list)];

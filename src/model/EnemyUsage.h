@@ -29,6 +29,8 @@ public:
     // "Marsh Hopper" and " +2" when three enemies use the entry: the first
     // of them that has a name. Empty when no named enemy uses it.
     EntryName usersOf(ListEntry entry) const;
+    // The enemies whose records use the entry, by ascending index.
+    std::vector<int> users(ListEntry entry) const;
 
 private:
     struct Enemy

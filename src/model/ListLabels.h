@@ -37,6 +37,8 @@ public:
     // In order: the item table's name, a real name of the base list, the
     // ability or items performing the action, the enemies using the entry.
     std::string label(ListEntry entry) const;
+    // The enemies whose stored records use the entry, in any field that takes it.
+    std::vector<int> users(ListEntry entry) const { return usage_.users(entry); }
 
 private:
     EntryName imageName(ListEntry entry) const;

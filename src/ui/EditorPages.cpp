@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -100,7 +101,7 @@ int EnemyPickerIndex(Page page)
     return Describe(page).enemyPicker;
 }
 
-QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &name)> &controlNamed)
+QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNamed &besideOf)
 {
     const PageDescription &description = Describe(page);
     auto *frame = new QGroupBox(QString::fromLatin1(description.caption));
@@ -119,6 +120,15 @@ QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &nam
         const QString name = QString::fromLatin1(cell.control);
         QWidget *control = controlNamed(name);
         readingOrder.push_back(control);
+        QWidget *placed = control;
+        if (QWidget *beside = besideOf(name)) {
+            placed = new QWidget;
+            auto *row = new QHBoxLayout(placed);
+            row->setContentsMargins({});
+            row->addWidget(control, 1);
+            row->addWidget(beside);
+            readingOrder.push_back(beside);
+        }
         const int labelColumn = cell.column == Right ? 3 : 0;
         const QString text = LabelText(name);
         if (name == QLatin1String("chkFlag")) {
@@ -129,7 +139,7 @@ QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &nam
             label->setBuddy(control);
             labelIndex = NextLabelIndex(labelIndex);
             grid->addWidget(label, cell.row, labelColumn);
-            grid->addWidget(control, cell.row, labelColumn + 1, 1, cell.column == Wide ? 4 : 1);
+            grid->addWidget(placed, cell.row, labelColumn + 1, 1, cell.column == Wide ? 4 : 1);
         }
         lastRow = std::max(lastRow, cell.row);
         if (cell.column != Left)

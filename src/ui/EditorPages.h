@@ -16,8 +16,10 @@ enum class Page { Stats, Actions, GfxSound };
 
 // Builds a page's frame: each control beside its label, in the page's
 // reading order and columns, and the page's "Apply Changes" button.
-// controlNamed gives the control of each name the page holds.
-QGroupBox *BuildPage(Page page, const std::function<QWidget *(const QString &name)> &controlNamed);
+// controlNamed gives the control of each name the page holds; besideOf a
+// widget to put at a control's right, or null.
+using WidgetNamed = std::function<QWidget *(const QString &name)>;
+QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNamed &besideOf);
 
 // Gives the columns of every page the same widths, so that the pickers and
 // columns keep their place when the page changes.

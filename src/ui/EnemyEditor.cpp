@@ -5,6 +5,7 @@
 #include "ImageSession.h"
 #include "ListModels.h"
 #include "QtText.h"
+#include "UsedByButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,6 +60,7 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
     connect(&session_, &ImageSession::storedChanged, this, [this](const QList<int> &indexes) {
         relabelEnemies(indexes);
         showIfShown(indexes);
+        showUsers();
     });
     connect(&session_, &ImageSession::pendingChanged, this, &EnemyEditor::showIfShown);
     connect(&session_, &ImageSession::labelsChanged, this, [this] { relabelArgumentLists(); });
@@ -94,7 +96,8 @@ void EnemyEditor::buildPages()
     auto *stack = new QGridLayout;
     for (const Page page : Pages) {
         QGroupBox *frame =
-            BuildPage(page, [&controls](const QString &name) { return controls.value(name); });
+            BuildPage(page, [&controls](const QString &name) { return controls.value(name); },
+                      [this](const QString &name) { return usedByButton(name); });
         auto *apply = frame->findChild<QPushButton *>(IndexedName("cmdApply", ApplyButtonIndex(page)));
         connect(apply, &QPushButton::clicked, this, &EnemyEditor::applyRequested);
         frames_[static_cast<std::size_t>(page)] = frame;
@@ -129,6 +132,30 @@ void EnemyEditor::buildPages()
     storePsi->setModel(lists_.psiLabels());
     storePsi->setParent(this);
     storePsi->hide();
+}
+
+QWidget *EnemyEditor::usedByButton(const QString &controlName)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (ToQString(layout.control) != controlName || !LongListOf(layout.field))
+            continue;
+        auto *button = new UsedByButton([this](int index) { return session_.enemyLabel(index); });
+        button->setObjectName(QStringLiteral("cmdUsedBy") + ToQString(layout.key));
+        connect(button, &UsedByButton::enemyChosen, this, &EnemyEditor::showEnemy);
+        usedBy_[layout.field] = button;
+        return button;
+    }
+    return nullptr;
+}
+
+void EnemyEditor::showUsers()
+{
+    const EnemyRecord &record = session_.shown(ShownEnemy);
+    for (const auto &[field, button] : usedBy_) {
+        const int plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1 ? 1 : 0;
+        button->showUsers(session_.labels().users(
+            {*LongListOf(field), static_cast<int>(record.value(field)) - plus1}));
+    }
 }
 
 // Every change the user makes to a control is an edit of the shown enemy.
@@ -268,6 +295,7 @@ void EnemyEditor::LoadEnemyRecord()
     }
     controls_.show(form);
     marks_.show(pending);
+    showUsers();
 }
 
 void EnemyEditor::FillArgumentList(int slot, int code)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 
 class QComboBox;
 class QGroupBox;
@@ -17,6 +18,7 @@ namespace mobwright {
 
 class ImageSession;
 class ListModels;
+class UsedByButton;
 
 // The tab strip and its three pages of controls over the enemy chosen in
 // the pickers. It shows the enemy's record with its pending edits, and every
@@ -59,6 +61,9 @@ private:
     void relabelArgumentLists();
     void controlEdited(Field field);
     void showHelpOnFocus();
+    // The "used by" buttons of the long lists, for the entries shown.
+    QWidget *usedByButton(const QString &controlName);
+    void showUsers();
     void showIfShown(const QList<int> &indexes);
 
     QComboBox *argumentBox(int slot) const { return controls_.comboBox(ArgumentField(slot)); }
@@ -72,6 +77,7 @@ private:
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> cmbEnemy{};
     QLabel *firstLook_ = nullptr;
+    std::map<Field, UsedByButton *> usedBy_;
     int ShownEnemy = 0; // the enemy the pages show
 };
 

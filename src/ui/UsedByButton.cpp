@@ -1,0 +1,36 @@
+#include "UsedByButton.h"
+
+#include <QMenu>
+
+namespace mobwright {
+
+UsedByButton::UsedByButton(EnemyName name, QWidget *parent)
+    : QToolButton(parent)
+    , name_(std::move(name))
+{
+    setPopupMode(QToolButton::InstantPopup);
+    setAutoRaise(true);
+    setFocusPolicy(Qt::TabFocus);
+    auto *menu = new QMenu(this);
+    setMenu(menu);
+    // Listed when asked for: most are never opened.
+    connect(menu, &QMenu::aboutToShow, this, &UsedByButton::fillMenu);
+    hide();
+}
+
+void UsedByButton::showUsers(std::vector<int> users)
+{
+    users_ = std::move(users);
+    setText(QStringLiteral("used by %1").arg(users_.size()));
+    setToolTip(QStringLiteral("The enemies whose records use this entry"));
+    setVisible(!users_.empty());
+}
+
+void UsedByButton::fillMenu()
+{
+    menu()->clear();
+    for (const int index : users_)
+        menu()->addAction(name_(index), this, [this, index] { emit enemyChosen(index); });
+}
+
+} // namespace mobwright
