@@ -1,5 +1,6 @@
 #include "EnemyEditor.h"
 
+#include "Comparison.h"
 #include "EditorPages.h"
 #include "ImageSession.h"
 #include "ListModels.h"
@@ -58,6 +59,7 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
         showIfShown(indexes);
     });
     connect(&session_, &ImageSession::pendingChanged, this, &EnemyEditor::showIfShown);
+    connect(&session_, &ImageSession::baselineChanged, this, [this] { showIfShown({ShownEnemy}); });
     connect(&session_, &ImageSession::labelsChanged, this, [this] { relabelArgumentLists(); });
     Form_Load();
 }
@@ -118,6 +120,7 @@ void EnemyEditor::buildPages()
                 label = named;
         }
         marks_.setLabel(layout.field, label);
+        differences_.setField(layout.field, label, control);
     }
     AlignColumns(frames_);
 
@@ -244,6 +247,7 @@ void EnemyEditor::LoadEnemyRecord()
         FillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
     controls_.show(form);
     marks_.show(pending);
+    differences_.show(BaselineRecord(session_, ShownEnemy), session_.shown(ShownEnemy));
 }
 
 void EnemyEditor::FillArgumentList(int slot, int code)

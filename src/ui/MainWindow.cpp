@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "CompareActions.h"
 #include "EnemyEditor.h"
 #include "FindEnemy.h"
 #include "LabelFolder.h"
@@ -77,6 +78,7 @@ Main::Main(QWidget *parent)
     buildEditMenu();
     buildViewMenu();
     buildHelpMenu();
+    new CompareActions(*this, [this](const QString &message) { report(message); });
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);
