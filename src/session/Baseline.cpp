@@ -26,7 +26,8 @@ std::vector<std::uint8_t> Baseline::contents()
     const auto table = bytes.begin() + rom_.tableOffset();
     for (std::size_t k = 0; k < records_.size(); ++k) {
         const auto record = records_[k].allBytes();
-        if (!std::equal(record.begin(), record.end(), table + static_cast<std::ptrdiff_t>(k * ENEMY_RECORD_SIZE)))
+        if (!std::equal(record.begin(), record.end(),
+                        table + static_cast<std::ptrdiff_t>(k * ENEMY_RECORD_SIZE)))
             throw RomError("The baseline \"" + rom_.path() +
                            "\" changed since it was chosen: choose it again to compare with it as "
                            "it is now.");

@@ -34,7 +34,8 @@ void RevertToBaseline(ImageSession &session, const std::vector<int> &enemies, co
     std::map<int, PendingRecord> reverted;
     for (const int index : enemies) {
         if (const EnemyRecord *baseline = BaselineRecord(session, index))
-            reverted.emplace(index, PendingRecord{session.pendingOrStored(index).base, *baseline, {}});
+            reverted.emplace(index,
+                             PendingRecord{session.pendingOrStored(index).base, *baseline, {}});
     }
     session.editPending(std::move(reverted), what);
 }

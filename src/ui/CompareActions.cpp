@@ -1,6 +1,7 @@
 #include "CompareActions.h"
 
 #include "Comparison.h"
+#include "Counted.h"
 #include "DifferencesView.h"
 #include "EnemyEditor.h"
 #include "MainWindow.h"
@@ -48,11 +49,6 @@ QString RecentKey(const QString &imagePath)
            QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(imagePath).absoluteFilePath()));
 }
 
-QString Enemies(int count)
-{
-    return count == 1 ? QStringLiteral("1 enemy") : QStringLiteral("%1 enemies").arg(count);
-}
-
 } // namespace
 
 CompareActions::CompareActions(Main &window, MessageSink report)
@@ -85,8 +81,8 @@ CompareActions::CompareActions(Main &window, MessageSink report)
     // Set apart from the image's name, which follows.
     status_->setFrameShape(QFrame::StyledPanel);
     window.statusBar()->addPermanentWidget(status_);
-    for (const auto changed : {&ImageSession::opened, &ImageSession::closed,
-                               &ImageSession::baselineChanged})
+    for (const auto changed :
+         {&ImageSession::opened, &ImageSession::closed, &ImageSession::baselineChanged})
         connect(&session_, changed, this, &CompareActions::showState);
     showState();
 }
@@ -175,7 +171,7 @@ void CompareActions::compareWith(const QString &path)
         differing += DiffersFromBaseline(session_, index) ? 1 : 0;
     window_.statusBar()->showMessage(
         QStringLiteral("Compared with %1: %2 differ")
-            .arg(QFileInfo(path).fileName(), Enemies(differing)));
+            .arg(QFileInfo(path).fileName(), Counted(differing, "enemy", "enemies")));
 }
 
 void CompareActions::revert(bool all)
@@ -191,7 +187,7 @@ void CompareActions::revert(bool all)
         return;
     }
     const QString what = QStringLiteral("Revert ") +
-                         (all ? Enemies(static_cast<int>(enemies.size()))
+                         (all ? Counted(qsizetype(enemies.size()), "enemy", "enemies")
                               : session_.enemyLabel(enemies.front())) +
                          QStringLiteral(" to the baseline");
     RevertToBaseline(session_, enemies, what);

@@ -1,6 +1,7 @@
 #include "DifferencesView.h"
 
 #include "Comparison.h"
+#include "Counted.h"
 #include "ImageSession.h"
 #include "QtText.h"
 #include "TableExport.h"
@@ -19,6 +20,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <numeric>
+#include <optional>
 #include <set>
 
 namespace mobwright {
@@ -83,6 +87,20 @@ QString TabSeparated(const TextTable &table)
     for (const QStringList &row : table.rows)
         text += row.join(u'\t') + u'\n';
     return text;
+}
+
+QString Summary(const std::vector<RecordDifference> &differences, const QString &baseline)
+{
+    if (baseline.isEmpty())
+        return QStringLiteral("No image to compare with: choose one with File › Compare With.");
+    if (differences.empty())
+        return QStringLiteral("Every enemy is as in %1.").arg(baseline);
+    std::set<int> enemies;
+    for (const RecordDifference &difference : differences)
+        enemies.insert(difference.enemy);
+    return QStringLiteral("%1 in %2 differ from %3; edits not yet applied are included.")
+        .arg(Counted(qsizetype(differences.size()), "field or byte", "fields and bytes"),
+             Counted(qsizetype(enemies.size()), "enemy", "enemies"), baseline);
 }
 
 QPushButton *Button(const char *name, const QString &text)
@@ -164,11 +182,11 @@ void DifferencesView::showEvent(QShowEvent *event)
 
 void DifferencesView::refresh()
 {
-    const Baseline *baseline = session_.baseline();
     // The row chosen stays chosen while the rows around it change.
     const QModelIndex current = table_->currentIndex();
-    const auto chosen = current.isValid() ? std::optional(rows_->differences()[static_cast<std::size_t>(current.row())])
-                                          : std::nullopt;
+    const std::optional<RecordDifference> chosen =
+        current.isValid() ? std::optional(rows_->differences()[std::size_t(current.row())])
+                          : std::nullopt;
     rows_->show(session_, DifferencesFromBaseline(session_));
     const std::vector<RecordDifference> &differences = rows_->differences();
     for (std::size_t row = 0; chosen && row < differences.size(); ++row) {
@@ -176,26 +194,11 @@ void DifferencesView::refresh()
             table_->selectRow(static_cast<int>(row));
     }
     table_->resizeColumnsToContents();
-
-    if (!baseline) {
-        setWindowTitle(QStringLiteral("Differences"));
-        summary_->setText(QStringLiteral("No image to compare with: choose one with File › Compare With."));
-        return;
-    }
-    const QString name = QFileInfo(baseline->path()).fileName();
-    setWindowTitle(QStringLiteral("Differences from ") + name);
-    std::set<int> enemies;
-    for (const RecordDifference &difference : differences)
-        enemies.insert(difference.enemy);
-    summary_->setText(
-        differences.empty()
-            ? QStringLiteral("Every enemy is as in %1.").arg(name)
-            : QStringLiteral("%1 in %2 differ from %3; edits not yet applied are included.")
-                  .arg(differences.size() == 1 ? QStringLiteral("1 field or byte")
-                                               : QStringLiteral("%1 fields and bytes").arg(differences.size()),
-                       enemies.size() == 1 ? QStringLiteral("1 enemy")
-                                           : QStringLiteral("%1 enemies").arg(enemies.size()),
-                       name));
+    const Baseline *baseline = session_.baseline();
+    const QString name = baseline ? QFileInfo(baseline->path()).fileName() : QString();
+    setWindowTitle(baseline ? QStringLiteral("Differences from ") + name
+                            : QStringLiteral("Differences"));
+    summary_->setText(Summary(differences, name));
 }
 
 TextTable DifferencesView::table(bool selectedOnly) const
@@ -222,8 +225,8 @@ void DifferencesView::copy(bool selectedOnly)
 
 void DifferencesView::saveCsv()
 {
-    const QString suggested = QFileInfo(session_.path()).completeBaseName() +
-                              QStringLiteral(" differences.csv");
+    const QString suggested =
+        QFileInfo(session_.path()).completeBaseName() + QStringLiteral(" differences.csv");
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save Differences"),
         QFileInfo(session_.path()).dir().filePath(suggested), QStringLiteral("CSV Files (*.csv)"));

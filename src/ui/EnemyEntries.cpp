@@ -42,7 +42,8 @@ EnemyEntries::EnemyEntries(const ImageSession &session, QObject *parent)
 
 QVariant EnemyEntries::data(const QModelIndex &index, int role) const
 {
-    const bool differs = index.row() < ENEMY_COUNT && differs_[static_cast<std::size_t>(index.row())];
+    const bool differs =
+        index.row() < ENEMY_COUNT && differs_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DecorationRole:
         return comparing_ ? QVariant(differs ? mark_ : blank_) : QVariant();

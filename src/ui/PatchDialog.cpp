@@ -1,5 +1,6 @@
 #include "PatchDialog.h"
 
+#include "Counted.h"
 #include "ImageSession.h"
 #include "QtText.h"
 #include "RomError.h"
@@ -45,8 +46,8 @@ QGroupBox *Group(const char *name, const QString &title, QVBoxLayout *options)
 
 QString NameAndHeader(const QString &path, bool hasHeader)
 {
-    return QStringLiteral("<b>%1</b> (%2)").arg(QFileInfo(path).fileName().toHtmlEscaped(),
-                                               HeaderText(hasHeader));
+    return QStringLiteral("<b>%1</b> (%2)")
+        .arg(QFileInfo(path).fileName().toHtmlEscaped(), HeaderText(hasHeader));
 }
 
 } // namespace
@@ -121,14 +122,14 @@ PatchDialog::PatchDialog(ImageSession &session, MessageSink report, QWidget *par
         auto *note = new QLabel(
             QStringLiteral("Edits not yet applied to %1 are not in the patch: apply them first "
                            "to have them in it.")
-                .arg(pending == 1 ? QStringLiteral("1 enemy")
-                                  : QStringLiteral("%1 enemies").arg(pending)));
+                .arg(Counted(qsizetype(pending), "enemy", "enemies")));
         note->setObjectName(QStringLiteral("lblPatchPending"));
         note->setWordWrap(true);
         column->addWidget(note);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    QPushButton *write = buttons->addButton(QStringLiteral("&Export…"), QDialogButtonBox::AcceptRole);
+    QPushButton *write =
+        buttons->addButton(QStringLiteral("&Export…"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdExportPatch"));
     connect(write, &QPushButton::clicked, this, &PatchDialog::exportPatch);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -145,8 +146,8 @@ PatchChoice PatchDialog::choice() const
 void PatchDialog::exportPatch()
 {
     const PatchChoice chosen = choice();
-    const QString suffix = chosen.format == PatchFormat::Ips ? QStringLiteral("ips")
-                                                             : QStringLiteral("bps");
+    const QString suffix =
+        chosen.format == PatchFormat::Ips ? QStringLiteral("ips") : QStringLiteral("bps");
     const QFileInfo image(session_.path());
     QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Export Patch"),

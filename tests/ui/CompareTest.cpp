@@ -65,7 +65,8 @@ protected:
             image_.setBytes(image_.recordOffset(change.enemy) + change.offset, change.image);
         baseline_.setBytes(0, Headerless(image_.contents()));
         for (const Change &change : Changes)
-            baseline_.setBytes(baseline_.recordOffset(change.enemy) + change.offset, change.baseline);
+            baseline_.setBytes(baseline_.recordOffset(change.enemy) + change.offset,
+                               change.baseline);
         session().setFileOpener(ProbedOpener(probe_));
         editor_.loadRom(image_.path());
         actions().compareWith(PathOf(baseline_));
@@ -122,12 +123,13 @@ TEST_F(CompareTest, MarksExactlyTheFieldsAndEnemiesThatDiffer)
     EXPECT_EQ(markedEnemies(), QList<int>({3, 7}));
     editor_.window().goToEnemy(3);
     const QString type = editor_.combo("cmbType")->itemText(2);
-    EXPECT_EQ(marked(), QStringList({"cmbType: Baseline: " + type + " (2)", "txtHP: Baseline: 300"}));
+    EXPECT_EQ(marked(),
+              QStringList({"cmbType: Baseline: " + type + " (2)", "txtHP: Baseline: 300"}));
     editor_.type("txtHP", "300");
     editor_.type("txtPP", "7");
-    EXPECT_EQ(marked().join('|'), "cmbType: Baseline: " + type + " (2)|txtPP: Baseline: " +
-                                      QString::number(image_.recordBytes(3)[35] |
-                                                      image_.recordBytes(3)[36] << 8));
+    EXPECT_EQ(marked().join('|'),
+              "cmbType: Baseline: " + type + " (2)|txtPP: Baseline: " +
+                  QString::number(image_.recordBytes(3)[35] | image_.recordBytes(3)[36] << 8));
     EXPECT_FALSE(label("txtHP")->font().italic());
     editor_.window().goToEnemy(7);
     EXPECT_EQ(marked(), QStringList({"chkFlag: Baseline: 1", "txtLevel: Baseline: 5"}));
@@ -211,7 +213,8 @@ TEST_F(CompareTest, RefusesABaselineThatIsNoImageAndKeepsTheOneBefore)
         EXPECT_THROW(
             try { session().setBaseline(path); } catch (const RomError &error) {
                 EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
-                EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+                EXPECT_NE(std::string(error.what()).find(reason), std::string::npos)
+                    << error.what();
                 throw;
             },
             RomError);
@@ -271,7 +274,8 @@ TEST(ComparePatches, TurnTheBaselineIntoTheImageInEitherForm)
             }
         }
         const Bytes original = baseline.contents();
-        for (const auto &[file, bytes] : {std::pair(&image, &target), std::pair(&baseline, &original)}) {
+        for (const auto &[file, bytes] :
+             {std::pair(&image, &target), std::pair(&baseline, &original)}) {
             EXPECT_TRUE(ExportPatch(session, {}, PathOf(*file))->contains("never written over"));
             EXPECT_EQ(file->contents(), *bytes);
         }
