@@ -191,7 +191,7 @@ void CompareActions::revert(bool all)
                               : session_.enemyLabel(enemies.front())) +
                          QStringLiteral(" to the baseline");
     RevertToBaseline(session_, enemies, what);
-    window_.statusBar()->showMessage(what + QStringLiteral(": not yet written; Apply writes it"));
+    window_.statusBar()->showMessage(what + QStringLiteral(": pending until applied"));
 }
 
 void CompareActions::exportPatch()
