@@ -1,6 +1,7 @@
 // Times what a user waits for in the editor, through the real window on a
 // generated image. Prints one line per path: median and 95th percentile in
 // milliseconds, and the repetitions. Usage: mobwright_bench [--reps N]
+#include "CompareBench.h"
 #include "MainWindow.h"
 #include "Stats.h"
 #include "TableBench.h"
@@ -124,5 +125,6 @@ int main(int argc, char *argv[])
                  apply->click();
              }));
     MeasureTable(repetitions, MakeImage(dir.filePath("three.smc")), window);
+    MeasureCompare(repetitions, MakeImage(dir.filePath("four.smc")), dir.path(), window);
     return 0;
 }

@@ -2,8 +2,7 @@
 
 #include "CsvTable.h"
 #include "JsonTable.h"
-
-#include <QSaveFile>
+#include "WholeFile.h"
 
 namespace mobwright {
 
@@ -57,11 +56,7 @@ QByteArray WriteTable(const TextTable &table, TableFormat format)
 
 std::optional<QString> SaveTable(const TextTable &table, const QString &path, TableFormat format)
 {
-    const QByteArray bytes = WriteTable(table, format);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return SaveWholeFile(path, WriteTable(table, format));
 }
 
 TableRead ReadTable(const QByteArray &bytes, TableFormat format)

@@ -95,6 +95,16 @@ void RomFile::ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer)
                        ": that is beyond the end of the file.");
 }
 
+std::vector<std::uint8_t> RomFile::ReadWholeFile()
+{
+    if (changeSinceOpened() != Change::None)
+        throw RomError("Cannot read " + Quoted(path_) +
+                       ": it was replaced or changed in size since it was opened.");
+    std::vector<std::uint8_t> bytes(size_);
+    ReadRomBytes(0, bytes);
+    return bytes;
+}
+
 void RomFile::WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes)
 {
     FileHandle &file = handle();

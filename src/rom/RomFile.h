@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace mobwright {
 
@@ -52,6 +53,10 @@ public:
 
     // Reads all of buffer, or throws.
     void ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer);
+    // Every byte of the file in one read. Throws RomError when the file is
+    // no longer the one opened, or not of its size: its bytes are then not
+    // the image's.
+    std::vector<std::uint8_t> ReadWholeFile();
     // Writes all of bytes in one call, or throws RomWriteError.
     void WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes);
 

@@ -58,6 +58,7 @@ void ImageSession::take(RomFile next)
     std::vector<EnemyRecord> records = ReadAllRecords(next);
     ListLabels labels = labels_;
     labels.readImage(next);
+    const bool sameImage = rom_.holds(next.path());
 
     history_.clear();
     pending_.clear();
@@ -67,6 +68,8 @@ void ImageSession::take(RomFile next)
     if (!watcher_.files().isEmpty())
         watcher_.removePaths(watcher_.files());
     watcher_.addPath(path());
+    if (!sameImage)
+        clearBaseline();
     emit opened();
 }
 
@@ -81,7 +84,28 @@ void ImageSession::close()
     labels_.forgetImage();
     if (!watcher_.files().isEmpty())
         watcher_.removePaths(watcher_.files());
+    clearBaseline();
     emit closed();
+}
+
+void ImageSession::setBaseline(const std::string &fileName)
+{
+    if (!isOpen())
+        throw RomError("Open an image before choosing one to compare it with.");
+    if (rom_.holds(fileName))
+        throw RomError("\"" + fileName +
+                       "\" is the open image itself: compare it with another, such as the "
+                       "image before it was changed.");
+    baseline_ = std::make_unique<Baseline>(fileName);
+    emit baselineChanged();
+}
+
+void ImageSession::clearBaseline()
+{
+    if (baseline_) {
+        baseline_.reset();
+        emit baselineChanged();
+    }
 }
 
 const EnemyRecord &ImageSession::stored(int index) const

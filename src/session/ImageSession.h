@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Baseline.h"
 #include "EnemyForm.h"
 #include "ListLabels.h"
 #include "PendingEdits.h"
@@ -12,6 +13,7 @@
 #include <QUndoStack>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,16 @@ public:
     // Writes changes read from elsewhere (an import) as one step.
     WriteOutcome writeChanges(std::vector<RecordWrite> changes, const QString &what);
 
+    // The image the open one is compared with, or none; it goes with the
+    // image. One that cannot be the baseline throws RomError and leaves the
+    // one before as it was.
+    void setBaseline(const std::string &fileName);
+    void clearBaseline();
+    const Baseline *baseline() const { return baseline_.get(); }
+    Baseline *baseline() { return baseline_.get(); }
+    // Every byte of the image as the file holds it now, in one read.
+    std::vector<std::uint8_t> readImage() { return rom_.ReadWholeFile(); }
+
     QUndoStack *history() { return &history_; }
     // Moves through the history; a write that fails leaves it where it was.
     // Gives what the write did, for a step that writes.
@@ -104,6 +116,8 @@ signals:
     void labelsChanged(const std::vector<ListEntry> &entries);
     // Undo or redo took a step over these enemies.
     void steppedOver(const QList<int> &indexes);
+    // A baseline was chosen, or let go.
+    void baselineChanged();
 
 private:
     void take(RomFile rom);
@@ -112,6 +126,7 @@ private:
     std::optional<WriteOutcome> moveHistory(bool undoing);
 
     RomFile rom_;
+    std::unique_ptr<Baseline> baseline_;
     RomFile::Opener opener_ = OpenLockedFile;
     bool sync_ = true;
     std::vector<EnemyRecord> records_;

@@ -12,14 +12,19 @@ namespace mobwright {
 void EditMarks::setLabel(Field field, QWidget *label)
 {
     labels_[static_cast<std::size_t>(field)] = label;
-    // Room for the bold text, so that marking moves nothing. Measured with
-    // the font alone: setting it on the label and back costs far more.
-    QFont bold = label->font();
-    bold.setBold(true);
+    // Room for the bold text, italic too for a field that differs from the
+    // baseline, so that marking moves nothing. Measured with the font alone:
+    // setting it on the label and back costs far more.
     const QString text = label->property("text").toString();
-    const int wider =
-        QFontMetrics(bold).horizontalAdvance(text) - label->fontMetrics().horizontalAdvance(text);
-    label->setMinimumWidth(label->sizeHint().width() + std::max(0, wider));
+    int widest = label->fontMetrics().horizontalAdvance(text);
+    for (const bool italic : {false, true}) {
+        QFont marked = label->font();
+        marked.setBold(true);
+        marked.setItalic(italic);
+        widest = std::max(widest, QFontMetrics(marked).horizontalAdvance(text));
+    }
+    label->setMinimumWidth(label->sizeHint().width() + widest -
+                           label->fontMetrics().horizontalAdvance(text));
 }
 
 void EditMarks::show(const PendingRecord *pending)

@@ -1,5 +1,6 @@
 #include "EnemyEditor.h"
 
+#include "Comparison.h"
 #include "EditorPages.h"
 #include "FieldHelp.h"
 #include "ImageSession.h"
@@ -63,6 +64,7 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
         showUsers();
     });
     connect(&session_, &ImageSession::pendingChanged, this, &EnemyEditor::showIfShown);
+    connect(&session_, &ImageSession::baselineChanged, this, [this] { showIfShown({ShownEnemy}); });
     connect(&session_, &ImageSession::labelsChanged, this, [this] { relabelArgumentLists(); });
     Form_Load();
 }
@@ -124,6 +126,7 @@ void EnemyEditor::buildPages()
                 label = named;
         }
         marks_.setLabel(layout.field, label);
+        differences_.setField(layout.field, label, control);
     }
     AlignColumns(frames_);
 
@@ -296,6 +299,7 @@ void EnemyEditor::LoadEnemyRecord()
     controls_.show(form);
     marks_.show(pending);
     showUsers();
+    differences_.show(BaselineRecord(session_, ShownEnemy), session_.shown(ShownEnemy));
 }
 
 void EnemyEditor::FillArgumentList(int slot, int code)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActionKinds.h"
+#include "DifferenceMarks.h"
 #include "EditMarks.h"
 #include "FieldControls.h"
 
@@ -72,6 +73,7 @@ private:
     ListModels &lists_;
     FieldControls controls_;
     EditMarks marks_;
+    DifferenceMarks differences_;
     ActionKindTable ActionKinds;
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};

@@ -1,5 +1,6 @@
 #include "ListModels.h"
 
+#include "EnemyEntries.h"
 #include "FieldEntries.h"
 #include "ImageSession.h"
 #include "ListLabels.h"
@@ -28,7 +29,7 @@ void SetEntry(QStringListModel *model, int row, const QString &label)
 
 ListModels::ListModels(const ImageSession &session, QObject *parent)
     : QObject(parent)
-    , enemies_(makeModel({}))
+    , enemies_(new EnemyEntries(session, this))
     , psiLabels_(makeModel(ToStringList(PsiLabels())))
     , session_(session)
 {

@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "ChangesPreview.h"
+#include "CompareActions.h"
 #include "ImportPlan.h"
 #include "EnemyEditor.h"
 #include "EnemyTableView.h"
@@ -83,6 +84,7 @@ Main::Main(QWidget *parent)
     buildEditMenu();
     buildViewMenu();
     buildHelpMenu();
+    new CompareActions(*this, [this](const QString &message) { report(message); });
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);

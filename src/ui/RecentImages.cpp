@@ -7,24 +7,33 @@
 #include <QSettings>
 
 namespace mobwright {
-namespace {
-
-const QString Key = QStringLiteral("recentImages");
-
-} // namespace
-
 RecentImages::RecentImages(QMenu *menu, QObject *parent)
+    : RecentImages(menu, QStringLiteral("recentImages"), QStringLiteral("mnuRecent"), 8, parent)
+{
+}
+
+RecentImages::RecentImages(QMenu *menu, const QString &key, const QString &entryName, int limit,
+                           QObject *parent)
     : QObject(parent)
     // Named in full, so that it does not hang on the application's names.
     , settings_(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"))
     , menu_(menu)
+    , key_(key)
+    , entryName_(entryName)
+    , limit_(limit)
 {
+    fillMenu();
+}
+
+void RecentImages::setKey(const QString &key)
+{
+    key_ = key;
     fillMenu();
 }
 
 QStringList RecentImages::paths() const
 {
-    return settings_.value(Key).toStringList();
+    return key_.isEmpty() ? QStringList() : settings_.value(key_).toStringList();
 }
 
 void RecentImages::add(const QString &path)
@@ -33,7 +42,7 @@ void RecentImages::add(const QString &path)
     QStringList paths = this->paths();
     paths.removeAll(absolute);
     paths.prepend(absolute);
-    store(paths.mid(0, Limit));
+    store(paths.mid(0, limit_));
 }
 
 void RecentImages::remove(const QString &path)
@@ -52,7 +61,8 @@ QString RecentImages::lastFolder() const
 
 void RecentImages::store(const QStringList &paths)
 {
-    settings_.setValue(Key, paths);
+    if (!key_.isEmpty())
+        settings_.setValue(key_, paths);
     fillMenu();
 }
 
@@ -65,7 +75,7 @@ void RecentImages::fillMenu()
         // The number gives each entry an accelerator key.
         QAction *entry = menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
             QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"))));
-        entry->setObjectName(QStringLiteral("mnuRecent(%1)").arg(i));
+        entry->setObjectName(QStringLiteral("%1(%2)").arg(entryName_).arg(i));
         connect(entry, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
     menu_->setEnabled(!paths.isEmpty());

@@ -15,9 +15,12 @@ class RecentImages : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int Limit = 8;
-
     explicit RecentImages(QMenu *menu, QObject *parent = nullptr);
+    // Kept under key, at most limit; the menu entries are named entryName(0), entryName(1)…
+    RecentImages(QMenu *menu, const QString &key, const QString &entryName, int limit,
+                 QObject *parent = nullptr);
+    // Keeps and offers the images under another key; none for an empty key.
+    void setKey(const QString &key);
 
     QStringList paths() const;
     // Puts path first; the oldest beyond the limit drops off.
@@ -36,6 +39,9 @@ private:
     // Written to the disk later, from the event loop.
     QSettings settings_;
     QMenu *menu_;
+    QString key_;
+    QString entryName_;
+    int limit_;
 };
 
 } // namespace mobwright

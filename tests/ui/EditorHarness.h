@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImportPlan.h"
 #include "MainWindow.h"
 #include "TestImage.h"
 
@@ -26,6 +27,12 @@ public:
         window_.setMessageSink([this](const QString &message) { messages_.append(message); });
         window_.setUnappliedQuestion(
             [](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
+        // The preview of a write is taken as read, and kept.
+        window_.setChangesQuestion([this](QWidget *, const QString &, const QString &summary,
+                                          const std::vector<CellChange> &) {
+            previews_.append(summary);
+            return true;
+        });
         // The question after another program changed a record is kept as a message.
         window_.setReloadQuestion([this](QWidget *, const QString &enemy) {
             messages_.append(QStringLiteral("Reload? ") + enemy);
@@ -68,6 +75,7 @@ public:
         return visible;
     }
     QStringList takeMessages() { return std::exchange(messages_, {}); }
+    QStringList takePreviews() { return std::exchange(previews_, {}); }
     // What the reload question is answered.
     void answerReload(bool reload) { reload_ = reload; }
 
@@ -75,6 +83,7 @@ private:
     Main window_;
     QString nextFile_;
     QStringList messages_;
+    QStringList previews_;
     bool reload_ = false;
 };
 

@@ -31,11 +31,6 @@ protected:
             image_.setName(k, k % 7 == 0 ? "Rust Beetle" : "Frog");
         }
         editor_.window().session().setFileOpener(ProbedOpener(probe_));
-        editor_.window().setChangesQuestion([this](QWidget *, const QString &, const QString &summary,
-                                                   const std::vector<CellChange> &) {
-            previews_.append(summary);
-            return true;
-        });
         editor_.loadRom(QString::fromStdString(image_.path()));
         action("mnuTable")->trigger();
         view_ = editor_.window().findChild<EnemyTableView *>("frmEnemyTable");
@@ -61,7 +56,6 @@ protected:
     TestImage image_;
     std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
     EditorHarness editor_;
-    QStringList previews_;
     EnemyTableView *view_ = nullptr;
     QTableView *table_ = nullptr;
 };
@@ -141,7 +135,8 @@ TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsOneWriteAndOneUndo)
     view_->adjust({Adjustment::Operation::MultiplyBy, 1.1, true});
     view_->findChild<QPushButton *>("cmdApplyAll")->click();
     // Small HPs round back to themselves; every Exp is 0.
-    EXPECT_EQ(previews_, QStringList("Apply All writes 130 fields of 130 enemies into the image."));
+    EXPECT_EQ(editor_.takePreviews(),
+              QStringList("Apply All writes 130 fields of 130 enemies into the image."));
     EXPECT_EQ(probe_->writeCalls, 1);
     EXPECT_EQ(hpInFile(0) + hpInFile(9), 1100 + 10);
     action("mnuTableUndo")->trigger();

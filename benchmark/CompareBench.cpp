@@ -1,0 +1,52 @@
+#include "CompareBench.h"
+
+#include "CompareActions.h"
+#include "PatchDialog.h"
+#include "Stats.h"
+#include "TableGeometry.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace mobwright::bench {
+namespace {
+
+// The image without its copier header, with the HP of every tenth enemy
+// changed: what a baseline before a few edits looks like.
+QString MakeBaseline(const QString &image, const QString &path, char hp)
+{
+    QFile in(image);
+    in.open(QIODevice::ReadOnly);
+    QByteArray bytes = in.readAll().mid(COPIER_HEADER_SIZE);
+    for (int k = 0; k < ENEMY_COUNT; k += 10)
+        bytes[EnemyRecordOffset(EnemyTableOffset(ImageKind::Headerless), k) + 33] = hp;
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(bytes);
+    return path;
+}
+
+} // namespace
+
+void MeasureCompare(int repetitions, const QString &image, const QString &folder, Main &window)
+{
+    window.LoadImage(image);
+    const QDir dir(folder);
+    const QString baselines[] = {MakeBaseline(image, dir.filePath("base1.sfc"), 1),
+                                 MakeBaseline(image, dir.filePath("base2.sfc"), 2)};
+    auto *actions = window.findChild<CompareActions *>();
+    PrintRow("\"Compare With\" to the differences marked (3 MiB images)",
+             Measure(repetitions, [&](int i) { actions->compareWith(baselines[i % 2]); }));
+    const int reps = std::max(5, repetitions / 4);
+    for (const auto &[format, row] :
+         {std::pair(PatchFormat::Ips, "\"Export Patch\" IPS, headerless, saved with its sync"),
+          std::pair(PatchFormat::Bps, "\"Export Patch\" BPS, headerless, saved with its sync")}) {
+        PrintRow(row, Measure(reps, [&](int) {
+                     ExportPatch(window.session(), {format, ImageKind::Headerless},
+                                 dir.filePath("patch"));
+                 }));
+    }
+    window.session().close();
+}
+
+} // namespace mobwright::bench

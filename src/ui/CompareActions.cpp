@@ -1,0 +1,223 @@
+#include "CompareActions.h"
+
+#include "Comparison.h"
+#include "Counted.h"
+#include "DifferencesView.h"
+#include "EnemyEditor.h"
+#include "MainWindow.h"
+#include "PatchDialog.h"
+#include "QtText.h"
+#include "RecentImages.h"
+#include "RomError.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace mobwright {
+namespace {
+
+// The entry that follows the one named name, before which new entries go.
+QAction *After(const QMenu *menu, const char *name)
+{
+    const QList<QAction *> actions = menu->actions();
+    for (qsizetype k = 0; k + 1 < actions.size(); ++k) {
+        if (actions[k]->objectName() == QLatin1String(name))
+            return actions[k + 1];
+    }
+    return nullptr;
+}
+
+QAction *Entry(const char *name, const QString &text, QObject *parent)
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// The baselines used with an image are kept under a key of its own.
+QString RecentKey(const QString &imagePath)
+{
+    return QStringLiteral("recentBaselines/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(imagePath).absoluteFilePath()));
+}
+
+} // namespace
+
+CompareActions::CompareActions(Main &window, MessageSink report)
+    : QObject(&window)
+    , window_(window)
+    , session_(window.session())
+    , report_(std::move(report))
+{
+    setObjectName(QStringLiteral("compareActions"));
+    openDialog_ = [](QWidget *parent, const QString &folder) {
+        return QFileDialog::getOpenFileName(
+            parent, QStringLiteral("Compare With"), folder,
+            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
+    };
+    QMenuBar *menus = window.menuBar();
+    buildFileEntries(menus->findChild<QMenu *>(QStringLiteral("mnuFile")));
+    buildEditEntries(menus->findChild<QMenu *>(QStringLiteral("mnuEdit")));
+    QAction *differences = Entry("mnuDifferences", QStringLiteral("Differences"), this);
+    connect(differences, &QAction::triggered, this, [this] {
+        DifferencesView &view = this->differences();
+        view.show();
+        view.raise();
+        view.activateWindow();
+    });
+    menus->findChild<QMenu *>(QStringLiteral("mnuView"))->addAction(differences);
+    imageActions_.push_back(differences);
+
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("lblBaseline"));
+    // Set apart from the image's name, which follows.
+    status_->setFrameShape(QFrame::StyledPanel);
+    window.statusBar()->addPermanentWidget(status_);
+    for (const auto changed :
+         {&ImageSession::opened, &ImageSession::closed, &ImageSession::baselineChanged})
+        connect(&session_, changed, this, &CompareActions::showState);
+    showState();
+}
+
+void CompareActions::buildFileEntries(QMenu *file)
+{
+    QAction *compare = Entry("mnuCompareWith", QStringLiteral("Compare With…"), this);
+    connect(compare, &QAction::triggered, this, &CompareActions::chooseBaseline);
+    auto *recent = new QMenu(QStringLiteral("Recent Baselines"), file);
+    recent->setObjectName(QStringLiteral("mnuRecentBaselines"));
+    recent_ = new RecentImages(recent, QString(), QStringLiteral("mnuRecentBaseline"), 5, this);
+    connect(recent_, &RecentImages::chosen, this, [this](const QString &path) {
+        if (QFileInfo::exists(path)) {
+            compareWith(path);
+            return;
+        }
+        recent_->remove(path);
+        report_(QStringLiteral("\"%1\" no longer exists; it is taken off the recent baselines.")
+                    .arg(QDir::toNativeSeparators(path)));
+    });
+    QAction *stop = Entry("mnuStopComparing", QStringLiteral("Stop Comparing"), this);
+    connect(stop, &QAction::triggered, &session_, &ImageSession::clearBaseline);
+
+    QAction *tableEntries = file->findChild<QAction *>(QStringLiteral("mnuExport"));
+    file->insertActions(tableEntries, {compare, recent->menuAction(), stop});
+    file->insertSeparator(tableEntries);
+    QAction *patch = Entry("mnuExportPatch", QStringLiteral("Export Patch…"), this);
+    connect(patch, &QAction::triggered, this, &CompareActions::exportPatch);
+    file->insertAction(After(file, "mnuImport"), patch);
+    imageActions_.push_back(compare);
+    baselineActions_.insert(baselineActions_.end(), {stop, patch});
+}
+
+void CompareActions::buildEditEntries(QMenu *edit)
+{
+    QAction *shown = Entry("mnuRevertToBaseline", QStringLiteral("Revert to Baseline"), this);
+    connect(shown, &QAction::triggered, this, [this] { revert(false); });
+    QAction *all = Entry("mnuRevertAllToBaseline", QStringLiteral("Revert All to Baseline"), this);
+    connect(all, &QAction::triggered, this, [this] { revert(true); });
+    QAction *next = After(edit, "mnuApplyAll");
+    edit->insertSeparator(next);
+    edit->insertActions(next, {shown, all});
+    baselineActions_.insert(baselineActions_.end(), {shown, all});
+}
+
+DifferencesView &CompareActions::differences()
+{
+    if (!differences_) {
+        differences_ = new DifferencesView(session_, report_, &window_);
+        connect(differences_, &DifferencesView::differenceChosen, this,
+                [this](const RecordDifference &difference) {
+                    window_.goToEnemy(difference.enemy);
+                    if (difference.field)
+                        window_.editor().focusField(*difference.field);
+                    window_.raise();
+                    window_.activateWindow();
+                });
+    }
+    return *differences_;
+}
+
+void CompareActions::chooseBaseline()
+{
+    const QStringList recent = recent_->paths();
+    const QString folder = recent.isEmpty() ? QFileInfo(session_.path()).absolutePath()
+                                            : QFileInfo(recent.first()).absolutePath();
+    const QString path = openDialog_(&window_, folder);
+    if (!path.isEmpty())
+        compareWith(path);
+}
+
+void CompareActions::compareWith(const QString &path)
+{
+    try {
+        session_.setBaseline(QFile::encodeName(path).toStdString());
+    } catch (const RomError &error) {
+        const Baseline *before = session_.baseline();
+        report_(ToQString(error.what()) + QStringLiteral("\n\nThe image is compared with ") +
+                (before ? QFileInfo(before->path()).fileName() : QStringLiteral("nothing")) +
+                QStringLiteral(" as before."));
+        return;
+    }
+    recent_->add(session_.baseline()->path());
+    int differing = 0;
+    for (int index = 0; index < ENEMY_COUNT; ++index)
+        differing += DiffersFromBaseline(session_, index) ? 1 : 0;
+    window_.statusBar()->showMessage(
+        QStringLiteral("Compared with %1: %2 differ")
+            .arg(QFileInfo(path).fileName(), Counted(differing, "enemy", "enemies")));
+}
+
+void CompareActions::revert(bool all)
+{
+    std::vector<int> enemies;
+    for (int index = 0; index < ENEMY_COUNT; ++index) {
+        const bool wanted = all || index == window_.editor().shownEnemy();
+        if (wanted && DiffersFromBaseline(session_, index))
+            enemies.push_back(index);
+    }
+    if (enemies.empty()) {
+        window_.statusBar()->showMessage(QStringLiteral("Nothing differs from the baseline"));
+        return;
+    }
+    const QString what = QStringLiteral("Revert ") +
+                         (all ? Counted(qsizetype(enemies.size()), "enemy", "enemies")
+                              : session_.enemyLabel(enemies.front())) +
+                         QStringLiteral(" to the baseline");
+    RevertToBaseline(session_, enemies, what);
+    window_.statusBar()->showMessage(what + QStringLiteral(": pending until applied"));
+}
+
+void CompareActions::exportPatch()
+{
+    PatchDialog dialog(session_, report_, &window_);
+    if (dialog.exec() == QDialog::Accepted)
+        window_.statusBar()->showMessage(QStringLiteral("Patch written to ") +
+                                         QDir::toNativeSeparators(dialog.writtenTo()));
+}
+
+void CompareActions::showState()
+{
+    const bool open = session_.isOpen();
+    const Baseline *baseline = open ? session_.baseline() : nullptr;
+    for (QAction *action : imageActions_)
+        action->setEnabled(open);
+    for (QAction *action : baselineActions_)
+        action->setEnabled(baseline != nullptr);
+    recent_->setKey(open ? RecentKey(session_.path()) : QString());
+    status_->setVisible(baseline != nullptr);
+    if (baseline) {
+        status_->setText(QStringLiteral("Baseline: ") + QFileInfo(baseline->path()).fileName());
+        status_->setToolTip(QDir::toNativeSeparators(baseline->path()) + QStringLiteral(" — ") +
+                            (baseline->hasCopierHeader() ? QStringLiteral("with copier header")
+                                                         : QStringLiteral("no copier header")));
+    }
+}
+
+} // namespace mobwright

@@ -1,0 +1,88 @@
+#include "DifferenceMarks.h"
+
+#include "EnemyForm.h"
+#include "QtText.h"
+#include "RecordDifferences.h"
+
+#include <QComboBox>
+#include <QVariant>
+#include <QWidget>
+
+namespace mobwright {
+namespace {
+
+// The baseline's part of a tooltip, kept so that it can be taken off again:
+// a control may have a tooltip of its own, such as the check box's note on a
+// stored value, which stays in front.
+const char *const BaselineTip = "baselineTip";
+
+void SetBaselineTip(QWidget *widget, const QString &tip)
+{
+    QString text = widget->toolTip();
+    const QString before = widget->property(BaselineTip).toString();
+    if (!before.isEmpty() && text.endsWith(before))
+        text.chop(before.size());
+    const QString added = tip.isEmpty() || text.isEmpty() ? tip : u'\n' + tip;
+    widget->setProperty(BaselineTip, added);
+    widget->setToolTip(text + added);
+}
+
+// A list's value as its entry reads, where the list shows it; an argument
+// list holds the entries of the action shown, not the baseline's.
+QString ValueText(QWidget *control, Field field, const ControlValue &baseline,
+                  const std::string &value)
+{
+    const auto *list = qobject_cast<QComboBox *>(control);
+    if (value.empty())
+        return QStringLiteral("(empty)");
+    if (!list || ArgumentSlot(field) || baseline.position < 0 || baseline.position >= list->count())
+        return ToQString(value);
+    return QStringLiteral("%1 (%2)").arg(list->itemText(baseline.position), ToQString(value));
+}
+
+} // namespace
+
+void DifferenceMarks::setField(Field field, QWidget *label, QWidget *control)
+{
+    labels_[static_cast<std::size_t>(field)] = label;
+    controls_[static_cast<std::size_t>(field)] = control;
+}
+
+void DifferenceMarks::show(const EnemyRecord *baseline, const EnemyRecord &shown)
+{
+    std::bitset<FIELD_COUNT> differ;
+    if (baseline) {
+        const FormValues form = FormFromRecord(*baseline);
+        for (const RecordDifference &difference : RecordDifferences({*baseline}, {shown})) {
+            if (!difference.field)
+                continue;
+            const Field field = *difference.field;
+            const auto index = static_cast<std::size_t>(field);
+            differ.set(index);
+            mark(field, QStringLiteral("Baseline: ") +
+                            ValueText(controls_[index], field, form[index], difference.baseline));
+        }
+    }
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (!differ[static_cast<std::size_t>(layout.field)])
+            mark(layout.field, {});
+    }
+}
+
+void DifferenceMarks::mark(Field field, const QString &tip)
+{
+    const auto index = static_cast<std::size_t>(field);
+    const bool differs = !tip.isEmpty();
+    for (QWidget *widget : {labels_[index], controls_[index]})
+        SetBaselineTip(widget, tip);
+    if (marked_[index] == differs)
+        return;
+    marked_.set(index, differs);
+    QWidget *label = labels_[index];
+    QFont font = label->font();
+    font.setItalic(differs);
+    label->setFont(font);
+    label->setForegroundRole(differs ? QPalette::Link : QPalette::WindowText);
+}
+
+} // namespace mobwright

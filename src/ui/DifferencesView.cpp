@@ -1,0 +1,245 @@
+#include "DifferencesView.h"
+
+#include "Comparison.h"
+#include "Counted.h"
+#include "ImageSession.h"
+#include "QtText.h"
+#include "TableExport.h"
+
+#include <QAbstractTableModel>
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <set>
+
+namespace mobwright {
+
+// The differences as rows of text: enemy, field, baseline, current.
+class DifferenceRows : public QAbstractTableModel
+{
+public:
+    static QStringList Header()
+    {
+        return {QStringLiteral("Enemy"), QStringLiteral("Field"), QStringLiteral("Baseline"),
+                QStringLiteral("Current")};
+    }
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void show(const ImageSession &session, std::vector<RecordDifference> differences)
+    {
+        beginResetModel();
+        differences_ = std::move(differences);
+        cells_.clear();
+        for (const RecordDifference &difference : differences_) {
+            cells_.append({session.enemyLabel(difference.enemy),
+                           difference.field ? ToQString(FieldName(*difference.field))
+                                            : QStringLiteral("Byte %1").arg(difference.offset),
+                           ToQString(difference.baseline), ToQString(difference.current)});
+        }
+        endResetModel();
+    }
+    const std::vector<RecordDifference> &differences() const { return differences_; }
+    const QStringList &cells(int row) const { return cells_[row]; }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(cells_.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(Header().size());
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(cells_[index.row()][index.column()]) : QVariant();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return Header().value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    std::vector<RecordDifference> differences_;
+    QList<QStringList> cells_;
+};
+
+namespace {
+
+QString TabSeparated(const TextTable &table)
+{
+    QString text = table.header.join(u'\t') + u'\n';
+    for (const QStringList &row : table.rows)
+        text += row.join(u'\t') + u'\n';
+    return text;
+}
+
+QString Summary(const std::vector<RecordDifference> &differences, const QString &baseline)
+{
+    if (baseline.isEmpty())
+        return QStringLiteral("No image to compare with: choose one with File › Compare With.");
+    if (differences.empty())
+        return QStringLiteral("Every enemy is as in %1.").arg(baseline);
+    std::set<int> enemies;
+    for (const RecordDifference &difference : differences)
+        enemies.insert(difference.enemy);
+    return QStringLiteral("%1 in %2 differ from %3; edits not yet applied are included.")
+        .arg(Counted(qsizetype(differences.size()), "field or byte", "fields and bytes"),
+             Counted(qsizetype(enemies.size()), "enemy", "enemies"), baseline);
+}
+
+QPushButton *Button(const char *name, const QString &text)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+DifferencesView::DifferencesView(ImageSession &session, MessageSink report, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , session_(session)
+    , report_(std::move(report))
+    , rows_(new DifferenceRows(this))
+    , table_(new QTableView)
+    , summary_(new QLabel)
+{
+    setObjectName(QStringLiteral("frmDifferences"));
+    summary_->setObjectName(QStringLiteral("lblDifferences"));
+    summary_->setWordWrap(true);
+
+    table_->setObjectName(QStringLiteral("tblDifferences"));
+    table_->setModel(rows_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setAlternatingRowColors(true);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    connect(table_, &QTableView::activated, this, [this](const QModelIndex &index) {
+        emit differenceChosen(rows_->differences()[static_cast<std::size_t>(index.row())]);
+    });
+    auto *copySelected = new QAction(this);
+    copySelected->setShortcut(QKeySequence::Copy);
+    copySelected->setShortcutContext(Qt::WidgetShortcut);
+    connect(copySelected, &QAction::triggered, this, [this] { copy(true); });
+    table_->addAction(copySelected);
+
+    QPushButton *copyAll = Button("cmdCopyDifferences", QStringLiteral("&Copy All"));
+    connect(copyAll, &QPushButton::clicked, this, [this] { copy(false); });
+    QPushButton *save = Button("cmdSaveDifferences", QStringLiteral("&Save as CSV…"));
+    connect(save, &QPushButton::clicked, this, &DifferencesView::saveCsv);
+    QPushButton *close = Button("cmdCloseDifferences", QStringLiteral("Close"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(copyAll);
+    buttons->addWidget(save);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(summary_);
+    column->addWidget(table_, 1);
+    column->addLayout(buttons);
+    resize(720, 480);
+
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(0);
+    connect(&refresh_, &QTimer::timeout, this, &DifferencesView::refresh);
+    const auto later = [this] {
+        if (isVisible())
+            refresh_.start();
+    };
+    for (const auto changed : {&ImageSession::storedChanged, &ImageSession::pendingChanged})
+        connect(&session_, changed, this, later);
+    connect(&session_, &ImageSession::opened, this, later);
+    connect(&session_, &ImageSession::baselineChanged, this, later);
+    connect(&session_, &ImageSession::closed, this, &QWidget::close);
+}
+
+void DifferencesView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refresh();
+}
+
+void DifferencesView::refresh()
+{
+    // The row chosen stays chosen while the rows around it change.
+    const QModelIndex current = table_->currentIndex();
+    const std::optional<RecordDifference> chosen =
+        current.isValid() ? std::optional(rows_->differences()[std::size_t(current.row())])
+                          : std::nullopt;
+    rows_->show(session_, DifferencesFromBaseline(session_));
+    const std::vector<RecordDifference> &differences = rows_->differences();
+    for (std::size_t row = 0; chosen && row < differences.size(); ++row) {
+        if (differences[row].enemy == chosen->enemy && differences[row].offset == chosen->offset)
+            table_->selectRow(static_cast<int>(row));
+    }
+    table_->resizeColumnsToContents();
+    const Baseline *baseline = session_.baseline();
+    const QString name = baseline ? QFileInfo(baseline->path()).fileName() : QString();
+    setWindowTitle(baseline ? QStringLiteral("Differences from ") + name
+                            : QStringLiteral("Differences"));
+    summary_->setText(Summary(differences, name));
+}
+
+TextTable DifferencesView::table(bool selectedOnly) const
+{
+    TextTable text{DifferenceRows::Header(), {}};
+    std::vector<int> rows;
+    if (selectedOnly) {
+        for (const QModelIndex &index : table_->selectionModel()->selectedRows())
+            rows.push_back(index.row());
+        std::ranges::sort(rows);
+    } else {
+        rows.resize(static_cast<std::size_t>(rows_->rowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    for (const int row : rows)
+        text.rows.push_back(rows_->cells(row));
+    return text;
+}
+
+void DifferencesView::copy(bool selectedOnly)
+{
+    QGuiApplication::clipboard()->setText(TabSeparated(table(selectedOnly)));
+}
+
+void DifferencesView::saveCsv()
+{
+    const QString suggested =
+        QFileInfo(session_.path()).completeBaseName() + QStringLiteral(" differences.csv");
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Differences"),
+        QFileInfo(session_.path()).dir().filePath(suggested), QStringLiteral("CSV Files (*.csv)"));
+    if (!path.isEmpty())
+        saveCsvTo(path);
+}
+
+bool DifferencesView::saveCsvTo(const QString &path)
+{
+    const auto failure = SaveTable(table(false), path, TableFormat::Csv);
+    if (failure)
+        report_(*failure);
+    return !failure;
+}
+
+} // namespace mobwright

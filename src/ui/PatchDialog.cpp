@@ -1,0 +1,168 @@
+#include "PatchDialog.h"
+
+#include "Counted.h"
+#include "ImageSession.h"
+#include "QtText.h"
+#include "RomError.h"
+#include "WholeFile.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace mobwright {
+namespace {
+
+QString HeaderText(bool hasHeader)
+{
+    return hasHeader ? QStringLiteral("with a copier header") : QStringLiteral("no copier header");
+}
+
+QRadioButton *Option(const char *name, const QString &text, QVBoxLayout *group)
+{
+    auto *option = new QRadioButton(text);
+    option->setObjectName(QString::fromLatin1(name));
+    group->addWidget(option);
+    return option;
+}
+
+QGroupBox *Group(const char *name, const QString &title, QVBoxLayout *options)
+{
+    auto *group = new QGroupBox(title);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setLayout(options);
+    return group;
+}
+
+QString NameAndHeader(const QString &path, bool hasHeader)
+{
+    return QStringLiteral("<b>%1</b> (%2)")
+        .arg(QFileInfo(path).fileName().toHtmlEscaped(), HeaderText(hasHeader));
+}
+
+} // namespace
+
+std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, const QString &path)
+{
+    Baseline *baseline = session.baseline();
+    if (!session.isOpen() || !baseline)
+        return QStringLiteral("Choose an image to compare with first: File › Compare With.");
+    const std::string fileName = QFile::encodeName(path).toStdString();
+    if (session.rom().holds(fileName) || baseline->holds(fileName))
+        return QStringLiteral("A patch is never written over the image or the baseline: "
+                              "choose another file for it.");
+    try {
+        const std::vector<std::uint8_t> source = baseline->contents();
+        const std::vector<std::uint8_t> target = session.readImage();
+        if (source == target)
+            return QStringLiteral("The image is byte for byte the baseline: a patch would change "
+                                  "nothing, so none was written.");
+        const std::vector<std::uint8_t> patch =
+            MakeImagePatch(choice.format, source, target, choice.form);
+        return SaveWholeFile(path, QByteArray(reinterpret_cast<const char *>(patch.data()),
+                                              static_cast<qsizetype>(patch.size())));
+    } catch (const RomError &error) {
+        return ToQString(error.what());
+    } catch (const std::logic_error &error) { // an image too large for IPS
+        return ToQString(error.what());
+    }
+}
+
+PatchDialog::PatchDialog(ImageSession &session, MessageSink report, QWidget *parent)
+    : QDialog(parent)
+    , session_(session)
+    , report_(std::move(report))
+{
+    setObjectName(QStringLiteral("frmExportPatch"));
+    setWindowTitle(QStringLiteral("Export Patch"));
+    const bool hasHeader = session.rom().hasCopierHeader();
+
+    auto *about = new QLabel(
+        QStringLiteral("A patch that turns the baseline %1 into the image %2 as it is on disk.")
+            .arg(NameAndHeader(session.baseline()->path(), session.baseline()->hasCopierHeader()),
+                 NameAndHeader(session.path(), hasHeader)));
+    about->setObjectName(QStringLiteral("lblPatchImages"));
+    about->setWordWrap(true);
+
+    auto *formats = new QVBoxLayout;
+    ips_ = Option("optIps", QStringLiteral("&IPS"), formats);
+    bps_ = Option("optBps",
+                  QStringLiteral("&BPS, with checksums: patchers refuse it for any other image"),
+                  formats);
+    bps_->setChecked(true);
+
+    auto *forms = new QVBoxLayout;
+    imageForm_ = Option("optImageForm",
+                        hasHeader ? QStringLiteral("As the image is, &with its copier header")
+                                  : QStringLiteral("As the image is, &without a copier header"),
+                        forms);
+    headerless_ = Option("optHeaderless",
+                         QStringLiteral("For the image without its copier header: offsets 512 "
+                                        "&lower, as most patches are shared"),
+                         forms);
+    headerless_->setVisible(hasHeader);
+    (hasHeader ? headerless_ : imageForm_)->setChecked(true);
+
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(about);
+    column->addWidget(Group("fraPatchFormat", QStringLiteral("Format"), formats));
+    column->addWidget(Group("fraPatchForm", QStringLiteral("Offsets"), forms));
+    const std::size_t pending = session.pending().enemies().size();
+    if (pending > 0) {
+        auto *note = new QLabel(
+            QStringLiteral("Edits not yet applied to %1 are not in the patch: apply them first "
+                           "to have them in it.")
+                .arg(Counted(qsizetype(pending), "enemy", "enemies")));
+        note->setObjectName(QStringLiteral("lblPatchPending"));
+        note->setWordWrap(true);
+        column->addWidget(note);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    QPushButton *write =
+        buttons->addButton(QStringLiteral("&Export…"), QDialogButtonBox::AcceptRole);
+    write->setObjectName(QStringLiteral("cmdExportPatch"));
+    connect(write, &QPushButton::clicked, this, &PatchDialog::exportPatch);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    column->addWidget(buttons);
+    write->setDefault(true); // once it is in the dialog, which takes its default from it
+}
+
+PatchChoice PatchDialog::choice() const
+{
+    return {ips_->isChecked() ? PatchFormat::Ips : PatchFormat::Bps,
+            headerless_->isChecked() ? ImageKind::Headerless : session_.rom().kind()};
+}
+
+void PatchDialog::exportPatch()
+{
+    const PatchChoice chosen = choice();
+    const QString suffix =
+        chosen.format == PatchFormat::Ips ? QStringLiteral("ips") : QStringLiteral("bps");
+    const QFileInfo image(session_.path());
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export Patch"),
+        image.dir().filePath(image.completeBaseName() + u'.' + suffix),
+        suffix.toUpper() + QStringLiteral(" Patches (*.") + suffix + u')');
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u'.' + suffix;
+    if (const auto failure = ExportPatch(session_, chosen, path)) {
+        report_(*failure);
+        return;
+    }
+    writtenTo_ = path;
+    accept();
+}
+
+} // namespace mobwright

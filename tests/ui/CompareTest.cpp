@@ -1,0 +1,283 @@
+#include "../exchange/PatchAppliers.h"
+#include "CompareActions.h"
+#include "DifferencesView.h"
+#include "EditorHarness.h"
+#include "EnemyEditor.h"
+#include "PatchDialog.h"
+#include "ProbedFile.h"
+#include "TextTable.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableView>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+QString PathOf(const TestImage &image)
+{
+    return QString::fromStdString(image.path());
+}
+
+// An image's bytes without a copier header.
+Bytes Headerless(Bytes image)
+{
+    if (image.size() % 1024 == COPIER_HEADER_SIZE)
+        image.erase(image.begin(), image.begin() + COPIER_HEADER_SIZE);
+    return image;
+}
+
+// A field or byte whose value the baseline has other than the image.
+struct Change
+{
+    int enemy;
+    int offset;
+    Bytes baseline;
+    Bytes image;
+    const char *field; // as the differences list names it
+    const char *baselineText;
+    const char *imageText;
+    const char *control; // whose label is marked; null for a byte no field shows
+};
+
+const Change Changes[]{
+    {3, 26, {1}, {2}, "Byte 26", "1", "2", nullptr},
+    {3, 27, {2}, {0}, "Type", "2", "0", "cmbType"},
+    {3, 33, {0x2C, 0x01}, {0x10, 0}, "HP", "300", "16", "txtHP"},
+    {3, 48, {7}, {0}, "Byte 48", "7", "0", nullptr}, // a text address's fourth byte
+    {7, 0, {1}, {0}, "'The' Flag", "1", "0", "chkFlag"},
+    {7, 54, {5}, {6}, "Level", "5", "6", "txtLevel"},
+};
+
+// An image with a copier header and its baseline, the same without one but
+// for the changes.
+class CompareTest : public testing::Test
+{
+protected:
+    CompareTest()
+    {
+        image_.fillRandom(31);
+        for (const Change &change : Changes)
+            image_.setBytes(image_.recordOffset(change.enemy) + change.offset, change.image);
+        baseline_.setBytes(0, Headerless(image_.contents()));
+        for (const Change &change : Changes)
+            baseline_.setBytes(baseline_.recordOffset(change.enemy) + change.offset,
+                               change.baseline);
+        session().setFileOpener(ProbedOpener(probe_));
+        editor_.loadRom(image_.path());
+        actions().compareWith(PathOf(baseline_));
+    }
+
+    ImageSession &session() { return editor_.window().session(); }
+    CompareActions &actions() { return *editor_.window().findChild<CompareActions *>(); }
+    void trigger(const char *action) { editor_.find<QAction>(action)->trigger(); }
+    // The widget that names a field's control: its label, or the check box itself.
+    QWidget *label(const char *control)
+    {
+        QWidget *widget = editor_.widget(control);
+        for (auto *label : editor_.window().findChildren<QLabel *>()) {
+            if (label->buddy() == widget)
+                return label;
+        }
+        return widget;
+    }
+    // The fields of the shown enemy whose labels are marked, with the baseline's line of their tooltips.
+    QStringList marked()
+    {
+        QStringList marks;
+        for (const FieldLayout &layout : EnemyLayout) {
+            const QString control = QString::fromStdString(std::string(layout.control));
+            QWidget *named = label(qPrintable(control));
+            if (named->font().italic())
+                marks.append(control + ": " + editor_.widget(control)->toolTip().section(u'\n', -1));
+        }
+        return marks;
+    }
+    QList<int> markedEnemies()
+    {
+        QList<int> enemies;
+        QAbstractItemModel *entries = editor_.combo("cmbEnemy(0)")->model();
+        for (int row = 0; row < entries->rowCount(); ++row) {
+            if (entries->data(entries->index(row, 0), Qt::ToolTipRole).isValid())
+                enemies.append(row);
+        }
+        return enemies;
+    }
+
+    std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
+    TestImage image_;
+    TestImage baseline_{HEADERLESS_IMAGE_SIZE};
+    EditorHarness editor_;
+};
+
+} // namespace
+
+// The labels of exactly the fields that differ, pending edits included, are
+// marked, the baseline's value in the tooltip; the pickers mark the enemies.
+TEST_F(CompareTest, MarksExactlyTheFieldsAndEnemiesThatDiffer)
+{
+    EXPECT_EQ(markedEnemies(), QList<int>({3, 7}));
+    editor_.window().goToEnemy(3);
+    const QString type = editor_.combo("cmbType")->itemText(2);
+    EXPECT_EQ(marked(),
+              QStringList({"cmbType: Baseline: " + type + " (2)", "txtHP: Baseline: 300"}));
+    editor_.type("txtHP", "300");
+    editor_.type("txtPP", "7");
+    EXPECT_EQ(marked().join('|'),
+              "cmbType: Baseline: " + type + " (2)|txtPP: Baseline: " +
+                  QString::number(image_.recordBytes(3)[35] | image_.recordBytes(3)[36] << 8));
+    EXPECT_FALSE(label("txtHP")->font().italic());
+    editor_.window().goToEnemy(7);
+    EXPECT_EQ(marked(), QStringList({"chkFlag: Baseline: 1", "txtLevel: Baseline: 5"}));
+    editor_.window().goToEnemy(8);
+    EXPECT_EQ(marked(), QStringList());
+    trigger("mnuStopComparing");
+    editor_.window().goToEnemy(7);
+    EXPECT_EQ(marked(), QStringList());
+    EXPECT_EQ(markedEnemies(), QList<int>());
+}
+
+// The list names every field and byte that differs; copied, it is
+// tab-separated; choosing a row shows that enemy and field.
+TEST_F(CompareTest, ListsTheDifferencesToCopyAndChoose)
+{
+    trigger("mnuDifferences");
+    DifferencesView &view = actions().differences();
+    QString expected = "Enemy\tField\tBaseline\tCurrent\n";
+    for (const Change &change : Changes)
+        expected += QStringList({session().enemyLabel(change.enemy), change.field,
+                                 change.baselineText, change.imageText})
+                        .join('\t') +
+                    '\n';
+    view.findChild<QPushButton *>("cmdCopyDifferences")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
+
+    auto *table = view.findChild<QTableView *>("tblDifferences");
+    emit table->activated(table->model()->index(5, 0));
+    EXPECT_EQ(editor_.window().editor().shownEnemy(), 7);
+    EXPECT_EQ(editor_.window().focusWidget(), editor_.widget("txtLevel"));
+}
+
+// Reverting takes the baseline's records, every byte, as pending edits in
+// one step; Apply All then writes them in one write, undone in one step.
+TEST_F(CompareTest, RevertAllThenApplyAllMakesTheTableTheBaselines)
+{
+    const Bytes before = image_.contents();
+    const Bytes baseline = baseline_.contents();
+    QUndoStack &history = *session().history();
+    trigger("mnuRevertAllToBaseline");
+    EXPECT_EQ(session().pending().enemies(), std::vector<int>({3, 7}));
+    EXPECT_EQ(history.count(), 1);
+    EXPECT_EQ(markedEnemies(), QList<int>());
+    // The shown enemy alone, typing that no field takes included.
+    editor_.window().goToEnemy(3);
+    editor_.type("txtHP", "not a number");
+    editor_.window().goToEnemy(7);
+    editor_.type("txtLevel", "9");
+    trigger("mnuRevertToBaseline");
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "5");
+    EXPECT_EQ(session().pendingOf(3)->unparsed.size(), 1u);
+    editor_.window().goToEnemy(3);
+    trigger("mnuRevertToBaseline");
+    EXPECT_EQ(editor_.edit("txtHP")->text(), "300");
+
+    const int writes = probe_->writeCalls;
+    const int steps = history.count();
+    trigger("mnuApplyAll");
+    EXPECT_EQ(probe_->writeCalls, writes + 1);
+    EXPECT_EQ(history.count(), steps + 1);
+    for (int index = 0; index < ENEMY_COUNT; ++index)
+        ASSERT_EQ(image_.recordBytes(index), baseline_.recordBytes(index)) << index;
+    session().undo();
+    EXPECT_EQ(image_.contents(), before);
+    EXPECT_EQ(baseline_.contents(), baseline);
+}
+
+// An image that cannot be the baseline is refused, saying why; the one
+// before stays. A baseline is never locked, and goes with its image.
+TEST_F(CompareTest, RefusesABaselineThatIsNoImageAndKeepsTheOneBefore)
+{
+    TestImage odd(HEADERLESS_IMAGE_SIZE + 100), shortOne(64 * 1024);
+    const std::pair<std::string, const char *> refused[]{
+        {odd.path(), "is neither a whole number of KiB"},
+        {shortOne.path(), "too short to hold the enemy table"},
+        {odd.path() + ".gone", "does not exist"},
+        {image_.path(), "is the open image itself"},
+    };
+    QSignalSpy changes(&session(), &ImageSession::baselineChanged);
+    for (const auto &[path, reason] : refused) {
+        EXPECT_THROW(
+            try { session().setBaseline(path); } catch (const RomError &error) {
+                EXPECT_NE(std::string(error.what()).find(path), std::string::npos);
+                EXPECT_NE(std::string(error.what()).find(reason), std::string::npos)
+                    << error.what();
+                throw;
+            },
+            RomError);
+        EXPECT_EQ(session().baseline() ? session().baseline()->path() : "", PathOf(baseline_));
+    }
+    actions().compareWith(PathOf(odd));
+    EXPECT_TRUE(editor_.takeMessages().join("").endsWith(QFileInfo(PathOf(baseline_)).fileName() +
+                                                         " as before."));
+    EXPECT_EQ(changes.count(), 0);
+
+    // Another editor may hold the baseline locked: it is only ever read.
+    RomFile otherEditor = RomFile::Open(baseline_.path());
+    editor_.loadRom(odd.path() + ".gone"); // a failed open keeps the image and its baseline
+    EXPECT_NE(session().baseline(), nullptr);
+    TestImage other;
+    editor_.loadRom(other.path());
+    EXPECT_EQ(session().baseline(), nullptr);
+    EXPECT_FALSE(editor_.find<QAction>("mnuRecentBaseline(0)"));
+    editor_.loadRom(image_.path());
+    editor_.find<QAction>("mnuRecentBaseline(0)")->trigger();
+    EXPECT_EQ(session().baseline()->path(), PathOf(baseline_));
+    editor_.closeRom();
+    EXPECT_EQ(session().baseline(), nullptr);
+}
+
+// The patches the dialog writes turn the baseline, with or without a
+// header, into the image as it is on disk, in its own form or headerless.
+TEST(ComparePatches, TurnTheBaselineIntoTheImageInEitherForm)
+{
+    for (const std::uint64_t size : {MIN_IMAGE_SIZE, HEADERLESS_IMAGE_SIZE}) {
+        TestImage image(size), baseline(MIN_IMAGE_SIZE + HEADERLESS_IMAGE_SIZE - size);
+        image.fillRandom(5);
+        baseline.fillRandom(6);
+        baseline.setBytes(baseline.size() - HEADERLESS_IMAGE_SIZE, Headerless(image.contents()));
+        baseline.setRecordBytes(9, 40, {1, 2, 3});
+        baseline.setBytes(baseline.size() - 1, Bytes{0xEE});
+        EditorHarness editor;
+        editor.loadRom(image.path());
+        editor.window().findChild<CompareActions *>()->compareWith(PathOf(baseline));
+        editor.type("txtHP", "1"); // pending: not in the patch
+        ImageSession &session = editor.window().session();
+        const Bytes target = image.contents();
+        const Bytes header(target.begin(), target.begin() + COPIER_HEADER_SIZE);
+        const TestImage patchFile;
+        for (const ImageKind form : {session.rom().kind(), ImageKind::Headerless}) {
+            Bytes source = Headerless(baseline.contents());
+            if (form == ImageKind::CopierHeader)
+                source.insert(source.begin(), header.begin(), header.end());
+            const Bytes wanted = form == ImageKind::CopierHeader ? target : Headerless(target);
+            for (const PatchFormat format : {PatchFormat::Ips, PatchFormat::Bps}) {
+                ASSERT_EQ(ExportPatch(session, {format, form}, PathOf(patchFile)), std::nullopt);
+                const Bytes patch = patchFile.contents();
+                EXPECT_EQ(format == PatchFormat::Ips ? ApplyIps(source, patch)
+                                                     : ApplyBps(source, patch).value_or(Bytes{}),
+                          wanted)
+                    << size << " " << int(form) << " " << int(format);
+            }
+        }
+        const Bytes original = baseline.contents();
+        for (const auto &[file, bytes] :
+             {std::pair(&image, &target), std::pair(&baseline, &original)}) {
+            EXPECT_TRUE(ExportPatch(session, {}, PathOf(*file))->contains("never written over"));
+            EXPECT_EQ(file->contents(), *bytes);
+        }
+    }
+}
