@@ -5,6 +5,7 @@
 #include "FindEnemy.h"
 #include "LabelFolder.h"
 #include "ListModels.h"
+#include "MessageBox.h"
 #include "QtText.h"
 #include "RecentImages.h"
 #include "RomError.h"
@@ -85,7 +86,7 @@ Main::Main(QWidget *parent)
             parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
             QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
-    messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
+    messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
     reloadQuestion_ = AskToReload;
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { ApplyEnemyRecord(); });
