@@ -41,14 +41,14 @@ ImportPreview::ImportPreview(const ImportPlan &plan, const QString &fileName, QW
 {
     setObjectName(QStringLiteral("frmImportPreview"));
     setWindowTitle(QStringLiteral("Import Table"));
-    const int enemies = static_cast<int>(plan.records.size());
-    auto *summary = new QLabel(
-        QStringLiteral("Importing %1 changes %2 %3 in %4. Write these changes into the image?")
-            .arg(fileName)
-            .arg(enemies)
-            .arg(enemies == 1 ? QStringLiteral("enemy") : QStringLiteral("enemies"))
-            .arg(plan.cells.size() == 1 ? QStringLiteral("1 field")
-                                        : QStringLiteral("%1 fields").arg(plan.cells.size())));
+    // The file's name is put in whole, never through arg(), which would read its "%1".
+    const QString fields = plan.cells.size() == 1
+                               ? QStringLiteral("1 field")
+                               : QStringLiteral("%1 fields").arg(plan.cells.size());
+    auto *summary =
+        new QLabel(QStringLiteral("Importing ") + fileName +
+                   QStringLiteral(" changes %1 in %2. Write these changes into the image?")
+                       .arg(EnemyCount(plan.records.size()), fields));
     summary->setWordWrap(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     QPushButton *write =

@@ -5,10 +5,12 @@
 #include "EnemyTableView.h"
 #include "ImportPlan.h"
 #include "ImportPreview.h"
+#include "OutputFile.h"
 #include "QtText.h"
 #include "RomError.h"
 #include "TableExport.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -64,8 +66,13 @@ void Main::mnuExport_Click()
 
 void Main::exportTableTo(const QString &path)
 {
-    if (const auto failure = SaveTable(ExportTable(StoredTable(session_)), path, FormatOfPath(path)))
-        report(*failure);
+    const QByteArray bytes = WriteTable(ExportTable(StoredTable(session_)), FormatOfPath(path));
+    // Never over the open image, whatever name or link the dialog was given.
+    if (const auto failure = SaveOutput(path, bytes, {&session_.rom()}))
+        report(failure->message);
+    else
+        statusBar()->showMessage(QStringLiteral("Table exported to ") +
+                                 QDir::toNativeSeparators(path));
 }
 
 void Main::mnuImport_Click()
@@ -78,9 +85,14 @@ void Main::mnuImport_Click()
 
 void Main::importTableFrom(const QString &path)
 {
-    const auto planned = PlanImportOfFile(path, StoredTable(session_));
-    if (const auto *refusals = std::get_if<QStringList>(&planned)) {
-        report(refusals->join(u'\n') + QStringLiteral("\n\nNothing was written."));
+    const auto planned = PlanImportOfFile(path, FormatOfPath(path), StoredTable(session_));
+    if (const auto *unreadable = std::get_if<UnreadableFile>(&planned)) {
+        report(unreadable->message);
+        return;
+    }
+    if (const auto *refusals = std::get_if<RefusalList>(&planned)) {
+        const QString refused = QStringLiteral(" is not imported, and nothing was written:\n\n");
+        report(QFileInfo(path).fileName() + refused + RefusalLines(*refusals).join(u'\n'));
         return;
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);
@@ -93,11 +105,8 @@ void Main::importTableFrom(const QString &path)
     const QString what = QStringLiteral("Import of ") + QFileInfo(path).fileName();
     const WriteOutcome outcome = session_.writeChanges(plan.records, what);
     if (outcome.kind == WriteOutcome::Kind::Written)
-        statusBar()->showMessage(what + QStringLiteral(": %1 written and synced")
-                                            .arg(plan.records.size() == 1
-                                                     ? QStringLiteral("1 enemy")
-                                                     : QStringLiteral("%1 enemies")
-                                                           .arg(plan.records.size())));
+        statusBar()->showMessage(what + QStringLiteral(": ") + EnemyCount(plan.records.size()) +
+                                 QStringLiteral(" written and synced"));
     else
         tell(what, outcome);
 }
