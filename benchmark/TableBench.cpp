@@ -34,7 +34,7 @@ EnemyTable Table(const ImageSession &session)
 
 ImportPlan Plan(const QByteArray &csv, const ImageSession &session)
 {
-    return std::get<ImportPlan>(PlanImport(std::get<TextTable>(ReadCsv(csv)), Table(session)));
+    return std::get<ImportPlan>(PlanImport(ReadCsv(csv).table, Table(session)));
 }
 
 } // namespace
@@ -53,7 +53,8 @@ void MeasureTable(int repetitions, const QString &image, Main &window)
     const EnemyTable table = Table(session);
     const QByteArray forty[] = {CsvWithMoney(table, 1111, 40), CsvWithMoney(table, 2222, 40)};
     PrintRow("Import changing 40 records, with its one sync", Measure(reps, [&](int i) {
-                 session.writeChanges(Plan(forty[i % 2], session).records, QStringLiteral("Import"));
+                 session.writeChanges(Plan(forty[i % 2], session).records,
+                                      QStringLiteral("Import"));
              }));
     session.close();
 

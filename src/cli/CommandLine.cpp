@@ -1,41 +1,128 @@
 #include "CommandLine.h"
 
+#include "ImageDiff.h"
 #include "ImageSession.h"
+#include "Counted.h"
 #include "ImportPlan.h"
+#include "LabelFolder.h"
+#include "OutputFile.h"
+#include "RecordStore.h"
 #include "RomError.h"
 #include "TableExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
+#include <map>
+#include <stdexcept>
 
 namespace mobwright {
 namespace {
 
 const QString EXPORT = QStringLiteral("export");
 const QString IMPORT = QStringLiteral("import");
+const QString DIFF = QStringLiteral("diff");
+// A file name that stands for standard input or output.
+const QString STANDARD_STREAM = QStringLiteral("-");
 
-struct Streams
+const QString OUTPUT = QStringLiteral("output");
+const QString FORMAT = QStringLiteral("format");
+const QString DRY_RUN = QStringLiteral("dry-run");
+const QString HEADERLESS = QStringLiteral("headerless");
+
+const QString USAGE =
+    QStringLiteral("  %1 export IMAGE [-o FILE] [--format csv|json]\n"
+                   "  %1 import IMAGE FILE [--format csv|json] [--dry-run]\n"
+                   "  %1 diff BASELINE IMAGE [-o FILE] [--format csv|json|ips|bps] [--headerless]\n"
+                   "  %1 [IMAGE]");
+
+// The options each command takes; any other is refused rather than ignored.
+const std::map<QString, QStringList> COMMAND_OPTIONS = {
+    {EXPORT, {OUTPUT, FORMAT}},
+    {IMPORT, {FORMAT, DRY_RUN}},
+    {DIFF, {OUTPUT, FORMAT, HEADERLESS}},
+};
+
+// Qt's own options, which the window takes before the image: those followed
+// by a value, then those without one.
+const QStringList QT_VALUE_OPTIONS = {"platform",    "platformpluginpath", "platformtheme",
+                                      "plugin",      "qmljsdebugger",      "session",
+                                      "display",     "geometry",           "style",
+                                      "stylesheet",  "qwindowgeometry",    "qwindowicon",
+                                      "qwindowtitle"};
+const QStringList QT_FLAG_OPTIONS = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QStringList WithoutQtOptions(const QStringList &arguments)
 {
-    QIODevice &out;
-    QIODevice &err;
+    qsizetype next = 1;
+    while (next < arguments.size()) {
+        const QString &word = arguments[next];
+        if (!word.startsWith(u'-') || word == STANDARD_STREAM || word == u"--")
+            break;
+        const QString name = word.mid(word.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
+        if (QT_VALUE_OPTIONS.contains(name))
+            next += word.contains(u'=') ? 1 : 2;
+        else if (QT_FLAG_OPTIONS.contains(name))
+            next += 1;
+        else
+            break;
+    }
+    return arguments.mid(0, 1) + arguments.mid(next);
+}
+
+class Console
+{
+public:
+    explicit Console(const CommandStreams &streams)
+        : streams_(streams)
+    {
+    }
+
+    QIODevice &in() const { return streams_.in; }
+    QIODevice &out() const { return streams_.out; }
 
     // Each line goes out at once, so that it is there whatever happens next.
-    void say(const QString &line) const { Write(out, line); }
+    void say(const QString &line) const { Write(streams_.out, line); }
+    void warn(const QString &line) const { Write(streams_.err, line); }
     int fail(int status, const QString &line) const
     {
-        Write(err, line);
+        Write(streams_.err, line);
         return status;
     }
 
+    // The user's label files name the long lists, as in the window.
+    void readLabels(ImageSession &session) const
+    {
+        if (!streams_.labelFolder.isEmpty()) {
+            for (const QString &problem : ReadLabelFolder(streams_.labelFolder, session))
+                warn(problem);
+        }
+    }
+
+    // Bytes to the output file, or standard output for none or "-".
+    int deliver(const QString &output, const QByteArray &bytes,
+                const std::vector<const RomFile *> &images) const
+    {
+        const auto failure = output.isEmpty() || output == STANDARD_STREAM
+                                 ? WriteOutput(streams_.out, bytes, images)
+                                 : SaveOutput(output, bytes, images);
+        if (failure)
+            return fail(failure->refused ? EXIT_REFUSED : EXIT_FILE_FAILED, failure->message);
+        return EXIT_DONE;
+    }
+
+private:
     static void Write(QIODevice &device, const QString &line)
     {
         device.write((line + u'\n').toUtf8());
         if (auto *file = qobject_cast<QFileDevice *>(&device))
             file->flush();
     }
+
+    const CommandStreams &streams_;
 };
 
 // The whole table as the file holds it, its long lists named from the image
@@ -45,6 +132,11 @@ EnemyTable StoredTable(const ImageSession &session)
     EnemyTable table(session.storedRecords());
     table.longLabels = &session.labels();
     return table;
+}
+
+std::string FileName(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
 }
 
 // Holds back the signals that end a process from the keyboard or a closed
@@ -69,69 +161,97 @@ private:
     sigset_t before_;
 };
 
-void DescribeCommands(QCommandLineParser &parser)
+void DescribeCommands(QCommandLineParser &parser, const QString &program)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Edits the enemy table of an SNES cartridge image. Without a command, opens the editor "
-        "window.\n\n"
-        "Commands:\n"
-        "  export IMAGE [-o FILE] [--format csv|json]   write every enemy as a table\n"
-        "  import IMAGE FILE [--dry-run]                 write a table's changes into IMAGE\n\n"
-        "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or written."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Edits the enemy table of an SNES cartridge image. Without a command, opens the "
+            "editor window, with IMAGE if given.\n\n"
+            "Commands:\n%1\n\n"
+            "export: writes every enemy of IMAGE as a table, CSV or JSON.\n"
+            "import: writes into IMAGE the changes that the table FILE makes (\"-\": standard "
+            "input). A refused row refuses the whole file, and nothing is written.\n"
+            "diff: what differs from the BASELINE image in IMAGE: a table of each field (CSV "
+            "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n\n"
+            "Export, diff and a dry run only read the images, even while the editor has them "
+            "open. Output goes to standard output without -o or with -o -; a file is replaced "
+            "only once written whole, and never when it is an image or not a regular file. A "
+            "table file over 16 MiB is refused unread. \"--\" ends the options.\n\n"
+            "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or "
+            "written.")
+            .arg(USAGE.arg(program)));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                      QStringLiteral("export: the file to write; standard output if not given."),
+    parser.addOption({{QStringLiteral("o"), OUTPUT},
+                      QStringLiteral("export, diff: the file to write; \"-\" or none for "
+                                     "standard output."),
                       QStringLiteral("FILE")});
     parser.addOption(
-        {QStringLiteral("format"),
-         QStringLiteral(
-             "export: csv or json; by default that of the output file's extension, else csv."),
-         QStringLiteral("csv|json")});
+        {FORMAT,
+         QStringLiteral("export, import: csv or json; diff: csv, json (a table of the "
+                        "differences), ips or bps (a patch). By default that of the file's "
+                        "extension, else csv."),
+         QStringLiteral("format")});
+    parser.addOption({DRY_RUN, QStringLiteral("import: list the changes, write nothing.")});
     parser.addOption(
-        {QStringLiteral("dry-run"), QStringLiteral("import: list the changes, write nothing.")});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export or import"),
+        {HEADERLESS, QStringLiteral("diff: make the patch between both images without their "
+                                    "copier headers, for the image without one.")});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("export, import or diff"),
                                  QStringLiteral("[command]"));
     parser.addPositionalArgument(QStringLiteral("IMAGE"),
-                                 QStringLiteral("The cartridge image (*.smc)."));
+                                 QStringLiteral("The cartridge image (*.smc, *.sfc)."));
 }
 
-int Export(const QCommandLineParser &parser, const QString &image, const Streams &io)
+// The format --format names, else the one the file's extension names, else
+// the first: formats[0] is the default.
+std::optional<QString> FormatFor(const QCommandLineParser &parser, const QString &file,
+                                 const QStringList &formats)
 {
-    const QString output = parser.value(QStringLiteral("output"));
-    QString format = parser.value(QStringLiteral("format")).toLower();
-    if (format.isEmpty())
-        format = FormatOfPath(output) == TableFormat::Json ? QStringLiteral("json")
-                                                           : QStringLiteral("csv");
-    if (format != u"csv" && format != u"json")
-        return io.fail(EXIT_REFUSED,
-                       QStringLiteral("Unknown format \"%1\": use csv or json.").arg(format));
-
-    const TableFormat tableFormat = format == u"json" ? TableFormat::Json : TableFormat::Csv;
-    TextTable table;
-    try {
-        ImageSession session;
-        session.openReadOnly(QFile::encodeName(image).toStdString());
-        table = ExportTable(StoredTable(session));
-    } catch (const RomError &error) {
-        return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
+    QString format = parser.value(FORMAT).toLower();
+    if (format.isEmpty()) {
+        const QString extension = file.section(u'.', -1).toLower();
+        format = file.contains(u'.') && formats.contains(extension) ? extension : formats[0];
     }
-    if (output.isEmpty()) {
-        io.out.write(WriteTable(table, tableFormat));
-        return EXIT_DONE;
-    }
-    if (const auto failure = SaveTable(table, output, tableFormat))
-        return io.fail(EXIT_FILE_FAILED, *failure);
-    return EXIT_DONE;
+    if (!formats.contains(format))
+        return std::nullopt;
+    return format;
 }
 
-// Refusals and the changes to standard output; writes unless a dry run.
-int ImportInto(ImageSession &session, const QString &tablePath, bool dryRun, const Streams &io)
+int UnknownFormat(const QCommandLineParser &parser, const QStringList &formats, const Console &io)
 {
-    const auto planned = PlanImportOfFile(tablePath, StoredTable(session));
-    if (const auto *refusals = std::get_if<QStringList>(&planned)) {
-        for (const QString &refusal : *refusals)
-            io.fail(EXIT_REFUSED, refusal);
+    return io.fail(EXIT_REFUSED, QStringLiteral("Unknown format \"") + parser.value(FORMAT) +
+                                     QStringLiteral("\": use ") +
+                                     formats.join(QStringLiteral(", ")) + QStringLiteral("."));
+}
+
+TableFormat TableFormatOf(const QString &format)
+{
+    return format == u"json" ? TableFormat::Json : TableFormat::Csv;
+}
+
+int Export(const QCommandLineParser &parser, const QString &image, const Console &io)
+{
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json")};
+    const QString output = parser.value(OUTPUT);
+    const auto format = FormatFor(parser, output, formats);
+    if (!format)
+        return UnknownFormat(parser, formats, io);
+    ImageSession session;
+    io.readLabels(session);
+    session.openReadOnly(FileName(image));
+    const QByteArray bytes = WriteTable(ExportTable(StoredTable(session)), TableFormatOf(*format));
+    return io.deliver(output, bytes, {&session.rom()});
+}
+
+// Refusals to standard error, the changes to standard output; writes unless a dry run.
+int ImportInto(ImageSession &session, PlannedImport planned, bool dryRun, const Console &io)
+{
+    if (const auto *unreadable = std::get_if<UnreadableFile>(&planned))
+        return io.fail(EXIT_FILE_FAILED, unreadable->message);
+    if (const auto *refusals = std::get_if<RefusalList>(&planned)) {
+        for (const QString &line : RefusalLines(*refusals))
+            io.warn(line);
         return io.fail(EXIT_REFUSED, QStringLiteral("Nothing was written."));
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);
@@ -141,9 +261,7 @@ int ImportInto(ImageSession &session, const QString &tablePath, bool dryRun, con
         io.say(QStringLiteral("The image already holds this table: nothing to write."));
         return EXIT_DONE;
     }
-    const QString enemies = plan.records.size() == 1
-                                ? QStringLiteral("1 enemy")
-                                : QStringLiteral("%1 enemies").arg(plan.records.size());
+    const QString enemies = Counted(qsizetype(plan.records.size()), "enemy", "enemies");
     if (dryRun) {
         io.say(QStringLiteral("Dry run: %1 would change; nothing was written.").arg(enemies));
         return EXIT_DONE;
@@ -152,20 +270,92 @@ int ImportInto(ImageSession &session, const QString &tablePath, bool dryRun, con
     const WriteOutcome outcome = session.writeChanges(plan.records, QStringLiteral("Import"));
     if (outcome.kind != WriteOutcome::Kind::Written)
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(outcome.message()));
-    io.say(QStringLiteral("%1 written and synced.").arg(enemies));
+    io.say(enemies + QStringLiteral(" written and synced."));
     return EXIT_DONE;
 }
 
-int Import(const QString &image, const QString &tablePath, bool dryRun, const Streams &io)
+int Import(const QCommandLineParser &parser, const QString &image, const QString &table,
+           const Console &io)
 {
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json")};
+    const auto format = FormatFor(parser, table, formats);
+    if (!format)
+        return UnknownFormat(parser, formats, io);
+    const bool dryRun = parser.isSet(DRY_RUN);
+    ImageSession session;
+    io.readLabels(session);
+    // A dry run only reads, so it needs neither write permission nor the lock.
+    if (dryRun)
+        session.openReadOnly(FileName(image));
+    else
+        session.open(FileName(image));
+    const EnemyTable stored = StoredTable(session);
+    PlannedImport planned = table == STANDARD_STREAM
+                                ? PlanImportFrom(io.in(), QStringLiteral("standard input"),
+                                                 TableFormatOf(*format), stored)
+                                : PlanImportOfFile(table, TableFormatOf(*format), stored);
+    return ImportInto(session, std::move(planned), dryRun, io);
+}
+
+std::vector<std::uint8_t> WholeImage(RomFile &rom)
+{
+    std::vector<std::uint8_t> bytes(rom.openedSize());
+    rom.ReadRomBytes(0, bytes);
+    return bytes;
+}
+
+int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QString &imagePath,
+         const Console &io)
+{
+    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"),
+                                 QStringLiteral("ips"), QStringLiteral("bps")};
+    const QString output = parser.value(OUTPUT);
+    const auto format = FormatFor(parser, output, formats);
+    if (!format)
+        return UnknownFormat(parser, formats, io);
+    RomFile baseline = RomFile::Open(FileName(baselinePath), OpenReadOnlyFile);
+    RomFile image = RomFile::Open(FileName(imagePath), OpenReadOnlyFile);
+    QByteArray bytes;
+    if (*format == u"csv" || *format == u"json") {
+        bytes = WriteTable(DifferenceTable(ReadAllRecords(baseline), ReadAllRecords(image)),
+                           TableFormatOf(*format));
+    } else {
+        try {
+            const auto patch = DifferencePatch(
+                WholeImage(baseline), WholeImage(image),
+                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, parser.isSet(HEADERLESS));
+            bytes = QByteArray(reinterpret_cast<const char *>(patch.data()),
+                               static_cast<qsizetype>(patch.size()));
+        } catch (const std::logic_error &error) {
+            return io.fail(EXIT_REFUSED, QString::fromStdString(error.what()));
+        }
+    }
+    return io.deliver(output, bytes, {&baseline, &image});
+}
+
+// An option given to a command that does not take it, such as --dry-run to export.
+std::optional<QString> MisplacedOption(const QCommandLineParser &parser, const QString &command)
+{
+    const QStringList &taken = COMMAND_OPTIONS.at(command);
+    for (const QString &option : {OUTPUT, FORMAT, DRY_RUN, HEADERLESS}) {
+        if (parser.isSet(option) && !taken.contains(option))
+            return QStringLiteral("--") + option + QStringLiteral(" is not an option of ") +
+                   command + QStringLiteral("; see --help.");
+    }
+    return std::nullopt;
+}
+
+int RunCommand(const QCommandLineParser &parser, const QStringList &words, const Console &io)
+{
+    const QString &command = words[0];
+    if (const auto misplaced = MisplacedOption(parser, command))
+        return io.fail(EXIT_REFUSED, *misplaced);
     try {
-        ImageSession session;
-        const std::string fileName = QFile::encodeName(image).toStdString();
-        if (dryRun)
-            session.openReadOnly(fileName);
-        else
-            session.open(fileName);
-        return ImportInto(session, tablePath, dryRun, io);
+        if (command == EXPORT)
+            return Export(parser, words[1], io);
+        if (command == IMPORT)
+            return Import(parser, words[1], words[2], io);
+        return Diff(parser, words[1], words[2], io);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
     }
@@ -175,18 +365,17 @@ int Import(const QString &image, const QString &tablePath, bool dryRun, const St
 
 bool WantsCommandLine(const QStringList &arguments)
 {
-    if (arguments.size() < 2)
-        return false;
-    const QString &first = arguments.at(1);
-    return first == EXPORT || first == IMPORT || first.startsWith(u'-');
+    const QString first = WithoutQtOptions(arguments).value(1);
+    return COMMAND_OPTIONS.contains(first) || (first.startsWith(u'-') && first != u"--");
 }
 
-int RunCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
+int RunCommandLine(const QStringList &arguments, const CommandStreams &streams)
 {
-    const Streams io{out, err};
+    const Console io(streams);
     QCommandLineParser parser;
-    DescribeCommands(parser);
-    if (!parser.parse(arguments))
+    const QString program = QFileInfo(arguments.value(0)).fileName();
+    DescribeCommands(parser, program);
+    if (!parser.parse(WithoutQtOptions(arguments)))
         return io.fail(EXIT_REFUSED,
                        parser.errorText() + QStringLiteral("\n\n") + parser.helpText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
@@ -199,14 +388,11 @@ int RunCommandLine(const QStringList &arguments, QIODevice &out, QIODevice &err)
     }
     const QStringList words = parser.positionalArguments();
     const QString command = words.value(0);
-    if (command == EXPORT && words.size() == 2)
-        return Export(parser, words[1], io);
-    if (command == IMPORT && words.size() == 3)
-        return Import(words[1], words[2], parser.isSet(QStringLiteral("dry-run")), io);
-    return io.fail(EXIT_REFUSED,
-                   QStringLiteral("Usage:\n  %1 export IMAGE [-o FILE] [--format csv|json]\n"
-                                  "  %1 import IMAGE FILE [--dry-run]\n  %1 [IMAGE]\nSee --help.")
-                       .arg(QCoreApplication::applicationName()));
+    const qsizetype wordsNeeded = command == EXPORT ? 2 : 3;
+    if (COMMAND_OPTIONS.contains(command) && words.size() == wordsNeeded)
+        return RunCommand(parser, words, io);
+    return io.fail(EXIT_REFUSED, QStringLiteral("Usage:\n") + USAGE.arg(program) +
+                                     QStringLiteral("\nSee --help."));
 }
 
 } // namespace mobwright

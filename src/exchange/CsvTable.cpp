@@ -1,7 +1,10 @@
 #include "CsvTable.h"
 
+#include "TableGeometry.h"
+
 #include <csv.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace mobwright {
@@ -39,30 +42,94 @@ void AppendRow(QString &out, const QStringList &cells)
     out += QStringLiteral("\r\n");
 }
 
-// Gathers the parser's cells into rows.
-struct Reader
-{
-    std::vector<QStringList> rows;
-    QStringList row;
-
-    static void OnCell(void *data, std::size_t size, void *self)
-    {
-        static_cast<Reader *>(self)->row.append(
-            QString::fromUtf8(static_cast<const char *>(data), static_cast<qsizetype>(size)));
-    }
-    static void OnRowEnd(int, void *self)
-    {
-        auto *reader = static_cast<Reader *>(self);
-        reader->rows.push_back(std::move(reader->row));
-        reader->row.clear();
-    }
-};
+// A header with more cells than this is no table of this editor's, which has
+// about a hundred columns; reading stops there.
+constexpr qsizetype MAX_HEADER_CELLS = 1000;
 
 // The column by its header name, or by its number where the header has none.
 Refusal Malformed(int row, const QStringList &header, qsizetype column, const QString &why)
 {
     const QString name = column > 0 ? header.value(column - 1, QString::number(column)) : QString();
     return {.row = row, .column = name.toStdString(), .accepted = why.toStdString()};
+}
+
+// Gathers the parser's cells into rows numbered by the line each begins on.
+// A row is held only up to the cells it may have, so that no file can fill
+// the memory with cells that are refused anyway.
+struct Reader
+{
+    TextTable table;
+    RefusalList refusals;
+    QStringList row;
+    bool cellsLeftOut = false;
+    bool inRow = false;
+    int rowLine = 0;
+    bool stop = false;
+
+    qsizetype cellLimit() const
+    {
+        return table.header.isEmpty() ? MAX_HEADER_CELLS : table.header.size();
+    }
+    void refuse(const QString &why) { refusals.add(Malformed(rowLine, {}, 0, why)); }
+
+    static void OnCell(void *data, std::size_t size, void *self)
+    {
+        auto *reader = static_cast<Reader *>(self);
+        if (reader->row.size() >= reader->cellLimit()) {
+            reader->cellsLeftOut = true;
+            return;
+        }
+        reader->row.append(
+            QString::fromUtf8(static_cast<const char *>(data), static_cast<qsizetype>(size)));
+    }
+    static void OnRowEnd(int, void *self) { static_cast<Reader *>(self)->endRow(); }
+
+    void endRow()
+    {
+        inRow = false;
+        if (stop)
+            return;
+        QStringList cells = std::exchange(row, {});
+        const bool tooMany = std::exchange(cellsLeftOut, false);
+        if (table.header.isEmpty()) {
+            if (tooMany) {
+                refuse(QStringLiteral("the header has more than %1 cells").arg(MAX_HEADER_CELLS));
+                stop = true;
+            }
+            table.header = std::move(cells);
+            return;
+        }
+        // Spreadsheets may save rows of empty cells after the table.
+        if (std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.isEmpty(); }))
+            return;
+        if (tooMany || cells.size() != table.header.size()) {
+            refuse(QStringLiteral("has %1 cells where the header has %2")
+                       .arg(tooMany ? QStringLiteral("more") : QString::number(cells.size()))
+                       .arg(table.header.size()));
+        } else if (table.rows.size() == ENEMY_COUNT) {
+            refuse(QStringLiteral("a table has one row for each of the %1 enemies at most")
+                       .arg(ENEMY_COUNT));
+            stop = true;
+        } else {
+            table.addRow(std::move(cells), rowLine);
+        }
+    }
+};
+
+// The separator a spreadsheet saved with, from the header line: a comma, a
+// semicolon or a tab, whichever comes first; a comma for a single column.
+unsigned char SeparatorOf(QByteArrayView headerLine)
+{
+    for (const char c : headerLine) {
+        if (c == ',' || c == ';' || c == '\t')
+            return static_cast<unsigned char>(c);
+    }
+    return ',';
+}
+
+bool IsBlank(QByteArrayView line)
+{
+    return line.isEmpty() || line == "\r" || line == "\n" || line == "\r\n";
 }
 
 } // namespace
@@ -80,42 +147,50 @@ QByteArray WriteCsv(const TextTable &table)
 
 TableRead ReadCsv(const QByteArray &bytes)
 {
-    csv_parser parser;
-    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
-    // Blanks are part of a cell, as RFC 4180 has it: names may start or end with one.
-    csv_set_space_func(&parser, [](unsigned char) { return 0; });
-    const std::unique_ptr<csv_parser, void (*)(csv_parser *)> owner(&parser, csv_free);
-    Reader reader;
     // Some spreadsheets start their UTF-8 with a byte order mark.
     const QByteArrayView text = QByteArrayView(bytes).startsWith("\xEF\xBB\xBF")
                                     ? QByteArrayView(bytes).sliced(3)
                                     : QByteArrayView(bytes);
-    const auto size = static_cast<std::size_t>(text.size());
-    const bool parsed =
-        csv_parse(&parser, text.data(), size, Reader::OnCell, Reader::OnRowEnd, &reader) == size &&
-        csv_fini(&parser, Reader::OnCell, Reader::OnRowEnd, &reader) == 0;
-    const int rowNumber = static_cast<int>(reader.rows.size()) + 1;
-    if (!parsed)
-        return Malformed(rowNumber, reader.rows.empty() ? QStringList() : reader.rows.front(),
-                         reader.row.size() + 1,
-                         QStringLiteral("not well-formed CSV (%1): a quote must open "
-                                        "a cell and be doubled inside it")
-                             .arg(QString::fromLatin1(csv_strerror(csv_error(&parser)))));
-    if (reader.rows.empty())
-        return Malformed(0, {}, 0, QStringLiteral("no header row: the file is empty"));
+    // Lines end in LF or CR LF, or in CR alone in files of old Macs.
+    const char end = text.contains('\n') || !text.contains('\r') ? '\n' : '\r';
+    csv_parser parser;
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    // Blanks are part of a cell, as RFC 4180 has it: names may start or end with one.
+    csv_set_space_func(&parser, [](unsigned char) { return 0; });
+    const qsizetype headerEnd = text.indexOf(end);
+    csv_set_delim(&parser, SeparatorOf(headerEnd < 0 ? text : text.first(headerEnd)));
+    const std::unique_ptr<csv_parser, void (*)(csv_parser *)> owner(&parser, csv_free);
 
-    TextTable table;
-    table.header = std::move(reader.rows.front());
-    for (std::size_t r = 1; r < reader.rows.size(); ++r) {
-        QStringList &row = reader.rows[r];
-        if (row.size() != table.header.size())
-            return Malformed(static_cast<int>(r) + 1, {}, 0,
-                             QStringLiteral("has %1 cells where the header has %2")
-                                 .arg(row.size())
-                                 .arg(table.header.size()));
-        table.rows.push_back(std::move(row));
+    // Fed a line at a time, so that each row is known by the line it begins on.
+    Reader reader;
+    bool parsed = true;
+    int line = 0;
+    for (qsizetype at = 0; at < text.size() && parsed && !reader.stop;) {
+        const qsizetype next = text.indexOf(end, at);
+        const QByteArrayView lineText = text.sliced(at, (next < 0 ? text.size() : next + 1) - at);
+        at += lineText.size();
+        ++line;
+        if (!reader.inRow && IsBlank(lineText))
+            continue;
+        if (!reader.inRow)
+            reader.rowLine = line;
+        reader.inRow = true;
+        const auto size = static_cast<std::size_t>(lineText.size());
+        parsed = csv_parse(&parser, lineText.data(), size, Reader::OnCell, Reader::OnRowEnd,
+                           &reader) == size;
     }
-    return table;
+    if (parsed && !reader.stop)
+        parsed = csv_fini(&parser, Reader::OnCell, Reader::OnRowEnd, &reader) == 0;
+    if (!parsed)
+        reader.refusals.add(Malformed(
+            reader.rowLine, reader.table.header, reader.row.size() + 1,
+            QStringLiteral("not well-formed CSV (%1): a quote must open a cell and be doubled "
+                           "inside it")
+                .arg(QString::fromLatin1(csv_strerror(csv_error(&parser))))));
+    else if (reader.table.header.isEmpty())
+        reader.refusals.add(
+            Malformed(0, {}, 0, QStringLiteral("no header row: the file is empty")));
+    return {std::move(reader.table), std::move(reader.refusals)};
 }
 
 } // namespace mobwright

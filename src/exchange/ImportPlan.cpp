@@ -3,7 +3,10 @@
 #include "TableExport.h"
 #include "TableGeometry.h"
 
+#include "HexText.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <map>
@@ -17,22 +20,21 @@ Refusal HeaderRefusal(const QString &column, std::string why)
 }
 
 // The header's columns, or the refusals of columns nobody knows.
-std::variant<std::vector<const Column *>, std::vector<Refusal>>
-HeaderColumns(const QStringList &header)
+std::variant<std::vector<const Column *>, RefusalList> HeaderColumns(const QStringList &header)
 {
     std::vector<const Column *> columns;
-    std::vector<Refusal> refusals;
+    RefusalList refusals;
     for (const QString &name : header) {
         const Column *column = FindColumn(name);
         if (!column)
-            refusals.push_back(HeaderRefusal(name, "not a column this editor knows; the columns "
-                                                   "are those an export writes"));
+            refusals.add(HeaderRefusal(name, "not a column this editor knows; the columns "
+                                             "are those an export writes"));
         else if (std::find(columns.begin(), columns.end(), column) != columns.end())
-            refusals.push_back(HeaderRefusal(name, "the column is given twice"));
+            refusals.add(HeaderRefusal(name, "the column is given twice"));
         columns.push_back(column);
     }
     if (!header.contains(ENEMY_COLUMN))
-        refusals.push_back(
+        refusals.add(
             HeaderRefusal(ENEMY_COLUMN, "this column is needed to say which enemy a row is"));
     if (!refusals.empty())
         return refusals;
@@ -55,17 +57,14 @@ Refusal InRow(int row, const QString &column, Refusal refusal)
     return refusal;
 }
 
-struct RowResult
+// The record a row gives, with every refusal of its cells added to refusals.
+EnemyRecord RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row,
+                          int rowNumber, const EnemyRecord &before, RefusalList &refusals)
 {
-    EnemyRecord record;
-    std::vector<Refusal> refusals;
-};
-
-RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row,
-                        int rowNumber, const EnemyRecord &before)
-{
-    RowResult result{before, {}};
+    EnemyRecord record = before;
+    const std::size_t refusedBefore = refusals.size();
     const QString *name = nullptr;
+    const QString *nameBytes = nullptr;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const Column &column = *columns[c];
         const QString &cell = row[static_cast<qsizetype>(c)];
@@ -73,18 +72,21 @@ RowResult RecordFromRow(const std::vector<const Column *> &columns, const QStrin
             continue;
         if (column.kind == ColumnKind::Field && column.field == Field::Name)
             name = &cell;
-        else if (const auto error = StoreCell(column, cell, result.record))
-            result.refusals.push_back(InRow(rowNumber, column.name, *error));
+        else if (column.kind == ColumnKind::NameBytes)
+            nameBytes = &cell;
+        else if (const auto error = StoreCell(column, cell, record))
+            refusals.add(InRow(rowNumber, column.name, *error));
     }
-    if (name) {
-        if (const auto error = StoreName(*name, result.record))
-            result.refusals.push_back(InRow(rowNumber, ColumnName(Field::Name), *error));
+    if (auto error = StoreName(name, nameBytes, record)) {
+        error->row = rowNumber;
+        refusals.add(*error);
     }
-    if (result.refusals.empty()) {
-        if (const auto error = CheckListValues(before, result.record))
-            result.refusals.push_back(InRow(rowNumber, ColumnName(*error->field), *error));
+    // The actions decide what the argument lists hold: judged once they are in.
+    if (refusals.size() == refusedBefore) {
+        for (const Refusal &error : ListValueRefusals(before, record))
+            refusals.add(InRow(rowNumber, ColumnName(*error.field), error));
     }
-    return result;
+    return record;
 }
 
 // A cell as a person reads it: a list field's value with its label.
@@ -101,58 +103,64 @@ QString ReadableCell(const Column &column, int index, const EnemyTable &table)
 void AddCellChanges(std::vector<CellChange> &cells, const RecordWrite &change,
                     const EnemyTable &before, const EnemyTable &after)
 {
+    bool nameTold = false;
     for (const Column &column : TableColumns()) {
         if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
             continue;
-        const QString old = ReadableCell(column, change.index, before);
-        const QString now = ReadableCell(column, change.index, after);
-        if (old != now)
-            cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
+        QString old = ReadableCell(column, change.index, before);
+        QString now = ReadableCell(column, change.index, after);
+        // Name bytes that the name's text does not show are told by themselves.
+        if (column.kind == ColumnKind::NameBytes) {
+            if (nameTold)
+                continue;
+            old = QString::fromStdString(HexText(change.before.bytes(Field::Name)));
+            now = QString::fromStdString(HexText(change.after.bytes(Field::Name)));
+        }
+        if (old == now)
+            continue;
+        cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
+        nameTold = nameTold || (column.kind == ColumnKind::Field && column.field == Field::Name);
     }
 }
 
 } // namespace
 
-std::variant<ImportPlan, std::vector<Refusal>> PlanImport(const TextTable &text,
-                                                               const EnemyTable &table)
+std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const EnemyTable &table)
 {
-    const auto header = HeaderColumns(text.header);
-    if (const auto *refusals = std::get_if<std::vector<Refusal>>(&header))
-        return *refusals;
+    auto header = HeaderColumns(text.header);
+    if (auto *refusals = std::get_if<RefusalList>(&header))
+        return std::move(*refusals);
     const auto &columns = std::get<std::vector<const Column *>>(header);
     const auto enemyColumn = text.header.indexOf(ENEMY_COLUMN);
 
-    std::vector<Refusal> refusals;
+    RefusalList refusals;
     std::map<int, int> rowOfEnemy;
     ImportPlan plan;
     for (std::size_t r = 0; r < text.rows.size(); ++r) {
         const QStringList &row = text.rows[r];
-        const int rowNumber = text.firstRowNumber + static_cast<int>(r);
-        // Spreadsheets may save rows of empty cells after the table.
-        if (std::all_of(row.begin(), row.end(), [](const QString &cell) { return cell.isEmpty(); }))
-            continue;
+        const int rowNumber = text.rowNumbers[r];
+        const auto refuseEnemy = [&](std::string accepted) {
+            refusals.add({.row = rowNumber,
+                          .column = ENEMY_COLUMN.toStdString(),
+                          .text = row[enemyColumn].toStdString(),
+                          .accepted = std::move(accepted)});
+        };
         const std::optional<int> index = EnemyIndex(row[enemyColumn]);
         if (!index) {
-            refusals.push_back({.row = rowNumber,
-                                .column = ENEMY_COLUMN.toStdString(),
-                                .text = row[enemyColumn].toStdString(),
-                                .accepted = "an enemy's number from 1 to " +
-                                            std::to_string(ENEMY_COUNT) + ", such as 001"});
+            refuseEnemy("an enemy's number from 1 to " + std::to_string(ENEMY_COUNT) +
+                        ", such as 001");
             continue;
         }
         if (const auto [it, fresh] = rowOfEnemy.emplace(*index, rowNumber); !fresh) {
-            refusals.push_back({.row = rowNumber,
-                                .column = ENEMY_COLUMN.toStdString(),
-                                .text = row[enemyColumn].toStdString(),
-                                .accepted = "each enemy once; row " + std::to_string(it->second) +
-                                            " gives this enemy already"});
+            refuseEnemy("each enemy once; row " + std::to_string(it->second) +
+                        " gives this enemy already");
             continue;
         }
         const EnemyRecord &before = table.records[static_cast<std::size_t>(*index)];
-        RowResult result = RecordFromRow(columns, row, rowNumber, before);
-        refusals.insert(refusals.end(), result.refusals.begin(), result.refusals.end());
-        if (result.refusals.empty() && !(result.record == before))
-            plan.records.push_back({*index, before, result.record});
+        const std::size_t refusedBefore = refusals.size();
+        const EnemyRecord record = RecordFromRow(columns, row, rowNumber, before, refusals);
+        if (refusals.size() == refusedBefore && !(record == before))
+            plan.records.push_back({*index, before, record});
     }
     if (!refusals.empty())
         return refusals;
@@ -173,22 +181,65 @@ std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, con
     return cells;
 }
 
-std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path, const EnemyTable &table)
+PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat format,
+                             const EnemyTable &table)
+{
+    const auto unreadable = [&name, &input] {
+        return UnreadableFile{QStringLiteral("Cannot read ") + name + QStringLiteral(": ") +
+                              input.errorString()};
+    };
+    const auto tooLarge = [] {
+        return RefusalList({.accepted = "over " + std::to_string(MAX_TABLE_FILE_SIZE >> 20) +
+                                        " MiB, far more than any table of 230 enemies; not read"});
+    };
+    // A file's size is known before it is read; a pipe's only by reading.
+    if (!input.isSequential() && input.size() > MAX_TABLE_FILE_SIZE)
+        return tooLarge();
+    QByteArray bytes;
+    while (bytes.size() <= MAX_TABLE_FILE_SIZE) {
+        const QByteArray chunk = input.read(MAX_TABLE_FILE_SIZE + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (const auto *file = qobject_cast<QFileDevice *>(&input);
+        file && file->error() != QFileDevice::NoError)
+        return unreadable();
+    if (bytes.size() > MAX_TABLE_FILE_SIZE)
+        return tooLarge();
+    TableRead read = ReadTable(bytes, format);
+    bytes.clear();
+    // Without rows read, such as in a file that is no array, there is nothing more to judge.
+    if (read.table.rows.empty() && !read.refusals.empty())
+        return std::move(read.refusals);
+    auto planned = PlanImport(read.table, table);
+    if (auto *refusals = std::get_if<RefusalList>(&planned))
+        read.refusals.merge(*refusals);
+    if (!read.refusals.empty())
+        return std::move(read.refusals);
+    return std::move(std::get<ImportPlan>(planned));
+}
+
+PlannedImport PlanImportOfFile(const QString &path, TableFormat format, const EnemyTable &table)
 {
     QFile file(path);
+    if (QFileInfo(path).isDir())
+        return UnreadableFile{QStringLiteral("Cannot read ") + path +
+                              QStringLiteral(": it is a folder, not a table file")};
     if (!file.open(QIODevice::ReadOnly))
-        return QStringList{QStringLiteral("Cannot read %1: %2").arg(path, file.errorString())};
-    const TableRead read = ReadTable(file.readAll(), FormatOfPath(path));
-    if (const auto *refusal = std::get_if<Refusal>(&read))
-        return QStringList{QString::fromStdString(refusal->message())};
-    auto planned = PlanImport(std::get<TextTable>(read), table);
-    if (auto *plan = std::get_if<ImportPlan>(&planned))
-        return std::move(*plan);
+        return UnreadableFile{QStringLiteral("Cannot read ") + path + QStringLiteral(": ") +
+                              file.errorString()};
+    return PlanImportFrom(file, path, format, table);
+}
+
+QStringList RefusalLines(const RefusalList &refusals)
+{
     QStringList lines;
-    for (const Refusal &refusal : std::get<std::vector<Refusal>>(planned))
-        lines.append(QString::fromStdString(refusal.message()));
+    for (const std::string &line : refusals.lines())
+        lines.append(QString::fromStdString(line));
     return lines;
 }
+
 
 QStringList DescribeChanges(const ImportPlan &plan)
 {

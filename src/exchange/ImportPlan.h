@@ -4,6 +4,8 @@
 #include "TableCells.h"
 #include "TextTable.h"
 
+#include <QIODevice>
+
 #include <variant>
 #include <vector>
 
@@ -27,16 +29,28 @@ struct ImportPlan
 
 // What importing text into the table would change, or every refusal. Rows
 // that are missing leave their enemies alone, missing columns their fields.
-std::variant<ImportPlan, std::vector<Refusal>> PlanImport(const TextTable &text,
-                                                               const EnemyTable &table);
+std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const EnemyTable &table);
 
 // The cells that writes change in table, by enemy and column.
 std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table);
 
-// Reads the table file at path and plans its import into table: the plan, or
-// a line for each refusal.
-std::variant<ImportPlan, QStringList> PlanImportOfFile(const QString &path,
-                                                       const EnemyTable &table);
+// A table file that could not be opened or read, so there was nothing to judge.
+struct UnreadableFile
+{
+    QString message;
+};
+
+using PlannedImport = std::variant<ImportPlan, RefusalList, UnreadableFile>;
+
+// Reads a table in the format given and plans its import into table. Input
+// over MAX_TABLE_FILE_SIZE is refused without being parsed.
+PlannedImport PlanImportOfFile(const QString &path, TableFormat format, const EnemyTable &table);
+// The same from an open device, such as standard input, that name tells of.
+PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat format,
+                             const EnemyTable &table);
+
+// A line for each refusal a message shows, the rest counted.
+QStringList RefusalLines(const RefusalList &refusals);
 
 // A line per changed cell: "094: Rust Beetle, HP: 300 -> 400".
 QStringList DescribeChanges(const ImportPlan &plan);

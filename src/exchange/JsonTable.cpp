@@ -1,60 +1,212 @@
 #include "JsonTable.h"
 
 #include "TableColumns.h"
+#include "TableGeometry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <nlohmann/json.hpp>
+
+#include <set>
+
 namespace mobwright {
 namespace {
 
-bool IsNumericColumn(const QString &name)
+using Json = nlohmann::json;
+
+QJsonValue ToJson(bool numeric, const QString &cell)
 {
-    const Column *column = FindColumn(name);
-    return column && column->isNumeric();
+    return numeric ? QJsonValue(cell.toDouble()) : QJsonValue(cell);
 }
 
-QJsonValue ToJson(const QString &name, const QString &cell)
+QString FromUtf8(const std::string &text)
 {
-    return IsNumericColumn(name) ? QJsonValue(cell.toDouble()) : QJsonValue(cell);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A number is given back in the decimal an export writes; anything but a
-// whole number where a number belongs is refused.
-std::optional<QString> CellFromJson(const QString &name, const QJsonValue &value)
+// The library's reason for a syntax error, without its prefix and without
+// the text it last read, which may be long.
+std::string SyntaxReason(const std::string &what)
 {
-    if (IsNumericColumn(name)) {
-        const double number = value.toDouble(0.5);
-        if (!value.isDouble() || number != static_cast<double>(static_cast<qint64>(number)))
-            return std::nullopt;
-        return QString::number(static_cast<qint64>(number));
+    const std::size_t from = what.find(" - ");
+    if (from == std::string::npos)
+        return "a syntax error";
+    return what.substr(from + 3, what.find("; last read", from) - from - 3);
+}
+
+// Reads a JSON array of objects as it is parsed, strictly: each key is a
+// column an export writes and comes once in its object, each value has its
+// column's type, and a number is kept as the text it is written in, so that
+// the column's own check judges it without any conversion.
+class RowReader : public nlohmann::json_sax<Json>
+{
+public:
+    explicit RowReader(QByteArrayView bytes)
+        : bytes_(bytes)
+    {
     }
-    if (!value.isString())
-        return std::nullopt;
-    return value.toString();
-}
 
-Refusal FileRefusal(const QString &why)
-{
-    return {.accepted = why.toStdString()};
-}
-
-QString TypeName(const QJsonValue &value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QJsonValue::Double:
-        return QString::number(value.toDouble());
-    case QJsonValue::String:
-        return value.toString();
-    default:
-        return QStringLiteral("an array or object");
+    TableRead result()
+    {
+        if (row_ == 0 && refusals_.empty())
+            refusals_.add({.accepted = "an empty array: each enemy to import is an object in it"});
+        for (QStringList &row : table_.rows)
+            row.resize(table_.header.size());
+        return {std::move(table_), std::move(refusals_)};
     }
-}
+
+    bool null() override { return value(std::nullopt, "null"); }
+    bool boolean(bool value) override
+    {
+        return this->value(std::nullopt, value ? "true" : "false");
+    }
+    bool number_integer(number_integer_t value) override { return number(std::to_string(value)); }
+    bool number_unsigned(number_unsigned_t value) override { return number(std::to_string(value)); }
+    bool number_float(number_float_t, const string_t &text) override { return number(text); }
+    bool string(string_t &text) override { return value(FromUtf8(text), text); }
+    bool binary(binary_t &) override { return false; } // no JSON text holds one
+
+    bool start_object(std::size_t) override
+    {
+        if (depth_ == 1) {
+            cells_ = QStringList(table_.header.size());
+            given_.clear();
+            enemyRefused_ = false;
+            column_ = nullptr;
+            ++row_;
+        } else if (!nested("an object")) {
+            return false;
+        }
+        ++depth_;
+        return true;
+    }
+    bool end_object() override
+    {
+        if (--depth_ == 1) {
+            if (table_.rows.size() == ENEMY_COUNT) {
+                refusals_.add({.row = row_,
+                               .accepted = "a table has one object for each of the " +
+                                           std::to_string(ENEMY_COUNT) + " enemies at most"});
+                return false;
+            }
+            // A row that does not say which enemy it is cannot be judged further.
+            if (!enemyRefused_)
+                table_.addRow(std::move(cells_), row_);
+        }
+        return true;
+    }
+    bool start_array(std::size_t) override
+    {
+        if (depth_ == 1)
+            return outsideRow();
+        if (depth_ > 1 && !nested("an array"))
+            return false;
+        ++depth_;
+        return true;
+    }
+    bool end_array() override
+    {
+        --depth_;
+        return true;
+    }
+    bool key(string_t &name) override
+    {
+        key_ = FromUtf8(name);
+        column_ = depth_ == 2 ? FindColumn(key_) : nullptr;
+        if (depth_ != 2)
+            return true;
+        if (!column_) {
+            refuse("not a column this editor knows; the keys are the columns an export writes");
+        } else if (!given_.insert(column_).second) {
+            refuse("the key comes twice in this object");
+            column_ = nullptr;
+        }
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string &,
+                     const nlohmann::detail::exception &error) override
+    {
+        const QByteArrayView read =
+            bytes_.first(std::min<qsizetype>(static_cast<qsizetype>(position), bytes_.size()));
+        const qsizetype lineStart = read.lastIndexOf('\n') + 1;
+        refusals_.add({.row = depth_ >= 2 ? row_ : 0,
+                       .column = depth_ == 2 ? key_.toStdString() : std::string(),
+                       .accepted = "not well-formed JSON at line " +
+                                   std::to_string(read.count('\n') + 1) + ", character " +
+                                   std::to_string(read.size() - lineStart) + " (" +
+                                   SyntaxReason(error.what()) + ")"});
+        return false;
+    }
+
+private:
+    // A value outside a row's object: the whole file or a row is no object.
+    // Reading stops there.
+    bool outsideRow()
+    {
+        if (depth_ == 0)
+            refusals_.add({.accepted = "not a JSON array of objects, one per enemy"});
+        else
+            refusals_.add({.row = ++row_, .accepted = "not a JSON object"});
+        return false;
+    }
+
+    // An object or array that is a cell's value: refused, and read over.
+    bool nested(const char *what)
+    {
+        if (depth_ == 0)
+            return outsideRow();
+        if (depth_ == 2 && column_)
+            refuse(std::string("cannot be ") + what + ": a cell holds a number or a string");
+        return true;
+    }
+
+    bool number(const std::string &text) { return value(FromUtf8(text), text, true); }
+
+    bool value(std::optional<QString> cell, const std::string &text, bool isNumber = false)
+    {
+        if (depth_ < 2)
+            return outsideRow();
+        if (depth_ > 2 || !column_)
+            return true; // inside a value already refused
+        if (!cell || isNumber != column_->isNumeric()) {
+            refuse(Refusal{.text = text,
+                           .accepted = column_->isNumeric() ? "a JSON number" : "a JSON string"});
+            return true;
+        }
+        qsizetype index = table_.header.indexOf(column_->name);
+        if (index < 0) {
+            table_.header.append(column_->name);
+            index = table_.header.size() - 1;
+        }
+        if (cells_.size() <= index)
+            cells_.resize(index + 1);
+        cells_[index] = *cell;
+        return true;
+    }
+
+    void refuse(const std::string &why) { refuse(Refusal{.accepted = why}); }
+    void refuse(Refusal refusal)
+    {
+        refusal.row = row_;
+        refusal.column = key_.toStdString();
+        refusals_.add(std::move(refusal));
+        enemyRefused_ = enemyRefused_ || key_ == ENEMY_COLUMN;
+    }
+
+    QByteArrayView bytes_;
+    TextTable table_;
+    RefusalList refusals_;
+    QStringList cells_;
+    std::set<const Column *> given_;
+    QString key_;
+    const Column *column_ = nullptr;
+    int depth_ = 0;
+    int row_ = 0;
+    bool enemyRefused_ = false;
+};
 
 } // namespace
 
@@ -63,8 +215,10 @@ QByteArray WriteJson(const TextTable &table)
     QJsonArray rows;
     for (const QStringList &row : table.rows) {
         QJsonObject object;
-        for (qsizetype i = 0; i < table.header.size(); ++i)
-            object.insert(table.header[i], ToJson(table.header[i], row[i]));
+        for (qsizetype i = 0; i < table.header.size(); ++i) {
+            const bool numeric = i < std::ssize(table.numeric) && table.numeric[std::size_t(i)];
+            object.insert(table.header[i], ToJson(numeric, row[i]));
+        }
         rows.append(object);
     }
     return QJsonDocument(rows).toJson(QJsonDocument::Indented);
@@ -72,45 +226,9 @@ QByteArray WriteJson(const TextTable &table)
 
 TableRead ReadJson(const QByteArray &bytes)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        return FileRefusal(QStringLiteral("not well-formed JSON at character %1 (%2)")
-                               .arg(error.offset)
-                               .arg(error.errorString()));
-    if (!document.isArray())
-        return FileRefusal(QStringLiteral("not a JSON array of objects, one per enemy"));
-
-    TextTable table;
-    table.firstRowNumber = 1;
-    const QJsonArray rows = document.array();
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const int rowNumber = static_cast<int>(r) + 1;
-        if (!rows[r].isObject())
-            return Refusal{.row = rowNumber, .accepted = "not a JSON object"};
-        const QJsonObject object = rows[r].toObject();
-        QStringList cells(table.header.size());
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            const std::optional<QString> cell = CellFromJson(it.key(), it.value());
-            if (!cell)
-                return Refusal{.row = rowNumber,
-                               .column = it.key().toStdString(),
-                               .text = TypeName(it.value()).toStdString(),
-                               .accepted = IsNumericColumn(it.key()) ? "a JSON number"
-                                                                     : "a JSON string"};
-            qsizetype column = table.header.indexOf(it.key());
-            if (column < 0) {
-                table.header.append(it.key());
-                cells.append(QString());
-                column = table.header.size() - 1;
-            }
-            cells[column] = *cell;
-        }
-        table.rows.push_back(std::move(cells));
-    }
-    for (QStringList &row : table.rows)
-        row.resize(table.header.size());
-    return table;
+    RowReader reader(bytes);
+    Json::sax_parse(bytes.begin(), bytes.end(), &reader);
+    return reader.result();
 }
 
 } // namespace mobwright

@@ -10,8 +10,9 @@ namespace mobwright {
 // columns hold numbers, the others text.
 QByteArray WriteJson(const TextTable &table);
 
-// Reads such an array; each object gives the cells it has keys for. Refuses
-// anything but an array of objects, and a value of the wrong type.
+// Reads such an array strictly: every key is a column an export writes, given
+// once in its object, with a number or a string as its column holds; numbers
+// are kept as written, for the column to judge. Refuses anything else.
 TableRead ReadJson(const QByteArray &bytes);
 
 } // namespace mobwright

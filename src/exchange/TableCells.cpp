@@ -5,7 +5,7 @@
 #include "EnemyLabels.h"
 #include "FieldEntries.h"
 #include "HexText.h"
-#include "PendingEdits.h"
+#include "FieldText.h"
 
 #include <array>
 
@@ -110,21 +110,20 @@ std::optional<Refusal> StoreByte(int offset, const QString &text, EnemyRecord &r
     return std::nullopt;
 }
 
-// Empty when the name's text gives its bytes back.
-std::optional<Refusal> StoreNameBytes(const QString &hex, EnemyRecord &record)
+// The 25 bytes that 50 hexadecimal digits give, or nothing.
+std::optional<ASCIIControl::NameField> NameBytesOf(const QString &hex)
 {
-    if (hex.isEmpty())
-        return std::nullopt;
     const QByteArray raw = QByteArray::fromHex(hex.toLatin1());
     if (raw.size() != ASCIIControl::NAME_FIELD_SIZE ||
         raw.toHex().toUpper() != hex.toUpper().toLatin1())
-        return Refused(Field::Name, hex, "nothing, or exactly 50 hexadecimal digits (25 bytes)");
-    std::copy(raw.begin(), raw.end(), record.bytes(Field::Name).begin());
-    return std::nullopt;
+        return std::nullopt;
+    ASCIIControl::NameField bytes;
+    std::copy(raw.begin(), raw.end(), bytes.begin());
+    return bytes;
 }
 
 std::optional<Refusal> StoreField(const FieldLayout &layout, const QString &text,
-                                     EnemyRecord &record)
+                                  EnemyRecord &record)
 {
     if (layout.encoding == Encoding::GameText)
         return std::nullopt; // StoreName, once the bytes are in
@@ -222,8 +221,6 @@ std::optional<Refusal> StoreCell(const Column &column, const QString &text, Enem
     switch (column.kind) {
     case ColumnKind::Byte:
         return StoreByte(column.offset, text, record);
-    case ColumnKind::NameBytes:
-        return StoreNameBytes(text, record);
     case ColumnKind::Field:
         return StoreField(LayoutOf(column.field), text, record);
     default:
@@ -231,26 +228,48 @@ std::optional<Refusal> StoreCell(const Column &column, const QString &text, Enem
     }
 }
 
-std::optional<Refusal> StoreName(const QString &text, EnemyRecord &record)
+std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyRecord &record)
 {
-    auto named = WithFieldText(record, Field::Name, text.toStdString(), record);
-    if (auto *refusal = std::get_if<Refusal>(&named))
-        return *refusal;
-    record = std::get<EnemyRecord>(named);
+    const auto refuse = [](const Column &column, const QString &cell, std::string accepted) {
+        Refusal refusal = Refused(Field::Name, cell, std::move(accepted));
+        refusal.column = column.name.toStdString();
+        return refusal;
+    };
+    const Column &nameColumn = *FindColumn(ColumnName(Field::Name));
+    const auto field = record.bytes(Field::Name);
+    if (hex && !hex->isEmpty()) {
+        const auto bytes = NameBytesOf(*hex);
+        if (!bytes)
+            return refuse(*FindColumn(nameColumn.name + QStringLiteral(" bytes")), *hex,
+                          "nothing, or exactly 50 hexadecimal digits (25 bytes)");
+        const std::string shown = ASCIIControl::DecodeGameString(*bytes);
+        if (text && !text->isEmpty() && text->toStdString() != shown)
+            return refuse(nameColumn, *text,
+                          "nothing, or the name that the \"Name bytes\" cell holds, \"" + shown +
+                              "\": the two disagree");
+        std::ranges::copy(*bytes, field.begin());
+    } else if (text) {
+        if (auto refusal = NameRefusal(text->toStdString())) {
+            refusal->column = nameColumn.name.toStdString();
+            return refusal;
+        }
+        std::ranges::copy(ASCIIControl::EncodeGameString(text->toStdString()), field.begin());
+    }
     return std::nullopt;
 }
 
-std::optional<Refusal> CheckListValues(const EnemyRecord &before, const EnemyRecord &record)
+std::vector<Refusal> ListValueRefusals(const EnemyRecord &before, const EnemyRecord &record)
 {
+    std::vector<Refusal> refusals;
     for (const FieldLayout &layout : EnemyLayout) {
         const std::uint32_t value = record.value(layout.field);
         if (IsChoice(layout.encoding) && value != before.value(layout.field) &&
             !ControlShowsStored(layout.field, record))
-            return Refusal{.field = layout.field,
-                           .text = std::to_string(value),
-                           .accepted = ListAcceptedText(layout.field, record)};
+            refusals.push_back({.field = layout.field,
+                                .text = std::to_string(value),
+                                .accepted = ListAcceptedText(layout.field, record)});
     }
-    return std::nullopt;
+    return refusals;
 }
 
 } // namespace mobwright

@@ -44,16 +44,19 @@ QString DisplayText(const Column &column, int index, const EnemyTable &table);
 std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table);
 
 // Stores a cell's text into record, or says why the column refuses it. List
-// fields take any value here; CheckListValues judges them once the whole
-// row is in, since the actions decide what the argument lists hold.
+// fields take any value here; ListValueRefusals judges them once the whole
+// row is in, since the actions decide what the argument lists hold. The name
+// is StoreName's.
 std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
 
-// Stores the name's text, once any "Name bytes" cell is in: a text that still
-// reads as the bytes do keeps them; another text is encoded.
-std::optional<Refusal> StoreName(const QString &text, EnemyRecord &record);
+// Stores the name from a row's "Name" and "Name bytes" cells, each null when
+// the row does not give it. Bytes that are given win, and the name must then
+// be empty or read as they do; otherwise the name's text is encoded and
+// followed by zeros. All 25 bytes are set either way. A refusal names its column.
+std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyRecord &record);
 
-// The first list or flag field of record that changed from before to a
-// value its control cannot show.
-std::optional<Refusal> CheckListValues(const EnemyRecord &before, const EnemyRecord &record);
+// Each list or flag field of record that changed from before to a value its
+// control cannot show.
+std::vector<Refusal> ListValueRefusals(const EnemyRecord &before, const EnemyRecord &record);
 
 } // namespace mobwright

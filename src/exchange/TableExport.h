@@ -5,11 +5,11 @@
 
 #include <QByteArray>
 
-#include <optional>
-
 namespace mobwright {
 
-// Every column of every record.
+// Every column of every record. A label that a spreadsheet would take for a
+// formula (starting with = + - @, a tab or a carriage return) is written
+// after an apostrophe, which spreadsheets read as "text follows".
 TextTable ExportTable(const EnemyTable &table);
 // The part of an exported table that holds the rows of the enemies given and
 // the columns given, with the enemy's number always first, and each field's
@@ -19,9 +19,6 @@ TextTable ShownPart(const TextTable &table, const std::vector<int> &enemies,
 
 // The file's bytes in the format asked for.
 QByteArray WriteTable(const TextTable &table, TableFormat format);
-// Writes table into the file at path, replaced whole or not at all; returns
-// why it could not be written.
-std::optional<QString> SaveTable(const TextTable &table, const QString &path, TableFormat format);
 // Reads a file's bytes in the format asked for.
 TableRead ReadTable(const QByteArray &bytes, TableFormat format);
 

@@ -2,6 +2,12 @@
 
 namespace mobwright {
 
+void TextTable::addRow(QStringList cells, int number)
+{
+    rows.push_back(std::move(cells));
+    rowNumbers.push_back(number);
+}
+
 TableFormat FormatOfPath(const QString &path)
 {
     return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? TableFormat::Json

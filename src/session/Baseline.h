@@ -28,6 +28,7 @@ public:
     bool hasCopierHeader() const { return rom_.hasCopierHeader(); }
     // Whether fileName leads to the baseline's file.
     bool holds(const std::string &fileName) const { return rom_.holds(fileName); }
+    const RomFile &rom() const { return rom_; }
 
     const std::vector<EnemyRecord> &records() const { return records_; }
 

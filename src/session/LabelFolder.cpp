@@ -6,9 +6,57 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <variant>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace mobwright {
+namespace {
+
+QString WhyNotRegular(const QFileInfo &info)
+{
+    if (info.isDir())
+        return QStringLiteral("it is a folder");
+    if (!info.isFile())
+        return QStringLiteral("it is a device or a FIFO, not a regular file");
+    if (info.size() > MAX_LABEL_FILE_SIZE)
+        return QStringLiteral("it is over 1 MiB, far more than any list's labels");
+    return {};
+}
+
+// A label file's text, or why it is not read. It is opened without waiting
+// and looked at again once open, so that nothing put in its place meanwhile
+// can block the start or be read without end.
+std::variant<QByteArray, QString> ReadLabelFile(const QString &path)
+{
+    if (QString why = WhyNotRegular(QFileInfo(path)); !why.isEmpty())
+        return why;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return QStringLiteral("it cannot be opened (") + ToQString(std::strerror(errno)) + u')';
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return QStringLiteral("it is not a regular file");
+    const QByteArray text = file.read(MAX_LABEL_FILE_SIZE + 1);
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("it cannot be read (") + file.errorString() + u')';
+    if (text.size() > MAX_LABEL_FILE_SIZE)
+        return WhyNotRegular(QFileInfo(path)); // it grew while being read
+    return text;
+}
+
+} // namespace
 
 QString LabelFolder()
 {
@@ -20,25 +68,24 @@ QStringList ReadLabelFolder(const QString &folder, ImageSession &session)
 {
     QStringList problems;
     const auto refuse = [&problems](const QString &where, const QString &why) {
-        problems.append(
-            QStringLiteral("The label file %1 is not used, %2: the built-in list is used instead.")
-                .arg(where, why));
+        problems.append(QStringLiteral("The label file ") + where +
+                        QStringLiteral(" is not used, ") + why +
+                        QStringLiteral(": the built-in list is used instead."));
     };
     for (const LongList list : LONG_LISTS) {
-        QFile file(QDir(folder).filePath(ToQString(LabelFileName(list))));
-        if (!file.exists())
+        const QString path = QDir(folder).filePath(ToQString(LabelFileName(list)));
+        if (!QFileInfo::exists(path))
             continue;
-        if (!file.open(QIODevice::ReadOnly)) {
-            refuse(file.fileName(),
-                   QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        const auto read = ReadLabelFile(path);
+        if (const auto *why = std::get_if<QString>(&read)) {
+            refuse(path, *why);
             continue;
         }
-        const QByteArray text = file.readAll();
+        const QByteArray &text = std::get<QByteArray>(read);
         auto parsed = ParseLabelFile(
             list, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
         if (const auto *error = std::get_if<Refusal>(&parsed)) {
-            refuse(file.fileName(),
-                   QStringLiteral("line %1: %2").arg(error->row).arg(ToQString(error->accepted)));
+            refuse(path, QStringLiteral("line %1: ").arg(error->row) + ToQString(error->accepted));
             continue;
         }
         session.setBaseLabels(list, std::move(std::get<std::vector<std::string>>(parsed)));

@@ -4,6 +4,8 @@
 #include "Counted.h"
 #include "ImageSession.h"
 #include "QtText.h"
+#include "CsvTable.h"
+#include "OutputFile.h"
 #include "TableExport.h"
 
 #include <QAbstractTableModel>
@@ -236,9 +238,12 @@ void DifferencesView::saveCsv()
 
 bool DifferencesView::saveCsvTo(const QString &path)
 {
-    const auto failure = SaveTable(table(false), path, TableFormat::Csv);
+    std::vector<const RomFile *> images{&session_.rom()};
+    if (const Baseline *baseline = session_.baseline())
+        images.push_back(&baseline->rom());
+    const auto failure = SaveOutput(path, WriteCsv(table(false)), images);
     if (failure)
-        report_(*failure);
+        report_(failure->message);
     return !failure;
 }
 

@@ -2,6 +2,7 @@
 
 #include "AdjustDialog.h"
 #include "CellDelegate.h"
+#include "Counted.h"
 #include "EnemyTableModel.h"
 #include "ImageSession.h"
 #include "QtText.h"
@@ -73,11 +74,6 @@ bool IsFrozen(const Column &column)
 bool HiddenAtFirst(const Column &column)
 {
     return column.kind == ColumnKind::Byte && !KnownByteAt(column.offset);
-}
-
-QString Count(std::size_t count, const char *what)
-{
-    return QString::number(count) + u' ' + QLatin1String(what) + (count == 1 ? "" : "s");
 }
 
 } // namespace
@@ -429,7 +425,7 @@ void EnemyTableView::pasteText(const QString &text)
             }
         }
     }
-    editCells(texts, QStringLiteral("Paste ") + Count(texts.size(), "cell"),
+    editCells(texts, QStringLiteral("Paste ") + Counted(qsizetype(texts.size()), "cell", "cells"),
               QStringLiteral("Nothing was pasted"));
 }
 
@@ -446,7 +442,7 @@ void EnemyTableView::fillDown()
         if (!first)
             texts.push_back({cell, found->second});
     }
-    editCells(texts, QStringLiteral("Fill Down ") + Count(texts.size(), "cell"),
+    editCells(texts, QStringLiteral("Fill Down ") + Counted(qsizetype(texts.size()), "cell", "cells"),
               QStringLiteral("Nothing was filled"));
 }
 
@@ -473,7 +469,7 @@ void EnemyTableView::adjust(const Adjustment &adjustment)
         return;
     }
     const auto &texts = std::get<std::vector<CellEdit>>(adjusted);
-    editCells(texts, QStringLiteral("Adjust ") + Count(texts.size(), "cell"),
+    editCells(texts, QStringLiteral("Adjust ") + Counted(qsizetype(texts.size()), "cell", "cells"),
               QStringLiteral("Nothing was adjusted"));
 }
 
@@ -490,7 +486,7 @@ void EnemyTableView::revertSelection()
         ++count;
     }
     if (count > 0)
-        session_.editPending(std::move(reverted), QStringLiteral("Revert ") + Count(count, "cell"));
+        session_.editPending(std::move(reverted), QStringLiteral("Revert ") + Counted(qsizetype(count), "cell", "cells"));
 }
 
 void EnemyTableView::editCells(const std::vector<CellEdit> &texts, const QString &what,

@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "ChangesPreview.h"
+#include "Counted.h"
 #include "CompareActions.h"
 #include "ImportPlan.h"
 #include "EnemyEditor.h"
@@ -9,6 +10,7 @@
 #include "FindEnemy.h"
 #include "LabelFolder.h"
 #include "ListModels.h"
+#include "MessageBox.h"
 #include "QtText.h"
 #include "RecentImages.h"
 #include "RomError.h"
@@ -42,11 +44,6 @@ QString DroppedFile(const QMimeData *data)
 {
     const QList<QUrl> urls = data->urls();
     return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
-}
-
-QString CountOf(int count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
 bool AskToReload(QWidget *parent, const QString &enemy)
@@ -93,7 +90,7 @@ Main::Main(QWidget *parent)
             parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
             QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
-    messageSink_ = [this](const QString &message) { QMessageBox::warning(this, AppName, message); };
+    messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
     reloadQuestion_ = AskToReload;
     changesQuestion_ = ConfirmChanges;
 
@@ -344,8 +341,8 @@ bool Main::settlePendingEdits()
     if (!session_.isOpen() || pending.empty())
         return true;
     const QString what = QStringLiteral("%1 (%2)").arg(
-        CountOf(static_cast<int>(pending.enemies().size()), "enemy", "enemies"),
-        CountOf(pending.editCount(), "field", "fields"));
+        Counted(qsizetype(pending.enemies().size()), "enemy", "enemies"),
+        Counted(pending.editCount(), "field", "fields"));
     switch (question_(this, what)) {
     case UnappliedAnswer::Apply: return applyAll(false);
     case UnappliedAnswer::Discard: return true;
@@ -396,7 +393,7 @@ bool Main::applyAll(bool preview)
         return false;
     }
     const QString what =
-        QStringLiteral("Apply to ") + CountOf(static_cast<int>(enemies.size()), "enemy", "enemies");
+        QStringLiteral("Apply to ") + Counted(qsizetype(enemies.size()), "enemy", "enemies");
     if (preview) {
         std::vector<RecordWrite> writes;
         for (const int index : enemies)
@@ -404,8 +401,8 @@ bool Main::applyAll(bool preview)
         EnemyTable table(session_.storedRecords());
         table.longLabels = &session_.labels();
         const QString summary = QStringLiteral("Apply All writes %1 of %2 into the image.")
-                                    .arg(CountOf(session_.pending().editCount(), "field", "fields"),
-                                         CountOf(static_cast<int>(enemies.size()), "enemy", "enemies"));
+                                    .arg(Counted(session_.pending().editCount(), "field", "fields"),
+                                         Counted(qsizetype(enemies.size()), "enemy", "enemies"));
         if (!changesQuestion_(this, QStringLiteral("Apply All"), summary, ChangedCells(writes, table)))
             return false;
     }

@@ -4,7 +4,7 @@
 #include "ImageSession.h"
 #include "QtText.h"
 #include "RomError.h"
-#include "WholeFile.h"
+#include "OutputFile.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -57,10 +57,6 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
     Baseline *baseline = session.baseline();
     if (!session.isOpen() || !baseline)
         return QStringLiteral("Choose an image to compare with first: File › Compare With.");
-    const std::string fileName = QFile::encodeName(path).toStdString();
-    if (session.rom().holds(fileName) || baseline->holds(fileName))
-        return QStringLiteral("A patch is never written over the image or the baseline: "
-                              "choose another file for it.");
     try {
         const std::vector<std::uint8_t> source = baseline->contents();
         const std::vector<std::uint8_t> target = session.readImage();
@@ -69,8 +65,12 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
                                   "nothing, so none was written.");
         const std::vector<std::uint8_t> patch =
             MakeImagePatch(choice.format, source, target, choice.form);
-        return SaveWholeFile(path, QByteArray(reinterpret_cast<const char *>(patch.data()),
-                                              static_cast<qsizetype>(patch.size())));
+        // Never over the image or the baseline, whatever name or link leads to them.
+        const auto failure = SaveOutput(path,
+                                        QByteArray(reinterpret_cast<const char *>(patch.data()),
+                                                   static_cast<qsizetype>(patch.size())),
+                                        {&session.rom(), &baseline->rom()});
+        return failure ? std::optional(failure->message) : std::nullopt;
     } catch (const RomError &error) {
         return ToQString(error.what());
     } catch (const std::logic_error &error) { // an image too large for IPS

@@ -3,12 +3,15 @@
 #include "MainWindow.h"
 
 #include "EnemyTableView.h"
+#include "Counted.h"
 #include "ImportPlan.h"
 #include "ChangesPreview.h"
+#include "OutputFile.h"
 #include "QtText.h"
 #include "RomError.h"
 #include "TableExport.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -76,8 +79,12 @@ void Main::exportTableTo(const QString &path, bool onlyShown)
     TextTable table = ExportTable(StoredTable(session_));
     if (onlyShown && tableView_)
         table = ShownPart(table, tableView_->shownRows(), tableView_->shownColumns());
-    if (const auto failure = SaveTable(table, path, FormatOfPath(path)))
-        report(*failure);
+    // Never over the open image, whatever name or link the dialog was given.
+    if (const auto failure = SaveOutput(path, WriteTable(table, FormatOfPath(path)), {&session_.rom()}))
+        report(failure->message);
+    else
+        statusBar()->showMessage(QStringLiteral("Table exported to ") +
+                                 QDir::toNativeSeparators(path));
 }
 
 void Main::mnuImport_Click()
@@ -90,9 +97,14 @@ void Main::mnuImport_Click()
 
 void Main::importTableFrom(const QString &path)
 {
-    const auto planned = PlanImportOfFile(path, StoredTable(session_));
-    if (const auto *refusals = std::get_if<QStringList>(&planned)) {
-        report(refusals->join(u'\n') + QStringLiteral("\n\nNothing was written."));
+    const auto planned = PlanImportOfFile(path, FormatOfPath(path), StoredTable(session_));
+    if (const auto *unreadable = std::get_if<UnreadableFile>(&planned)) {
+        report(unreadable->message);
+        return;
+    }
+    if (const auto *refusals = std::get_if<RefusalList>(&planned)) {
+        const QString refused = QStringLiteral(" is not imported, and nothing was written:\n\n");
+        report(QFileInfo(path).fileName() + refused + RefusalLines(*refusals).join(u'\n'));
         return;
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);
@@ -103,20 +115,15 @@ void Main::importTableFrom(const QString &path)
     const QString summary =
         QStringLiteral("Importing ") + QFileInfo(path).fileName() +
         QStringLiteral(" changes %1 in %2. Write these changes into the image?")
-            .arg(plan.records.size() == 1 ? QStringLiteral("1 enemy")
-                                          : QStringLiteral("%1 enemies").arg(plan.records.size()),
-                 plan.cells.size() == 1 ? QStringLiteral("1 field")
-                                        : QStringLiteral("%1 fields").arg(plan.cells.size()));
+            .arg(Counted(qsizetype(plan.records.size()), "enemy", "enemies"),
+                 Counted(qsizetype(plan.cells.size()), "field", "fields"));
     if (!changesQuestion_(this, QStringLiteral("Import Table"), summary, plan.cells))
         return;
     const QString what = QStringLiteral("Import of ") + QFileInfo(path).fileName();
     const WriteOutcome outcome = session_.writeChanges(plan.records, what);
     if (outcome.kind == WriteOutcome::Kind::Written)
-        statusBar()->showMessage(what + QStringLiteral(": %1 written and synced")
-                                            .arg(plan.records.size() == 1
-                                                     ? QStringLiteral("1 enemy")
-                                                     : QStringLiteral("%1 enemies")
-                                                           .arg(plan.records.size())));
+        statusBar()->showMessage(what + QStringLiteral(": ") + Counted(qsizetype(plan.records.size()), "enemy", "enemies") +
+                                 QStringLiteral(" written and synced"));
     else
         tell(what, outcome);
 }

@@ -16,14 +16,18 @@ struct CommandRun
     QString err;
 };
 
-inline CommandRun RunCommand(QStringList arguments)
+// Runs with input as standard input and the user's labels in labelFolder, if any.
+inline CommandRun RunCommand(QStringList arguments, QByteArray input = {},
+                             const QString &labelFolder = {})
 {
+    QBuffer in(&input);
     QBuffer out;
     QBuffer err;
+    in.open(QIODevice::ReadOnly);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     arguments.prepend(QStringLiteral("mobwright"));
-    const int status = RunCommandLine(arguments, out, err);
+    const int status = RunCommandLine(arguments, {in, out, err, labelFolder});
     return {status, QString::fromUtf8(out.data()), QString::fromUtf8(err.data())};
 }
 

@@ -1,11 +1,15 @@
 #include "EnemyRecord.h"
 #include "TestImage.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 using namespace mobwright;
@@ -27,6 +31,43 @@ bool IsWhole(const std::vector<std::uint8_t> &bytes)
             whole = whole && record.value(layout.field) == value;
     }
     return whole;
+}
+
+// The one value that every number field of a record holds, or none when
+// they differ: the tables imported below set them all alike.
+std::optional<std::uint32_t> CommonValue(std::span<const std::uint8_t> bytes)
+{
+    const auto record = EnemyRecord::FromBytes(bytes.first<ENEMY_RECORD_SIZE>());
+    std::optional<std::uint32_t> common;
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (layout.encoding != Encoding::Number)
+            continue;
+        if (common && record.value(layout.field) != *common)
+            return std::nullopt;
+        common = record.value(layout.field);
+    }
+    return common;
+}
+
+// A table that sets every number field of every enemy to value.
+QString WriteTable(const QTemporaryDir &folder, int value)
+{
+    QStringList header{"Enemy"};
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (layout.encoding == Encoding::Number)
+            header.append(QString::fromLatin1(layout.key.data(), qsizetype(layout.key.size())));
+    }
+    QString csv = header.join(',') + '\n';
+    QStringList cells(header.size(), QString::number(value));
+    for (int k = 1; k <= ENEMY_COUNT; ++k) {
+        cells[0] = QString::number(k);
+        csv += cells.join(',') + '\n';
+    }
+    const QString path = folder.filePath(QStringLiteral("%1.csv").arg(value));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(csv.toUtf8());
+    return path;
 }
 
 QProcess *StartApplyLoop(QProcess &process, const TestImage &image)
@@ -62,4 +103,43 @@ TEST(KillTest, NoKillLeavesHalfARecordAndATerminationEndsAfterTheApply)
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(IsWhole(image.recordBytes(5)));
+}
+
+// A command-line import of the whole table killed at random moments, by
+// SIGKILL or by SIGTERM, which is held back while it writes: each run moves
+// the image from one table to the other, and no record is ever part of each.
+TEST(KillTest, AKilledImportLeavesEveryRecordAllOldOrAllNew)
+{
+    TestImage image;
+    QTemporaryDir folder;
+    const QString tables[] = {WriteTable(folder, 17), WriteTable(folder, 34)};
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", folder.path()); // no user's labels
+    const QString told = folder.filePath("told");
+    std::mt19937 random(5);
+    int moved = 0;
+    auto before = image.contents();
+    for (int kill = 0; kill < 30; ++kill) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setStandardOutputFile(told); // a pipe left unread would hold it up
+        process.start(MOBWRIGHT_BINARY,
+                      {"import", QString::fromStdString(image.path()), tables[kill % 2]});
+        // The changes are told as planned, just before the write.
+        while (QFileInfo(told).size() == 0 && !process.waitForFinished(1))
+            ;
+        QThread::usleep(std::uniform_int_distribution(0, 60000)(random));
+        kill % 3 == 0 ? process.terminate() : process.kill();
+        ASSERT_TRUE(process.waitForFinished(10000));
+        const auto contents = image.contents();
+        for (int k = 0; k < ENEMY_COUNT; ++k) {
+            const auto value = CommonValue(std::span(contents).subspan(image.recordOffset(k)));
+            ASSERT_TRUE(value == 0u || value == 17u || value == 34u)
+                << "enemy " << k << " torn after kill " << kill;
+        }
+        moved += contents != before;
+        before = contents;
+    }
+    EXPECT_GT(moved, 0) << "no import got as far as writing";
+    EXPECT_LT(moved, 30) << "no import was stopped before it wrote";
 }
