@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ImageDiff.h"
+#include "ImagePatch.h"
 #include "ImageSession.h"
 #include "Counted.h"
 #include "ImportPlan.h"
@@ -297,13 +298,6 @@ int Import(const QCommandLineParser &parser, const QString &image, const QString
     return ImportInto(session, std::move(planned), dryRun, io);
 }
 
-std::vector<std::uint8_t> WholeImage(RomFile &rom)
-{
-    std::vector<std::uint8_t> bytes(rom.openedSize());
-    rom.ReadRomBytes(0, bytes);
-    return bytes;
-}
-
 int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QString &imagePath,
          const Console &io)
 {
@@ -321,9 +315,9 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
                            TableFormatOf(*format));
     } else {
         try {
-            const auto patch = DifferencePatch(
-                WholeImage(baseline), WholeImage(image),
-                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, parser.isSet(HEADERLESS));
+            const auto patch = MakeImagePatch(
+                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, baseline.ReadWholeFile(),
+                image.ReadWholeFile(), parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
             bytes = QByteArray(reinterpret_cast<const char *>(patch.data()),
                                static_cast<qsizetype>(patch.size()));
         } catch (const std::logic_error &error) {

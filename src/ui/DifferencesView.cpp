@@ -2,6 +2,7 @@
 
 #include "Comparison.h"
 #include "Counted.h"
+#include "ImageDiff.h"
 #include "ImageSession.h"
 #include "QtText.h"
 #include "CsvTable.h"
@@ -41,21 +42,15 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void show(const ImageSession &session, std::vector<RecordDifference> differences)
+    void show(const std::vector<EnemyRecord> &shown, std::vector<RecordDifference> differences)
     {
         beginResetModel();
         differences_ = std::move(differences);
-        cells_.clear();
-        for (const RecordDifference &difference : differences_) {
-            cells_.append({session.enemyLabel(difference.enemy),
-                           difference.field ? ToQString(FieldName(*difference.field))
-                                            : QStringLiteral("Byte %1").arg(difference.offset),
-                           ToQString(difference.baseline), ToQString(difference.current)});
-        }
+        cells_ = DifferenceTable(differences_, shown).rows;
         endResetModel();
     }
     const std::vector<RecordDifference> &differences() const { return differences_; }
-    const QStringList &cells(int row) const { return cells_[row]; }
+    const QStringList &cells(int row) const { return cells_[static_cast<std::size_t>(row)]; }
 
     int rowCount(const QModelIndex &parent = {}) const override
     {
@@ -67,7 +62,7 @@ public:
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        return role == Qt::DisplayRole ? QVariant(cells_[index.row()][index.column()]) : QVariant();
+        return role == Qt::DisplayRole ? QVariant(cells(index.row())[index.column()]) : QVariant();
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
@@ -78,7 +73,7 @@ public:
 
 private:
     std::vector<RecordDifference> differences_;
-    QList<QStringList> cells_;
+    std::vector<QStringList> cells_;
 };
 
 namespace {
@@ -189,7 +184,12 @@ void DifferencesView::refresh()
     const std::optional<RecordDifference> chosen =
         current.isValid() ? std::optional(rows_->differences()[std::size_t(current.row())])
                           : std::nullopt;
-    rows_->show(session_, DifferencesFromBaseline(session_));
+    std::vector<EnemyRecord> shown;
+    if (session_.isOpen()) {
+        for (int k = 0; k < ENEMY_COUNT; ++k)
+            shown.push_back(session_.shown(k));
+    }
+    rows_->show(shown, DifferencesFromBaseline(session_));
     const std::vector<RecordDifference> &differences = rows_->differences();
     for (std::size_t row = 0; chosen && row < differences.size(); ++row) {
         if (differences[row].enemy == chosen->enemy && differences[row].offset == chosen->offset)

@@ -49,7 +49,7 @@ const Change Changes[]{
     {3, 27, {2}, {0}, "Type", "2", "0", "cmbType"},
     {3, 33, {0x2C, 0x01}, {0x10, 0}, "HP", "300", "16", "txtHP"},
     {3, 48, {7}, {0}, "Byte 48", "7", "0", nullptr}, // a text address's fourth byte
-    {7, 0, {1}, {0}, "'The' Flag", "1", "0", "chkFlag"},
+    {7, 0, {1}, {0}, "TheFlag", "1", "0", "chkFlag"},
     {7, 54, {5}, {6}, "Level", "5", "6", "txtLevel"},
 };
 
