@@ -66,6 +66,15 @@ Checked<RowFilter> RowFilter::Parse(const QString &text)
 
 Checked<RowFilter::Term> RowFilter::ParseTerm(const QString &text)
 {
+    static const QRegularExpression uses(
+        QStringLiteral("^uses\\s+(action|music|inside|outside|item)\\w*\\s+(\\d+)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (const auto match = uses.match(text); match.hasMatch()) {
+        static const QStringList lists{"action", "music", "inside", "outside", "item"};
+        Term term{nullptr, Op::Uses, text, match.captured(2).toDouble()};
+        term.list = LONG_LISTS[std::size_t(lists.indexOf(match.captured(1).toLower()))];
+        return term;
+    }
     const auto [column, rest] = LeadingColumn(text);
     if (!column || rest.isEmpty())
         return Term{nullptr, Op::Contains, text};
@@ -104,6 +113,12 @@ bool RowFilter::matches(int index, const EnemyTable &table) const
 
 bool RowFilter::Meets(const Term &term, int index, const EnemyTable &table)
 {
+    if (term.op == Op::Uses) {
+        const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
+        return std::any_of(EnemyLayout.begin(), EnemyLayout.end(), [&](const FieldLayout &layout) {
+            return LongListOf(layout.field) == term.list && record.value(layout.field) == term.low;
+        });
+    }
     if (!term.column)
         return table.labels.value(index).contains(term.value, Qt::CaseInsensitive);
     const QString cell = CellText(*term.column, index, table);

@@ -50,6 +50,14 @@ std::vector<ListEntry> ListLabels::recordStored(int index, const EnemyRecord &re
     return usage_.update(index, record);
 }
 
+std::vector<std::string> ListLabels::baseLabels(LongList list) const
+{
+    std::vector<std::string> labels;
+    for (const BaseLabel &label : base_[static_cast<std::size_t>(list)])
+        labels.push_back(label.text);
+    return labels;
+}
+
 int ListLabels::count(LongList list) const
 {
     return static_cast<int>(base_[static_cast<std::size_t>(list)].size());

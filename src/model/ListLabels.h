@@ -34,6 +34,8 @@ public:
     std::vector<ListEntry> recordStored(int index, const EnemyRecord &record);
 
     int count(LongList list) const;
+    // The base labels of a list, as a user's file holds them.
+    std::vector<std::string> baseLabels(LongList list) const;
     // In order: the item table's name, a real name of the base list, the
     // ability or items performing the action, the enemies using the entry.
     std::string label(ListEntry entry) const;

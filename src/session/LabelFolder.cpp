@@ -64,31 +64,42 @@ QString LabelFolder()
            QStringLiteral("/labels");
 }
 
+Checked<std::vector<std::string>> ReadLabelList(const QString &folder, LongList list)
+{
+    const QString path = LabelFilePath(folder, list);
+    const auto refuse = [&path](const QString &why) {
+        return Refusal{.accepted = (QStringLiteral("The label file ") + path +
+                                    QStringLiteral(" is not used, ") + why)
+                                       .toStdString()};
+    };
+    const auto read = ReadLabelFile(path);
+    if (const auto *why = std::get_if<QString>(&read))
+        return refuse(*why);
+    const QByteArray &text = std::get<QByteArray>(read);
+    auto parsed = ParseLabelFile(
+        list, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (const auto *error = std::get_if<Refusal>(&parsed))
+        return refuse(QStringLiteral("line %1: ").arg(error->row) + ToQString(error->accepted));
+    return parsed;
+}
+
+QString LabelFilePath(const QString &folder, LongList list)
+{
+    return QDir(folder).filePath(ToQString(LabelFileName(list)));
+}
+
 QStringList ReadLabelFolder(const QString &folder, ImageSession &session)
 {
     QStringList problems;
-    const auto refuse = [&problems](const QString &where, const QString &why) {
-        problems.append(QStringLiteral("The label file ") + where +
-                        QStringLiteral(" is not used, ") + why +
-                        QStringLiteral(": the built-in list is used instead."));
-    };
     for (const LongList list : LONG_LISTS) {
-        const QString path = QDir(folder).filePath(ToQString(LabelFileName(list)));
-        if (!QFileInfo::exists(path))
+        if (!QFileInfo::exists(LabelFilePath(folder, list)))
             continue;
-        const auto read = ReadLabelFile(path);
-        if (const auto *why = std::get_if<QString>(&read)) {
-            refuse(path, *why);
-            continue;
-        }
-        const QByteArray &text = std::get<QByteArray>(read);
-        auto parsed = ParseLabelFile(
-            list, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-        if (const auto *error = std::get_if<Refusal>(&parsed)) {
-            refuse(path, QStringLiteral("line %1: ").arg(error->row) + ToQString(error->accepted));
-            continue;
-        }
-        session.setBaseLabels(list, std::move(std::get<std::vector<std::string>>(parsed)));
+        auto labels = ReadLabelList(folder, list);
+        if (auto *refusal = std::get_if<Refusal>(&labels))
+            problems.append(ToQString(refusal->accepted) +
+                            QStringLiteral(": the built-in list is used instead."));
+        else
+            session.setBaseLabels(list, std::get<std::vector<std::string>>(std::move(labels)));
     }
     return problems;
 }

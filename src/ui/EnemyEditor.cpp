@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -142,6 +143,7 @@ QWidget *EnemyEditor::usedByButton(const QString &controlName)
     for (const FieldLayout &layout : EnemyLayout) {
         if (ToQString(layout.control) != controlName || !LongListOf(layout.field))
             continue;
+        offerNaming(layout.field);
         auto *button = new UsedByButton([this](int index) { return session_.enemyLabel(index); });
         button->setObjectName(QStringLiteral("cmdUsedBy") + ToQString(layout.key));
         connect(button, &UsedByButton::enemyChosen, this, &EnemyEditor::showEnemy);
@@ -149,6 +151,22 @@ QWidget *EnemyEditor::usedByButton(const QString &controlName)
         return button;
     }
     return nullptr;
+}
+
+// A right-click on a long list's control offers to name the entry it shows.
+void EnemyEditor::offerNaming(Field field)
+{
+    QComboBox *box = controls_.comboBox(field);
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box, field](const QPoint &where) {
+        if (box->currentIndex() < 0)
+            return;
+        const ListEntry entry{*LongListOf(field), box->currentIndex()};
+        QMenu menu;
+        menu.addAction(QStringLiteral("&Name This Entry…"), this,
+                       [this, entry] { emit nameEntryRequested(entry); });
+        menu.exec(box->mapToGlobal(where));
+    });
 }
 
 void EnemyEditor::showUsers()

@@ -4,6 +4,7 @@
 #include "DifferenceMarks.h"
 #include "EditMarks.h"
 #include "FieldControls.h"
+#include "LabelForms.h"
 
 #include <QWidget>
 
@@ -45,6 +46,8 @@ signals:
     void enemyShown(int index);
     // A control took the focus: what its field is and accepts.
     void helpShown(const QString &help);
+    // "Name This Entry…" on a list control.
+    void nameEntryRequested(ListEntry entry);
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -62,6 +65,7 @@ private:
     void relabelArgumentLists();
     void controlEdited(Field field);
     void showHelpOnFocus();
+    void offerNaming(Field field);
     // The "used by" buttons of the long lists, for the entries shown.
     QWidget *usedByButton(const QString &controlName);
     void showUsers();

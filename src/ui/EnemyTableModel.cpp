@@ -203,6 +203,20 @@ std::optional<Refusal> EnemyTableModel::refusalFor(const QModelIndex &index, con
     return std::nullopt;
 }
 
+std::optional<ListEntry> EnemyTableModel::longListAt(const QModelIndex &index) const
+{
+    const Column &column = columnAt(index.column());
+    const auto list = column.kind == ColumnKind::Field ? LongListOf(column.field) : std::nullopt;
+    if (!list)
+        return std::nullopt;
+    const FieldLayout &layout = LayoutOf(column.field);
+    const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
+    const int position = static_cast<int>(table_.records[std::size_t(index.row())].value(column.field)) - plus1;
+    if (position < 0 || position >= session_.labels().count(*list))
+        return std::nullopt;
+    return ListEntry{*list, position};
+}
+
 std::vector<std::pair<QString, int>> EnemyTableModel::choices(const QModelIndex &index) const
 {
     const Column &column = columnAt(index.column());

@@ -33,6 +33,8 @@ public:
 
     // Why a cell would refuse text, or nothing when it takes it.
     std::optional<Refusal> refusalFor(const QModelIndex &index, const QString &text) const;
+    // The long list's entry a cell shows, if it shows one.
+    std::optional<ListEntry> longListAt(const QModelIndex &index) const;
     // A list cell's entries: each one's text and stored value.
     std::vector<std::pair<QString, int>> choices(const QModelIndex &index) const;
 

@@ -216,6 +216,13 @@ void EnemyTableView::buildActions()
         if (current.isValid())
             emit enemyChosen(proxy_->mapToSource(current).row());
     });
+    add(QStringLiteral("&Name This Entry…"), "mnuNameEntry", QKeySequence(), [this] {
+        const QModelIndex current = table_->currentIndex();
+        const auto list = current.isValid() ? model_->longListAt(proxy_->mapToSource(current))
+                                            : std::nullopt;
+        if (list)
+            emit nameEntryRequested(*list);
+    });
     add(QStringLiteral("Apply &All"), "mnuTableApplyAll",
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return), &EnemyTableView::applyAllRequested);
     add(QStringLiteral("&Undo"), "mnuTableUndo", QKeySequence::Undo, &EnemyTableView::undoRequested);

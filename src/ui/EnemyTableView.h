@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LabelForms.h"
 #include "TableEdits.h"
 
 #include <QWidget>
@@ -51,6 +52,8 @@ signals:
     void redoRequested();
     // Edits of many cells that were not taken, and why.
     void refused(const QString &message);
+    // "Name This Entry…" on a cell of a long list.
+    void nameEntryRequested(ListEntry entry);
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;

@@ -9,6 +9,7 @@
 #include "EnemyTableView.h"
 #include "FindEnemy.h"
 #include "LabelFolder.h"
+#include "UserLabelFolder.h"
 #include "ListModels.h"
 #include "MessageBox.h"
 #include "QtText.h"
@@ -25,6 +26,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -62,6 +65,17 @@ bool AskToReload(QWidget *parent, const QString &enemy)
     return box.clickedButton() == reload;
 }
 
+// Asks for an entry's name in a one-line dialog.
+std::optional<QString> AskForName(QWidget *parent, const QString &entry, const QString &current)
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(
+        parent, QStringLiteral("Name This Entry"),
+        QStringLiteral("A name for %1, kept in your label folder (empty: the built-in label):").arg(entry),
+        QLineEdit::Normal, current, &ok);
+    return ok ? std::optional(name) : std::nullopt;
+}
+
 } // namespace
 
 Main::Main(QWidget *parent)
@@ -92,9 +106,11 @@ Main::Main(QWidget *parent)
     };
     messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
     reloadQuestion_ = AskToReload;
+    nameQuestion_ = AskForName;
     changesQuestion_ = ConfirmChanges;
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { ApplyEnemyRecord(); });
+    connect(editor_, &EnemyEditor::nameEntryRequested, this, &Main::nameEntry);
     connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
         statusBar()->showMessage(help);
     });
@@ -249,9 +265,27 @@ void Main::mnuLabelFolder_Click()
 
 void Main::useLabelFolder(const QString &folder)
 {
-    const QStringList problems = ReadLabelFolder(folder, session_);
-    if (!problems.isEmpty())
-        report(problems.join(QStringLiteral("\n\n")));
+    delete labelFolder_;
+    labelFolder_ = new UserLabelFolder(session_, folder, this);
+    connect(labelFolder_, &UserLabelFolder::problems, this,
+            [this](const QStringList &problems) { report(problems.join(QStringLiteral("\n\n"))); });
+    labelFolder_->readAll();
+}
+
+void Main::nameEntry(ListEntry entry)
+{
+    if (!labelFolder_)
+        return;
+    const std::string label = session_.labels().baseLabels(entry.list).at(std::size_t(entry.position));
+    const std::string_view name = NameInLabel(entry.list, entry.position, label);
+    const auto typed = nameQuestion_(this, ToQString(session_.labels().label(entry)),
+                                     IsPlaceholderName(name) ? QString() : ToQString(name));
+    if (!typed)
+        return;
+    if (const auto failure = labelFolder_->nameEntry(entry, *typed))
+        report(*failure);
+    else
+        statusBar()->showMessage(QStringLiteral("Named in ") + labelFolder_->folder());
 }
 
 void Main::closeEvent(QCloseEvent *event)

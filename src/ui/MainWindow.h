@@ -20,6 +20,7 @@ class EnemyTableView;
 class FindEnemy;
 class ListModels;
 class RecentImages;
+class UserLabelFolder;
 
 // The editor's one window, "Main": the menus, dialogs and status bar around
 // the record editor, all working through one image session.
@@ -48,6 +49,10 @@ public:
     void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
     void setReloadQuestion(ReloadQuestion question) { reloadQuestion_ = std::move(question); }
     void setChangesQuestion(ChangesQuestion question) { changesQuestion_ = std::move(question); }
+    // Asks for an entry's new name, showing its current one; nothing when cancelled.
+    using NameQuestion = std::function<std::optional<QString>(QWidget *parent, const QString &entry,
+                                                              const QString &current)>;
+    void setNameQuestion(NameQuestion question) { nameQuestion_ = std::move(question); }
 
     ImageSession &session() { return session_; }
     EnemyEditor &editor() { return *editor_; }
@@ -56,8 +61,11 @@ public:
     void LoadImage(const QString &path);
     // The same for a file name as the system gives it, whatever bytes it holds.
     void LoadImageFile(const std::string &fileName);
-    // Takes the user's label files from folder, telling once of any not used.
+    // Takes the user's label files from folder, and follows them while they
+    // change; a file that is not used is told of once.
     void useLabelFolder(const QString &folder);
+    // "Name This Entry…": the entry's new name, written to its list's file.
+    void nameEntry(ListEntry entry);
     // Selects the enemy in the pickers exactly as picking it would.
     void goToEnemy(int index);
     // "Export Table…" and "Import Table…" once a file is chosen.
@@ -113,6 +121,8 @@ private:
     UnappliedQuestion question_ = AskAboutUnappliedEdits;
     ReloadQuestion reloadQuestion_;
     ChangesQuestion changesQuestion_;
+    NameQuestion nameQuestion_;
+    UserLabelFolder *labelFolder_ = nullptr;
 };
 
 } // namespace mobwright

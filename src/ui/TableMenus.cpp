@@ -47,6 +47,7 @@ void Main::showTable()
         connect(tableView_, &EnemyTableView::undoRequested, this, [this] { stepHistory(true); });
         connect(tableView_, &EnemyTableView::redoRequested, this, [this] { stepHistory(false); });
         connect(tableView_, &EnemyTableView::refused, this, &Main::report);
+        connect(tableView_, &EnemyTableView::nameEntryRequested, this, &Main::nameEntry);
     }
     if (tableView_->isVisible()) {
         // Open already, and kept up to date: it only comes to the front.

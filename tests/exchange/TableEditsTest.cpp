@@ -47,6 +47,9 @@ TEST(RowFilter, KeepsTheRowsThatMeetEveryTermAndRefusesWhatItCannotRead)
         {"Bat", 46},
         {"Max Call = 0", 230},
         {"maxcall 1..2", 0},
+        {"uses music 0", 230},
+        {"Uses item 5", 0},
+        {"uses action 0 and HP > 3000", 29},
         {"HP >", -1},
         {"HP", 0},
     };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 using namespace mobwright;
 using mobwright::test::TestImage;
 
@@ -88,6 +90,26 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
         EXPECT_EQ(labels.label({LongList::Item, 88}), "88 - Cookie");
         EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), BuiltInLabels(LongList::OutsidePic)[7]);
     }
+}
+
+// Who uses an entry counts every field that takes its list: the five action
+// fields, the pictures, the music and the item.
+TEST(ImageLabels, AnEntrysUsersAreTheEnemiesWhoseFieldsTakeIt)
+{
+    TestImage image;
+    Craft(image, 2);
+    const ListLabels labels = LabelsOf(image);
+    const std::vector<int> crafted{0, 1, 2, 3, 4};
+    std::vector<int> everyone(ENEMY_COUNT);
+    std::iota(everyone.begin(), everyone.end(), 0);
+    const std::pair<ListEntry, std::vector<int>> cases[] = {
+        {{LongList::Action, 20}, crafted},        {{LongList::Action, 30}, crafted},
+        {{LongList::Action, 200}, {4}},           {{LongList::Music, 0x20}, crafted},
+        {{LongList::OutsidePic, 7}, {0, 1, 2}},   {{LongList::InsidePic, 3}, {3}},
+        {{LongList::Item, 0}, everyone},          {{LongList::Music, 0x21}, {}},
+    };
+    for (const auto &[entry, users] : cases)
+        EXPECT_EQ(labels.users(entry), users) << int(entry.list) << " " << entry.position;
 }
 
 TEST(ImageLabels, AbilityTableOutOfRangeIsNotUsed)

@@ -1,7 +1,14 @@
 #include "EditorHarness.h"
+#include "ListComboBox.h"
 #include "QtText.h"
 #include "TestImage.h"
 #include "ValueLists.h"
+
+#include <QAbstractItemView>
+#include <QFile>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -29,4 +36,65 @@ TEST(ListLabelsWindow, ListsShowTheOpenImagesNamesAndFollowAnApply)
     editor.closeRom();
     EXPECT_EQ(entry("cmbItem", 88), ToQString(ItemLabels()[88]));
     EXPECT_EQ(entry("cmbArgs(0)", 87), ToQString(ItemLabels()[88]));
+}
+
+// A name given in place goes into the list's file, made whole from the
+// labels in use, and shows at once; the folder is watched, and a broken file
+// is told of once while the labels shown stay.
+TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
+{
+    TestImage image;
+    image.setRecordBytes(0, 55, {0x33});
+    const QTemporaryDir folder;
+    EditorHarness editor;
+    editor.window().useLabelFolder(folder.path());
+    editor.loadRom(QString::fromStdString(image.path()));
+    editor.window().setNameQuestion([](QWidget *, const QString &, const QString &) {
+        return std::optional<QString>("Gym");
+    });
+    editor.window().nameEntry({LongList::Music, 0x33});
+    QFile file(folder.filePath("music_labels.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 192);
+    EXPECT_EQ(lines[0x33], "33 - Gym");
+    EXPECT_EQ(lines[0x16], ToQString(MusicLabels()[0x16]));
+    EXPECT_EQ(editor.combo("cmbMusic")->itemText(0x33), "33 - Gym");
+
+    file.close();
+    const auto rewrite = [&](const QStringList &with) {
+        QFile again(file.fileName());
+        again.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        again.write((with.join('\n') + '\n').toUtf8());
+    };
+    QStringList edited = lines;
+    edited[0x34] = "34 - Dojo";
+    rewrite(edited);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor.combo("cmbMusic")->itemText(0x34) == "34 - Dojo"; }));
+    rewrite(edited.mid(0, 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !editor.takeMessages().isEmpty(); }));
+    EXPECT_EQ(editor.combo("cmbMusic")->itemText(0x34), "34 - Dojo");
+}
+
+// Each entry is numbered, from the list's first number or its own; typed
+// text keeps the entries whose number or label holds it.
+TEST(ListComboBox, NumbersItsEntriesAndNarrowsToWhatIsTyped)
+{
+    ListComboBox box;
+    box.setFirstNumber(1);
+    box.addItems({"No effect", "Attack", "No effect"});
+    box.addItem("Bash", 440);
+    EXPECT_EQ(QString("%1 %2 %3").arg(box.numberAt(0)).arg(box.numberAt(2)).arg(box.numberAt(3)), "1 3 440");
+    box.showPopup();
+    const auto kept = [&box] {
+        QString rows;
+        for (int row = 0; row < box.count(); ++row)
+            rows += static_cast<QListView *>(box.view())->isRowHidden(row) ? "" : QString::number(row);
+        return rows;
+    };
+    for (const auto &[typed, rows] : {std::pair{"effect", "02"}, {"44", "3"}, {"a", "13"}, {"", "0123"}}) {
+        box.narrow(typed);
+        EXPECT_EQ(kept(), rows) << typed;
+    }
+    box.hidePopup();
 }

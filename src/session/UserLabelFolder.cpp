@@ -1,0 +1,101 @@
+#include "UserLabelFolder.h"
+
+#include "ImageSession.h"
+#include "LabelFolder.h"
+#include "QtText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace mobwright {
+
+UserLabelFolder::UserLabelFolder(ImageSession &session, QString folder, QObject *parent)
+    : QObject(parent)
+    , session_(session)
+    , folder_(std::move(folder))
+{
+    // Editors save by replacing a file, which ends its watch: every change
+    // reads the folder again and watches what is there now.
+    const auto changed = [this] {
+        readAll();
+    };
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
+}
+
+void UserLabelFolder::readAll()
+{
+    QStringList told;
+    for (const LongList list : LONG_LISTS)
+        readList(list, told);
+    watchFiles();
+    if (!told.isEmpty())
+        emit problems(told);
+}
+
+void UserLabelFolder::readList(LongList list, QStringList &problems)
+{
+    std::vector<std::string> labels;
+    if (!QFileInfo::exists(LabelFilePath(folder_, list))) {
+        const LabelList builtIn = BuiltInLabels(list);
+        labels.assign(builtIn.begin(), builtIn.end());
+        told_.erase(list);
+    } else {
+        auto read = ReadLabelList(folder_, list);
+        if (const auto *refusal = std::get_if<Refusal>(&read)) {
+            const QString problem =
+                ToQString(refusal->accepted) + QStringLiteral(": the labels shown stay as they were.");
+            if (std::exchange(told_[list], problem) != problem)
+                problems.append(problem);
+            return;
+        }
+        told_.erase(list);
+        labels = std::get<std::vector<std::string>>(std::move(read));
+    }
+    if (labels != session_.labels().baseLabels(list))
+        session_.setBaseLabels(list, std::move(labels));
+}
+
+void UserLabelFolder::watchFiles()
+{
+    if (!watcher_.files().isEmpty())
+        watcher_.removePaths(watcher_.files());
+    if (watcher_.directories().isEmpty() && QFileInfo(folder_).isDir())
+        watcher_.addPath(folder_);
+    for (const LongList list : LONG_LISTS) {
+        const QString path = LabelFilePath(folder_, list);
+        if (QFileInfo(path).isFile())
+            watcher_.addPath(path);
+    }
+}
+
+std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString &name)
+{
+    const QString typed = name.trimmed();
+    if (typed.contains(u'\n') || typed.contains(u'\r') || typed.contains(u'\t'))
+        return QStringLiteral("A name is one line of text, without tabs.");
+    std::vector<std::string> labels = session_.labels().baseLabels(entry.list);
+    std::string &label = labels.at(static_cast<std::size_t>(entry.position));
+    label = typed.isEmpty()
+                ? std::string(BuiltInLabels(entry.list)[static_cast<std::size_t>(entry.position)])
+                : RenamedLabel(entry.list, entry.position, label, typed.toStdString());
+    if (const std::string problem = LabelFormProblem(entry.list, entry.position, label); !problem.empty())
+        return QStringLiteral("The name cannot be given: the label ") + ToQString(problem) + u'.';
+
+    QByteArray text;
+    for (const std::string &line : labels)
+        text += QByteArray::fromStdString(line) + '\n';
+    const QString path = LabelFilePath(folder_, entry.list);
+    QSaveFile file(path);
+    if (!QDir().mkpath(folder_) || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() ||
+        !file.commit())
+        return QStringLiteral("The name was not given: ") + path + QStringLiteral(" cannot be written (") +
+               file.errorString() + u')';
+    told_.erase(entry.list);
+    session_.setBaseLabels(entry.list, std::move(labels));
+    watchFiles();
+    return std::nullopt;
+}
+
+} // namespace mobwright
