@@ -41,10 +41,10 @@ std::string Accepts(const FieldLayout &layout, const EnemyRecord *record)
     case Encoding::ListPosition:
     case Encoding::ListPositionPlus1: break;
     }
-    if (record)
-        return ListAcceptedText(layout.field, *record);
-    return layout.list == ValueList::Argument ? "0 (no entry) or an entry of the list its action offers"
-                                              : "an entry of its list";
+    // Only an argument's list depends on the record: on its slot's action.
+    if (record || layout.list != ValueList::Argument)
+        return ListAcceptedText(layout.field, record ? *record : EnemyRecord{});
+    return "0 (no entry) or an entry of the list its action offers";
 }
 
 } // namespace
