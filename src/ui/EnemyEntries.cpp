@@ -3,6 +3,7 @@
 #include "Comparison.h"
 #include "ImageSession.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -38,6 +39,7 @@ EnemyEntries::EnemyEntries(const ImageSession &session, QObject *parent)
     connect(&session, &ImageSession::closed, this, &EnemyEntries::compareAll);
     connect(&session, &ImageSession::storedChanged, this, &EnemyEntries::compare);
     connect(&session, &ImageSession::pendingChanged, this, &EnemyEntries::compare);
+    connect(&session, &ImageSession::pendingChanged, this, &EnemyEntries::markEdited);
 }
 
 QVariant EnemyEntries::data(const QModelIndex &index, int role) const
@@ -47,11 +49,28 @@ QVariant EnemyEntries::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DecorationRole:
         return comparing_ ? QVariant(differs ? mark_ : blank_) : QVariant();
-    case Qt::ToolTipRole:
-        return differs ? QStringLiteral("Differs from the baseline") : QVariant();
+    case Qt::FontRole: {
+        QFont font;
+        font.setBold(true);
+        return session_.isOpen() && session_.pendingOf(index.row()) ? QVariant(font) : QVariant();
+    }
+    case Qt::ToolTipRole: {
+        QStringList notes;
+        if (session_.isOpen() && session_.pendingOf(index.row()))
+            notes.append(QStringLiteral("Has edits not written yet"));
+        if (differs)
+            notes.append(QStringLiteral("Differs from the baseline"));
+        return notes.isEmpty() ? QVariant() : QVariant(notes.join(u'\n'));
+    }
     default:
         return QStringListModel::data(index, role);
     }
+}
+
+void EnemyEntries::markEdited(const QList<int> &indexes)
+{
+    for (const int row : indexes)
+        emit dataChanged(index(row), index(row), {Qt::FontRole, Qt::ToolTipRole});
 }
 
 void EnemyEntries::compareAll()

@@ -11,9 +11,10 @@ namespace mobwright {
 
 class ImageSession;
 
-// The enemy pickers' entries, "005: Rust Beetle". While the image is
-// compared with a baseline, each enemy whose record as shown differs from
-// the baseline's carries a dot, in the list and in the closed picker.
+// The enemy pickers' entries, "005: Rust Beetle". An enemy with edits not
+// written yet is in bold in the list. While the image is compared with a
+// baseline, each enemy whose record as shown differs from the baseline's
+// carries a dot, in the list and in the closed picker.
 class EnemyEntries : public QStringListModel
 {
 public:
@@ -23,6 +24,7 @@ public:
 
 private:
     void compare(const QList<int> &indexes);
+    void markEdited(const QList<int> &indexes);
     void compareAll();
 
     const ImageSession &session_;

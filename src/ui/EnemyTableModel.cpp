@@ -1,6 +1,7 @@
 #include "EnemyTableModel.h"
 
 #include "EnemyLabels.h"
+#include "Comparison.h"
 #include "ImageSession.h"
 #include "QtText.h"
 
@@ -42,6 +43,7 @@ EnemyTableModel::EnemyTableModel(ImageSession &session, QObject *parent)
     connect(&session_, &ImageSession::opened, this, &EnemyTableModel::showAll);
     connect(&session_, &ImageSession::closed, this, &EnemyTableModel::showAll);
     connect(&session_, &ImageSession::labelsChanged, this, &EnemyTableModel::showAll);
+    connect(&session_, &ImageSession::baselineChanged, this, &EnemyTableModel::showAll);
     connect(&session_, &ImageSession::storedChanged, this, &EnemyTableModel::showRows);
     connect(&session_, &ImageSession::pendingChanged, this, &EnemyTableModel::showRows);
     showAll();
@@ -119,12 +121,35 @@ int EnemyTableModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
+void EnemyTableModel::showOnlyDifferingCells(bool only)
+{
+    onlyDiffering_ = only;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+bool EnemyTableModel::differs(const QModelIndex &index) const
+{
+    const EnemyRecord *baseline = BaselineRecord(session_, index.row());
+    const Column &column = columnAt(index.column());
+    if (!baseline || column.kind == ColumnKind::Enemy)
+        return false;
+    const RecordCell cell = CellOf(column);
+    const int width = cell.field ? LayoutOf(*cell.field).width : 1;
+    const EnemyRecord &shown = table_.records[static_cast<std::size_t>(index.row())];
+    return !std::ranges::equal(shown.bytes(cell.offset, width), baseline->bytes(cell.offset, width));
+}
+
 QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
 {
     const Column &column = columnAt(index.column());
     switch (role) {
     case Qt::DisplayRole:
+        if (onlyDiffering_ && IsEditable(column) && column.field != Field::Name && !differs(index))
+            return QString();
         return displayText(index.row(), index.column());
+    case DiffersRole:
+        return differs(index);
     case Qt::EditRole:
         return CellText(column, index.row(), table_);
     case SortRole:
@@ -139,21 +164,31 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
-// How a cell shows that it is edited, and what it was.
+// How a cell shows that it is edited, and what it was; that it differs
+// from the baseline, and what the baseline holds.
 QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
 {
+    const bool differing = differs(index);
+    if (differing && role == Qt::ForegroundRole)
+        return QPalette().brush(QPalette::Link);
     const PendingRecord *pending = session_.pendingOf(index.row());
-    if (!pending)
-        return {};
     const Column &column = columnAt(index.column());
-    const bool edited = column.kind == ColumnKind::Enemy || pending->edits(CellOf(column));
-    const bool refused = column.kind == ColumnKind::Field && pending->unparsed.contains(column.field);
-    switch (role) {
-    case Qt::FontRole: {
+    const bool edited = pending && (column.kind == ColumnKind::Enemy || pending->edits(CellOf(column)));
+    const bool refused = pending && column.kind == ColumnKind::Field && pending->unparsed.contains(column.field);
+    if (role == Qt::FontRole && (edited || differing)) {
         QFont font;
         font.setBold(edited);
-        return edited ? QVariant(font) : QVariant();
+        font.setItalic(differing);
+        return font;
     }
+    if (differing && role == Qt::ToolTipRole && !refused) {
+        EnemyTable baseline = table_;
+        baseline.records[static_cast<std::size_t>(index.row())] = *BaselineRecord(session_, index.row());
+        return QStringLiteral("Baseline: ") + DisplayText(column, index.row(), baseline);
+    }
+    if (!pending)
+        return {};
+    switch (role) {
     case Qt::BackgroundRole:
         if (refused)
             return QBrush(QColor(255, 205, 205));

@@ -22,6 +22,12 @@ class EnemyTableModel : public QAbstractTableModel
 public:
     // The role that sorts: numbers as numbers, text as text.
     static constexpr int SortRole = Qt::UserRole;
+    // Whether a cell differs from the baseline's.
+    static constexpr int DiffersRole = Qt::UserRole + 1;
+
+    // Cells that are as in the baseline show nothing, so that the
+    // differences stand out.
+    void showOnlyDifferingCells(bool only);
 
     explicit EnemyTableModel(ImageSession &session, QObject *parent = nullptr);
 
@@ -49,6 +55,7 @@ private:
     void showAll();
     void showRows(const QList<int> &rows);
     QVariant cellData(const QModelIndex &index, int role) const;
+    bool differs(const QModelIndex &index) const;
     const QString &displayText(int row, int column) const;
 
     ImageSession &session_;
@@ -56,6 +63,7 @@ private:
     EnemyTable table_;
     // Cells' texts, worked out when first asked for, row by row.
     mutable std::vector<std::optional<QString>> texts_;
+    bool onlyDiffering_ = false;
 };
 
 } // namespace mobwright

@@ -2,6 +2,7 @@
 
 #include "AdjustDialog.h"
 #include "CellDelegate.h"
+#include "Comparison.h"
 #include "Counted.h"
 #include "EnemyTableModel.h"
 #include "ImageSession.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,9 +37,10 @@ namespace mobwright {
 class EnemyTableFilter : public QSortFilterProxyModel
 {
 public:
-    explicit EnemyTableFilter(EnemyTableModel &model, QObject *parent)
+    EnemyTableFilter(EnemyTableModel &model, const ImageSession &session, QObject *parent)
         : QSortFilterProxyModel(parent)
         , model_(model)
+        , session_(session)
     {
         setSourceModel(&model);
         setSortRole(EnemyTableModel::SortRole);
@@ -48,16 +51,24 @@ public:
         filter_ = std::move(filter);
         invalidateFilter();
     }
+    void setOnlyDifferingRows(bool only)
+    {
+        onlyDiffering_ = only;
+        invalidateFilter();
+    }
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex &) const override
     {
-        return filter_.matches(row, model_.table());
+        return filter_.matches(row, model_.table()) &&
+               (!onlyDiffering_ || DiffersFromBaseline(session_, row));
     }
 
 private:
     EnemyTableModel &model_;
+    const ImageSession &session_;
     RowFilter filter_;
+    bool onlyDiffering_ = false;
 };
 
 namespace {
@@ -82,7 +93,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
     , model_(new EnemyTableModel(session, this))
-    , proxy_(new EnemyTableFilter(*model_, this))
+    , proxy_(new EnemyTableFilter(*model_, session, this))
     , filter_(new QLineEdit)
     , count_(new QLabel)
     , frozen_(new QTableView)
@@ -105,12 +116,26 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     auto *applyAll = new QPushButton(QStringLiteral("Apply &All"));
     applyAll->setObjectName(QStringLiteral("cmdApplyAll"));
     connect(applyAll, &QPushButton::clicked, this, &EnemyTableView::applyAllRequested);
+    auto *differences = new QComboBox;
+    differences->setObjectName(QStringLiteral("cmbShowDifferences"));
+    differences->addItems({QStringLiteral("All rows"), QStringLiteral("Rows that differ from the baseline"),
+                           QStringLiteral("Only cells that differ from the baseline")});
+    differences->setToolTip(QStringLiteral("With a baseline to compare with (File › Compare With…)"));
+    connect(differences, &QComboBox::currentIndexChanged, this, &EnemyTableView::showDifferences);
+    const auto offerDifferences = [this, differences] {
+        differences->setEnabled(session_.baseline() != nullptr);
+        if (!session_.baseline())
+            differences->setCurrentIndex(0);
+    };
+    connect(&session_, &ImageSession::baselineChanged, this, offerDifferences);
+    offerDifferences();
     auto *filterRow = new QHBoxLayout;
     auto *filterLabel = new QLabel(QStringLiteral("&Filter:"));
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
     filterRow->addWidget(count_);
+    filterRow->addWidget(differences);
     filterRow->addWidget(applyAll);
     auto *views = new QHBoxLayout;
     views->setSpacing(0);
@@ -211,6 +236,8 @@ void EnemyTableView::buildActions()
         &EnemyTableView::askAdjustment);
     add(QStringLiteral("&Revert Selected Cells"), "mnuRevertCells", QKeySequence(),
         &EnemyTableView::revertSelection);
+    add(QStringLiteral("Revert Selected Cells to &Baseline"), "mnuRevertCellsToBaseline",
+        QKeySequence(), &EnemyTableView::revertSelectionToBaseline);
     add(QStringLiteral("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();
         if (current.isValid())
@@ -494,6 +521,37 @@ void EnemyTableView::revertSelection()
     }
     if (count > 0)
         session_.editPending(std::move(reverted), QStringLiteral("Revert ") + Counted(qsizetype(count), "cell", "cells"));
+}
+
+void EnemyTableView::showDifferences(int mode)
+{
+    proxy_->setOnlyDifferingRows(mode > 0);
+    model_->showOnlyDifferingCells(mode == 2);
+    updateCount();
+}
+
+// The selected cells take the baseline's bytes, as pending edits.
+void EnemyTableView::revertSelectionToBaseline()
+{
+    std::map<int, PendingRecord> reverted;
+    std::size_t count = 0;
+    for (const TableCell &cell : selectedCells()) {
+        const EnemyRecord *baseline = BaselineRecord(session_, cell.enemy);
+        if (!baseline || !IsEditable(*cell.column))
+            continue;
+        auto [found, first] = reverted.emplace(cell.enemy, session_.pendingOrStored(cell.enemy));
+        const RecordCell part = CellOf(*cell.column);
+        const int width = part.field ? LayoutOf(*part.field).width : 1;
+        std::ranges::copy(baseline->bytes(part.offset, width),
+                          found->second.target.bytes(part.offset, width).begin());
+        if (part.field)
+            found->second.unparsed.erase(*part.field);
+        ++count;
+    }
+    if (count > 0)
+        session_.editPending(std::move(reverted), QStringLiteral("Revert ") +
+                                                      Counted(qsizetype(count), "cell", "cells") +
+                                                      QStringLiteral(" to the baseline"));
 }
 
 void EnemyTableView::editCells(const std::vector<CellEdit> &texts, const QString &what,

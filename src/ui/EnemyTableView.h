@@ -41,6 +41,10 @@ public:
     void fillDown();
     void adjust(const Adjustment &adjustment);
     void revertSelection();
+    void revertSelectionToBaseline();
+    // 0 all rows, 1 the rows that differ from the baseline, 2 those rows
+    // with only their differing cells filled.
+    void showDifferences(int mode);
     // Rows meeting the filter's text; false when it cannot be read.
     bool setFilter(const QString &text);
 

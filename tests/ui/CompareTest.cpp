@@ -2,12 +2,15 @@
 #include "CompareActions.h"
 #include "DifferencesView.h"
 #include "EditorHarness.h"
+#include "EnemyTableModel.h"
+#include "EnemyTableView.h"
 #include "EnemyEditor.h"
 #include "PatchDialog.h"
 #include "ProbedFile.h"
 #include "TextTable.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QSignalSpy>
@@ -102,7 +105,7 @@ protected:
         QList<int> enemies;
         QAbstractItemModel *entries = editor_.combo("cmbEnemy(0)")->model();
         for (int row = 0; row < entries->rowCount(); ++row) {
-            if (entries->data(entries->index(row, 0), Qt::ToolTipRole).isValid())
+            if (entries->data(entries->index(row, 0), Qt::ToolTipRole).toString().contains("baseline"))
                 enemies.append(row);
         }
         return enemies;
@@ -280,4 +283,33 @@ TEST(ComparePatches, TurnTheBaselineIntoTheImageInEitherForm)
             EXPECT_EQ(file->contents(), *bytes);
         }
     }
+}
+
+// The table marks exactly the cells that differ, shows only the rows that
+// do when asked, and takes the baseline's bytes into selected cells.
+TEST_F(CompareTest, TheTableMarksAndRevertsCellsThatDiffer)
+{
+    trigger("mnuTable");
+    auto *view = editor_.window().findChild<EnemyTableView *>("frmEnemyTable");
+    EnemyTableModel &model = view->model();
+    QStringList marked;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+            if (model.index(row, column).data(EnemyTableModel::DiffersRole).toBool())
+                marked.append(QString::number(row) + " " + model.columnAt(column).name);
+        }
+    }
+    QStringList changed;
+    for (const Change &change : Changes)
+        changed.append(QString::number(change.enemy) + " " + change.field);
+    EXPECT_EQ(marked, changed);
+
+    view->findChild<QComboBox *>("cmbShowDifferences")->setCurrentIndex(1);
+    EXPECT_EQ(view->shownRows(), std::vector<int>({3, 7}));
+    auto *table = view->findChild<QTableView *>("tblEnemies");
+    table->selectionModel()->select(table->model()->index(0, model.sectionOf(*FindColumn("HP"))),
+                                    QItemSelectionModel::ClearAndSelect);
+    trigger("mnuRevertCellsToBaseline");
+    EXPECT_EQ(session().shown(3).value(Field::HP), 300u);
+    EXPECT_EQ(session().pending().enemies(), std::vector<int>({3}));
 }
