@@ -95,6 +95,9 @@ int main(int argc, char *argv[])
     window.setOpenDialog([&](QWidget *) { return images[loads++ % 2]; });
     window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
     window.setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
+    window.setChangesQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &) {
+        return true;
+    });
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
     auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");

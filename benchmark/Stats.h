@@ -24,19 +24,29 @@ inline Timing Summarize(std::vector<double> samples)
     return {at(0.5), at(0.95), static_cast<int>(samples.size())};
 }
 
-// Runs step a few times unmeasured, then times each of repetitions runs.
-inline Timing Measure(int repetitions, const std::function<void(int)> &step)
+// Runs step a few times unmeasured, then times each of repetitions runs;
+// setup runs before each, untimed.
+inline Timing Measure(int repetitions, const std::function<void(int)> &setup,
+                      const std::function<void(int)> &step)
 {
     using Clock = std::chrono::steady_clock;
-    for (int i = 0; i < std::max(3, repetitions / 10); ++i)
+    for (int i = 0; i < std::max(3, repetitions / 10); ++i) {
+        setup(i);
         step(i);
+    }
     std::vector<double> samples;
     for (int i = 0; i < repetitions; ++i) {
+        setup(i);
         const auto start = Clock::now();
         step(i);
         samples.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     return Summarize(std::move(samples));
+}
+
+inline Timing Measure(int repetitions, const std::function<void(int)> &step)
+{
+    return Measure(repetitions, [](int) {}, step);
 }
 
 inline void PrintRow(const char *path, const Timing &timing)

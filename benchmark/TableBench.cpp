@@ -2,6 +2,8 @@
 
 #include "CsvTable.h"
 #include "ImportPlan.h"
+#include "EnemyTableModel.h"
+#include "EnemyTableView.h"
 #include "ImageSession.h"
 #include "Stats.h"
 #include "TableExport.h"
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QTableView>
 #include <QWidget>
 
 namespace mobwright::bench {
@@ -60,12 +63,32 @@ void MeasureTable(int repetitions, const QString &image, Main &window)
 
     auto *openTable = window.findChild<QAction *>("mnuTable");
     openTable->trigger();
-    auto *view = window.findChild<QWidget *>("frmEnemyTable");
+    auto *view = window.findChild<EnemyTableView *>("frmEnemyTable");
     PrintRow("Opening the enemy table view, painted", Measure(repetitions, [&](int) {
                  view->close();
                  openTable->trigger();
                  QCoreApplication::processEvents();
              }));
+
+    // Two columns of every row: what a paste from a spreadsheet gives.
+    auto *cells = view->findChild<QTableView *>("tblEnemies");
+    const int hp = view->model().sectionOf(*FindColumn(QStringLiteral("HP")));
+    const QString pastes[] = {QStringLiteral("100\t5\n").repeated(ENEMY_COUNT),
+                              QStringLiteral("200\t6\n").repeated(ENEMY_COUNT)};
+    PrintRow("Pasting 230 x 2 cells into the table", Measure(repetitions, [&](int i) {
+                 cells->selectionModel()->select(cells->model()->index(0, hp),
+                                                 QItemSelectionModel::ClearAndSelect);
+                 view->pasteText(pastes[i % 2]);
+             }));
+    window.session().setSyncAfterWrite(false);
+    auto *applyAll = window.findChild<QAction *>("mnuApplyAll");
+    PrintRow("Apply All of 230 pending enemies, without the sync",
+             Measure(reps, [&](int i) { // a paste first, untimed, gives the edits
+                 cells->selectionModel()->select(cells->model()->index(0, hp),
+                                                 QItemSelectionModel::ClearAndSelect);
+                 view->pasteText(pastes[i % 2]);
+             }, [&](int) { applyAll->trigger(); }));
+    window.session().setSyncAfterWrite(true);
 }
 
 } // namespace mobwright::bench
