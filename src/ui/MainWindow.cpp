@@ -119,6 +119,11 @@ Main::Main(QWidget *parent)
     connect(&session_, &ImageSession::pendingChanged, this,
             [this] { setWindowModified(!session_.pending().empty()); });
     connect(&session_, &ImageSession::changedBehind, this, &Main::noteChangedBehind);
+    // A step of one enemy shows that enemy.
+    connect(&session_, &ImageSession::steppedOver, this, [this](const QList<int> &enemies) {
+        if (enemies.size() == 1)
+            goToEnemy(enemies.front());
+    });
     showImageState();
 }
 

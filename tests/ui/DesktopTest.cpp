@@ -161,8 +161,10 @@ TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
     editor_.type("txtHP", "513");
     editor_.clickApply();
     EXPECT_EQ(action("mnuUndo")->text(), "Undo Apply to 006: Rust Beetle");
-    // Undone, the edit is pending again.
+    // Undone, the edit is pending again, on the enemy it was made on.
+    editor_.choose("cmbEnemy(0)", 0);
     action("mnuUndo")->trigger();
+    EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy);
     EXPECT_EQ(storedHp(), before);
     EXPECT_EQ(editor_.edit("txtHP")->text(), "513");
     EXPECT_TRUE(bold("lbls(2)"));
