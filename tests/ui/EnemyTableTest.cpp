@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -100,6 +101,16 @@ TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
     EXPECT_TRUE(editor->isVisible()) << "a refused cell stays in edit";
     EXPECT_TRUE(editor->toolTip().contains("from 0 to 255"));
     EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+    QTest::keyClick(editor, Qt::Key_Escape);
+
+    // A list cell edits through its list, numbered by what it stores.
+    table_->edit(at(0, "Type"));
+    auto *list = table_->findChild<QComboBox *>("cmbCell");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), 3);
+    list->setCurrentIndex(2);
+    QTest::keyClick(list, Qt::Key_Return); // taken once the event loop turns
+    EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.combo("cmbType")->currentIndex() == 2; }));
 }
 
 // A paste is refused whole when one cell refuses it; a paste, Fill Down and
