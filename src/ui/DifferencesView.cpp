@@ -33,6 +33,8 @@ namespace mobwright {
 // The differences as rows of text: enemy, field, baseline, current.
 class DifferenceRows : public QAbstractTableModel
 {
+    Q_OBJECT
+
 public:
     static QStringList Header()
     {
@@ -248,3 +250,5 @@ bool DifferencesView::saveCsvTo(const QString &path)
 }
 
 } // namespace mobwright
+
+#include "DifferencesView.moc"

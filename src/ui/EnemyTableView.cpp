@@ -34,6 +34,8 @@ namespace mobwright {
 // The rows that meet the filter, sorted as asked.
 class EnemyTableFilter : public QSortFilterProxyModel
 {
+    Q_OBJECT
+
 public:
     explicit EnemyTableFilter(EnemyTableModel &model, QObject *parent)
         : QSortFilterProxyModel(parent)
@@ -511,3 +513,5 @@ void EnemyTableView::refuse(const QString &what, const std::vector<Refusal> &ref
 }
 
 } // namespace mobwright
+
+#include "EnemyTableView.moc"

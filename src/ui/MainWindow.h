@@ -21,8 +21,9 @@ class FindEnemy;
 class ListModels;
 class RecentImages;
 
-// The editor's one window, "Main": the menus, dialogs and status bar around
-// the record editor, all working through one image session.
+// The editor's one window, "Main": the menus (to which CompareActions adds
+// its entries), dialogs and status bar around the record editor, all
+// working through one image session.
 class Main : public QMainWindow
 {
     Q_OBJECT
