@@ -1,12 +1,11 @@
 #include "EditorHarness.h"
+#include "ScratchHome.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -65,7 +64,9 @@ TEST(Window, LoadRomAsksForAnImageWithItsTitleAndFilters)
 TEST(Window, OpensTheImageNamedOnTheCommandLine)
 {
     TestImage image;
+    const ScratchHome home;
     QProcess editor; // without a display, as this program runs
+    editor.setProcessEnvironment(home.environment());
     editor.start(MOBWRIGHT_BINARY, {QString::fromStdString(image.path())});
     ASSERT_TRUE(editor.waitForStarted());
     // It has opened the image once one of its open files is the image.
@@ -87,10 +88,9 @@ int main(int argc, char *argv[])
     // The window tests need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const ScratchHome home;
+    home.keepThisProcessApart();
     QApplication app(argc, argv);
-    // The user's own settings are never read or written.
-    const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
