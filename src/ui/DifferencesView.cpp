@@ -145,7 +145,7 @@ DifferencesView::DifferencesView(ImageSession &session, MessageSink report, QWid
     connect(copyAll, &QPushButton::clicked, this, [this] { copy(false); });
     QPushButton *save = Button("cmdSaveDifferences", QStringLiteral("&Save as CSV…"));
     connect(save, &QPushButton::clicked, this, &DifferencesView::saveCsv);
-    QPushButton *close = Button("cmdCloseDifferences", QStringLiteral("Close"));
+    QPushButton *close = Button("cmdCloseDifferences", QStringLiteral("C&lose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto *buttons = new QHBoxLayout;

@@ -211,7 +211,7 @@ void EnemyTableView::buildActions()
         &EnemyTableView::fillDown);
     add(QStringLiteral("Ad&just…"), "mnuAdjust", QKeySequence(Qt::CTRL | Qt::Key_J),
         &EnemyTableView::askAdjustment);
-    add(QStringLiteral("&Revert Selected Cells"), "mnuRevertCells", QKeySequence(),
+    add(QStringLiteral("Re&vert Selected Cells"), "mnuRevertCells", QKeySequence(),
         &EnemyTableView::revertSelection);
     add(QStringLiteral("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();

@@ -39,7 +39,7 @@ TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
                            editor.find<QAction>("mnuClose")->text(), editor.tabs()->tabText(0),
                            editor.tabs()->tabText(1), editor.tabs()->tabText(2),
                            QString::number(editor.tabs()->count())}),
-              QStringList({"Mobwright", "&File", "Load ROM", "Close ROM", "Stats", "Actions",
+              QStringList({"Mobwright", "&File", "&Load ROM", "&Close ROM", "Stats", "Actions",
                            "Gfx / Sound", "3"}));
     EXPECT_EQ(PageText(editor.find<QGroupBox>("frmThree")),
               "Gfx / Sound|Enemy: cmbEnemy(1) 0|Outside Pic:cmbOutside 463|Movement: txtMove|"
@@ -81,6 +81,40 @@ TEST(Window, OpensTheImageNamedOnTheCommandLine)
     editor.kill();
     editor.waitForFinished();
     EXPECT_TRUE(opened);
+}
+
+// Without a display the window is not tried: one line says what to do instead.
+TEST(Window, WithoutADisplaySaysSoInOneLine)
+{
+    TestImage image;
+    const ScratchHome home;
+    QProcessEnvironment environment = home.environment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(variable);
+    QProcess editor;
+    editor.setProcessEnvironment(environment);
+    editor.start(MOBWRIGHT_BINARY, {QString::fromStdString(image.path())});
+    ASSERT_TRUE(editor.waitForFinished());
+    const QString said = QString::fromUtf8(editor.readAllStandardError());
+    EXPECT_EQ(editor.exitCode(), EXIT_FAILURE);
+    EXPECT_EQ(said.count(u'\n'), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains("needs a display") && said.contains("--help")) << said.toStdString();
+}
+
+// With an image open, the window fits a 1366×768 screen at 150 % (911×512
+// device-independent pixels) with room for its frame and a panel; on a wide
+// screen the fields stop growing, with Apply Changes beside them.
+TEST(Window, FitsASmallScreenAndKeepsItsFieldsTogetherOnAWideOne)
+{
+    TestImage image;
+    EditorHarness editor;
+    editor.loadRom(image.path());
+    const QSize smallest = editor.window().minimumSizeHint();
+    EXPECT_LE(smallest.width(), 900);
+    EXPECT_LE(smallest.height(), 480);
+    editor.window().resize(smallest.width() * 3, smallest.height());
+    const QWidget *apply = editor.widget("cmdApply(0)");
+    EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(), smallest.width() * 3 / 2);
 }
 
 int main(int argc, char *argv[])
