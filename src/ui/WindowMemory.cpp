@@ -40,15 +40,24 @@ WindowMemory::WindowMemory(QMainWindow &window, ImageSession &session, EnemyEdit
 bool WindowMemory::eventFilter(QObject *object, QEvent *event)
 {
     if (object == &window_ && event->type() == QEvent::Hide)
-        settings_.setValue(GeometryKey, window_.saveGeometry());
+        keep(GeometryKey, window_.saveGeometry());
     return QObject::eventFilter(object, event);
 }
 
 void WindowMemory::leaveImage()
 {
     const QString key = ImageKey(QStringLiteral("imagePlaces"), session_.path());
-    settings_.setValue(key + QStringLiteral("/enemy"), editor_.shownEnemy());
-    settings_.setValue(key + QStringLiteral("/page"), editor_.shownPage());
+    keep(key + QStringLiteral("/enemy"), editor_.shownEnemy());
+    keep(key + QStringLiteral("/page"), editor_.shownPage());
+}
+
+// A value written is written to the disk, and synced, as late as the
+// program's exit: one the same as before is not written again.
+void WindowMemory::keep(const QString &key, const QVariant &value)
+{
+    QVariant kept = settings_.value(key); // read from the file as text
+    if (!kept.convert(value.metaType()) || kept != value)
+        settings_.setValue(key, value);
 }
 
 void WindowMemory::showImageAsLeft()

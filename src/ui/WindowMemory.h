@@ -27,6 +27,7 @@ protected:
 private:
     void leaveImage();
     void showImageAsLeft();
+    void keep(const QString &key, const QVariant &value);
 
     QMainWindow &window_;
     ImageSession &session_;

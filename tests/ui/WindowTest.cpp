@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QSettings>
 #include <QThread>
 #include <QTimer>
 
@@ -78,9 +79,12 @@ TEST(Window, OpensTheImageNamedOnTheCommandLine)
         for (const auto &file : std::filesystem::directory_iterator(files, error))
             opened = opened || std::filesystem::read_symlink(file, error) == image.path();
     }
-    editor.kill();
+    editor.terminate();
     editor.waitForFinished();
     EXPECT_TRUE(opened);
+    // Its settings went to the scratch home, not the user's.
+    const QSettings kept(home.path() + "/.config/Mobwright/Mobwright.conf", QSettings::IniFormat);
+    EXPECT_TRUE(kept.value("recentImages").toStringList().contains(QString::fromStdString(image.path())));
 }
 
 // Without a display the window is not tried: one line says what to do instead.
