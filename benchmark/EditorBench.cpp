@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -55,9 +56,12 @@ void MeasureStartup(int repetitions, const QString &image)
     long peakKb = 0;
     const auto startOne = [&](const QStringList &arguments) {
         QProcess process;
-        // The editor's settings (its recent images) go to the scratch folder.
+        // The editor's home, with its settings and label folder, is the scratch folder.
+        const QString home = QFileInfo(image).absolutePath();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", QFileInfo(image).absolutePath());
+        environment.insert("HOME", home);
+        for (const char *folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            environment.insert(folder, home);
         process.setProcessEnvironment(environment);
         process.start(probe, arguments);
         process.waitForReadyRead(10000);
@@ -77,6 +81,8 @@ void MeasureStartup(int repetitions, const QString &image)
 
 int main(int argc, char *argv[])
 {
+    // Nothing of the user's is read or written.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     int repetitions = 200;
     for (int i = 1; i + 1 < argc; ++i) {

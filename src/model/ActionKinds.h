@@ -20,7 +20,9 @@ std::string_view KindName(ActionKind kind);
 // The kind of a valid action code, from the game's fixed table.
 ActionKind KindOfCode(int code);
 
-// The kind of every action code, built when an image is opened.
+// The kind of every action code, as a table that is empty until built. It
+// is the same table however often it is built: the kinds are fixed, not
+// read from an image.
 class ActionKindTable
 {
 public:

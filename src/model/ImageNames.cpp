@@ -25,7 +25,8 @@ constexpr std::size_t PSI_ENTRY_SIZE = 15;
 constexpr std::size_t PSI_ACTION_OFFSET = 4;
 constexpr std::uint32_t PSI_NAMES_OFFSET = 0x158F7A;
 constexpr std::size_t PSI_NAME_COUNT = 17;
-constexpr std::array<std::string_view, 5> PSI_LEVELS{"α", "β", "γ", "Σ", "Ω"};
+// As they follow a name, space included.
+constexpr std::array<std::string_view, 5> PSI_LEVELS{" α", " β", " γ", " Σ", " Ω"};
 
 constexpr auto NAME_SIZE = static_cast<std::size_t>(ASCIIControl::NAME_FIELD_SIZE);
 
@@ -107,7 +108,7 @@ void NamePsiActions(Bytes table, Bytes names, std::vector<EntryName> &actions)
         const std::string name =
             StrictName(names.subspan((nameNumber - 1) * NAME_SIZE)).value_or("");
         if (!name.empty() && named[code].empty())
-            named[code] = {name, " " + std::string(PSI_LEVELS[level - 1])};
+            named[code] = {name, std::string(PSI_LEVELS[level - 1])};
     }
     actions = std::move(named);
 }

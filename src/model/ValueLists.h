@@ -23,9 +23,10 @@ LabelList ItemLabels();       // 256
 
 // One label per action code, 0 to 318.
 LabelList ActionLabels();
-// Actions from this code on are PSI.
+// The first PSI action: the PSI actions are codes 10 to 61 (KindOfCode).
 inline constexpr std::size_t FIRST_PSI_CODE = 10;
-// The labels of action codes 10 to 318: row r names code r + 10.
+// The labels of action codes 10 to 318, from the first PSI action to the
+// last action: row r names code r + 10.
 LabelList PsiLabels();
 
 // The fixed entries of a list: none for ValueList::None and the argument

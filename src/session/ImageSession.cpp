@@ -60,6 +60,8 @@ void ImageSession::take(RomFile next)
     labels.readImage(next);
     const bool sameImage = rom_.holds(next.path());
 
+    if (isOpen())
+        emit leaving();
     history_.clear();
     pending_.clear();
     rom_ = std::move(next);
@@ -77,6 +79,7 @@ void ImageSession::close()
 {
     if (!isOpen())
         return;
+    emit leaving();
     history_.clear();
     pending_.clear();
     rom_.Close();

@@ -105,6 +105,8 @@ public:
     bool restoringHistory() const { return restoring_; }
 
 signals:
+    // The image open is about to be let go: closed, or replaced by one opened.
+    void leaving();
     void opened();
     void closed();
     // What the file holds for these enemies changed: written, or changed by

@@ -1,5 +1,7 @@
 #include "AdjustDialog.h"
 
+#include "MessageBox.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -27,13 +29,14 @@ std::optional<Adjustment> AskAdjustment(QWidget *parent, int cellCount)
     auto *validator = new QDoubleValidator(value);
     validator->setLocale(QLocale::c());
     value->setValidator(validator);
-    auto *clamp = new QRadioButton(QStringLiteral("&Clamp them to the field's range"));
+    auto *clamp = new QRadioButton(QStringLiteral("C&lamp them to the field's range"));
     clamp->setChecked(true);
     auto *refuse = new QRadioButton(QStringLiteral("&Refuse the adjustment"));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Operation:"), operation);
+    form->addRow(QStringLiteral("O&peration:"), operation);
     form->addRow(QStringLiteral("&Value:"), value);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    SetAccessKeys(*buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(value, &QLineEdit::textChanged, buttons, [value, buttons] {

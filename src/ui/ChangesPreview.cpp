@@ -1,6 +1,7 @@
 #include "ChangesPreview.h"
 
 #include "ImportPlan.h"
+#include "MessageBox.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -48,6 +49,7 @@ bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summar
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     QPushButton *write = buttons->addButton(QStringLiteral("&Write Changes"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdWriteChanges"));
+    SetAccessKeys(*buttons);
     buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

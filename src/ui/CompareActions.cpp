@@ -9,6 +9,7 @@
 #include "QtText.h"
 #include "RecentImages.h"
 #include "RomError.h"
+#include "WindowMemory.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QUrl>
 
 namespace mobwright {
 namespace {
@@ -45,8 +45,7 @@ QAction *Entry(const char *name, const QString &text, QObject *parent)
 // The baselines used with an image are kept under a key of its own.
 QString RecentKey(const QString &imagePath)
 {
-    return QStringLiteral("recentBaselines/") +
-           QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(imagePath).absoluteFilePath()));
+    return ImageKey(QStringLiteral("recentBaselines"), imagePath);
 }
 
 } // namespace
@@ -66,7 +65,7 @@ CompareActions::CompareActions(Main &window, MessageSink report)
     QMenuBar *menus = window.menuBar();
     buildFileEntries(menus->findChild<QMenu *>(QStringLiteral("mnuFile")));
     buildEditEntries(menus->findChild<QMenu *>(QStringLiteral("mnuEdit")));
-    QAction *differences = Entry("mnuDifferences", QStringLiteral("Differences"), this);
+    QAction *differences = Entry("mnuDifferences", QStringLiteral("&Differences"), this);
     connect(differences, &QAction::triggered, this, [this] {
         DifferencesView &view = this->differences();
         view.show();
@@ -89,9 +88,9 @@ CompareActions::CompareActions(Main &window, MessageSink report)
 
 void CompareActions::buildFileEntries(QMenu *file)
 {
-    QAction *compare = Entry("mnuCompareWith", QStringLiteral("Compare With…"), this);
+    QAction *compare = Entry("mnuCompareWith", QStringLiteral("Co&mpare With…"), this);
     connect(compare, &QAction::triggered, this, &CompareActions::chooseBaseline);
-    auto *recent = new QMenu(QStringLiteral("Recent Baselines"), file);
+    auto *recent = new QMenu(QStringLiteral("Recent &Baselines"), file);
     recent->setObjectName(QStringLiteral("mnuRecentBaselines"));
     recent_ = new RecentImages(recent, QString(), QStringLiteral("mnuRecentBaseline"), 5, this);
     connect(recent_, &RecentImages::chosen, this, [this](const QString &path) {
@@ -103,13 +102,13 @@ void CompareActions::buildFileEntries(QMenu *file)
         report_(QStringLiteral("\"%1\" no longer exists; it is taken off the recent baselines.")
                     .arg(QDir::toNativeSeparators(path)));
     });
-    QAction *stop = Entry("mnuStopComparing", QStringLiteral("Stop Comparing"), this);
+    QAction *stop = Entry("mnuStopComparing", QStringLiteral("&Stop Comparing"), this);
     connect(stop, &QAction::triggered, &session_, &ImageSession::clearBaseline);
 
     QAction *tableEntries = file->findChild<QAction *>(QStringLiteral("mnuExport"));
     file->insertActions(tableEntries, {compare, recent->menuAction(), stop});
     file->insertSeparator(tableEntries);
-    QAction *patch = Entry("mnuExportPatch", QStringLiteral("Export Patch…"), this);
+    QAction *patch = Entry("mnuExportPatch", QStringLiteral("Export &Patch…"), this);
     connect(patch, &QAction::triggered, this, &CompareActions::exportPatch);
     file->insertAction(After(file, "mnuImport"), patch);
     imageActions_.push_back(compare);
@@ -118,9 +117,9 @@ void CompareActions::buildFileEntries(QMenu *file)
 
 void CompareActions::buildEditEntries(QMenu *edit)
 {
-    QAction *shown = Entry("mnuRevertToBaseline", QStringLiteral("Revert to Baseline"), this);
+    QAction *shown = Entry("mnuRevertToBaseline", QStringLiteral("Revert to &Baseline"), this);
     connect(shown, &QAction::triggered, this, [this] { revert(false); });
-    QAction *all = Entry("mnuRevertAllToBaseline", QStringLiteral("Revert All to Baseline"), this);
+    QAction *all = Entry("mnuRevertAllToBaseline", QStringLiteral("Revert All &to Baseline"), this);
     connect(all, &QAction::triggered, this, [this] { revert(true); });
     QAction *next = After(edit, "mnuApplyAll");
     edit->insertSeparator(next);

@@ -33,6 +33,8 @@ namespace mobwright {
 // The differences as rows of text: enemy, field, baseline, current.
 class DifferenceRows : public QAbstractTableModel
 {
+    Q_OBJECT
+
 public:
     static QStringList Header()
     {
@@ -143,7 +145,7 @@ DifferencesView::DifferencesView(ImageSession &session, MessageSink report, QWid
     connect(copyAll, &QPushButton::clicked, this, [this] { copy(false); });
     QPushButton *save = Button("cmdSaveDifferences", QStringLiteral("&Save as CSV…"));
     connect(save, &QPushButton::clicked, this, &DifferencesView::saveCsv);
-    QPushButton *close = Button("cmdCloseDifferences", QStringLiteral("Close"));
+    QPushButton *close = Button("cmdCloseDifferences", QStringLiteral("C&lose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto *buttons = new QHBoxLayout;
@@ -248,3 +250,5 @@ bool DifferencesView::saveCsvTo(const QString &path)
 }
 
 } // namespace mobwright
+
+#include "DifferencesView.moc"

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <map>
 #include <vector>
 
 namespace mobwright {
@@ -35,15 +36,17 @@ struct PageDescription
 
 const PageDescription &Describe(Page page)
 {
-    // The label array leaves indexes 19 to 21 and 35 to 37 unused.
+    // The label array leaves indexes 19 to 21 and 35 to 37 unused. The
+    // stats stand in two columns of about equal height, so that the tallest
+    // page fits a small screen.
     static const PageDescription stats{
         "frmOne", "Enemy Stats.", 0, 0, 0,
-        {{0, Wide, "cmbEnemy(0)"},  {1, Wide, "txtName"},       {2, Left, "txtHP"},
-         {2, Right, "chkFlag"},     {3, Left, "txtPP"},         {4, Left, "txtExp"},
-         {5, Left, "txtMoney"},     {6, Left, "txtSpeed"},      {7, Left, "txtOffense"},
-         {8, Left, "txtDefense"},   {9, Left, "txtStatus"},     {10, Left, "txtLevel"},
-         {11, Left, "txtGuts"},     {12, Left, "txtIQ"},        {8, Right, "cmbItem"},
-         {9, Right, "cmbItemFreq"}, {10, Right, "txtRate"},     {11, Right, "cmbType"}}};
+        {{0, Wide, "cmbEnemy(0)"},  {1, Left, "txtName"},       {2, Left, "txtHP"},
+         {1, Right, "chkFlag"},     {3, Left, "txtPP"},         {4, Left, "txtExp"},
+         {5, Left, "txtMoney"},     {5, Right, "txtSpeed"},     {3, Right, "txtOffense"},
+         {4, Right, "txtDefense"},  {9, Left, "txtStatus"},     {2, Right, "txtLevel"},
+         {6, Right, "txtGuts"},     {7, Right, "txtIQ"},        {6, Left, "cmbItem"},
+         {7, Left, "cmbItemFreq"},  {8, Right, "txtRate"},      {8, Left, "cmbType"}}};
     static const PageDescription actions{
         "frmTwo", "Actions.", 2, 2, 17,
         {{0, Wide, "cmbEnemy(2)"},  {1, Left, "cmbAct1"},       {1, Right, "cmbArgs(0)"},
@@ -115,11 +118,13 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
     int labelIndex = description.firstLabel;
     int lastRow = 0;
     int lastRightRow = -1;
-    std::vector<QWidget *> readingOrder;
+    // The widgets that take the focus, by where they stand: row, then column.
+    std::multimap<std::pair<int, int>, QWidget *> readingOrder;
     for (const Cell &cell : description.cells) {
         const QString name = QString::fromLatin1(cell.control);
         QWidget *control = controlNamed(name);
-        readingOrder.push_back(control);
+        const int labelColumn = cell.column == Right ? 3 : 0;
+        readingOrder.emplace(std::pair(cell.row, labelColumn), control);
         QWidget *placed = control;
         if (QWidget *beside = besideOf(name)) {
             placed = new QWidget;
@@ -127,9 +132,8 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
             row->setContentsMargins({});
             row->addWidget(control, 1);
             row->addWidget(beside);
-            readingOrder.push_back(beside);
+            readingOrder.emplace(std::pair(cell.row, labelColumn + 1), beside);
         }
-        const int labelColumn = cell.column == Right ? 3 : 0;
         const QString text = LabelText(name);
         if (name == QLatin1String("chkFlag")) {
             grid->addWidget(control, cell.row, labelColumn, 1, 2);
@@ -152,10 +156,14 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
     const int buttonRow = lastRightRow < lastRow ? lastRow : lastRow + 1;
     grid->addWidget(apply, buttonRow, 4, Qt::AlignRight);
     grid->setRowStretch(buttonRow + 1, 1);
-    readingOrder.push_back(apply);
-    // Tab goes through the controls in reading order.
-    for (std::size_t i = 1; i < readingOrder.size(); ++i)
-        QWidget::setTabOrder(readingOrder[i - 1], readingOrder[i]);
+    readingOrder.emplace(std::pair(buttonRow, 4), apply);
+    // Tab goes through the controls in reading order: row by row, left to right.
+    QWidget *previous = nullptr;
+    for (const auto &[place, widget] : readingOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
     return frame;
 }
 
@@ -178,6 +186,9 @@ void AlignColumns(const std::array<QGroupBox *, 3> &frames)
                 static_cast<int>(column),
                 std::max(widths[column], grid->columnMinimumWidth(static_cast<int>(column))));
     }
+    // On a wide screen the fields grow only so far, and the buttons stay by them.
+    for (QGroupBox *frame : frames)
+        frame->setMaximumWidth(frame->minimumSizeHint().width() * 4 / 3);
 }
 
 } // namespace mobwright

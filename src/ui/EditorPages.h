@@ -22,7 +22,8 @@ using WidgetNamed = std::function<QWidget *(const QString &name)>;
 QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNamed &besideOf);
 
 // Gives the columns of every page the same widths, so that the pickers and
-// columns keep their place when the page changes.
+// columns keep their place when the page changes, and a width they grow to
+// at most.
 void AlignColumns(const std::array<QGroupBox *, 3> &frames);
 
 inline constexpr std::array<const char *, 3> TabCaptions{"Stats", "Actions", "Gfx / Sound"};

@@ -115,7 +115,8 @@ void EnemyEditor::buildPages()
     firstLook_->setObjectName(QStringLiteral("lblFirstLook"));
     firstLook_->setAlignment(Qt::AlignCenter);
     firstLook_->setWordWrap(true);
-    stack->addWidget(firstLook_, 0, 0);
+    stack->addWidget(firstLook_, 0, 0, 1, 2);
+    stack->setColumnStretch(0, 1); // the pages grow to their widest, then the empty column
     column->addLayout(stack, 1);
 
     const QList<QLabel *> labels = findChildren<QLabel *>();
@@ -256,6 +257,17 @@ void EnemyEditor::stepPage(int step)
     if (session_.isOpen())
         TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) %
                                    TabStrip1->count());
+}
+
+int EnemyEditor::shownPage() const
+{
+    return TabStrip1->currentIndex();
+}
+
+void EnemyEditor::showPage(int page)
+{
+    if (session_.isOpen() && page >= 0 && page < TabStrip1->count())
+        TabStrip1->setCurrentIndex(page);
 }
 
 void EnemyEditor::FillEnemyLists()

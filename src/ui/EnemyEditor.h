@@ -39,6 +39,8 @@ public:
     void focusField(Field field);
     // The next (1) or previous (-1) page.
     void stepPage(int step);
+    int shownPage() const;
+    void showPage(int page);
 
 signals:
     // One of the "Apply Changes" buttons was pressed.

@@ -17,6 +17,8 @@ class ImageSession;
 // carries a dot, in the list and in the closed picker.
 class EnemyEntries : public QStringListModel
 {
+    Q_OBJECT
+
 public:
     explicit EnemyEntries(const ImageSession &session, QObject *parent = nullptr);
 

@@ -36,6 +36,8 @@ namespace mobwright {
 // The rows that meet the filter, sorted as asked.
 class EnemyTableFilter : public QSortFilterProxyModel
 {
+    Q_OBJECT
+
 public:
     EnemyTableFilter(EnemyTableModel &model, const ImageSession &session, QObject *parent)
         : QSortFilterProxyModel(parent)
@@ -234,7 +236,7 @@ void EnemyTableView::buildActions()
         &EnemyTableView::fillDown);
     add(QStringLiteral("Ad&just…"), "mnuAdjust", QKeySequence(Qt::CTRL | Qt::Key_J),
         &EnemyTableView::askAdjustment);
-    add(QStringLiteral("&Revert Selected Cells"), "mnuRevertCells", QKeySequence(),
+    add(QStringLiteral("Re&vert Selected Cells"), "mnuRevertCells", QKeySequence(),
         &EnemyTableView::revertSelection);
     add(QStringLiteral("Revert Selected Cells to &Baseline"), "mnuRevertCellsToBaseline",
         QKeySequence(), &EnemyTableView::revertSelectionToBaseline);
@@ -576,3 +578,5 @@ void EnemyTableView::refuse(const QString &what, const std::vector<Refusal> &ref
 }
 
 } // namespace mobwright
+
+#include "EnemyTableView.moc"

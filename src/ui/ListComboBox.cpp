@@ -13,6 +13,8 @@ namespace {
 // Paints an entry's number, right-aligned in a column of its own, before its label.
 class NumberedEntries : public QStyledItemDelegate
 {
+    Q_OBJECT
+
 public:
     explicit NumberedEntries(const ListComboBox &box)
         : QStyledItemDelegate(const_cast<ListComboBox *>(&box))
@@ -144,3 +146,5 @@ bool ListComboBox::eventFilter(QObject *object, QEvent *event)
 }
 
 } // namespace mobwright
+
+#include "ListComboBox.moc"

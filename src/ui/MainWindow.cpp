@@ -15,6 +15,8 @@
 #include "QtText.h"
 #include "RecentImages.h"
 #include "RomError.h"
+#include "WindowKeys.h"
+#include "WindowMemory.h"
 #include "icon.xpm"
 
 #include <QAction>
@@ -33,7 +35,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -96,6 +97,7 @@ Main::Main(QWidget *parent)
     buildViewMenu();
     buildHelpMenu();
     new CompareActions(*this, [this](const QString &message) { report(message); });
+    new WindowMemory(*this, session_, *editor_);
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);
@@ -138,28 +140,28 @@ void Main::buildFileMenu()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *load = file->addAction(QStringLiteral("Load ROM"), this, &Main::mnuLoad_Click);
+    QAction *load = file->addAction(QStringLiteral("&Load ROM"), this, &Main::mnuLoad_Click);
     load->setObjectName(QStringLiteral("mnuLoad"));
     load->setShortcut(QKeySequence::Open);
-    QAction *close = file->addAction(QStringLiteral("Close ROM"), this, &Main::mnuClose_Click);
+    QAction *close = file->addAction(QStringLiteral("&Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
     file->addSeparator();
-    QMenu *recent = file->addMenu(QStringLiteral("Recent"));
+    QMenu *recent = file->addMenu(QStringLiteral("&Recent"));
     recent->setObjectName(QStringLiteral("mnuRecent"));
     recent_ = new RecentImages(recent, this);
     connect(recent_, &RecentImages::chosen, this, &Main::openRecent);
     file->addSeparator();
     QAction *exportTable =
-        file->addAction(QStringLiteral("Export Table…"), this, &Main::mnuExport_Click);
+        file->addAction(QStringLiteral("&Export Table…"), this, &Main::mnuExport_Click);
     exportTable->setObjectName(QStringLiteral("mnuExport"));
     QAction *importTable =
-        file->addAction(QStringLiteral("Import Table…"), this, &Main::mnuImport_Click);
+        file->addAction(QStringLiteral("&Import Table…"), this, &Main::mnuImport_Click);
     importTable->setObjectName(QStringLiteral("mnuImport"));
     file->addSeparator();
-    QAction *quit = file->addAction(QStringLiteral("Quit"), this, &QWidget::close);
+    QAction *quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcuts(StandardKeysOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     imageActions_.insert(imageActions_.end(), {exportTable, importTable});
 }
 
@@ -176,24 +178,24 @@ void Main::buildEditMenu()
     // The entries say which step they take: "Undo Apply to 094: Rust Beetle".
     const auto name = [](QAction *action, const QString &verb, bool can, const QString &step) {
         action->setEnabled(can);
-        action->setText(can ? verb + u' ' + step : verb);
+        action->setText(can ? verb + u' ' + QString(step).replace(u'&', QStringLiteral("&&")) : verb);
     };
     // The stack clears itself when it is destroyed, after the window is gone
     // but before the menu: so the renaming holds no window and lives with the menu.
     const auto nameBoth = [history = session_.history(), undo, redo, name] {
-        name(undo, QStringLiteral("Undo"), history->canUndo(), history->undoText());
-        name(redo, QStringLiteral("Redo"), history->canRedo(), history->redoText());
+        name(undo, QStringLiteral("&Undo"), history->canUndo(), history->undoText());
+        name(redo, QStringLiteral("&Redo"), history->canRedo(), history->redoText());
     };
     connect(session_.history(), &QUndoStack::indexChanged, edit, nameBoth);
     connect(session_.history(), &QUndoStack::cleanChanged, edit, nameBoth);
     nameBoth();
     edit->addSeparator();
     QAction *apply =
-        edit->addAction(QStringLiteral("Apply Changes"), this, [this] { ApplyEnemyRecord(); });
+        edit->addAction(QStringLiteral("&Apply Changes"), this, [this] { ApplyEnemyRecord(); });
     apply->setObjectName(QStringLiteral("mnuApply"));
     apply->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    QAction *all = edit->addAction(QStringLiteral("Apply All…"), this, [this] { applyAll(true); });
+    QAction *all = edit->addAction(QStringLiteral("Apply A&ll…"), this, [this] { applyAll(true); });
     all->setObjectName(QStringLiteral("mnuApplyAll"));
     all->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Enter)});
@@ -201,43 +203,39 @@ void Main::buildEditMenu()
     find_ = new FindEnemy(lists_->enemies(), this);
     addToolBar(Qt::TopToolBarArea, find_);
     connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
-    QAction *find = edit->addAction(QStringLiteral("Find Enemy…"), this, [this] {
+    QAction *find = edit->addAction(QStringLiteral("&Find Enemy…"), this, [this] {
         if (session_.isOpen())
             find_->start();
     });
     find->setObjectName(QStringLiteral("mnuFind"));
     find->setShortcut(QKeySequence::Find);
     // Alt with Page Up/Down: the lists and text boxes use neither.
-    QAction *previous = edit->addAction(QStringLiteral("Previous Enemy"), this,
+    QAction *previous = edit->addAction(QStringLiteral("&Previous Enemy"), this,
                                         [this] { goToEnemy(editor_->shownEnemy() - 1); });
     previous->setObjectName(QStringLiteral("mnuPreviousEnemy"));
     previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
-    QAction *next = edit->addAction(QStringLiteral("Next Enemy"), this,
+    QAction *next = edit->addAction(QStringLiteral("&Next Enemy"), this,
                                     [this] { goToEnemy(editor_->shownEnemy() + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
-    QAction *revert = edit->addAction(QStringLiteral("Revert Changes"), this, [this] {
+    QAction *revert = edit->addAction(QStringLiteral("Re&vert Changes"), this, [this] {
         const int index = editor_->shownEnemy();
         session_.revert({index}, QStringLiteral("Revert ") + session_.enemyLabel(index));
     });
     revert->setObjectName(QStringLiteral("mnuRevert"));
-    QAction *revertAll = edit->addAction(QStringLiteral("Revert All Changes"), this, [this] {
+    QAction *revertAll = edit->addAction(QStringLiteral("Revert All &Changes"), this, [this] {
         session_.revert(session_.pending().enemies(), QStringLiteral("Revert All Changes"));
     });
     revertAll->setObjectName(QStringLiteral("mnuRevertAll"));
     imageActions_.insert(imageActions_.end(), {apply, all, revert, revertAll, find, previous, next});
-
-    auto *nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    connect(nextPage, &QShortcut::activated, this, [this] { editor_->stepPage(1); });
-    auto *previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
-    connect(previousPage, &QShortcut::activated, this, [this] { editor_->stepPage(-1); });
+    StepPagesOnKeys(*this, [this](int step) { editor_->stepPage(step); });
 }
 
 void Main::buildViewMenu()
 {
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QAction *table = view->addAction(QStringLiteral("Enemy Table"), this, &Main::showTable);
+    QAction *table = view->addAction(QStringLiteral("Enemy &Table"), this, &Main::showTable);
     table->setObjectName(QStringLiteral("mnuTable"));
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     imageActions_.push_back(table);
@@ -248,13 +246,13 @@ void Main::buildHelpMenu()
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction *folder =
-        help->addAction(QStringLiteral("Open Label Folder"), this, &Main::mnuLabelFolder_Click);
+        help->addAction(QStringLiteral("Open &Label Folder"), this, &Main::mnuLabelFolder_Click);
     folder->setObjectName(QStringLiteral("mnuLabelFolder"));
     help->addSeparator();
-    QAction *about = help->addAction(QStringLiteral("About Mobwright"), this,
+    QAction *about = help->addAction(QStringLiteral("&About Mobwright"), this,
                                      [this] { ShowAboutMobwright(this); });
     about->setObjectName(QStringLiteral("mnuAbout"));
-    QAction *aboutQt = help->addAction(QStringLiteral("About Qt"), qApp, &QApplication::aboutQt);
+    QAction *aboutQt = help->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
 }
 
@@ -265,7 +263,10 @@ void Main::mnuLabelFolder_Click()
         report(QStringLiteral("The label folder %1 cannot be created.").arg(folder));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    // Without a file manager the user still learns where the files go.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        report(QStringLiteral("No file manager opened the label folder. Your label files go in:\n\n") +
+               QDir::toNativeSeparators(folder));
 }
 
 void Main::useLabelFolder(const QString &folder)

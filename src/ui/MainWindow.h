@@ -22,8 +22,9 @@ class ListModels;
 class RecentImages;
 class UserLabelFolder;
 
-// The editor's one window, "Main": the menus, dialogs and status bar around
-// the record editor, all working through one image session.
+// The editor's one window, "Main": the menus (to which CompareActions adds
+// its entries), dialogs and status bar around the record editor, all
+// working through one image session.
 class Main : public QMainWindow
 {
     Q_OBJECT

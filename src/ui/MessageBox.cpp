@@ -1,6 +1,8 @@
 #include "MessageBox.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
 
@@ -18,6 +20,8 @@ std::unique_ptr<QMessageBox> WarningBox(QWidget *parent, const QString &title,
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, title, message, QMessageBox::Ok,
                                              parent);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    SetAccessKeys(*box);
     const qsizetype paragraph = message.indexOf(QStringLiteral("\n\n"));
     const bool isLong =
         message.count(u'\n') >= MAX_SHOWN_LINES || message.size() > MAX_SHOWN_CHARACTERS;
@@ -36,6 +40,22 @@ std::unique_ptr<QMessageBox> WarningBox(QWidget *parent, const QString &title,
         details->setFixedSize(std::min(640, screen.width() * 3 / 4), screen.height() / 2);
     }
     return box;
+}
+
+void SetAccessKeys(QDialogButtonBox &buttons)
+{
+    if (QPushButton *ok = buttons.button(QDialogButtonBox::Ok))
+        ok->setText(QStringLiteral("&OK"));
+    if (QPushButton *cancel = buttons.button(QDialogButtonBox::Cancel))
+        cancel->setText(QStringLiteral("&Cancel"));
+}
+
+void SetAccessKeys(QMessageBox &box)
+{
+    if (QAbstractButton *ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("&OK"));
+    if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("&Cancel"));
 }
 
 void ShowWarning(QWidget *parent, const QString &title, const QString &message)

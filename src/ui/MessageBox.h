@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+class QDialogButtonBox;
+
 #include <memory>
 
 namespace mobwright {
@@ -11,7 +13,13 @@ namespace mobwright {
 std::unique_ptr<QMessageBox> WarningBox(QWidget *parent, const QString &title,
                                         const QString &message);
 
-// Shows that box and waits until it is closed.
+// Shows that box and waits until it is closed. Its text can be selected
+// and copied: a path, a field, a byte offset.
 void ShowWarning(QWidget *parent, const QString &title, const QString &message);
+
+// Gives the standard OK and Cancel buttons an access key ("&OK", "&Cancel"),
+// which not every platform theme gives them.
+void SetAccessKeys(QDialogButtonBox &buttons);
+void SetAccessKeys(QMessageBox &box);
 
 } // namespace mobwright

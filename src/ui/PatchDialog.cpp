@@ -2,6 +2,7 @@
 
 #include "Counted.h"
 #include "ImageSession.h"
+#include "MessageBox.h"
 #include "QtText.h"
 #include "RomError.h"
 #include "OutputFile.h"
@@ -128,6 +129,7 @@ PatchDialog::PatchDialog(ImageSession &session, MessageSink report, QWidget *par
         column->addWidget(note);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    SetAccessKeys(*buttons);
     QPushButton *write =
         buttons->addButton(QStringLiteral("&Export…"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdExportPatch"));

@@ -60,7 +60,8 @@ void Main::showTable()
 
 void Main::mnuExport_Click()
 {
-    const QString suggested = QFileInfo(session_.path()).completeBaseName() + ".csv";
+    const QFileInfo image(session_.path());
+    const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".csv"));
     QString filter;
     const bool tableShown = tableView_ && tableView_->isVisible();
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested,
@@ -91,7 +92,8 @@ void Main::exportTableTo(const QString &path, bool onlyShown)
 void Main::mnuImport_Click()
 {
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import Table"), QString(), TableFilters);
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import Table"),
+                                     QFileInfo(session_.path()).absolutePath(), TableFilters);
     if (!path.isEmpty())
         importTableFrom(path);
 }

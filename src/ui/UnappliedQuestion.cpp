@@ -1,5 +1,7 @@
 #include "UnappliedQuestion.h"
 
+#include "MessageBox.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,6 +16,7 @@ UnappliedAnswer AskAboutUnappliedEdits(QWidget *parent, const QString &what)
     QPushButton *apply = box.addButton(QStringLiteral("&Apply All"), QMessageBox::AcceptRole);
     QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
     QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    SetAccessKeys(box);
     box.setDefaultButton(apply);
     box.setEscapeButton(cancel);
     box.exec();

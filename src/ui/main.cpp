@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -24,6 +25,18 @@ int RunCommand(int argc, char *argv[])
                                      {in, out, err, mobwright::LabelFolder()});
 }
 
+// Whether Qt has a window system to show the window on: X11, Wayland, or
+// one named by the environment or the -platform option.
+bool HasDisplay(const QStringList &arguments)
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return arguments.contains(QStringLiteral("-platform")) ||
+           arguments.contains(QStringLiteral("--platform"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -37,6 +50,12 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (mobwright::WantsCommandLine(arguments))
         return RunCommand(argc, argv);
+    // Rather than Qt's own message, which ends in the advice to reinstall.
+    if (!HasDisplay(arguments)) {
+        std::fprintf(stderr, "The Mobwright window needs a display (X11 or Wayland); without one, "
+                             "use its command line: mobwright --help\n");
+        return EXIT_FAILURE;
+    }
 
     QApplication app(argc, argv);
     mobwright::Main window;

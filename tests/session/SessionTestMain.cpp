@@ -1,3 +1,5 @@
+#include "ScratchHome.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -5,6 +7,8 @@
 // The session watches its file through the event loop.
 int main(int argc, char *argv[])
 {
+    const mobwright::test::ScratchHome home;
+    home.keepThisProcessApart();
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

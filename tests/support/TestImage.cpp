@@ -37,10 +37,16 @@ TestImage::TestImage(std::uint64_t size, std::uint8_t fill)
     }
 }
 
+// With every file a test named after it: exports, patches, links.
 TestImage::~TestImage()
 {
+    const std::filesystem::path image(path_);
+    const std::string name = image.filename().string();
     std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
+    for (const auto &file : std::filesystem::directory_iterator(image.parent_path(), ignored)) {
+        if (file.path().filename().string().starts_with(name))
+            std::filesystem::remove_all(file.path(), ignored);
+    }
 }
 
 std::uint32_t TestImage::tableOffset() const

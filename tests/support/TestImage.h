@@ -13,7 +13,8 @@ inline constexpr std::uint64_t MIN_IMAGE_SIZE = 1403 * 1024 + 512;
 // A headerless image: a multiple of 1024 bytes that holds the table.
 inline constexpr std::uint64_t HEADERLESS_IMAGE_SIZE = 1403 * 1024;
 
-// A scratch image file for one test, deleted when the object goes.
+// A scratch image file for one test, deleted when the object goes with
+// every file named after it (its path and a suffix).
 class TestImage
 {
 public:

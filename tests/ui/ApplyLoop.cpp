@@ -8,8 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -19,9 +18,10 @@ using namespace mobwright;
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Its home is the test's scratch folder; a folder of its own would be
+    // left behind by every kill.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    const QTemporaryDir settings; // the user's own are never touched
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Main window;
     CloseOnSignals(window);
     window.show();

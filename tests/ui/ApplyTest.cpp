@@ -3,7 +3,10 @@
 #include "ProbedFile.h"
 
 #include <QApplication>
+#include <QStatusBar>
 #include <QTest>
+
+#include <filesystem>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -124,7 +127,7 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
 }
 
 // An apply is one write of the whole record; a failed sync is told, not taken for success, and
-// the step can be undone. With nothing edited, nothing is written.
+// the step can be undone. With nothing edited, nothing is written: the file keeps its time.
 TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
 {
     auto probe = std::make_shared<FileProbe>();
@@ -137,11 +140,14 @@ TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
     editor_.clickApply();
     EXPECT_EQ(editor_.takeMessages().filter("may not be on the disk yet").size(), 1);
     EXPECT_EQ(image_.recordBytes(6)[54], 77);
-    EXPECT_EQ(editor_.find<QAction>("mnuUndo")->text(), "Undo Apply to 007: Boss");
+    EXPECT_EQ(editor_.find<QAction>("mnuUndo")->text(), "&Undo Apply to 007: Boss");
     const auto applied = image_.contents();
+    const auto writtenAt = std::filesystem::last_write_time(image_.path());
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
+    EXPECT_EQ(editor_.window().statusBar()->currentMessage(), "Nothing to apply");
     EXPECT_TRUE(image_.contents() == applied);
+    EXPECT_EQ(std::filesystem::last_write_time(image_.path()), writtenAt);
     EXPECT_EQ(probe->writeCalls, 1);
 }
 

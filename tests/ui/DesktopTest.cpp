@@ -1,17 +1,25 @@
+#include "AdjustDialog.h"
+#include "ChangesPreview.h"
 #include "EditorHarness.h"
+#include "LabelFolder.h"
+#include "MessageBox.h"
+#include "PatchDialog.h"
 #include "TestImage.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCompleter>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace mobwright;
@@ -160,7 +168,7 @@ TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
     const int before = storedHp();
     editor_.type("txtHP", "513");
     editor_.clickApply();
-    EXPECT_EQ(action("mnuUndo")->text(), "Undo Apply to 006: Rust Beetle");
+    EXPECT_EQ(action("mnuUndo")->text(), "&Undo Apply to 006: Rust Beetle");
     // Undone, the edit is pending again, on the enemy it was made on.
     editor_.choose("cmbEnemy(0)", 0);
     action("mnuUndo")->trigger();
@@ -183,6 +191,8 @@ TEST_F(DesktopTest, UndoAndRedoWriteTheRecordBackChecked)
     EXPECT_FALSE(action("mnuRedo")->isEnabled());
 }
 
+// Ctrl+Shift+Tab comes as X11 sends it: Backtab with Ctrl and Shift. Quit
+// has the platform's key, or Ctrl+Q where the platform has none.
 TEST_F(DesktopTest, ShortcutsReachTheirActions)
 {
     EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(0)"));
@@ -194,22 +204,125 @@ TEST_F(DesktopTest, ShortcutsReachTheirActions)
     press(QKeySequence(Qt::ALT | Qt::Key_PageDown));
     EXPECT_EQ(editor_.combo("cmbEnemy(1)")->currentIndex(), Enemy + 1);
     press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-    EXPECT_EQ(editor_.window().findChild<QTabBar *>("TabStrip1")->currentIndex(), 1);
+    EXPECT_EQ(editor_.tabs()->currentIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), editor_.combo("cmbEnemy(2)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor_.tabs()->currentIndex(), 0);
     editor_.type("txtHP", "77"); // something to apply, undo and redo
     const char *names[] = {"mnuApply", "mnuUndo",  "mnuRedo", "mnuFind",
                            "mnuLoad",  "mnuClose", "mnuQuit"};
-    const QKeySequence keys[] = {Qt::CTRL | Qt::Key_Return, QKeySequence::Undo, QKeySequence::Redo,
-                                 QKeySequence::Find,        QKeySequence::Open, QKeySequence::Close,
-                                 QKeySequence::Quit};
+    const QKeySequence keys[] = {
+        Qt::CTRL | Qt::Key_Return, QKeySequence::Undo,  QKeySequence::Redo, QKeySequence::Find,
+        QKeySequence::Open,        QKeySequence::Close,
+        QKeySequence::keyBindings(QKeySequence::Quit).value(0, Qt::CTRL | Qt::Key_Q)};
     for (int i = 0; i < 7; ++i) {
-        if (keys[i].isEmpty())
-            continue; // a platform without the key, such as Quit on "offscreen"
         QSignalSpy triggered(action(names[i]), &QAction::triggered);
         editor_.window().activateWindow();
         press(keys[i]);
         EXPECT_EQ(triggered.count(), 1) << names[i];
     }
+}
+
+// Tab goes through each page row by row, left to right, to its Apply Changes.
+TEST_F(DesktopTest, TabGoesThroughEachPageInReadingOrder)
+{
+    for (int page = 0; page < 3; ++page) {
+        editor_.clickTab(page);
+        const QWidget *frame = editor_.find<QGroupBox>(QStringList{"frmOne", "frmTwo", "frmThree"}[page]);
+        const auto *grid = static_cast<const QGridLayout *>(frame->layout());
+        // Where a widget stands: its row and column in the page's grid, then within its cell.
+        const auto place = [grid](const QWidget *widget) {
+            for (int i = 0; i < grid->count(); ++i) {
+                const QWidget *cell = grid->itemAt(i)->widget();
+                int row = 0, column = 0, rows = 0, columns = 0;
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
+                if (cell && (cell == widget || cell->isAncestorOf(widget)))
+                    return std::tuple(row, column, widget->mapTo(cell, QPoint()).x());
+            }
+            return std::tuple(-1, -1, -1);
+        };
+        std::tuple last(-1, -1, -1);
+        for (int steps = 0; !qobject_cast<QPushButton *>(QApplication::focusWidget()); ++steps) {
+            ASSERT_LT(steps, 30) << "page " << page;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const auto next = place(QApplication::focusWidget());
+            EXPECT_LT(last, next) << QApplication::focusWidget()->objectName().toStdString();
+            last = next;
+        }
+    }
+}
+
+// Alt and a letter reach each entry of a menu, and each button or field of a dialog.
+static void ExpectAccessKeys(const char *where, const QStringList &texts)
+{
+    QList<QKeySequence> keys;
+    for (const QString &text : texts) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << where << ": " << text.toStdString();
+        keys.append(key);
+    }
+}
+
+TEST_F(DesktopTest, EveryMenuEntryHasAnAccessKeyOfItsOwn)
+{
+    action("mnuTable")->trigger();
+    std::vector<std::pair<QString, QList<QAction *>>> menus{
+        {"menu bar", editor_.window().menuBar()->actions()},
+        {"table", editor_.widget("frmEnemyTable")->actions()}};
+    for (const QMenu *menu : editor_.window().findChildren<QMenu *>())
+        menus.emplace_back(menu->objectName(), menu->actions());
+    for (const auto &[where, actions] : menus) {
+        QStringList entries;
+        for (const QAction *entry : actions) {
+            if (!entry->isSeparator())
+                entries.append(entry->text());
+        }
+        ExpectAccessKeys(where.toUtf8().constData(), entries);
+    }
+}
+
+TEST(Dialogs, EveryButtonHasAnAccessKeyOfItsOwn)
+{
+    TestImage image, baseline;
+    ImageSession session;
+    session.open(image.path());
+    session.setBaseline(baseline.path());
+    const std::pair<const char *, std::function<void()>> dialogs[] = {
+        {"unapplied edits", [] { AskAboutUnappliedEdits(nullptr, "1 enemy (1 field)"); }},
+        {"changes", [] { ConfirmChanges(nullptr, "Apply All", "Apply All writes", {}); }},
+        {"adjust", [] { AskAdjustment(nullptr, 3); }},
+        {"warning", [] { ShowWarning(nullptr, "Mobwright", "A message."); }},
+        {"patch", [&] { PatchDialog(session, [](const QString &) {}).exec(); }}};
+    for (const auto &[where, open] : dialogs) {
+        QStringList buttons; // and the labels of fields
+        QTimer::singleShot(0, [&buttons] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+                if (button->isVisible() && !button->text().isEmpty())
+                    buttons.append(button->text());
+            }
+            for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+                if (label->buddy())
+                    buttons.append(label->text());
+            }
+            dialog->reject();
+        });
+        open();
+        EXPECT_FALSE(buttons.isEmpty()) << where;
+        ExpectAccessKeys(where, buttons);
+    }
+}
+
+// Without a file manager, as on "offscreen", Open Label Folder says where
+// the folder is, in a message whose text can be selected and copied.
+TEST_F(DesktopTest, OpenLabelFolderTellsWhereItIsWithoutAFileManager)
+{
+    action("mnuLabelFolder")->trigger();
+    const QStringList told = editor_.takeMessages();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].endsWith(QDir::toNativeSeparators(LabelFolder()))) << told[0].toStdString();
+    EXPECT_TRUE(WarningBox(nullptr, "Mobwright", told[0])->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
@@ -229,6 +342,35 @@ TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
     QTest::keyClick(hits, Qt::Key_Down);
     QTest::keyClick(hits, Qt::Key_Return);
     EXPECT_EQ(editor_.combo("cmbEnemy(2)")->currentIndex(), Enemy);
+}
+
+// An image opens at the enemy and page it was left at, whether another image
+// or the same one was opened meanwhile; a new window takes the last one's size.
+TEST(OpeningImages, AnImageOpensWhereItWasLeftAndTheWindowAsItWas)
+{
+    TestImage image, other;
+    const auto place = [](const EditorHarness &editor) {
+        return std::pair(editor.combo("cmbEnemy(0)")->currentIndex(), editor.tabs()->currentIndex());
+    };
+    {
+        EditorHarness editor;
+        editor.loadRom(PathOf(image));
+        editor.choose("cmbEnemy(0)", 7);
+        editor.clickTab(2);
+        editor.loadRom(PathOf(other));
+        EXPECT_EQ(place(editor), std::pair(0, 0));
+        editor.loadRom(PathOf(image));
+        EXPECT_EQ(place(editor), std::pair(7, 2));
+        editor.clickTab(1);
+        editor.loadRom(PathOf(image));
+        EXPECT_EQ(place(editor), std::pair(7, 1));
+        editor.window().resize(900, 600);
+        editor.window().close();
+    }
+    EditorHarness editor;
+    EXPECT_EQ(editor.window().size(), QSize(900, 600));
+    editor.loadRom(PathOf(image));
+    EXPECT_EQ(place(editor), std::pair(7, 1));
 }
 
 // The recent list's order, limit and a missing entry; a dropped file opens.

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -23,6 +25,8 @@ class EditorHarness
 public:
     EditorHarness()
     {
+        // No test reads or writes the user's own settings.
+        EXPECT_TRUE(QSettings("Mobwright", "Mobwright").fileName().startsWith(QDir::tempPath()));
         window_.setOpenDialog([this](QWidget *) { return nextFile_; });
         window_.setMessageSink([this](const QString &message) { messages_.append(message); });
         window_.setUnappliedQuestion(

@@ -1,10 +1,11 @@
 #include "EnemyRecord.h"
+#include "ScratchHome.h"
 #include "TestImage.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ std::optional<std::uint32_t> CommonValue(std::span<const std::uint8_t> bytes)
 }
 
 // A table that sets every number field of every enemy to value.
-QString WriteTable(const QTemporaryDir &folder, int value)
+QString WriteTable(const QDir &folder, int value)
 {
     QStringList header{"Enemy"};
     for (const FieldLayout &layout : EnemyLayout) {
@@ -70,8 +71,9 @@ QString WriteTable(const QTemporaryDir &folder, int value)
     return path;
 }
 
-QProcess *StartApplyLoop(QProcess &process, const TestImage &image)
+QProcess *StartApplyLoop(QProcess &process, const TestImage &image, const test::ScratchHome &home)
 {
+    process.setProcessEnvironment(home.environment());
     process.start(QStringLiteral(APPLY_LOOP), {QString::fromStdString(image.path())});
     EXPECT_TRUE(process.waitForReadyRead(10000)) << "the editor did not start applying";
     return &process;
@@ -82,11 +84,12 @@ QProcess *StartApplyLoop(QProcess &process, const TestImage &image)
 TEST(KillTest, NoKillLeavesHalfARecordAndATerminationEndsAfterTheApply)
 {
     TestImage image;
+    const test::ScratchHome home;
     std::mt19937 random(11);
     int applied = 0;
     for (int kill = 0; kill < 50; ++kill) {
         QProcess process;
-        StartApplyLoop(process, image);
+        StartApplyLoop(process, image, home);
         QThread::usleep(std::uniform_int_distribution(0, 20000)(random));
         process.kill();
         process.waitForFinished();
@@ -97,7 +100,7 @@ TEST(KillTest, NoKillLeavesHalfARecordAndATerminationEndsAfterTheApply)
     EXPECT_GT(applied, 0);
 
     QProcess process;
-    StartApplyLoop(process, image);
+    StartApplyLoop(process, image, home);
     process.terminate();
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -111,17 +114,16 @@ TEST(KillTest, NoKillLeavesHalfARecordAndATerminationEndsAfterTheApply)
 TEST(KillTest, AKilledImportLeavesEveryRecordAllOldOrAllNew)
 {
     TestImage image;
-    QTemporaryDir folder;
+    const test::ScratchHome home; // no user's labels
+    const QDir folder(home.path());
     const QString tables[] = {WriteTable(folder, 17), WriteTable(folder, 34)};
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_DATA_HOME", folder.path()); // no user's labels
     const QString told = folder.filePath("told");
     std::mt19937 random(5);
     int moved = 0;
     auto before = image.contents();
     for (int kill = 0; kill < 30; ++kill) {
         QProcess process;
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(home.environment());
         process.setStandardOutputFile(told); // a pipe left unread would hold it up
         process.start(MOBWRIGHT_BINARY,
                       {"import", QString::fromStdString(image.path()), tables[kill % 2]});

@@ -1,4 +1,5 @@
 #include "EditorHarness.h"
+#include "ScratchHome.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -6,7 +7,6 @@
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -40,7 +40,7 @@ TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
                            editor.find<QAction>("mnuClose")->text(), editor.tabs()->tabText(0),
                            editor.tabs()->tabText(1), editor.tabs()->tabText(2),
                            QString::number(editor.tabs()->count())}),
-              QStringList({"Mobwright", "&File", "Load ROM", "Close ROM", "Stats", "Actions",
+              QStringList({"Mobwright", "&File", "&Load ROM", "&Close ROM", "Stats", "Actions",
                            "Gfx / Sound", "3"}));
     EXPECT_EQ(PageText(editor.find<QGroupBox>("frmThree")),
               "Gfx / Sound|Enemy: cmbEnemy(1) 0|Outside Pic:cmbOutside 463|Movement: txtMove|"
@@ -65,7 +65,9 @@ TEST(Window, LoadRomAsksForAnImageWithItsTitleAndFilters)
 TEST(Window, OpensTheImageNamedOnTheCommandLine)
 {
     TestImage image;
+    const ScratchHome home;
     QProcess editor; // without a display, as this program runs
+    editor.setProcessEnvironment(home.environment());
     editor.start(MOBWRIGHT_BINARY, {QString::fromStdString(image.path())});
     ASSERT_TRUE(editor.waitForStarted());
     // It has opened the image once one of its open files is the image.
@@ -77,9 +79,46 @@ TEST(Window, OpensTheImageNamedOnTheCommandLine)
         for (const auto &file : std::filesystem::directory_iterator(files, error))
             opened = opened || std::filesystem::read_symlink(file, error) == image.path();
     }
-    editor.kill();
+    editor.terminate();
     editor.waitForFinished();
     EXPECT_TRUE(opened);
+    // Its settings went to the scratch home, not the user's.
+    const QSettings kept(home.path() + "/.config/Mobwright/Mobwright.conf", QSettings::IniFormat);
+    EXPECT_TRUE(kept.value("recentImages").toStringList().contains(QString::fromStdString(image.path())));
+}
+
+// Without a display the window is not tried: one line says what to do instead.
+TEST(Window, WithoutADisplaySaysSoInOneLine)
+{
+    TestImage image;
+    const ScratchHome home;
+    QProcessEnvironment environment = home.environment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(variable);
+    QProcess editor;
+    editor.setProcessEnvironment(environment);
+    editor.start(MOBWRIGHT_BINARY, {QString::fromStdString(image.path())});
+    ASSERT_TRUE(editor.waitForFinished());
+    const QString said = QString::fromUtf8(editor.readAllStandardError());
+    EXPECT_EQ(editor.exitCode(), EXIT_FAILURE);
+    EXPECT_EQ(said.count(u'\n'), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains("needs a display") && said.contains("--help")) << said.toStdString();
+}
+
+// With an image open, the window fits a 1366×768 screen at 150 % (911×512
+// device-independent pixels) with room for its frame and a panel; on a wide
+// screen the fields stop growing, with Apply Changes beside them.
+TEST(Window, FitsASmallScreenAndKeepsItsFieldsTogetherOnAWideOne)
+{
+    TestImage image;
+    EditorHarness editor;
+    editor.loadRom(image.path());
+    const QSize smallest = editor.window().minimumSizeHint();
+    EXPECT_LE(smallest.width(), 900);
+    EXPECT_LE(smallest.height(), 480);
+    editor.window().resize(smallest.width() * 3, smallest.height());
+    const QWidget *apply = editor.widget("cmdApply(0)");
+    EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(), smallest.width() * 3 / 2);
 }
 
 int main(int argc, char *argv[])
@@ -87,10 +126,9 @@ int main(int argc, char *argv[])
     // The window tests need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const ScratchHome home;
+    home.keepThisProcessApart();
     QApplication app(argc, argv);
-    // The user's own settings are never read or written.
-    const QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,70 @@
+#include "WindowMemory.h"
+
+#include "EnemyEditor.h"
+#include "ImageSession.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QUrl>
+
+namespace mobwright {
+namespace {
+
+const QString GeometryKey = QStringLiteral("window/geometry");
+
+} // namespace
+
+QString ImageKey(const QString &group, const QString &imagePath)
+{
+    return group + u'/' +
+           QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(imagePath).absoluteFilePath()));
+}
+
+WindowMemory::WindowMemory(QMainWindow &window, ImageSession &session, EnemyEditor &editor)
+    : QObject(&window)
+    , window_(window)
+    , session_(session)
+    , editor_(editor)
+    // Named in full, so that it does not hang on the application's names.
+    , settings_(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"))
+{
+    window.restoreGeometry(settings_.value(GeometryKey).toByteArray());
+    window.installEventFilter(this);
+    connect(&session_, &ImageSession::leaving, this, &WindowMemory::leaveImage);
+    // After the editor, which shows the first enemy and page of an image opened.
+    connect(&session_, &ImageSession::opened, this, &WindowMemory::showImageAsLeft);
+}
+
+// A window closed is hidden, however it was closed.
+bool WindowMemory::eventFilter(QObject *object, QEvent *event)
+{
+    if (object == &window_ && event->type() == QEvent::Hide)
+        keep(GeometryKey, window_.saveGeometry());
+    return QObject::eventFilter(object, event);
+}
+
+void WindowMemory::leaveImage()
+{
+    const QString key = ImageKey(QStringLiteral("imagePlaces"), session_.path());
+    keep(key + QStringLiteral("/enemy"), editor_.shownEnemy());
+    keep(key + QStringLiteral("/page"), editor_.shownPage());
+}
+
+// A value written is written to the disk, and synced, as late as the
+// program's exit: one the same as before is not written again.
+void WindowMemory::keep(const QString &key, const QVariant &value)
+{
+    QVariant kept = settings_.value(key); // read from the file as text
+    if (!kept.convert(value.metaType()) || kept != value)
+        settings_.setValue(key, value);
+}
+
+void WindowMemory::showImageAsLeft()
+{
+    const QString key = ImageKey(QStringLiteral("imagePlaces"), session_.path());
+    editor_.showEnemy(settings_.value(key + QStringLiteral("/enemy"), 0).toInt());
+    editor_.showPage(settings_.value(key + QStringLiteral("/page"), 0).toInt());
+}
+
+} // namespace mobwright
