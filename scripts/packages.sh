@@ -1,7 +1,7 @@
 # Installs the Debian packages that building and testing need, when missing.
 # Sourced by ./run, ./test and ./bench.
 
-MOBWRIGHT_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libcsv-dev zlib1g-dev
+MOBWRIGHT_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-l10n-tools libgl-dev libgtest-dev libcsv-dev zlib1g-dev
                     nlohmann-json3-dev)
 # The fuzz targets: clang with libFuzzer and its sanitizer runtimes, and
 # llvm-symbolizer so that a failure's stack trace names the source lines.

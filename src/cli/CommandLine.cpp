@@ -23,6 +23,12 @@
 namespace mobwright {
 namespace {
 
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 const QString EXPORT = QStringLiteral("export");
 const QString IMPORT = QStringLiteral("import");
 const QString DIFF = QStringLiteral("diff");
@@ -165,43 +171,39 @@ private:
 void DescribeCommands(QCommandLineParser &parser, const QString &program)
 {
     parser.setApplicationDescription(
-        QStringLiteral(
-            "Edits the enemy table of an SNES cartridge image. Without a command, opens the "
-            "editor window, with IMAGE if given.\n\n"
-            "Commands:\n%1\n\n"
-            "export: writes every enemy of IMAGE as a table, CSV or JSON.\n"
-            "import: writes into IMAGE the changes that the table FILE makes (\"-\": standard "
-            "input). A refused row refuses the whole file, and nothing is written.\n"
-            "diff: what differs from the BASELINE image in IMAGE: a table of each field (CSV "
-            "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n\n"
-            "Export, diff and a dry run only read the images, even while the editor has them "
-            "open. Output goes to standard output without -o or with -o -; a file is replaced "
-            "only once written whole, and never when it is an image or not a regular file. A "
-            "table file over 16 MiB is refused unread. \"--\" ends the options.\n\n"
-            "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or "
-            "written.")
+        Text::tr("Edits the enemy table of an SNES cartridge image. Without a command, opens the "
+                 "editor window, with IMAGE if given.\n\n"
+                 "Commands:\n%1\n\n"
+                 "export: writes every enemy of IMAGE as a table, CSV or JSON.\n"
+                 "import: writes into IMAGE the changes that the table FILE makes (\"-\": standard "
+                 "input). A refused row refuses the whole file, and nothing is written.\n"
+                 "diff: what differs from the BASELINE image in IMAGE: a table of each field (CSV "
+                 "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n\n"
+                 "Export, diff and a dry run only read the images, even while the editor has them "
+                 "open. Output goes to standard output without -o or with -o -; a file is replaced "
+                 "only once written whole, and never when it is an image or not a regular file. A "
+                 "table file over 16 MiB is refused unread. \"--\" ends the options.\n\n"
+                 "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or "
+                 "written.")
             .arg(USAGE.arg(program)));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({{QStringLiteral("o"), OUTPUT},
-                      QStringLiteral("export, diff: the file to write; \"-\" or none for "
-                                     "standard output."),
-                      QStringLiteral("FILE")});
-    parser.addOption(
-        {FORMAT,
-         QStringLiteral("export, import: csv or json; diff: csv, json (a table of the "
-                        "differences), ips or bps (a patch). By default that of the file's "
-                        "extension, else csv."),
-         QStringLiteral("format")});
-    parser.addOption({DRY_RUN, QStringLiteral("import: list the changes, write nothing.")});
-    parser.addOption(
-        {HEADERLESS, QStringLiteral("diff: make the patch between both images without their "
-                                    "copier headers, for the image without one.")});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("export, import or diff"),
-                                 QStringLiteral("[command]"));
-    parser.addPositionalArgument(QStringLiteral("IMAGE"),
-                                 QStringLiteral("The cartridge image (*.smc, *.sfc)."));
+                      Text::tr("export, diff: the file to write; \"-\" or none for "
+                               "standard output."),
+                      Text::tr("FILE")});
+    parser.addOption({FORMAT,
+                      Text::tr("export, import: csv or json; diff: csv, json (a table of the "
+                               "differences), ips or bps (a patch). By default that of the file's "
+                               "extension, else csv."),
+                      QStringLiteral("format")});
+    parser.addOption({DRY_RUN, Text::tr("import: list the changes, write nothing.")});
+    parser.addOption({HEADERLESS, Text::tr("diff: make the patch between both images without their "
+                                           "copier headers, for the image without one.")});
+    parser.addPositionalArgument(QStringLiteral("command"), Text::tr("export, import or diff"),
+                                 Text::tr("[command]"));
+    parser.addPositionalArgument(Text::tr("IMAGE"),
+                                 Text::tr("The cartridge image (*.smc, *.sfc)."));
 }
 
 // The format --format names, else the one the file's extension names, else
@@ -221,9 +223,9 @@ std::optional<QString> FormatFor(const QCommandLineParser &parser, const QString
 
 int UnknownFormat(const QCommandLineParser &parser, const QStringList &formats, const Console &io)
 {
-    return io.fail(EXIT_REFUSED, QStringLiteral("Unknown format \"") + parser.value(FORMAT) +
-                                     QStringLiteral("\": use ") +
-                                     formats.join(QStringLiteral(", ")) + QStringLiteral("."));
+    return io.fail(EXIT_REFUSED,
+                   Text::tr("Unknown format \"%1\": use %2.")
+                       .arg(parser.value(FORMAT), formats.join(QStringLiteral(", "))));
 }
 
 TableFormat TableFormatOf(const QString &format)
@@ -253,25 +255,25 @@ int ImportInto(ImageSession &session, PlannedImport planned, bool dryRun, const 
     if (const auto *refusals = std::get_if<RefusalList>(&planned)) {
         for (const QString &line : RefusalLines(*refusals))
             io.warn(line);
-        return io.fail(EXIT_REFUSED, QStringLiteral("Nothing was written."));
+        return io.fail(EXIT_REFUSED, Text::tr("Nothing was written."));
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);
     for (const QString &line : DescribeChanges(plan))
         io.say(line);
     if (plan.records.empty()) {
-        io.say(QStringLiteral("The image already holds this table: nothing to write."));
+        io.say(Text::tr("The image already holds this table: nothing to write."));
         return EXIT_DONE;
     }
-    const QString enemies = Counted(qsizetype(plan.records.size()), "enemy", "enemies");
+    const QString enemies = Counted(qsizetype(plan.records.size()), Noun::Enemy);
     if (dryRun) {
-        io.say(QStringLiteral("Dry run: %1 would change; nothing was written.").arg(enemies));
+        io.say(Text::tr("Dry run: %1 would change; nothing was written.").arg(enemies));
         return EXIT_DONE;
     }
     const HeldSignals held;
-    const WriteOutcome outcome = session.writeChanges(plan.records, QStringLiteral("Import"));
+    const WriteOutcome outcome = session.writeChanges(plan.records, Text::tr("Import"));
     if (outcome.kind != WriteOutcome::Kind::Written)
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(outcome.message()));
-    io.say(enemies + QStringLiteral(" written and synced."));
+    io.say(Text::tr("%1 written and synced.").arg(enemies));
     return EXIT_DONE;
 }
 
@@ -291,10 +293,10 @@ int Import(const QCommandLineParser &parser, const QString &image, const QString
     else
         session.open(FileName(image));
     const EnemyTable stored = StoredTable(session);
-    PlannedImport planned = table == STANDARD_STREAM
-                                ? PlanImportFrom(io.in(), QStringLiteral("standard input"),
-                                                 TableFormatOf(*format), stored)
-                                : PlanImportOfFile(table, TableFormatOf(*format), stored);
+    PlannedImport planned =
+        table == STANDARD_STREAM
+            ? PlanImportFrom(io.in(), Text::tr("standard input"), TableFormatOf(*format), stored)
+            : PlanImportOfFile(table, TableFormatOf(*format), stored);
     return ImportInto(session, std::move(planned), dryRun, io);
 }
 
@@ -333,8 +335,7 @@ std::optional<QString> MisplacedOption(const QCommandLineParser &parser, const Q
     const QStringList &taken = COMMAND_OPTIONS.at(command);
     for (const QString &option : {OUTPUT, FORMAT, DRY_RUN, HEADERLESS}) {
         if (parser.isSet(option) && !taken.contains(option))
-            return QStringLiteral("--") + option + QStringLiteral(" is not an option of ") +
-                   command + QStringLiteral("; see --help.");
+            return Text::tr("--%1 is not an option of %2; see --help.").arg(option, command);
     }
     return std::nullopt;
 }
@@ -385,8 +386,7 @@ int RunCommandLine(const QStringList &arguments, const CommandStreams &streams)
     const qsizetype wordsNeeded = command == EXPORT ? 2 : 3;
     if (COMMAND_OPTIONS.contains(command) && words.size() == wordsNeeded)
         return RunCommand(parser, words, io);
-    return io.fail(EXIT_REFUSED, QStringLiteral("Usage:\n") + USAGE.arg(program) +
-                                     QStringLiteral("\nSee --help."));
+    return io.fail(EXIT_REFUSED, Text::tr("Usage:\n%1\nSee --help.").arg(USAGE.arg(program)));
 }
 
 } // namespace mobwright

@@ -4,10 +4,9 @@
 
 namespace mobwright {
 
-// "1 enemy", "3 enemies".
-inline QString Counted(qsizetype count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
+enum class Noun { Enemy, Field, Cell, FieldOrByte };
+
+// "1 enemy", "3 enemies", in the language the program speaks.
+QString Counted(qsizetype count, Noun noun);
 
 } // namespace mobwright

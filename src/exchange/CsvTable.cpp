@@ -2,6 +2,8 @@
 
 #include "TableGeometry.h"
 
+#include <QCoreApplication>
+
 #include <csv.h>
 
 #include <algorithm>
@@ -9,6 +11,12 @@
 
 namespace mobwright {
 namespace {
+
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvTable)
+};
 
 bool NeedsQuotes(const QString &cell)
 {
@@ -93,7 +101,7 @@ struct Reader
         const bool tooMany = std::exchange(cellsLeftOut, false);
         if (table.header.isEmpty()) {
             if (tooMany) {
-                refuse(QStringLiteral("the header has more than %1 cells").arg(MAX_HEADER_CELLS));
+                refuse(Text::tr("the header has more than %1 cells").arg(MAX_HEADER_CELLS));
                 stop = true;
             }
             table.header = std::move(cells);
@@ -103,11 +111,11 @@ struct Reader
         if (std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.isEmpty(); }))
             return;
         if (tooMany || cells.size() != table.header.size()) {
-            refuse(QStringLiteral("has %1 cells where the header has %2")
+            refuse(Text::tr("has %1 cells where the header has %2")
                        .arg(tooMany ? QStringLiteral("more") : QString::number(cells.size()))
                        .arg(table.header.size()));
         } else if (table.rows.size() == ENEMY_COUNT) {
-            refuse(QStringLiteral("a table has one row for each of the %1 enemies at most")
+            refuse(Text::tr("a table has one row for each of the %1 enemies at most")
                        .arg(ENEMY_COUNT));
             stop = true;
         } else {
@@ -182,14 +190,13 @@ TableRead ReadCsv(const QByteArray &bytes)
     if (parsed && !reader.stop)
         parsed = csv_fini(&parser, Reader::OnCell, Reader::OnRowEnd, &reader) == 0;
     if (!parsed)
-        reader.refusals.add(Malformed(
-            reader.rowLine, reader.table.header, reader.row.size() + 1,
-            QStringLiteral("not well-formed CSV (%1): a quote must open a cell and be doubled "
-                           "inside it")
-                .arg(QString::fromLatin1(csv_strerror(csv_error(&parser))))));
-    else if (reader.table.header.isEmpty())
         reader.refusals.add(
-            Malformed(0, {}, 0, QStringLiteral("no header row: the file is empty")));
+            Malformed(reader.rowLine, reader.table.header, reader.row.size() + 1,
+                      Text::tr("not well-formed CSV (%1): a quote must open a cell and be doubled "
+                               "inside it")
+                          .arg(QString::fromLatin1(csv_strerror(csv_error(&parser))))));
+    else if (reader.table.header.isEmpty())
+        reader.refusals.add(Malformed(0, {}, 0, Text::tr("no header row: the file is empty")));
     return {std::move(reader.table), std::move(reader.refusals)};
 }
 

@@ -5,6 +5,7 @@
 
 #include "HexText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +14,12 @@
 
 namespace mobwright {
 namespace {
+
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ImportPlan)
+};
 
 Refusal HeaderRefusal(const QString &column, std::string why)
 {
@@ -185,8 +192,7 @@ PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat 
                              const EnemyTable &table)
 {
     const auto unreadable = [&name, &input] {
-        return UnreadableFile{QStringLiteral("Cannot read ") + name + QStringLiteral(": ") +
-                              input.errorString()};
+        return UnreadableFile{Text::tr("Cannot read %1: %2").arg(name, input.errorString())};
     };
     const auto tooLarge = [] {
         return RefusalList({.accepted = "over " + std::to_string(MAX_TABLE_FILE_SIZE >> 20) +
@@ -224,11 +230,10 @@ PlannedImport PlanImportOfFile(const QString &path, TableFormat format, const En
 {
     QFile file(path);
     if (QFileInfo(path).isDir())
-        return UnreadableFile{QStringLiteral("Cannot read ") + path +
-                              QStringLiteral(": it is a folder, not a table file")};
+        return UnreadableFile{
+            Text::tr("Cannot read %1: it is a folder, not a table file").arg(path)};
     if (!file.open(QIODevice::ReadOnly))
-        return UnreadableFile{QStringLiteral("Cannot read ") + path + QStringLiteral(": ") +
-                              file.errorString()};
+        return UnreadableFile{Text::tr("Cannot read %1: %2").arg(path, file.errorString())};
     return PlanImportFrom(file, path, format, table);
 }
 

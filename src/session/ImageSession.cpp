@@ -148,8 +148,8 @@ void ImageSession::editField(int index, Field field, const ControlValue &value)
     const PendingRecord after = WithControlValue(before, field, value);
     if (after == before)
         return;
-    const QString what = QStringLiteral("Edit %1 of %2")
-                             .arg(ToQString(FieldName(field)), ToQString(EnemyNumber(index)));
+    const QString what =
+        tr("Edit %1 of %2").arg(ToQString(FieldName(field)), ToQString(EnemyNumber(index)));
     history_.push(new PendingStep(*this, {{index, before}}, {{index, after}}, what,
                                   FieldKey(index, field)));
 }

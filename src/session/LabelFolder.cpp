@@ -4,6 +4,7 @@
 #include "QtText.h"
 #include "UserLabels.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,14 +20,20 @@
 namespace mobwright {
 namespace {
 
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LabelFolder)
+};
+
 QString WhyNotRegular(const QFileInfo &info)
 {
     if (info.isDir())
-        return QStringLiteral("it is a folder");
+        return Text::tr("it is a folder");
     if (!info.isFile())
-        return QStringLiteral("it is a device or a FIFO, not a regular file");
+        return Text::tr("it is a device or a FIFO, not a regular file");
     if (info.size() > MAX_LABEL_FILE_SIZE)
-        return QStringLiteral("it is over 1 MiB, far more than any list's labels");
+        return Text::tr("it is over 1 MiB, far more than any list's labels");
     return {};
 }
 
@@ -40,17 +47,17 @@ std::variant<QByteArray, QString> ReadLabelFile(const QString &path)
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return QStringLiteral("it cannot be opened (") + ToQString(std::strerror(errno)) + u')';
+        return Text::tr("it cannot be opened (%1)").arg(ToQString(std::strerror(errno)));
     QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat status
     {
     };
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return QStringLiteral("it is not a regular file");
+        return Text::tr("it is not a regular file");
     const QByteArray text = file.read(MAX_LABEL_FILE_SIZE + 1);
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("it cannot be read (") + file.errorString() + u')';
+        return Text::tr("it cannot be read (%1)").arg(file.errorString());
     if (text.size() > MAX_LABEL_FILE_SIZE)
         return WhyNotRegular(QFileInfo(path)); // it grew while being read
     return text;
@@ -68,9 +75,8 @@ Checked<std::vector<std::string>> ReadLabelList(const QString &folder, LongList 
 {
     const QString path = LabelFilePath(folder, list);
     const auto refuse = [&path](const QString &why) {
-        return Refusal{.accepted = (QStringLiteral("The label file ") + path +
-                                    QStringLiteral(" is not used, ") + why)
-                                       .toStdString()};
+        return Refusal{
+            .accepted = Text::tr("The label file %1 is not used, %2").arg(path, why).toStdString()};
     };
     const auto read = ReadLabelFile(path);
     if (const auto *why = std::get_if<QString>(&read))
@@ -79,7 +85,7 @@ Checked<std::vector<std::string>> ReadLabelList(const QString &folder, LongList 
     auto parsed = ParseLabelFile(
         list, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (const auto *error = std::get_if<Refusal>(&parsed))
-        return refuse(QStringLiteral("line %1: ").arg(error->row) + ToQString(error->accepted));
+        return refuse(Text::tr("line %1: %2").arg(error->row).arg(ToQString(error->accepted)));
     return parsed;
 }
 
@@ -96,8 +102,8 @@ QStringList ReadLabelFolder(const QString &folder, ImageSession &session)
             continue;
         auto labels = ReadLabelList(folder, list);
         if (auto *refusal = std::get_if<Refusal>(&labels))
-            problems.append(ToQString(refusal->accepted) +
-                            QStringLiteral(": the built-in list is used instead."));
+            problems.append(Text::tr("%1: the built-in list is used instead.")
+                                .arg(ToQString(refusal->accepted)));
         else
             session.setBaseLabels(list, std::get<std::vector<std::string>>(std::move(labels)));
     }

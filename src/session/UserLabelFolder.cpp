@@ -45,7 +45,7 @@ void UserLabelFolder::readList(LongList list, QStringList &problems)
         auto read = ReadLabelList(folder_, list);
         if (const auto *refusal = std::get_if<Refusal>(&read)) {
             const QString problem =
-                ToQString(refusal->accepted) + QStringLiteral(": the labels shown stay as they were.");
+                tr("%1: the labels shown stay as they were.").arg(ToQString(refusal->accepted));
             if (std::exchange(told_[list], problem) != problem)
                 problems.append(problem);
             return;
@@ -74,14 +74,14 @@ std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString
 {
     const QString typed = name.trimmed();
     if (typed.contains(u'\n') || typed.contains(u'\r') || typed.contains(u'\t'))
-        return QStringLiteral("A name is one line of text, without tabs.");
+        return tr("A name is one line of text, without tabs.");
     std::vector<std::string> labels = session_.labels().baseLabels(entry.list);
     std::string &label = labels.at(static_cast<std::size_t>(entry.position));
     label = typed.isEmpty()
                 ? std::string(BuiltInLabels(entry.list)[static_cast<std::size_t>(entry.position)])
                 : RenamedLabel(entry.list, entry.position, label, typed.toStdString());
     if (const std::string problem = LabelFormProblem(entry.list, entry.position, label); !problem.empty())
-        return QStringLiteral("The name cannot be given: the label ") + ToQString(problem) + u'.';
+        return tr("The name cannot be given: the label %1.").arg(ToQString(problem));
 
     QByteArray text;
     for (const std::string &line : labels)
@@ -90,8 +90,8 @@ std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString
     QSaveFile file(path);
     if (!QDir().mkpath(folder_) || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() ||
         !file.commit())
-        return QStringLiteral("The name was not given: ") + path + QStringLiteral(" cannot be written (") +
-               file.errorString() + u')';
+        return tr("The name was not given: %1 cannot be written (%2)")
+            .arg(path, file.errorString());
     told_.erase(entry.list);
     session_.setBaseLabels(entry.list, std::move(labels));
     watchFiles();

@@ -81,7 +81,7 @@ bool CellDelegate::markRefusal(QWidget *editor, const QModelIndex &index) const
     const auto *edit = qobject_cast<QLineEdit *>(editor);
     const auto refusal = edit ? model_.refusalFor(index, edit->text()) : std::nullopt;
     editor->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
-    editor->setToolTip(refusal ? QStringLiteral("Accepts ") + ToQString(refusal->accepted) : QString());
+    editor->setToolTip(refusal ? tr("Accepts %1").arg(ToQString(refusal->accepted)) : QString());
     return refusal.has_value();
 }
 

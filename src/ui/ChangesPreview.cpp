@@ -3,6 +3,7 @@
 #include "ImportPlan.h"
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -14,12 +15,18 @@
 namespace mobwright {
 namespace {
 
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ChangesPreview)
+};
+
 QTableWidget *ChangeTable(const std::vector<CellChange> &cells)
 {
     auto *table = new QTableWidget(static_cast<int>(cells.size()), 4);
     table->setObjectName(QStringLiteral("tblChanges"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Enemy"), QStringLiteral("Field"),
-                                      QStringLiteral("Old"), QStringLiteral("New")});
+    table->setHorizontalHeaderLabels(
+        {Text::tr("Enemy"), Text::tr("Field"), Text::tr("Old"), Text::tr("New")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -47,7 +54,8 @@ bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summar
     auto *text = new QLabel(summary);
     text->setWordWrap(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    QPushButton *write = buttons->addButton(QStringLiteral("&Write Changes"), QDialogButtonBox::AcceptRole);
+    QPushButton *write =
+        buttons->addButton(Text::tr("&Write Changes"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdWriteChanges"));
     SetAccessKeys(*buttons);
     buttons->button(QDialogButtonBox::Cancel)->setDefault(true);

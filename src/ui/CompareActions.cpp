@@ -58,14 +58,13 @@ CompareActions::CompareActions(Main &window, MessageSink report)
 {
     setObjectName(QStringLiteral("compareActions"));
     openDialog_ = [](QWidget *parent, const QString &folder) {
-        return QFileDialog::getOpenFileName(
-            parent, QStringLiteral("Compare With"), folder,
-            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
+        return QFileDialog::getOpenFileName(parent, tr("Compare With"), folder,
+                                            tr("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
     QMenuBar *menus = window.menuBar();
     buildFileEntries(menus->findChild<QMenu *>(QStringLiteral("mnuFile")));
     buildEditEntries(menus->findChild<QMenu *>(QStringLiteral("mnuEdit")));
-    QAction *differences = Entry("mnuDifferences", QStringLiteral("&Differences"), this);
+    QAction *differences = Entry("mnuDifferences", tr("&Differences"), this);
     connect(differences, &QAction::triggered, this, [this] {
         DifferencesView &view = this->differences();
         view.show();
@@ -88,9 +87,9 @@ CompareActions::CompareActions(Main &window, MessageSink report)
 
 void CompareActions::buildFileEntries(QMenu *file)
 {
-    QAction *compare = Entry("mnuCompareWith", QStringLiteral("Co&mpare With…"), this);
+    QAction *compare = Entry("mnuCompareWith", tr("Co&mpare With…"), this);
     connect(compare, &QAction::triggered, this, &CompareActions::chooseBaseline);
-    auto *recent = new QMenu(QStringLiteral("Recent &Baselines"), file);
+    auto *recent = new QMenu(tr("Recent &Baselines"), file);
     recent->setObjectName(QStringLiteral("mnuRecentBaselines"));
     recent_ = new RecentImages(recent, QString(), QStringLiteral("mnuRecentBaseline"), 5, this);
     connect(recent_, &RecentImages::chosen, this, [this](const QString &path) {
@@ -99,16 +98,16 @@ void CompareActions::buildFileEntries(QMenu *file)
             return;
         }
         recent_->remove(path);
-        report_(QStringLiteral("\"%1\" no longer exists; it is taken off the recent baselines.")
+        report_(tr("\"%1\" no longer exists; it is taken off the recent baselines.")
                     .arg(QDir::toNativeSeparators(path)));
     });
-    QAction *stop = Entry("mnuStopComparing", QStringLiteral("&Stop Comparing"), this);
+    QAction *stop = Entry("mnuStopComparing", tr("&Stop Comparing"), this);
     connect(stop, &QAction::triggered, &session_, &ImageSession::clearBaseline);
 
     QAction *tableEntries = file->findChild<QAction *>(QStringLiteral("mnuExport"));
     file->insertActions(tableEntries, {compare, recent->menuAction(), stop});
     file->insertSeparator(tableEntries);
-    QAction *patch = Entry("mnuExportPatch", QStringLiteral("Export &Patch…"), this);
+    QAction *patch = Entry("mnuExportPatch", tr("Export &Patch…"), this);
     connect(patch, &QAction::triggered, this, &CompareActions::exportPatch);
     file->insertAction(After(file, "mnuImport"), patch);
     imageActions_.push_back(compare);
@@ -117,9 +116,9 @@ void CompareActions::buildFileEntries(QMenu *file)
 
 void CompareActions::buildEditEntries(QMenu *edit)
 {
-    QAction *shown = Entry("mnuRevertToBaseline", QStringLiteral("Revert to &Baseline"), this);
+    QAction *shown = Entry("mnuRevertToBaseline", tr("Revert to &Baseline"), this);
     connect(shown, &QAction::triggered, this, [this] { revert(false); });
-    QAction *all = Entry("mnuRevertAllToBaseline", QStringLiteral("Revert All &to Baseline"), this);
+    QAction *all = Entry("mnuRevertAllToBaseline", tr("Revert All &to Baseline"), this);
     connect(all, &QAction::triggered, this, [this] { revert(true); });
     QAction *next = After(edit, "mnuApplyAll");
     edit->insertSeparator(next);
@@ -159,9 +158,9 @@ void CompareActions::compareWith(const QString &path)
         session_.setBaseline(QFile::encodeName(path).toStdString());
     } catch (const RomError &error) {
         const Baseline *before = session_.baseline();
-        report_(ToQString(error.what()) + QStringLiteral("\n\nThe image is compared with ") +
-                (before ? QFileInfo(before->path()).fileName() : QStringLiteral("nothing")) +
-                QStringLiteral(" as before."));
+        report_(tr("%1\n\nThe image is compared with %2 as before.")
+                    .arg(ToQString(error.what()),
+                         before ? QFileInfo(before->path()).fileName() : tr("nothing")));
         return;
     }
     recent_->add(session_.baseline()->path());
@@ -169,8 +168,8 @@ void CompareActions::compareWith(const QString &path)
     for (int index = 0; index < ENEMY_COUNT; ++index)
         differing += DiffersFromBaseline(session_, index) ? 1 : 0;
     window_.statusBar()->showMessage(
-        QStringLiteral("Compared with %1: %2 differ")
-            .arg(QFileInfo(path).fileName(), Counted(differing, "enemy", "enemies")));
+        tr("Compared with %1: %2 differ")
+            .arg(QFileInfo(path).fileName(), Counted(differing, Noun::Enemy)));
 }
 
 void CompareActions::revert(bool all)
@@ -182,23 +181,22 @@ void CompareActions::revert(bool all)
             enemies.push_back(index);
     }
     if (enemies.empty()) {
-        window_.statusBar()->showMessage(QStringLiteral("Nothing differs from the baseline"));
+        window_.statusBar()->showMessage(tr("Nothing differs from the baseline"));
         return;
     }
-    const QString what = QStringLiteral("Revert ") +
-                         (all ? Counted(qsizetype(enemies.size()), "enemy", "enemies")
-                              : session_.enemyLabel(enemies.front())) +
-                         QStringLiteral(" to the baseline");
+    const QString what = tr("Revert %1 to the baseline")
+                             .arg(all ? Counted(qsizetype(enemies.size()), Noun::Enemy)
+                                      : session_.enemyLabel(enemies.front()));
     RevertToBaseline(session_, enemies, what);
-    window_.statusBar()->showMessage(what + QStringLiteral(": pending until applied"));
+    window_.statusBar()->showMessage(tr("%1: pending until applied").arg(what));
 }
 
 void CompareActions::exportPatch()
 {
     PatchDialog dialog(session_, report_, &window_);
     if (dialog.exec() == QDialog::Accepted)
-        window_.statusBar()->showMessage(QStringLiteral("Patch written to ") +
-                                         QDir::toNativeSeparators(dialog.writtenTo()));
+        window_.statusBar()->showMessage(
+            tr("Patch written to %1").arg(QDir::toNativeSeparators(dialog.writtenTo())));
 }
 
 void CompareActions::showState()
@@ -212,10 +210,10 @@ void CompareActions::showState()
     recent_->setKey(open ? RecentKey(session_.path()) : QString());
     status_->setVisible(baseline != nullptr);
     if (baseline) {
-        status_->setText(QStringLiteral("Baseline: ") + QFileInfo(baseline->path()).fileName());
-        status_->setToolTip(QDir::toNativeSeparators(baseline->path()) + QStringLiteral(" — ") +
-                            (baseline->hasCopierHeader() ? QStringLiteral("with copier header")
-                                                         : QStringLiteral("no copier header")));
+        status_->setText(tr("Baseline: %1").arg(QFileInfo(baseline->path()).fileName()));
+        status_->setToolTip(
+            QDir::toNativeSeparators(baseline->path()) + QStringLiteral(" — ") +
+            (baseline->hasCopierHeader() ? tr("with copier header") : tr("no copier header")));
     }
 }
 

@@ -4,12 +4,19 @@
 #include "QtText.h"
 #include "RecordDifferences.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QVariant>
 #include <QWidget>
 
 namespace mobwright {
 namespace {
+
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(DifferenceMarks)
+};
 
 // The baseline's part of a tooltip, kept so that it can be taken off again:
 // a control may have a tooltip of its own, such as the check box's note on a
@@ -34,7 +41,7 @@ QString ValueText(QWidget *control, Field field, const ControlValue &baseline,
 {
     const auto *list = qobject_cast<QComboBox *>(control);
     if (value.empty())
-        return QStringLiteral("(empty)");
+        return Text::tr("(empty)");
     if (!list || ArgumentSlot(field) || baseline.position < 0 || baseline.position >= list->count())
         return ToQString(value);
     return QStringLiteral("%1 (%2)").arg(list->itemText(baseline.position), ToQString(value));
@@ -59,8 +66,9 @@ void DifferenceMarks::show(const EnemyRecord *baseline, const EnemyRecord &shown
             const Field field = *difference.field;
             const auto index = static_cast<std::size_t>(field);
             differ.set(index);
-            mark(field, QStringLiteral("Baseline: ") +
-                            ValueText(controls_[index], field, form[index], difference.baseline));
+            mark(field,
+                 Text::tr("Baseline: %1")
+                     .arg(ValueText(controls_[index], field, form[index], difference.baseline)));
         }
     }
     for (const FieldLayout &layout : EnemyLayout) {

@@ -38,8 +38,7 @@ class DifferenceRows : public QAbstractTableModel
 public:
     static QStringList Header()
     {
-        return {QStringLiteral("Enemy"), QStringLiteral("Field"), QStringLiteral("Baseline"),
-                QStringLiteral("Current")};
+        return {tr("Enemy"), tr("Field"), tr("Baseline"), tr("Current")};
     }
 
     using QAbstractTableModel::QAbstractTableModel;
@@ -91,15 +90,16 @@ QString TabSeparated(const TextTable &table)
 QString Summary(const std::vector<RecordDifference> &differences, const QString &baseline)
 {
     if (baseline.isEmpty())
-        return QStringLiteral("No image to compare with: choose one with File › Compare With.");
+        return DifferencesView::tr(
+            "No image to compare with: choose one with File › Compare With.");
     if (differences.empty())
-        return QStringLiteral("Every enemy is as in %1.").arg(baseline);
+        return DifferencesView::tr("Every enemy is as in %1.").arg(baseline);
     std::set<int> enemies;
     for (const RecordDifference &difference : differences)
         enemies.insert(difference.enemy);
-    return QStringLiteral("%1 in %2 differ from %3; edits not yet applied are included.")
-        .arg(Counted(qsizetype(differences.size()), "field or byte", "fields and bytes"),
-             Counted(qsizetype(enemies.size()), "enemy", "enemies"), baseline);
+    return DifferencesView::tr("%1 in %2 differ from %3; edits not yet applied are included.")
+        .arg(Counted(qsizetype(differences.size()), Noun::FieldOrByte),
+             Counted(qsizetype(enemies.size()), Noun::Enemy), baseline);
 }
 
 QPushButton *Button(const char *name, const QString &text)
@@ -141,11 +141,11 @@ DifferencesView::DifferencesView(ImageSession &session, MessageSink report, QWid
     connect(copySelected, &QAction::triggered, this, [this] { copy(true); });
     table_->addAction(copySelected);
 
-    QPushButton *copyAll = Button("cmdCopyDifferences", QStringLiteral("&Copy All"));
+    QPushButton *copyAll = Button("cmdCopyDifferences", tr("&Copy All"));
     connect(copyAll, &QPushButton::clicked, this, [this] { copy(false); });
-    QPushButton *save = Button("cmdSaveDifferences", QStringLiteral("&Save as CSV…"));
+    QPushButton *save = Button("cmdSaveDifferences", tr("&Save as CSV…"));
     connect(save, &QPushButton::clicked, this, &DifferencesView::saveCsv);
-    QPushButton *close = Button("cmdCloseDifferences", QStringLiteral("C&lose"));
+    QPushButton *close = Button("cmdCloseDifferences", tr("C&lose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto *buttons = new QHBoxLayout;
@@ -200,8 +200,7 @@ void DifferencesView::refresh()
     table_->resizeColumnsToContents();
     const Baseline *baseline = session_.baseline();
     const QString name = baseline ? QFileInfo(baseline->path()).fileName() : QString();
-    setWindowTitle(baseline ? QStringLiteral("Differences from ") + name
-                            : QStringLiteral("Differences"));
+    setWindowTitle(baseline ? tr("Differences from %1").arg(name) : tr("Differences"));
     summary_->setText(Summary(differences, name));
 }
 
@@ -230,10 +229,10 @@ void DifferencesView::copy(bool selectedOnly)
 void DifferencesView::saveCsv()
 {
     const QString suggested =
-        QFileInfo(session_.path()).completeBaseName() + QStringLiteral(" differences.csv");
+        tr("%1 differences.csv").arg(QFileInfo(session_.path()).completeBaseName());
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Differences"),
-        QFileInfo(session_.path()).dir().filePath(suggested), QStringLiteral("CSV Files (*.csv)"));
+        this, tr("Save Differences"), QFileInfo(session_.path()).dir().filePath(suggested),
+        tr("CSV Files (*.csv)"));
     if (!path.isEmpty())
         saveCsvTo(path);
 }

@@ -3,6 +3,7 @@
 #include "EnemyLayout.h"
 #include "QtText.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,12 @@
 
 namespace mobwright {
 namespace {
+
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(EditorPages)
+};
 
 enum Column { Left, Right, Wide };
 
@@ -39,26 +46,60 @@ const PageDescription &Describe(Page page)
     // The label array leaves indexes 19 to 21 and 35 to 37 unused. The
     // stats stand in two columns of about equal height, so that the tallest
     // page fits a small screen.
-    static const PageDescription stats{
-        "frmOne", "Enemy Stats.", 0, 0, 0,
-        {{0, Wide, "cmbEnemy(0)"},  {1, Left, "txtName"},       {2, Left, "txtHP"},
-         {1, Right, "chkFlag"},     {3, Left, "txtPP"},         {4, Left, "txtExp"},
-         {5, Left, "txtMoney"},     {5, Right, "txtSpeed"},     {3, Right, "txtOffense"},
-         {4, Right, "txtDefense"},  {9, Left, "txtStatus"},     {2, Right, "txtLevel"},
-         {6, Right, "txtGuts"},     {7, Right, "txtIQ"},        {6, Left, "cmbItem"},
-         {7, Left, "cmbItemFreq"},  {8, Right, "txtRate"},      {8, Left, "cmbType"}}};
-    static const PageDescription actions{
-        "frmTwo", "Actions.", 2, 2, 17,
-        {{0, Wide, "cmbEnemy(2)"},  {1, Left, "cmbAct1"},       {1, Right, "cmbArgs(0)"},
-         {2, Left, "cmbAct2"},      {2, Right, "cmbArgs(1)"},   {3, Left, "cmbAct3"},
-         {3, Right, "cmbArgs(2)"},  {4, Left, "cmbAct4"},       {4, Right, "cmbArgs(3)"},
-         {5, Left, "cmbOrd"},       {6, Left, "cmbFinalAct"},   {7, Left, "txtStart"},
-         {8, Left, "txtDeath"},     {9, Left, "txtMaxCall"}}};
-    static const PageDescription gfxSound{
-        "frmThree", "Gfx / Sound", 1, 1, 34,
-        {{0, Wide, "cmbEnemy(1)"},  {1, Left, "cmbOutside"},    {1, Right, "txtMove"},
-         {2, Left, "cmbInside"},    {2, Right, "cmbDeath"},     {3, Left, "txtPal"},
-         {3, Right, "cmbMusic"}}};
+    static const PageDescription stats{"frmOne",
+                                       QT_TRANSLATE_NOOP("EditorPages", "Enemy Stats."),
+                                       0,
+                                       0,
+                                       0,
+                                       {{0, Wide, "cmbEnemy(0)"},
+                                        {1, Left, "txtName"},
+                                        {2, Left, "txtHP"},
+                                        {1, Right, "chkFlag"},
+                                        {3, Left, "txtPP"},
+                                        {4, Left, "txtExp"},
+                                        {5, Left, "txtMoney"},
+                                        {5, Right, "txtSpeed"},
+                                        {3, Right, "txtOffense"},
+                                        {4, Right, "txtDefense"},
+                                        {9, Left, "txtStatus"},
+                                        {2, Right, "txtLevel"},
+                                        {6, Right, "txtGuts"},
+                                        {7, Right, "txtIQ"},
+                                        {6, Left, "cmbItem"},
+                                        {7, Left, "cmbItemFreq"},
+                                        {8, Right, "txtRate"},
+                                        {8, Left, "cmbType"}}};
+    static const PageDescription actions{"frmTwo",
+                                         QT_TRANSLATE_NOOP("EditorPages", "Actions."),
+                                         2,
+                                         2,
+                                         17,
+                                         {{0, Wide, "cmbEnemy(2)"},
+                                          {1, Left, "cmbAct1"},
+                                          {1, Right, "cmbArgs(0)"},
+                                          {2, Left, "cmbAct2"},
+                                          {2, Right, "cmbArgs(1)"},
+                                          {3, Left, "cmbAct3"},
+                                          {3, Right, "cmbArgs(2)"},
+                                          {4, Left, "cmbAct4"},
+                                          {4, Right, "cmbArgs(3)"},
+                                          {5, Left, "cmbOrd"},
+                                          {6, Left, "cmbFinalAct"},
+                                          {7, Left, "txtStart"},
+                                          {8, Left, "txtDeath"},
+                                          {9, Left, "txtMaxCall"}}};
+    static const PageDescription gfxSound{"frmThree",
+                                          QT_TRANSLATE_NOOP("EditorPages", "Gfx / Sound"),
+                                          1,
+                                          1,
+                                          34,
+                                          {{0, Wide, "cmbEnemy(1)"},
+                                           {1, Left, "cmbOutside"},
+                                           {1, Right, "txtMove"},
+                                           {2, Left, "cmbInside"},
+                                           {2, Right, "cmbDeath"},
+                                           {3, Left, "txtPal"},
+                                           {3, Right, "cmbMusic"}}};
     switch (page) {
     case Page::Stats: return stats;
     case Page::Actions: return actions;
@@ -79,7 +120,7 @@ int NextLabelIndex(int index)
 QString LabelText(const QString &control)
 {
     if (control.startsWith("cmbEnemy"))
-        return QStringLiteral("Enemy: ");
+        return Text::tr("Enemy: ");
     for (const FieldLayout &layout : EnemyLayout) {
         if (control == ToQString(layout.control))
             return ToQString(layout.label);
@@ -107,7 +148,7 @@ int EnemyPickerIndex(Page page)
 QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNamed &besideOf)
 {
     const PageDescription &description = Describe(page);
-    auto *frame = new QGroupBox(QString::fromLatin1(description.caption));
+    auto *frame = new QGroupBox(Text::tr(description.caption));
     frame->setObjectName(QString::fromLatin1(description.frame));
     auto *grid = new QGridLayout(frame);
     grid->setColumnMinimumWidth(2, 16); // between the two columns
@@ -151,7 +192,7 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
     }
 
     // The button sits at the bottom of the right column.
-    auto *apply = new QPushButton(QStringLiteral("Apply Changes"));
+    auto *apply = new QPushButton(Text::tr("Apply Changes"));
     apply->setObjectName(IndexedName("cmdApply", description.applyButton));
     const int buttonRow = lastRightRow < lastRow ? lastRow : lastRow + 1;
     grid->addWidget(apply, buttonRow, 4, Qt::AlignRight);

@@ -26,7 +26,10 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
 // at most.
 void AlignColumns(const std::array<QGroupBox *, 3> &frames);
 
-inline constexpr std::array<const char *, 3> TabCaptions{"Stats", "Actions", "Gfx / Sound"};
+inline constexpr std::array<const char *, 3> TabCaptions{
+    QT_TRANSLATE_NOOP("mobwright::EnemyEditor", "Stats"),
+    QT_TRANSLATE_NOOP("mobwright::EnemyEditor", "Actions"),
+    QT_TRANSLATE_NOOP("mobwright::EnemyEditor", "Gfx / Sound")};
 
 // A control array element's name: IndexedName("cmbArgs", 2) is "cmbArgs(2)".
 QString IndexedName(const char *array, int index);

@@ -81,7 +81,7 @@ void EnemyEditor::buildPages()
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setExpanding(false);
     for (const char *caption : TabCaptions)
-        TabStrip1->addTab(QString::fromLatin1(caption));
+        TabStrip1->addTab(tr(caption));
     connect(TabStrip1, &QTabBar::currentChanged, this, &EnemyEditor::TabStrip1_Click);
     column->addWidget(TabStrip1);
 
@@ -109,9 +109,9 @@ void EnemyEditor::buildPages()
         frame->setSizePolicy(policy);
         stack->addWidget(frame, 0, 0);
     }
-    firstLook_ = new QLabel(
-        QStringLiteral("To open an image, choose File › Load ROM (%1), or drop a file here.")
-            .arg(ShortcutText(QKeySequence::Open)));
+    firstLook_ =
+        new QLabel(tr("To open an image, choose File › Load ROM (%1), or drop a file here.")
+                       .arg(ShortcutText(QKeySequence::Open)));
     firstLook_->setObjectName(QStringLiteral("lblFirstLook"));
     firstLook_->setAlignment(Qt::AlignCenter);
     firstLook_->setWordWrap(true);
@@ -164,7 +164,7 @@ void EnemyEditor::offerNaming(Field field)
             return;
         const ListEntry entry{*LongListOf(field), box->currentIndex()};
         QMenu menu;
-        menu.addAction(QStringLiteral("&Name This Entry…"), this,
+        menu.addAction(tr("&Name This Entry…"), this,
                        [this, entry] { emit nameEntryRequested(entry); });
         menu.exec(box->mapToGlobal(where));
     });
@@ -202,8 +202,8 @@ void EnemyEditor::showHelpOnFocus()
     for (const FieldLayout &layout : EnemyLayout)
         controls_.control(layout.field)->installEventFilter(this);
     for (QComboBox *picker : cmbEnemy) {
-        picker->setToolTip(QStringLiteral("The enemy to edit: its number and its name as the image "
-                                          "holds it. The three pages show the same enemy."));
+        picker->setToolTip(tr("The enemy to edit: its number and its name as the image "
+                              "holds it. The three pages show the same enemy."));
         picker->installEventFilter(this);
     }
 }
@@ -244,7 +244,7 @@ void EnemyEditor::TabStrip1_Click()
 {
     const QString caption = TabStrip1->tabText(TabStrip1->currentIndex());
     for (std::size_t i = 0; i < frames_.size(); ++i) {
-        if (caption == QLatin1String(TabCaptions[i])) {
+        if (caption == tr(TabCaptions[i])) {
             for (std::size_t k = 0; k < frames_.size(); ++k)
                 frames_[k]->setVisible(k == i);
             cmbEnemy[static_cast<std::size_t>(EnemyPickerIndex(Pages[i]))]->setFocus();

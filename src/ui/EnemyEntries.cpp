@@ -57,9 +57,9 @@ QVariant EnemyEntries::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole: {
         QStringList notes;
         if (session_.isOpen() && session_.pendingOf(index.row()))
-            notes.append(QStringLiteral("Has edits not written yet"));
+            notes.append(tr("Has edits not written yet"));
         if (differs)
-            notes.append(QStringLiteral("Differs from the baseline"));
+            notes.append(tr("Differs from the baseline"));
         return notes.isEmpty() ? QVariant() : QVariant(notes.join(u'\n'));
     }
     default:

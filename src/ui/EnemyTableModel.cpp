@@ -30,7 +30,8 @@ bool IsChoiceColumn(const Column &column)
 
 QString CellName(const TableCell &cell)
 {
-    return ColumnTitle(*cell.column) + QStringLiteral(" of ") + ToQString(EnemyNumber(cell.enemy));
+    return EnemyTableModel::tr("%1 of %2")
+        .arg(ColumnTitle(*cell.column), ToQString(EnemyNumber(cell.enemy)));
 }
 
 } // namespace
@@ -184,7 +185,7 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
     if (differing && role == Qt::ToolTipRole && !refused) {
         EnemyTable baseline = table_;
         baseline.records[static_cast<std::size_t>(index.row())] = *BaselineRecord(session_, index.row());
-        return QStringLiteral("Baseline: ") + DisplayText(column, index.row(), baseline);
+        return tr("Baseline: %1").arg(DisplayText(column, index.row(), baseline));
     }
     if (!pending)
         return {};
@@ -199,8 +200,8 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
         if (edited && column.kind != ColumnKind::Enemy) {
             EnemyTable stored = table_;
             stored.records[static_cast<std::size_t>(index.row())] = pending->base;
-            return QStringLiteral("Not written yet; the image holds ") +
-                   DisplayText(column, index.row(), stored);
+            return tr("Not written yet; the image holds %1")
+                .arg(DisplayText(column, index.row(), stored));
         }
         return {};
     default:
@@ -269,7 +270,7 @@ bool EnemyTableModel::setData(const QModelIndex &index, const QVariant &value, i
     const auto *records = std::get_if<std::map<int, PendingRecord>>(&edits);
     if (!records)
         return false;
-    session_.editPending(*records, QStringLiteral("Edit ") + CellName(cell));
+    session_.editPending(*records, tr("Edit %1").arg(CellName(cell)));
     return true;
 }
 

@@ -107,7 +107,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
 
     filter_->setObjectName(QStringLiteral("txtFilter"));
     filter_->setPlaceholderText(
-        QStringLiteral("Name or number; or HP > 40000, Level 10..20, Type = Insect, Name ~ bat"));
+        tr("Name or number; or HP > 40000, Level 10..20, Type = Insect, Name ~ bat"));
     filter_->setClearButtonEnabled(true);
     connect(filter_, &QLineEdit::textChanged, this, &EnemyTableView::setFilter);
     count_->setObjectName(QStringLiteral("lblCount"));
@@ -115,14 +115,14 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &EnemyTableView::updateCount);
     connect(proxy_, &QAbstractItemModel::modelReset, this, &EnemyTableView::updateCount);
 
-    auto *applyAll = new QPushButton(QStringLiteral("Apply &All"));
+    auto *applyAll = new QPushButton(tr("Apply &All"));
     applyAll->setObjectName(QStringLiteral("cmdApplyAll"));
     connect(applyAll, &QPushButton::clicked, this, &EnemyTableView::applyAllRequested);
     auto *differences = new QComboBox;
     differences->setObjectName(QStringLiteral("cmbShowDifferences"));
-    differences->addItems({QStringLiteral("All rows"), QStringLiteral("Rows that differ from the baseline"),
-                           QStringLiteral("Only cells that differ from the baseline")});
-    differences->setToolTip(QStringLiteral("With a baseline to compare with (File › Compare With…)"));
+    differences->addItems({tr("All rows"), tr("Rows that differ from the baseline"),
+                           tr("Only cells that differ from the baseline")});
+    differences->setToolTip(tr("With a baseline to compare with (File › Compare With…)"));
     connect(differences, &QComboBox::currentIndexChanged, this, &EnemyTableView::showDifferences);
     const auto offerDifferences = [this, differences] {
         differences->setEnabled(session_.baseline() != nullptr);
@@ -132,7 +132,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     connect(&session_, &ImageSession::baselineChanged, this, offerDifferences);
     offerDifferences();
     auto *filterRow = new QHBoxLayout;
-    auto *filterLabel = new QLabel(QStringLiteral("&Filter:"));
+    auto *filterLabel = new QLabel(tr("&Filter:"));
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
@@ -150,9 +150,9 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
 
     connect(&session_, &ImageSession::closed, this, &QWidget::close);
     connect(&session_, &ImageSession::opened, this, [this] {
-        setWindowTitle(QStringLiteral("Enemy Table — ") + QFileInfo(session_.path()).fileName());
+        setWindowTitle(tr("Enemy Table — %1").arg(QFileInfo(session_.path()).fileName()));
     });
-    setWindowTitle(QStringLiteral("Enemy Table — ") + QFileInfo(session_.path()).fileName());
+    setWindowTitle(tr("Enemy Table — %1").arg(QFileInfo(session_.path()).fileName()));
     updateCount();
 }
 
@@ -229,33 +229,33 @@ void EnemyTableView::buildActions()
             view->addAction(action);
         return action;
     };
-    add(QStringLiteral("&Copy"), "mnuCopyCells", QKeySequence::Copy, &EnemyTableView::copySelection);
-    add(QStringLiteral("&Paste"), "mnuPasteCells", QKeySequence::Paste,
+    add(tr("&Copy"), "mnuCopyCells", QKeySequence::Copy, &EnemyTableView::copySelection);
+    add(tr("&Paste"), "mnuPasteCells", QKeySequence::Paste,
         [this] { pasteText(QApplication::clipboard()->text()); });
-    add(QStringLiteral("Fill &Down"), "mnuFillDown", QKeySequence(Qt::CTRL | Qt::Key_D),
+    add(tr("Fill &Down"), "mnuFillDown", QKeySequence(Qt::CTRL | Qt::Key_D),
         &EnemyTableView::fillDown);
-    add(QStringLiteral("Ad&just…"), "mnuAdjust", QKeySequence(Qt::CTRL | Qt::Key_J),
+    add(tr("Ad&just…"), "mnuAdjust", QKeySequence(Qt::CTRL | Qt::Key_J),
         &EnemyTableView::askAdjustment);
-    add(QStringLiteral("Re&vert Selected Cells"), "mnuRevertCells", QKeySequence(),
+    add(tr("Re&vert Selected Cells"), "mnuRevertCells", QKeySequence(),
         &EnemyTableView::revertSelection);
-    add(QStringLiteral("Revert Selected Cells to &Baseline"), "mnuRevertCellsToBaseline",
-        QKeySequence(), &EnemyTableView::revertSelectionToBaseline);
-    add(QStringLiteral("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
+    add(tr("Revert Selected Cells to &Baseline"), "mnuRevertCellsToBaseline", QKeySequence(),
+        &EnemyTableView::revertSelectionToBaseline);
+    add(tr("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();
         if (current.isValid())
             emit enemyChosen(proxy_->mapToSource(current).row());
     });
-    add(QStringLiteral("&Name This Entry…"), "mnuNameEntry", QKeySequence(), [this] {
+    add(tr("&Name This Entry…"), "mnuNameEntry", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();
         const auto list = current.isValid() ? model_->longListAt(proxy_->mapToSource(current))
                                             : std::nullopt;
         if (list)
             emit nameEntryRequested(*list);
     });
-    add(QStringLiteral("Apply &All"), "mnuTableApplyAll",
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return), &EnemyTableView::applyAllRequested);
-    add(QStringLiteral("&Undo"), "mnuTableUndo", QKeySequence::Undo, &EnemyTableView::undoRequested);
-    add(QStringLiteral("&Redo"), "mnuTableRedo", QKeySequence::Redo, &EnemyTableView::redoRequested);
+    add(tr("Apply &All"), "mnuTableApplyAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
+        &EnemyTableView::applyAllRequested);
+    add(tr("&Undo"), "mnuTableUndo", QKeySequence::Undo, &EnemyTableView::undoRequested);
+    add(tr("&Redo"), "mnuTableRedo", QKeySequence::Redo, &EnemyTableView::redoRequested);
 }
 
 bool EnemyTableView::eventFilter(QObject *object, QEvent *event)
@@ -318,9 +318,9 @@ bool EnemyTableView::setFilter(const QString &text)
     auto filter = RowFilter::Parse(text);
     const auto *refusal = std::get_if<Refusal>(&filter);
     filter_->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
-    filter_->setToolTip(refusal ? QStringLiteral("Cannot filter by this: it takes ") +
-                                      ToQString(refusal->accepted)
-                                : QString());
+    filter_->setToolTip(
+        refusal ? tr("Cannot filter by this: it takes %1").arg(ToQString(refusal->accepted))
+                : QString());
     if (refusal)
         return false;
     proxy_->setRowFilter(std::get<RowFilter>(std::move(filter)));
@@ -330,7 +330,7 @@ bool EnemyTableView::setFilter(const QString &text)
 
 void EnemyTableView::updateCount()
 {
-    count_->setText(QStringLiteral("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
+    count_->setText(tr("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
 }
 
 std::vector<int> EnemyTableView::shownRows() const
@@ -445,8 +445,10 @@ void EnemyTableView::pasteText(const QString &text)
             texts.push_back({cell, block.front().front().toStdString()});
     } else {
         if (firstRow + int(block.size()) > proxy_->rowCount()) {
-            refuse(QStringLiteral("Nothing was pasted"),
-                   {Refusal{.accepted = "room for the pasted rows: they reach past the last row shown"}});
+            refuse(tr("Nothing was pasted"),
+                   {Refusal{.accepted =
+                                tr("room for the pasted rows: they reach past the last row shown")
+                                    .toStdString()}});
             return;
         }
         for (std::size_t r = 0; r < block.size(); ++r) {
@@ -461,8 +463,8 @@ void EnemyTableView::pasteText(const QString &text)
             }
         }
     }
-    editCells(texts, QStringLiteral("Paste ") + Counted(qsizetype(texts.size()), "cell", "cells"),
-              QStringLiteral("Nothing was pasted"));
+    editCells(texts, tr("Paste %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
+              tr("Nothing was pasted"));
 }
 
 // Each selected column takes the value of its first selected cell.
@@ -478,8 +480,8 @@ void EnemyTableView::fillDown()
         if (!first)
             texts.push_back({cell, found->second});
     }
-    editCells(texts, QStringLiteral("Fill Down ") + Counted(qsizetype(texts.size()), "cell", "cells"),
-              QStringLiteral("Nothing was filled"));
+    editCells(texts, tr("Fill Down %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
+              tr("Nothing was filled"));
 }
 
 void EnemyTableView::askAdjustment()
@@ -488,8 +490,10 @@ void EnemyTableView::askAdjustment()
     const auto numbers = std::count_if(cells.begin(), cells.end(),
                                        [](const TableCell &cell) { return IsNumberColumn(*cell.column); });
     if (numbers == 0) {
-        refuse(QStringLiteral("Nothing to adjust"),
-               {Refusal{.accepted = "a selection holding number cells (HP, Level, a byte…)"}});
+        refuse(tr("Nothing to adjust"),
+               {Refusal{
+                   .accepted =
+                       tr("a selection holding number cells (HP, Level, a byte…)").toStdString()}});
         return;
     }
     if (const auto adjustment = AskAdjustment(this, static_cast<int>(numbers)))
@@ -501,12 +505,12 @@ void EnemyTableView::adjust(const Adjustment &adjustment)
     const auto adjusted = AdjustedTexts(selectedCells(), adjustment,
                                         [this](int enemy) { return session_.pendingOrStored(enemy); });
     if (const auto *refusals = std::get_if<std::vector<Refusal>>(&adjusted)) {
-        refuse(QStringLiteral("Nothing was adjusted"), *refusals);
+        refuse(tr("Nothing was adjusted"), *refusals);
         return;
     }
     const auto &texts = std::get<std::vector<CellEdit>>(adjusted);
-    editCells(texts, QStringLiteral("Adjust ") + Counted(qsizetype(texts.size()), "cell", "cells"),
-              QStringLiteral("Nothing was adjusted"));
+    editCells(texts, tr("Adjust %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
+              tr("Nothing was adjusted"));
 }
 
 void EnemyTableView::revertSelection()
@@ -522,7 +526,8 @@ void EnemyTableView::revertSelection()
         ++count;
     }
     if (count > 0)
-        session_.editPending(std::move(reverted), QStringLiteral("Revert ") + Counted(qsizetype(count), "cell", "cells"));
+        session_.editPending(std::move(reverted),
+                             tr("Revert %1").arg(Counted(qsizetype(count), Noun::Cell)));
 }
 
 void EnemyTableView::showDifferences(int mode)
@@ -551,9 +556,9 @@ void EnemyTableView::revertSelectionToBaseline()
         ++count;
     }
     if (count > 0)
-        session_.editPending(std::move(reverted), QStringLiteral("Revert ") +
-                                                      Counted(qsizetype(count), "cell", "cells") +
-                                                      QStringLiteral(" to the baseline"));
+        session_.editPending(
+            std::move(reverted),
+            tr("Revert %1 to the baseline").arg(Counted(qsizetype(count), Noun::Cell)));
 }
 
 void EnemyTableView::editCells(const std::vector<CellEdit> &texts, const QString &what,

@@ -11,7 +11,7 @@
 namespace mobwright {
 
 FindEnemy::FindEnemy(QAbstractItemModel *enemies, QWidget *parent)
-    : QToolBar(QStringLiteral("Find Enemy"), parent)
+    : QToolBar(tr("Find Enemy"), parent)
     , enemies_(enemies)
     , field_(new QLineEdit)
     , completer_(new QCompleter(enemies, this))
@@ -19,7 +19,7 @@ FindEnemy::FindEnemy(QAbstractItemModel *enemies, QWidget *parent)
     setObjectName(QStringLiteral("barFind"));
     setMovable(false);
     field_->setObjectName(QStringLiteral("txtFind"));
-    field_->setPlaceholderText(QStringLiteral("Number or part of a name"));
+    field_->setPlaceholderText(tr("Number or part of a name"));
     field_->setClearButtonEnabled(true);
     field_->setMaximumWidth(field_->fontMetrics().horizontalAdvance(QString(40, 'n')));
     // The pickers' labels start with the number, so matching anywhere in
@@ -29,11 +29,10 @@ FindEnemy::FindEnemy(QAbstractItemModel *enemies, QWidget *parent)
     completer_->setCompletionMode(QCompleter::PopupCompletion);
     completer_->setMaxVisibleItems(12);
     field_->setCompleter(completer_);
-    addWidget(new QLabel(QStringLiteral("Find enemy: ")));
+    addWidget(new QLabel(tr("Find enemy: ")));
     addWidget(field_);
-    QAction *close =
-        addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("Close"));
-    close->setToolTip(QStringLiteral("Close (Escape)"));
+    QAction *close = addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), tr("Close"));
+    close->setToolTip(tr("Close (Escape)"));
     connect(close, &QAction::triggered, this, &QWidget::hide);
 
     connect(completer_, qOverload<const QModelIndex &>(&QCompleter::activated), this,

@@ -124,7 +124,7 @@ void ListComboBox::narrow(const QString &text)
         popup->resize(popup->width(), needed);
     QToolTip::showText(list->mapToGlobal(QPoint(0, list->height())),
                        text.isEmpty() ? QString()
-                                      : QStringLiteral("Entries holding \"%1\" — Backspace widens").arg(text),
+                                      : tr("Entries holding \"%1\" — Backspace widens").arg(text),
                        list);
 }
 

@@ -53,15 +53,15 @@ QString DroppedFile(const QMimeData *data)
 bool AskToReload(QWidget *parent, const QString &enemy)
 {
     QMessageBox box(QMessageBox::Question, AppName,
-                    QStringLiteral("Another program changed %1 in the image since it was shown, "
-                                   "so nothing was written.")
+                    Main::tr("Another program changed %1 in the image since it was shown, "
+                             "so nothing was written.")
                         .arg(enemy),
                     QMessageBox::NoButton, parent);
     box.setInformativeText(
-        QStringLiteral("Reload the record from the file (your edits to it are dropped), or keep "
-                       "editing?"));
-    QAbstractButton *reload = box.addButton(QStringLiteral("&Reload"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("&Keep Editing"), QMessageBox::RejectRole);
+        Main::tr("Reload the record from the file (your edits to it are dropped), or keep "
+                 "editing?"));
+    QAbstractButton *reload = box.addButton(Main::tr("&Reload"), QMessageBox::AcceptRole);
+    box.addButton(Main::tr("&Keep Editing"), QMessageBox::RejectRole);
     box.exec();
     return box.clickedButton() == reload;
 }
@@ -71,8 +71,9 @@ std::optional<QString> AskForName(QWidget *parent, const QString &entry, const Q
 {
     bool ok = false;
     const QString name = QInputDialog::getText(
-        parent, QStringLiteral("Name This Entry"),
-        QStringLiteral("A name for %1, kept in your label folder (empty: the built-in label):").arg(entry),
+        parent, Main::tr("Name This Entry"),
+        Main::tr("A name for %1, kept in your label folder (empty: the built-in label):")
+            .arg(entry),
         QLineEdit::Normal, current, &ok);
     return ok ? std::optional(name) : std::nullopt;
 }
@@ -102,9 +103,8 @@ Main::Main(QWidget *parent)
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);
     openDialog_ = [this](QWidget *parent) {
-        return QFileDialog::getOpenFileName(
-            parent, QStringLiteral("Open ROM"), recent_->lastFolder(),
-            QStringLiteral("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
+        return QFileDialog::getOpenFileName(parent, tr("Open ROM"), recent_->lastFolder(),
+                                            tr("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
     messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
     reloadQuestion_ = AskToReload;
@@ -138,28 +138,26 @@ Main::~Main()
 
 void Main::buildFileMenu()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *load = file->addAction(QStringLiteral("&Load ROM"), this, &Main::mnuLoad_Click);
+    QAction *load = file->addAction(tr("&Load ROM"), this, &Main::mnuLoad_Click);
     load->setObjectName(QStringLiteral("mnuLoad"));
     load->setShortcut(QKeySequence::Open);
-    QAction *close = file->addAction(QStringLiteral("&Close ROM"), this, &Main::mnuClose_Click);
+    QAction *close = file->addAction(tr("&Close ROM"), this, &Main::mnuClose_Click);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
     file->addSeparator();
-    QMenu *recent = file->addMenu(QStringLiteral("&Recent"));
+    QMenu *recent = file->addMenu(tr("&Recent"));
     recent->setObjectName(QStringLiteral("mnuRecent"));
     recent_ = new RecentImages(recent, this);
     connect(recent_, &RecentImages::chosen, this, &Main::openRecent);
     file->addSeparator();
-    QAction *exportTable =
-        file->addAction(QStringLiteral("&Export Table…"), this, &Main::mnuExport_Click);
+    QAction *exportTable = file->addAction(tr("&Export Table…"), this, &Main::mnuExport_Click);
     exportTable->setObjectName(QStringLiteral("mnuExport"));
-    QAction *importTable =
-        file->addAction(QStringLiteral("&Import Table…"), this, &Main::mnuImport_Click);
+    QAction *importTable = file->addAction(tr("&Import Table…"), this, &Main::mnuImport_Click);
     importTable->setObjectName(QStringLiteral("mnuImport"));
     file->addSeparator();
-    QAction *quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
     quit->setShortcuts(StandardKeysOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     imageActions_.insert(imageActions_.end(), {exportTable, importTable});
@@ -167,7 +165,7 @@ void Main::buildFileMenu()
 
 void Main::buildEditMenu()
 {
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     QAction *undo = edit->addAction(QString(), this, [this] { stepHistory(true); });
     undo->setObjectName(QStringLiteral("mnuUndo"));
@@ -183,19 +181,18 @@ void Main::buildEditMenu()
     // The stack clears itself when it is destroyed, after the window is gone
     // but before the menu: so the renaming holds no window and lives with the menu.
     const auto nameBoth = [history = session_.history(), undo, redo, name] {
-        name(undo, QStringLiteral("&Undo"), history->canUndo(), history->undoText());
-        name(redo, QStringLiteral("&Redo"), history->canRedo(), history->redoText());
+        name(undo, tr("&Undo"), history->canUndo(), history->undoText());
+        name(redo, tr("&Redo"), history->canRedo(), history->redoText());
     };
     connect(session_.history(), &QUndoStack::indexChanged, edit, nameBoth);
     connect(session_.history(), &QUndoStack::cleanChanged, edit, nameBoth);
     nameBoth();
     edit->addSeparator();
-    QAction *apply =
-        edit->addAction(QStringLiteral("&Apply Changes"), this, [this] { ApplyEnemyRecord(); });
+    QAction *apply = edit->addAction(tr("&Apply Changes"), this, [this] { ApplyEnemyRecord(); });
     apply->setObjectName(QStringLiteral("mnuApply"));
     apply->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    QAction *all = edit->addAction(QStringLiteral("Apply A&ll…"), this, [this] { applyAll(true); });
+    QAction *all = edit->addAction(tr("Apply A&ll…"), this, [this] { applyAll(true); });
     all->setObjectName(QStringLiteral("mnuApplyAll"));
     all->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Enter)});
@@ -203,28 +200,28 @@ void Main::buildEditMenu()
     find_ = new FindEnemy(lists_->enemies(), this);
     addToolBar(Qt::TopToolBarArea, find_);
     connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
-    QAction *find = edit->addAction(QStringLiteral("&Find Enemy…"), this, [this] {
+    QAction *find = edit->addAction(tr("&Find Enemy…"), this, [this] {
         if (session_.isOpen())
             find_->start();
     });
     find->setObjectName(QStringLiteral("mnuFind"));
     find->setShortcut(QKeySequence::Find);
     // Alt with Page Up/Down: the lists and text boxes use neither.
-    QAction *previous = edit->addAction(QStringLiteral("&Previous Enemy"), this,
+    QAction *previous = edit->addAction(tr("&Previous Enemy"), this,
                                         [this] { goToEnemy(editor_->shownEnemy() - 1); });
     previous->setObjectName(QStringLiteral("mnuPreviousEnemy"));
     previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
-    QAction *next = edit->addAction(QStringLiteral("&Next Enemy"), this,
-                                    [this] { goToEnemy(editor_->shownEnemy() + 1); });
+    QAction *next =
+        edit->addAction(tr("&Next Enemy"), this, [this] { goToEnemy(editor_->shownEnemy() + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
-    QAction *revert = edit->addAction(QStringLiteral("Re&vert Changes"), this, [this] {
+    QAction *revert = edit->addAction(tr("Re&vert Changes"), this, [this] {
         const int index = editor_->shownEnemy();
-        session_.revert({index}, QStringLiteral("Revert ") + session_.enemyLabel(index));
+        session_.revert({index}, tr("Revert %1").arg(session_.enemyLabel(index)));
     });
     revert->setObjectName(QStringLiteral("mnuRevert"));
-    QAction *revertAll = edit->addAction(QStringLiteral("Revert All &Changes"), this, [this] {
-        session_.revert(session_.pending().enemies(), QStringLiteral("Revert All Changes"));
+    QAction *revertAll = edit->addAction(tr("Revert All &Changes"), this, [this] {
+        session_.revert(session_.pending().enemies(), tr("Revert All Changes"));
     });
     revertAll->setObjectName(QStringLiteral("mnuRevertAll"));
     imageActions_.insert(imageActions_.end(), {apply, all, revert, revertAll, find, previous, next});
@@ -233,9 +230,9 @@ void Main::buildEditMenu()
 
 void Main::buildViewMenu()
 {
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QAction *table = view->addAction(QStringLiteral("Enemy &Table"), this, &Main::showTable);
+    QAction *table = view->addAction(tr("Enemy &Table"), this, &Main::showTable);
     table->setObjectName(QStringLiteral("mnuTable"));
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     imageActions_.push_back(table);
@@ -243,16 +240,15 @@ void Main::buildViewMenu()
 
 void Main::buildHelpMenu()
 {
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *folder =
-        help->addAction(QStringLiteral("Open &Label Folder"), this, &Main::mnuLabelFolder_Click);
+    QAction *folder = help->addAction(tr("Open &Label Folder"), this, &Main::mnuLabelFolder_Click);
     folder->setObjectName(QStringLiteral("mnuLabelFolder"));
     help->addSeparator();
-    QAction *about = help->addAction(QStringLiteral("&About Mobwright"), this,
-                                     [this] { ShowAboutMobwright(this); });
+    QAction *about =
+        help->addAction(tr("&About Mobwright"), this, [this] { ShowAboutMobwright(this); });
     about->setObjectName(QStringLiteral("mnuAbout"));
-    QAction *aboutQt = help->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
+    QAction *aboutQt = help->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
 }
 
@@ -260,12 +256,12 @@ void Main::mnuLabelFolder_Click()
 {
     const QString folder = LabelFolder();
     if (!QDir().mkpath(folder)) {
-        report(QStringLiteral("The label folder %1 cannot be created.").arg(folder));
+        report(tr("The label folder %1 cannot be created.").arg(folder));
         return;
     }
     // Without a file manager the user still learns where the files go.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        report(QStringLiteral("No file manager opened the label folder. Your label files go in:\n\n") +
+        report(tr("No file manager opened the label folder. Your label files go in:\n\n") +
                QDir::toNativeSeparators(folder));
 }
 
@@ -291,7 +287,7 @@ void Main::nameEntry(ListEntry entry)
     if (const auto failure = labelFolder_->nameEntry(entry, *typed))
         report(*failure);
     else
-        statusBar()->showMessage(QStringLiteral("Named in ") + labelFolder_->folder());
+        statusBar()->showMessage(tr("Named in %1").arg(labelFolder_->folder()));
 }
 
 void Main::closeEvent(QCloseEvent *event)
@@ -355,7 +351,7 @@ void Main::openRecent(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
         recent_->remove(path);
-        report(QStringLiteral("\"%1\" no longer exists; it is taken off the recent images.")
+        report(tr("\"%1\" no longer exists; it is taken off the recent images.")
                    .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -380,9 +376,9 @@ bool Main::settlePendingEdits()
     const PendingEdits &pending = session_.pending();
     if (!session_.isOpen() || pending.empty())
         return true;
-    const QString what = QStringLiteral("%1 (%2)").arg(
-        Counted(qsizetype(pending.enemies().size()), "enemy", "enemies"),
-        Counted(pending.editCount(), "field", "fields"));
+    const QString what =
+        QStringLiteral("%1 (%2)").arg(Counted(qsizetype(pending.enemies().size()), Noun::Enemy),
+                                      Counted(pending.editCount(), Noun::Field));
     switch (question_(this, what)) {
     case UnappliedAnswer::Apply: return applyAll(false);
     case UnappliedAnswer::Discard: return true;
@@ -397,7 +393,7 @@ bool Main::ApplyEnemyRecord()
         return false;
     const int index = editor_->shownEnemy();
     if (!session_.pendingOf(index)) {
-        statusBar()->showMessage(QStringLiteral("Nothing to apply"));
+        statusBar()->showMessage(tr("Nothing to apply"));
         return false;
     }
     if (const auto refusal = session_.refusalIn({index})) {
@@ -406,13 +402,13 @@ bool Main::ApplyEnemyRecord()
         return false;
     }
     const QString label = session_.enemyLabel(index);
-    const WriteOutcome outcome = session_.applyPending({index}, QStringLiteral("Apply to ") + label);
+    const WriteOutcome outcome = session_.applyPending({index}, tr("Apply to %1").arg(label));
     if (outcome.cause == WriteOutcome::Cause::ChangedBehind) {
         if (reloadQuestion_(this, label))
-            session_.revert({index}, QStringLiteral("Reload ") + label);
+            session_.revert({index}, tr("Reload %1").arg(label));
         return false;
     }
-    tell(QStringLiteral("Apply to ") + label, outcome);
+    tell(tr("Apply to %1").arg(label), outcome);
     return outcome.wroteAll();
 }
 
@@ -420,7 +416,7 @@ bool Main::applyAll(bool preview)
 {
     const std::vector<int> enemies = session_.pending().enemies();
     if (enemies.empty()) {
-        statusBar()->showMessage(QStringLiteral("Nothing to apply"));
+        statusBar()->showMessage(tr("Nothing to apply"));
         return true;
     }
     if (const auto refusal = session_.refusalIn(enemies)) {
@@ -432,18 +428,17 @@ bool Main::applyAll(bool preview)
         report(ToQString(refusal->message()));
         return false;
     }
-    const QString what =
-        QStringLiteral("Apply to ") + Counted(qsizetype(enemies.size()), "enemy", "enemies");
+    const QString what = tr("Apply to %1").arg(Counted(qsizetype(enemies.size()), Noun::Enemy));
     if (preview) {
         std::vector<RecordWrite> writes;
         for (const int index : enemies)
             writes.push_back({index, session_.stored(index), session_.shown(index)});
         EnemyTable table(session_.storedRecords());
         table.longLabels = &session_.labels();
-        const QString summary = QStringLiteral("Apply All writes %1 of %2 into the image.")
-                                    .arg(Counted(session_.pending().editCount(), "field", "fields"),
-                                         Counted(qsizetype(enemies.size()), "enemy", "enemies"));
-        if (!changesQuestion_(this, QStringLiteral("Apply All"), summary, ChangedCells(writes, table)))
+        const QString summary = tr("Apply All writes %1 of %2 into the image.")
+                                    .arg(Counted(session_.pending().editCount(), Noun::Field),
+                                         Counted(qsizetype(enemies.size()), Noun::Enemy));
+        if (!changesQuestion_(this, tr("Apply All"), summary, ChangedCells(writes, table)))
             return false;
     }
     const WriteOutcome outcome = session_.applyPending(enemies, what);
@@ -453,8 +448,8 @@ bool Main::applyAll(bool preview)
 
 void Main::stepHistory(bool undoing)
 {
-    const QString what = (undoing ? QStringLiteral("Undo ") : QStringLiteral("Redo ")) +
-                         (undoing ? session_.history()->undoText() : session_.history()->redoText());
+    const QString what = undoing ? tr("Undo %1").arg(session_.history()->undoText())
+                                 : tr("Redo %1").arg(session_.history()->redoText());
     if (const std::optional<WriteOutcome> outcome = undoing ? session_.undo() : session_.redo())
         tell(what, *outcome);
 }
@@ -462,17 +457,17 @@ void Main::stepHistory(bool undoing)
 void Main::tell(const QString &what, const WriteOutcome &outcome)
 {
     if (outcome.kind != WriteOutcome::Kind::Written) {
-        report(QStringLiteral("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
+        report(tr("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
         return;
     }
-    statusBar()->showMessage(what + QStringLiteral(": written and synced"));
+    statusBar()->showMessage(tr("%1: written and synced").arg(what));
 }
 
 void Main::noteChangedBehind(const QList<int> &indexes)
 {
     if (indexes.contains(editor_->shownEnemy()))
         statusBar()->showMessage(
-            QStringLiteral("Another program changed %1 in the image; your edits to it are kept.")
+            tr("Another program changed %1 in the image; your edits to it are kept.")
                 .arg(session_.enemyLabel(editor_->shownEnemy())));
 }
 
@@ -488,9 +483,9 @@ void Main::showImageState()
         return;
     }
     setWindowTitle(QStringLiteral("%1[*] — %2").arg(QFileInfo(session_.path()).fileName(), AppName));
-    imageStatus_->setText(QDir::toNativeSeparators(session_.path()) + QStringLiteral(" — ") +
-                          (session_.rom().hasCopierHeader() ? QStringLiteral("with copier header")
-                                                            : QStringLiteral("no copier header")));
+    imageStatus_->setText(
+        QDir::toNativeSeparators(session_.path()) + QStringLiteral(" — ") +
+        (session_.rom().hasCopierHeader() ? tr("with copier header") : tr("no copier header")));
 }
 
 void Main::report(const QString &message)

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -8,6 +9,12 @@
 
 namespace mobwright {
 namespace {
+
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
+};
 
 // Longer than this, a message would make the box taller than a small screen.
 constexpr qsizetype MAX_SHOWN_LINES = 12;
@@ -45,17 +52,17 @@ std::unique_ptr<QMessageBox> WarningBox(QWidget *parent, const QString &title,
 void SetAccessKeys(QDialogButtonBox &buttons)
 {
     if (QPushButton *ok = buttons.button(QDialogButtonBox::Ok))
-        ok->setText(QStringLiteral("&OK"));
+        ok->setText(Text::tr("&OK"));
     if (QPushButton *cancel = buttons.button(QDialogButtonBox::Cancel))
-        cancel->setText(QStringLiteral("&Cancel"));
+        cancel->setText(Text::tr("&Cancel"));
 }
 
 void SetAccessKeys(QMessageBox &box)
 {
     if (QAbstractButton *ok = box.button(QMessageBox::Ok))
-        ok->setText(QStringLiteral("&OK"));
+        ok->setText(Text::tr("&OK"));
     if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
-        cancel->setText(QStringLiteral("&Cancel"));
+        cancel->setText(Text::tr("&Cancel"));
 }
 
 void ShowWarning(QWidget *parent, const QString &title, const QString &message)

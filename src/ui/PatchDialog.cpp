@@ -26,7 +26,8 @@ namespace {
 
 QString HeaderText(bool hasHeader)
 {
-    return hasHeader ? QStringLiteral("with a copier header") : QStringLiteral("no copier header");
+    return hasHeader ? PatchDialog::tr("with a copier header")
+                     : PatchDialog::tr("no copier header");
 }
 
 QRadioButton *Option(const char *name, const QString &text, QVBoxLayout *group)
@@ -57,13 +58,13 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
 {
     Baseline *baseline = session.baseline();
     if (!session.isOpen() || !baseline)
-        return QStringLiteral("Choose an image to compare with first: File › Compare With.");
+        return PatchDialog::tr("Choose an image to compare with first: File › Compare With.");
     try {
         const std::vector<std::uint8_t> source = baseline->contents();
         const std::vector<std::uint8_t> target = session.readImage();
         if (source == target)
-            return QStringLiteral("The image is byte for byte the baseline: a patch would change "
-                                  "nothing, so none was written.");
+            return PatchDialog::tr("The image is byte for byte the baseline: a patch would change "
+                                   "nothing, so none was written.");
         const std::vector<std::uint8_t> patch =
             MakeImagePatch(choice.format, source, target, choice.form);
         // Never over the image or the baseline, whatever name or link leads to them.
@@ -85,53 +86,51 @@ PatchDialog::PatchDialog(ImageSession &session, MessageSink report, QWidget *par
     , report_(std::move(report))
 {
     setObjectName(QStringLiteral("frmExportPatch"));
-    setWindowTitle(QStringLiteral("Export Patch"));
+    setWindowTitle(tr("Export Patch"));
     const bool hasHeader = session.rom().hasCopierHeader();
 
     auto *about = new QLabel(
-        QStringLiteral("A patch that turns the baseline %1 into the image %2 as it is on disk.")
+        tr("A patch that turns the baseline %1 into the image %2 as it is on disk.")
             .arg(NameAndHeader(session.baseline()->path(), session.baseline()->hasCopierHeader()),
                  NameAndHeader(session.path(), hasHeader)));
     about->setObjectName(QStringLiteral("lblPatchImages"));
     about->setWordWrap(true);
 
     auto *formats = new QVBoxLayout;
-    ips_ = Option("optIps", QStringLiteral("&IPS"), formats);
-    bps_ = Option("optBps",
-                  QStringLiteral("&BPS, with checksums: patchers refuse it for any other image"),
+    ips_ = Option("optIps", tr("&IPS"), formats);
+    bps_ = Option("optBps", tr("&BPS, with checksums: patchers refuse it for any other image"),
                   formats);
     bps_->setChecked(true);
 
     auto *forms = new QVBoxLayout;
     imageForm_ = Option("optImageForm",
-                        hasHeader ? QStringLiteral("As the image is, &with its copier header")
-                                  : QStringLiteral("As the image is, &without a copier header"),
+                        hasHeader ? tr("As the image is, &with its copier header")
+                                  : tr("As the image is, &without a copier header"),
                         forms);
     headerless_ = Option("optHeaderless",
-                         QStringLiteral("For the image without its copier header: offsets 512 "
-                                        "&lower, as most patches are shared"),
+                         tr("For the image without its copier header: offsets 512 "
+                            "&lower, as most patches are shared"),
                          forms);
     headerless_->setVisible(hasHeader);
     (hasHeader ? headerless_ : imageForm_)->setChecked(true);
 
     auto *column = new QVBoxLayout(this);
     column->addWidget(about);
-    column->addWidget(Group("fraPatchFormat", QStringLiteral("Format"), formats));
-    column->addWidget(Group("fraPatchForm", QStringLiteral("Offsets"), forms));
+    column->addWidget(Group("fraPatchFormat", tr("Format"), formats));
+    column->addWidget(Group("fraPatchForm", tr("Offsets"), forms));
     const std::size_t pending = session.pending().enemies().size();
     if (pending > 0) {
-        auto *note = new QLabel(
-            QStringLiteral("Edits not yet applied to %1 are not in the patch: apply them first "
-                           "to have them in it.")
-                .arg(Counted(qsizetype(pending), "enemy", "enemies")));
+        auto *note =
+            new QLabel(tr("Edits not yet applied to %1 are not in the patch: apply them first "
+                          "to have them in it.")
+                           .arg(Counted(qsizetype(pending), Noun::Enemy)));
         note->setObjectName(QStringLiteral("lblPatchPending"));
         note->setWordWrap(true);
         column->addWidget(note);
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     SetAccessKeys(*buttons);
-    QPushButton *write =
-        buttons->addButton(QStringLiteral("&Export…"), QDialogButtonBox::AcceptRole);
+    QPushButton *write = buttons->addButton(tr("&Export…"), QDialogButtonBox::AcceptRole);
     write->setObjectName(QStringLiteral("cmdExportPatch"));
     connect(write, &QPushButton::clicked, this, &PatchDialog::exportPatch);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -152,9 +151,8 @@ void PatchDialog::exportPatch()
         chosen.format == PatchFormat::Ips ? QStringLiteral("ips") : QStringLiteral("bps");
     const QFileInfo image(session_.path());
     QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Patch"),
-        image.dir().filePath(image.completeBaseName() + u'.' + suffix),
-        suffix.toUpper() + QStringLiteral(" Patches (*.") + suffix + u')');
+        this, tr("Export Patch"), image.dir().filePath(image.completeBaseName() + u'.' + suffix),
+        tr("%1 Patches (*.%2)").arg(suffix.toUpper(), suffix));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

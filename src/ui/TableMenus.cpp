@@ -19,10 +19,17 @@
 namespace mobwright {
 namespace {
 
-const QString TableFilters = QStringLiteral("CSV Files (*.csv);;JSON Files (*.json)");
+QString TableFilters()
+{
+    return Main::tr("CSV Files (*.csv);;JSON Files (*.json)");
+}
+
 // Offered while the table view is open: only the rows and columns it shows.
-const QString ShownFilters =
-    QStringLiteral(";;CSV, only what the table shows (*.csv);;JSON, only what the table shows (*.json)");
+QString ShownFilters()
+{
+    return Main::tr(
+        "CSV, only what the table shows (*.csv);;JSON, only what the table shows (*.json)");
+}
 
 // The table as the file holds it, its lists labelled as the window labels them.
 EnemyTable StoredTable(const ImageSession &session)
@@ -64,16 +71,16 @@ void Main::mnuExport_Click()
     const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".csv"));
     QString filter;
     const bool tableShown = tableView_ && tableView_->isVisible();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Table"), suggested,
-                                                TableFilters + (tableShown ? ShownFilters : QString()),
-                                                &filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Table"), suggested,
+        TableFilters() + (tableShown ? QStringLiteral(";;") + ShownFilters() : QString()), &filter);
     if (path.isEmpty())
         return;
     // A name without an extension takes the chosen filter's, which decides the format.
     if (QFileInfo(path).suffix().isEmpty())
-        path += filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
-                                                        : QStringLiteral(".csv");
-    exportTableTo(path, filter.contains(QStringLiteral("only what")));
+        path += filter.contains(QStringLiteral("*.json")) ? QStringLiteral(".json")
+                                                          : QStringLiteral(".csv");
+    exportTableTo(path, tableShown && ShownFilters().contains(filter));
 }
 
 void Main::exportTableTo(const QString &path, bool onlyShown)
@@ -85,15 +92,13 @@ void Main::exportTableTo(const QString &path, bool onlyShown)
     if (const auto failure = SaveOutput(path, WriteTable(table, FormatOfPath(path)), {&session_.rom()}))
         report(failure->message);
     else
-        statusBar()->showMessage(QStringLiteral("Table exported to ") +
-                                 QDir::toNativeSeparators(path));
+        statusBar()->showMessage(tr("Table exported to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void Main::mnuImport_Click()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import Table"),
-                                     QFileInfo(session_.path()).absolutePath(), TableFilters);
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Import Table"), QFileInfo(session_.path()).absolutePath(), TableFilters());
     if (!path.isEmpty())
         importTableFrom(path);
 }
@@ -106,27 +111,27 @@ void Main::importTableFrom(const QString &path)
         return;
     }
     if (const auto *refusals = std::get_if<RefusalList>(&planned)) {
-        const QString refused = QStringLiteral(" is not imported, and nothing was written:\n\n");
-        report(QFileInfo(path).fileName() + refused + RefusalLines(*refusals).join(u'\n'));
+        report(tr("%1 is not imported, and nothing was written:\n\n%2")
+                   .arg(QFileInfo(path).fileName(), RefusalLines(*refusals).join(u'\n')));
         return;
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);
     if (plan.records.empty()) {
-        report(QStringLiteral("The image already holds this table: nothing was written."));
+        report(tr("The image already holds this table: nothing was written."));
         return;
     }
     const QString summary =
-        QStringLiteral("Importing ") + QFileInfo(path).fileName() +
-        QStringLiteral(" changes %1 in %2. Write these changes into the image?")
-            .arg(Counted(qsizetype(plan.records.size()), "enemy", "enemies"),
-                 Counted(qsizetype(plan.cells.size()), "field", "fields"));
-    if (!changesQuestion_(this, QStringLiteral("Import Table"), summary, plan.cells))
+        tr("Importing %1 changes %2 in %3. Write these changes into the image?")
+            .arg(QFileInfo(path).fileName(), Counted(qsizetype(plan.records.size()), Noun::Enemy),
+                 Counted(qsizetype(plan.cells.size()), Noun::Field));
+    if (!changesQuestion_(this, tr("Import Table"), summary, plan.cells))
         return;
-    const QString what = QStringLiteral("Import of ") + QFileInfo(path).fileName();
+    const QString what = tr("Import of %1").arg(QFileInfo(path).fileName());
     const WriteOutcome outcome = session_.writeChanges(plan.records, what);
     if (outcome.kind == WriteOutcome::Kind::Written)
-        statusBar()->showMessage(what + QStringLiteral(": ") + Counted(qsizetype(plan.records.size()), "enemy", "enemies") +
-                                 QStringLiteral(" written and synced"));
+        statusBar()->showMessage(
+            tr("%1: %2 written and synced")
+                .arg(what, Counted(qsizetype(plan.records.size()), Noun::Enemy)));
     else
         tell(what, outcome);
 }

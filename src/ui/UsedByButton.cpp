@@ -21,8 +21,8 @@ UsedByButton::UsedByButton(EnemyName name, QWidget *parent)
 void UsedByButton::showUsers(std::vector<int> users)
 {
     users_ = std::move(users);
-    setText(QStringLiteral("used by %1").arg(users_.size()));
-    setToolTip(QStringLiteral("The enemies whose records use this entry"));
+    setText(tr("used by %1").arg(users_.size()));
+    setToolTip(tr("The enemies whose records use this entry"));
     setVisible(!users_.empty());
 }
 

@@ -52,8 +52,10 @@ int main(int argc, char *argv[])
         return RunCommand(argc, argv);
     // Rather than Qt's own message, which ends in the advice to reinstall.
     if (!HasDisplay(arguments)) {
-        std::fprintf(stderr, "The Mobwright window needs a display (X11 or Wayland); without one, "
-                             "use its command line: mobwright --help\n");
+        const QString advice = QCoreApplication::translate(
+            "main", "The Mobwright window needs a display (X11 or Wayland); without one, "
+                    "use its command line: mobwright --help");
+        std::fprintf(stderr, "%s\n", advice.toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
 
