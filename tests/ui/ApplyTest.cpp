@@ -146,6 +146,9 @@ TEST_F(ApplyTest, AnApplyIsOneWriteAndAFailedSyncIsTold)
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
     EXPECT_EQ(editor_.window().statusBar()->currentMessage(), "Nothing to apply");
+    editor_.window().statusBar()->clearMessage();
+    editor_.find<QAction>("mnuApplyAll")->trigger();
+    EXPECT_EQ(editor_.window().statusBar()->currentMessage(), "Nothing to apply");
     EXPECT_TRUE(image_.contents() == applied);
     EXPECT_EQ(std::filesystem::last_write_time(image_.path()), writtenAt);
     EXPECT_EQ(probe->writeCalls, 1);
