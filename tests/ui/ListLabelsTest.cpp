@@ -98,3 +98,18 @@ TEST(ListComboBox, NumbersItsEntriesAndNarrowsToWhatIsTyped)
     }
     box.hidePopup();
 }
+
+// The pop-up is built late, but a list is as wide as Qt makes one sized by
+// its minimum contents length, however long its entries.
+TEST(ListComboBox, IsAsWideAsItsMinimumContentsLengthMakesIt)
+{
+    ListComboBox box;
+    QComboBox qt;
+    for (QComboBox *each : {static_cast<QComboBox *>(&box), &qt}) {
+        each->addItems({"Attack", QString(60, 'W')});
+        each->setMinimumContentsLength(12);
+    }
+    qt.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    EXPECT_EQ(box.sizeHint(), qt.sizeHint());
+    EXPECT_EQ(box.minimumSizeHint(), qt.minimumSizeHint());
+}
