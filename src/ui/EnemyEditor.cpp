@@ -130,6 +130,8 @@ void EnemyEditor::buildPages()
         marks_.setLabel(layout.field, label);
         differences_.setField(layout.field, label, control);
     }
+    for (const std::vector<QWidget *> &column : LabelColumns(frames_))
+        EditMarks::MakeRoom(column);
     AlignColumns(frames_);
 
     // The PSI labels, never shown.

@@ -66,6 +66,23 @@ protected:
 
 } // namespace
 
+// A label's column has room for it marked bold, and italic, so that marking moves nothing.
+TEST_F(DesktopTest, EveryLabelHasRoomForItsMark)
+{
+    std::vector<QWidget *> labels{editor_.widget("chkFlag")};
+    for (QLabel *label : editor_.window().findChildren<QLabel *>()) {
+        if (label->buddy())
+            labels.push_back(label);
+    }
+    for (QWidget *label : labels) {
+        QFont marked = label->font();
+        marked.setBold(true);
+        marked.setItalic(true);
+        label->setFont(marked);
+        EXPECT_LE(label->sizeHint().width(), label->minimumWidth()) << label->objectName().toStdString();
+    }
+}
+
 // Stored values at the top of each range read back unsigned, typed either way.
 TEST_F(DesktopTest, NumbersShowUnsignedThroughTheFile)
 {
