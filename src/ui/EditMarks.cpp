@@ -23,14 +23,17 @@ QString TextOf(const QWidget *label)
 // Measured with the font alone: setting it on the label and back costs far more.
 int MarkedWidth(const QWidget *label)
 {
-    const QString text = TextOf(label);
-    const int plain = label->fontMetrics().horizontalAdvance(text);
+    // As labels and check boxes measure their text.
+    const auto width = [text = TextOf(label)](const QFontMetrics &metrics) {
+        return metrics.size(Qt::TextShowMnemonic, text).width();
+    };
+    const int plain = width(label->fontMetrics());
     int widest = plain;
     for (const bool italic : {false, true}) {
         QFont marked = label->font();
         marked.setBold(true);
         marked.setItalic(italic);
-        widest = std::max(widest, QFontMetrics(marked).horizontalAdvance(text));
+        widest = std::max(widest, width(QFontMetrics(marked)));
     }
     return label->sizeHint().width() + widest - plain;
 }
