@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <set>
@@ -19,34 +20,59 @@ using Json = nlohmann::json;
 // JSON is written as text, as QJsonDocument::toJson(Indented) wrote it
 // before: keys in sorted order, four spaces a level, the same escapes, and
 // numbers as Qt writes a double, whole ones as integers.
-void AppendString(QByteArray &out, const QString &text)
+void AppendEscaped(QByteArray &out, char c)
 {
     static constexpr char Hex[] = "0123456789abcdef";
+    switch (c) {
+    case '"': out += "\\\""; break;
+    case '\\': out += "\\\\"; break;
+    case '\b': out += "\\b"; break;
+    case '\f': out += "\\f"; break;
+    case '\n': out += "\\n"; break;
+    case '\r': out += "\\r"; break;
+    case '\t': out += "\\t"; break;
+    default:
+        out += "\\u00";
+        out += Hex[c >> 4];
+        out += Hex[c & 0xf];
+    }
+}
+
+// Runs of characters that need no escape are copied whole.
+void AppendString(QByteArray &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
     out += '"';
-    for (const char c : text.toUtf8()) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                out += "\\u00";
-                out += Hex[c >> 4];
-                out += Hex[c & 0xf];
-            } else {
-                out += c;
-            }
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) {
+            out.append(utf8.constData() + from, i - from);
+            AppendEscaped(out, c);
+            from = i + 1;
         }
     }
+    out.append(utf8.constData() + from, utf8.size() - from);
     out += '"';
+}
+
+// "0", "-12", "4294967295": what Qt writes for the value, digit for digit;
+// longer ones may not be held exactly by the double Qt writes.
+bool IsPlainInteger(const QString &cell)
+{
+    const qsizetype sign = cell.startsWith(u'-') ? 1 : 0;
+    const qsizetype digits = cell.size() - sign;
+    if (digits < 1 || digits > 15 || (cell[sign] == u'0' && (digits > 1 || sign)))
+        return false;
+    return std::all_of(cell.begin() + sign, cell.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 void AppendNumber(QByteArray &out, const QString &cell)
 {
+    if (IsPlainInteger(cell)) {
+        out += cell.toLatin1();
+        return;
+    }
     const double value = cell.toDouble();
     if (!std::isfinite(value))
         out += "null";

@@ -143,7 +143,8 @@ TEST(JsonExport, IsWhatQtsJsonWriterWrites)
     for (char16_t c = 1; c < 0x80; ++c)
         controls += QChar(c);
     const QStringList texts{controls, QString::fromUtf8("é ∑ \u2028 😀"), ""};
-    const QStringList numbers{"0", "100000", "4294967295", "-3", "0.5", "1e21", "", "abc", "-0", "inf"};
+    const QStringList numbers{"0",  "100000", "4294967295", "-3",  "0.5", "1e21", "", "abc", "-0",
+                              "inf", "007", "123456789012345678", "9007199254740993", "-12"};
     TextTable table{.header = {"Zed", "HP", "Name \"x\"", "Action"}, .numeric = {true, true, false}};
     for (qsizetype k = 0; k < numbers.size(); ++k)
         table.addRow({numbers[k], numbers[(k + 3) % numbers.size()], texts[k % 3], texts[(k + 1) % 3]},
