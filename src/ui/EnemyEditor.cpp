@@ -278,7 +278,8 @@ void EnemyEditor::FillEnemyLists()
     entries.reserve(ENEMY_COUNT);
     for (int k = 0; k < ENEMY_COUNT; ++k)
         entries.append(session_.enemyLabel(k));
-    lists_.enemies()->setStringList(entries);
+    // Another image mostly names the same enemies; the pickers keep their place.
+    SetChangedEntries(lists_.enemies(), entries);
     ActionKinds.BuildActionKinds();
 }
 

@@ -52,7 +52,10 @@ void WindowMemory::leaveImage()
 void WindowMemory::showImageAsLeft()
 {
     const QString key = ImageKey(QStringLiteral("imagePlaces"), session_.path());
-    editor_.showEnemy(settings_.value(key + QStringLiteral("/enemy"), 0).toInt());
+    // The editor shows the first enemy of an image opened already.
+    const int enemy = settings_.value(key + QStringLiteral("/enemy"), 0).toInt();
+    if (enemy != editor_.shownEnemy())
+        editor_.showEnemy(enemy);
     editor_.showPage(settings_.value(key + QStringLiteral("/page"), 0).toInt());
 }
 
