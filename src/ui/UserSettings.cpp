@@ -1,16 +1,19 @@
 #include "UserSettings.h"
 
+#include <QSettings>
+
 namespace mobwright {
 namespace {
 
 // Named in full, so that they do not hang on the application's names.
-const QString Organization = QStringLiteral("Mobwright");
-const QString Application = QStringLiteral("Mobwright");
+QSettings File()
+{
+    return QSettings(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"));
+}
 
 } // namespace
 
 UserSettings::UserSettings()
-    : settings_(Organization, Application)
 {
     writer_.setMaxThreadCount(1); // one after the other, as they were asked for
 }
@@ -22,8 +25,13 @@ UserSettings::~UserSettings()
 
 QVariant UserSettings::value(const QString &key, const QVariant &fallback)
 {
-    const auto written = written_.constFind(key);
-    return written != written_.cend() ? *written : settings_.value(key, fallback);
+    if (!std::exchange(read_, true)) {
+        const QSettings file = File();
+        for (const QString &each : file.allKeys())
+            kept_.insert(each, file.value(each));
+    }
+    const auto kept = kept_.constFind(key);
+    return kept != kept_.cend() ? *kept : fallback;
 }
 
 void UserSettings::setValue(const QString &key, const QVariant &value)
@@ -31,10 +39,9 @@ void UserSettings::setValue(const QString &key, const QVariant &value)
     QVariant kept = this->value(key); // read from the file as text
     if (kept.convert(value.metaType()) && kept == value)
         return;
-    written_.insert(key, value);
-    // Settings objects of one file share it, thread-safely; this one is
-    // written and synced when it goes, on the writer's thread.
-    writer_.start([key, value] { QSettings(Organization, Application).setValue(key, value); });
+    kept_.insert(key, value);
+    // Written and synced when it goes, on the writer's thread.
+    writer_.start([key, value] { File().setValue(key, value); });
 }
 
 } // namespace mobwright

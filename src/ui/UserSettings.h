@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QHash>
-#include <QSettings>
 #include <QThreadPool>
+#include <QVariant>
 
 namespace mobwright {
 
-// The user's settings, read on the window's thread and written, in order, on
-// a thread of their own, so that saving them, with its sync to disk, never
-// holds up the window. A value the settings hold already is not written.
+// The user's settings, read from the file once and then kept, and written,
+// in order, on a thread of their own, so that saving them, with its sync to
+// disk, never holds up the window: not even a read waits for the file while
+// it is being written. A value the settings hold already is not written.
 class UserSettings
 {
 public:
@@ -21,8 +22,8 @@ public:
     void setValue(const QString &key, const QVariant &value);
 
 private:
-    QSettings settings_;
-    QHash<QString, QVariant> written_; // since this started
+    QHash<QString, QVariant> kept_;
+    bool read_ = false;
     QThreadPool writer_;
 };
 
