@@ -1,5 +1,6 @@
 #include "ASCIIControl.h"
 #include "ExchangeHarness.h"
+#include "ImportPlan.h"
 #include "JsonTable.h"
 #include "RecordStore.h"
 #include "RomFile.h"
@@ -159,4 +160,20 @@ TEST(JsonExport, IsWhatQtsJsonWriterWrites)
     EXPECT_EQ(WriteJson(table), QJsonDocument(rows).toJson(QJsonDocument::Indented));
     table.rows.clear();
     EXPECT_EQ(WriteJson(table), QJsonDocument(QJsonArray()).toJson(QJsonDocument::Indented));
+}
+
+// An argument reads by its action, so an import that changes only the action
+// tells how the argument reads now.
+TEST(ImportChanges, AnActionChangedAloneRetellsItsArgument)
+{
+    EnemyRecord before{};
+    before.setValue(Field::Action1, 4);
+    before.setValue(Field::Argument1, 3);
+    EnemyRecord after = before;
+    after.setValue(Field::Action1, 140);
+    const EnemyTable table(std::vector<EnemyRecord>(ENEMY_COUNT, before));
+    QStringList columns;
+    for (const CellChange &cell : ChangedCells({{0, before, after}}, table))
+        columns.append(cell.column);
+    EXPECT_EQ(columns, QStringList({ColumnName(Field::Action1), ColumnName(Field::Argument1)}));
 }
