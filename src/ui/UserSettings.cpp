@@ -40,8 +40,25 @@ void UserSettings::setValue(const QString &key, const QVariant &value)
     if (kept.convert(value.metaType()) && kept == value)
         return;
     kept_.insert(key, value);
-    // Written and synced when it goes, on the writer's thread.
-    writer_.start([key, value] { File().setValue(key, value); });
+    const QMutexLocker locked(&mutex_);
+    unwritten_.insert(key, value);
+    if (!std::exchange(writeAsked_, true))
+        writer_.start([this] { writeUnwritten(); });
+}
+
+// On the writer's thread: the file is written and synced once the settings
+// object goes.
+void UserSettings::writeUnwritten()
+{
+    QHash<QString, QVariant> values;
+    {
+        const QMutexLocker locked(&mutex_);
+        values.swap(unwritten_);
+        writeAsked_ = false;
+    }
+    QSettings file = File();
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        file.setValue(value.key(), value.value());
 }
 
 } // namespace mobwright
