@@ -32,6 +32,14 @@ TEST(ListLabelsWindow, ListsShowTheOpenImagesNamesAndFollowAnApply)
     EXPECT_EQ(entry("cmbOutside", 7), ToQString(OutsidePicLabels()[7]));
     EXPECT_EQ(entry("cmbOutside", 10), "Marsh Hopper             011");
 
+    // Another image that names none of them drops them, and this one brings them back.
+    const TestImage other;
+    editor.loadRom(QString::fromStdString(other.path()));
+    EXPECT_EQ(entry("cmbItem", 88), ToQString(ItemLabels()[88]));
+    EXPECT_EQ(entry("cmbOutside", 10), ToQString(OutsidePicLabels()[10]));
+    editor.loadRom(QString::fromStdString(image.path()));
+    EXPECT_EQ(entry("cmbOutside", 10), "Marsh Hopper             011");
+
     // Closing drops the image's names, in the argument list shown too.
     editor.closeRom();
     EXPECT_EQ(entry("cmbItem", 88), ToQString(ItemLabels()[88]));
