@@ -1,8 +1,10 @@
 // Times what a user waits for in the editor, through the real window on a
-// generated image. Prints one line per path: median and 95th percentile in
-// milliseconds, and the repetitions. Usage: mobwright_bench [--reps N]
+// generated image. Prints one line per path: median and 95th percentile, the
+// repetitions and the unit; ratios to a floor in "x".
+// Usage: mobwright_bench [--reps N] [--callgrind RUNS]
 #include "CompareBench.h"
 #include "MainWindow.h"
+#include "StartupBench.h"
 #include "Stats.h"
 #include "TableBench.h"
 #include "TableGeometry.h"
@@ -10,9 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -49,34 +49,6 @@ QString MakeImage(const QString &path)
     return path;
 }
 
-// Fresh processes: from starting one to its window being shown.
-void MeasureStartup(int repetitions, const QString &image)
-{
-    const QString probe = QCoreApplication::applicationDirPath() + "/mobwright_startup_probe";
-    long peakKb = 0;
-    const auto startOne = [&](const QStringList &arguments) {
-        QProcess process;
-        // The editor's home, with its settings and label folder, is the scratch folder.
-        const QString home = QFileInfo(image).absolutePath();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home);
-        for (const char *folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-            environment.insert(folder, home);
-        process.setProcessEnvironment(environment);
-        process.start(probe, arguments);
-        process.waitForReadyRead(10000);
-        const QByteArray line = process.readLine();
-        process.waitForFinished(10000);
-        if (!line.startsWith("shown "))
-            qFatal("the start-up probe did not report: %s", line.constData());
-        return line.mid(6).trimmed().toLong();
-    };
-    PrintRow("Process start to window shown (fresh process)",
-             Measure(repetitions, [&](int) { startOne({}); }));
-    peakKb = startOne({image});
-    std::printf("%-62s %10.1f MB\n", "Peak resident memory with an image loaded", static_cast<double>(peakKb) / 1024);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -85,9 +57,12 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     int repetitions = 200;
+    int callgrindRuns = 1;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--reps") == 0)
             repetitions = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--callgrind") == 0)
+            callgrindRuns = std::max(0, std::atoi(argv[i + 1]));
     }
 
     QTemporaryDir dir;
@@ -111,10 +86,13 @@ int main(int argc, char *argv[])
     auto *apply = window.findChild<QPushButton *>("cmdApply(0)");
     auto *hp = window.findChild<QLineEdit *>("txtHP");
 
-    std::printf("%-62s %10s %10s %6s\n", "path", "median ms", "p95 ms", "reps");
-    MeasureStartup(std::max(5, repetitions / 10), image);
-    PrintRow("\"Load ROM\" to record 0 shown in every control",
-             Measure(std::max(5, repetitions / 4), [&](int) { load->trigger(); }));
+    std::printf("%-62s %10s %10s %6s %s\n", "path", "median", "p95", "reps", "unit");
+    MeasureStartup(std::max(5, repetitions / 4), callgrindRuns, image);
+    PrintRow("\"Load ROM\" to record 0 shown, and the events it leaves",
+             Measure(std::max(5, repetitions / 4), [&](int) {
+                 load->trigger();
+                 QCoreApplication::processEvents();
+             }));
     PrintRow("Choosing another enemy",
              Measure(repetitions, [&](int i) { picker->setCurrentIndex(1 + i % (ENEMY_COUNT - 1)); }));
     const int actions[] = {4, 10, 62, 140, 11, 63};

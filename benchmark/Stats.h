@@ -49,9 +49,20 @@ inline Timing Measure(int repetitions, const std::function<void(int)> &step)
     return Measure(repetitions, [](int) {}, step);
 }
 
-inline void PrintRow(const char *path, const Timing &timing)
+inline void PrintRow(const char *path, const Timing &timing, const char *unit = "ms")
 {
-    std::printf("%-62s %10.4f %10.4f %6d\n", path, timing.median, timing.p95, timing.repetitions);
+    std::printf("%-62s %10.4f %10.4f %6d %s\n", path, timing.median, timing.p95, timing.repetitions, unit);
+}
+
+inline void PrintValue(const char *path, double value, const char *unit)
+{
+    std::printf("%-62s %10.4f %10s %6s %s\n", path, value, "", "", unit);
+}
+
+// One path against another, as the ratio of their medians.
+inline void PrintRatio(const char *path, const Timing &over, const Timing &under)
+{
+    PrintValue(path, over.median / under.median, "x");
 }
 
 } // namespace mobwright::bench

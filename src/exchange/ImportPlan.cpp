@@ -105,14 +105,36 @@ QString ReadableCell(const Column &column, int index, const EnemyTable &table)
     return labelText.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, labelText);
 }
 
-// The cells that differ; after keeps the labels of before, so that the
-// arguments of enemy calls name the enemies as they were.
+// Whether a column may read otherwise after the change: what it shows
+// comes from its own bytes, and for an argument from its action's too.
+bool MayDiffer(const Column &column, const RecordWrite &change)
+{
+    const auto differ = [&change](auto bytesOf) {
+        return !std::ranges::equal(bytesOf(change.before), bytesOf(change.after));
+    };
+    switch (column.kind) {
+    case ColumnKind::Byte:
+        return differ([&column](const EnemyRecord &record) { return record.bytes(column.offset, 1); });
+    case ColumnKind::NameBytes:
+        return differ([](const EnemyRecord &record) { return record.bytes(Field::Name); });
+    case ColumnKind::Field:
+        return ArgumentSlot(column.field) ||
+               differ([&column](const EnemyRecord &record) { return record.bytes(column.field); });
+    case ColumnKind::Label:
+    case ColumnKind::Enemy: break;
+    }
+    return false;
+}
+
+// The cells that differ, compared as values before any is rendered; after
+// keeps the labels of before, so that the arguments of enemy calls name the
+// enemies as they were.
 void AddCellChanges(std::vector<CellChange> &cells, const RecordWrite &change,
                     const EnemyTable &before, const EnemyTable &after)
 {
     bool nameTold = false;
     for (const Column &column : TableColumns()) {
-        if (column.kind == ColumnKind::Label || column.kind == ColumnKind::Enemy)
+        if (!MayDiffer(column, change))
             continue;
         QString old = ReadableCell(column, change.index, before);
         QString now = ReadableCell(column, change.index, after);

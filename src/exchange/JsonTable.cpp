@@ -3,12 +3,13 @@
 #include "TableColumns.h"
 #include "TableGeometry.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QLocale>
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cmath>
+#include <numeric>
 #include <set>
 
 namespace mobwright {
@@ -16,9 +17,79 @@ namespace {
 
 using Json = nlohmann::json;
 
-QJsonValue ToJson(bool numeric, const QString &cell)
+// JSON is written as text, as QJsonDocument::toJson(Indented) wrote it
+// before: keys in sorted order, four spaces a level, the same escapes, and
+// numbers as Qt writes a double, whole ones as integers.
+void AppendEscaped(QByteArray &out, char c)
 {
-    return numeric ? QJsonValue(cell.toDouble()) : QJsonValue(cell);
+    static constexpr char Hex[] = "0123456789abcdef";
+    switch (c) {
+    case '"': out += "\\\""; break;
+    case '\\': out += "\\\\"; break;
+    case '\b': out += "\\b"; break;
+    case '\f': out += "\\f"; break;
+    case '\n': out += "\\n"; break;
+    case '\r': out += "\\r"; break;
+    case '\t': out += "\\t"; break;
+    default:
+        out += "\\u00";
+        out += Hex[c >> 4];
+        out += Hex[c & 0xf];
+    }
+}
+
+// Runs of characters that need no escape are copied whole.
+void AppendString(QByteArray &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out += '"';
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) {
+            out.append(utf8.constData() + from, i - from);
+            AppendEscaped(out, c);
+            from = i + 1;
+        }
+    }
+    out.append(utf8.constData() + from, utf8.size() - from);
+    out += '"';
+}
+
+// "0", "-12", "4294967295": what Qt writes for the value, digit for digit;
+// longer ones may not be held exactly by the double Qt writes.
+bool IsPlainInteger(const QString &cell)
+{
+    const qsizetype sign = cell.startsWith(u'-') ? 1 : 0;
+    const qsizetype digits = cell.size() - sign;
+    if (digits < 1 || digits > 15 || (cell[sign] == u'0' && (digits > 1 || sign)))
+        return false;
+    return std::all_of(cell.begin() + sign, cell.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+void AppendNumber(QByteArray &out, const QString &cell)
+{
+    if (IsPlainInteger(cell)) {
+        out += cell.toLatin1();
+        return;
+    }
+    const double value = cell.toDouble();
+    if (!std::isfinite(value))
+        out += "null";
+    else if (std::trunc(value) == value && value >= -0x1p63 && value < 0x1p63)
+        out += QByteArray::number(static_cast<qint64>(value));
+    else
+        out += QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The columns in the order of their names.
+std::vector<qsizetype> KeyOrder(const QStringList &header)
+{
+    std::vector<qsizetype> order(static_cast<std::size_t>(header.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&header](qsizetype a, qsizetype b) { return header[a] < header[b]; });
+    return order;
 }
 
 QString FromUtf8(const std::string &text)
@@ -212,16 +283,30 @@ private:
 
 QByteArray WriteJson(const TextTable &table)
 {
-    QJsonArray rows;
-    for (const QStringList &row : table.rows) {
-        QJsonObject object;
-        for (qsizetype i = 0; i < table.header.size(); ++i) {
-            const bool numeric = i < std::ssize(table.numeric) && table.numeric[std::size_t(i)];
-            object.insert(table.header[i], ToJson(numeric, row[i]));
-        }
-        rows.append(object);
+    const std::vector<qsizetype> order = KeyOrder(table.header);
+    std::vector<QByteArray> keys;
+    for (const qsizetype column : order) {
+        QByteArray key = "        ";
+        AppendString(key, table.header[column]);
+        keys.push_back(key + ": ");
     }
-    return QJsonDocument(rows).toJson(QJsonDocument::Indented);
+    QByteArray out = "[\n";
+    out.reserve(static_cast<qsizetype>(table.rows.size() * keys.size() * 32));
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        out += "    {\n";
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const qsizetype column = order[k];
+            out += keys[k];
+            if (column < std::ssize(table.numeric) && table.numeric[std::size_t(column)])
+                AppendNumber(out, table.rows[r][column]);
+            else
+                AppendString(out, table.rows[r][column]);
+            out += k + 1 < order.size() ? ",\n" : "\n";
+        }
+        out += r + 1 < table.rows.size() ? "    },\n" : "    }\n";
+    }
+    out += "]\n";
+    return out;
 }
 
 TableRead ReadJson(const QByteArray &bytes)

@@ -2,7 +2,6 @@
 
 #include "ASCIIControl.h"
 #include "EnemyLayout.h"
-#include "RecordStore.h"
 
 #include <algorithm>
 
@@ -31,24 +30,38 @@ std::vector<ListEntry> UsesOf(const EnemyRecord &record)
     return uses;
 }
 
-std::string NameOf(const EnemyRecord &record)
+std::string NameOf(std::span<const std::uint8_t> bytes)
 {
-    std::string name = ASCIIControl::DecodeGameString(record.bytes(Field::Name));
+    std::string name = ASCIIControl::DecodeGameString(bytes);
     name.erase(name.find_last_not_of(' ') + 1);
     return name;
 }
 
 } // namespace
 
-void EnemyUsage::read(RomFile &rom)
+// Another image mostly holds the same enemies: only those that differ are
+// taken anew, so that only their entries are relabelled.
+std::vector<ListEntry> EnemyUsage::read(std::span<const EnemyRecord> records)
 {
-    const std::vector<EnemyRecord> records = ReadAllRecords(rom);
-    clear();
-    enemies_.resize(ENEMY_COUNT);
-    for (const LongList list : LONG_LISTS)
-        users_[ListIndex(list)].resize(BuiltInLabels(list).size());
-    for (int k = 0; k < ENEMY_COUNT; ++k)
-        update(k, records[static_cast<std::size_t>(k)]);
+    if (enemies_.empty()) {
+        enemies_.resize(ENEMY_COUNT);
+        for (const LongList list : LONG_LISTS)
+            users_[ListIndex(list)].resize(BuiltInLabels(list).size());
+    }
+    std::vector<ListEntry> changed;
+    for (int k = 0; k < ENEMY_COUNT; ++k) {
+        const std::vector<ListEntry> entries = update(k, records[static_cast<std::size_t>(k)]);
+        changed.insert(changed.end(), entries.begin(), entries.end());
+    }
+    return changed;
+}
+
+// A name is decoded only when its bytes changed.
+EnemyUsage::Enemy EnemyUsage::enemyOf(const EnemyRecord &record, const Enemy &before) const
+{
+    const auto bytes = record.bytes(Field::Name);
+    const bool sameName = std::ranges::equal(bytes, before.nameBytes);
+    return {{bytes.begin(), bytes.end()}, sameName ? before.name : NameOf(bytes), UsesOf(record)};
 }
 
 void EnemyUsage::clear()
@@ -62,10 +75,12 @@ std::vector<ListEntry> EnemyUsage::update(int index, const EnemyRecord &record)
 {
     if (enemies_.empty())
         return {};
-    Enemy next{NameOf(record), UsesOf(record)};
     Enemy &before = enemies_[static_cast<std::size_t>(index)];
-    if (next.name == before.name && next.uses == before.uses)
+    Enemy next = enemyOf(record, before);
+    if (next.name == before.name && next.uses == before.uses) {
+        before.nameBytes = std::move(next.nameBytes);
         return {};
+    }
     std::vector<ListEntry> changed = before.uses;
     changed.insert(changed.end(), next.uses.begin(), next.uses.end());
     setEnemy(index, std::move(next));

@@ -12,14 +12,13 @@
 
 namespace mobwright {
 
-class RomFile;
-
 // Which enemies use each picture, music track and action, from their records.
 class EnemyUsage
 {
 public:
-    // Reads the whole enemy table in one read; throws RomError if it cannot.
-    void read(RomFile &rom);
+    // Takes the records of a whole enemy table; returns the entries whose
+    // users or their names may have changed since the table taken before.
+    std::vector<ListEntry> read(std::span<const EnemyRecord> records);
     void clear();
 
     // Takes the record now stored for enemy index; returns the entries whose
@@ -35,9 +34,12 @@ public:
 private:
     struct Enemy
     {
-        std::string name;
+        std::vector<std::uint8_t> nameBytes;
+        std::string name; // decoded from them
         std::vector<ListEntry> uses;
     };
+
+    Enemy enemyOf(const EnemyRecord &record, const Enemy &before) const;
 
     void setEnemy(int index, Enemy enemy);
     std::vector<int> &usersAt(ListEntry entry);

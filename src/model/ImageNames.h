@@ -13,6 +13,7 @@ struct EntryName
     std::string name;
     std::string tail; // " +2", " β"
     bool empty() const { return name.empty(); }
+    bool operator==(const EntryName &) const = default;
 };
 
 // The item table holds this many items; the item list's last two have no entry.

@@ -30,13 +30,32 @@ void ListLabels::setBase(LongList list, std::vector<std::string> labels)
     }
 }
 
-void ListLabels::readImage(RomFile &rom)
+std::vector<ListEntry> ListLabels::readImage(RomFile &rom, std::span<const EnemyRecord> records)
 {
     ImageNames names = ReadImageNames(rom);
-    EnemyUsage usage;
-    usage.read(rom);
+    std::vector<ListEntry> changed = renamedBy(names);
+    const std::vector<ListEntry> used = usage_.read(records);
+    changed.insert(changed.end(), used.begin(), used.end());
     image_ = std::move(names);
-    usage_ = std::move(usage);
+    return changed;
+}
+
+// The entries that names give another image name than the image open now.
+std::vector<ListEntry> ListLabels::renamedBy(const ImageNames &names) const
+{
+    const ImageNames none{std::vector<std::string>(names.items.size()),
+                          std::vector<EntryName>(names.actions.size())};
+    const ImageNames &now = image_ ? *image_ : none;
+    std::vector<ListEntry> renamed;
+    for (std::size_t k = 0; k < names.items.size(); ++k) {
+        if (names.items[k] != now.items[k])
+            renamed.push_back({LongList::Item, static_cast<int>(k)});
+    }
+    for (std::size_t k = 0; k < names.actions.size(); ++k) {
+        if (names.actions[k] != now.actions[k])
+            renamed.push_back({LongList::Action, static_cast<int>(k)});
+    }
+    return renamed;
 }
 
 void ListLabels::forgetImage()

@@ -25,9 +25,10 @@ public:
     // Replaces a base list with labels of the list's form and count.
     void setBase(LongList list, std::vector<std::string> labels);
 
-    // Takes the names of an image just opened; throws RomError if it cannot
-    // be read, keeping the names it had.
-    void readImage(RomFile &rom);
+    // Takes the names of an image just opened, and its enemy table records;
+    // throws RomError if it cannot be read, keeping the names it had. Returns
+    // the entries whose labels may have changed.
+    std::vector<ListEntry> readImage(RomFile &rom, std::span<const EnemyRecord> records);
     void forgetImage();
     // Takes the record now stored for enemy index; returns the entries
     // whose labels may have changed.
@@ -44,6 +45,7 @@ public:
 
 private:
     EntryName imageName(ListEntry entry) const;
+    std::vector<ListEntry> renamedBy(const ImageNames &names) const;
 
     struct BaseLabel
     {

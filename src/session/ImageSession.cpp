@@ -57,7 +57,7 @@ void ImageSession::take(RomFile next)
 {
     std::vector<EnemyRecord> records = ReadAllRecords(next);
     ListLabels labels = labels_;
-    labels.readImage(next);
+    std::vector<ListEntry> relabelled = labels.readImage(next, records);
     const bool sameImage = rom_.holds(next.path());
 
     if (isOpen())
@@ -67,6 +67,7 @@ void ImageSession::take(RomFile next)
     rom_ = std::move(next);
     records_ = std::move(records);
     labels_ = std::move(labels);
+    relabelledByOpening_ = std::move(relabelled);
     if (!watcher_.files().isEmpty())
         watcher_.removePaths(watcher_.files());
     watcher_.addPath(path());

@@ -53,6 +53,8 @@ public:
     // "005: Rust Beetle", named as the file names the enemy.
     QString enemyLabel(int index) const;
     const ListLabels &labels() const { return labels_; }
+    // The entries whose labels opening the image may have changed.
+    const std::vector<ListEntry> &relabelledByOpening() const { return relabelledByOpening_; }
     // Replaces a long list's base labels (the user's own); the entries shown change.
     void setBaseLabels(LongList list, std::vector<std::string> labels);
 
@@ -133,6 +135,7 @@ private:
     bool sync_ = true;
     std::vector<EnemyRecord> records_;
     ListLabels labels_;
+    std::vector<ListEntry> relabelledByOpening_;
     PendingEdits pending_;
     QUndoStack history_;
     QFileSystemWatcher watcher_;

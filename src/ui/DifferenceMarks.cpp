@@ -25,8 +25,10 @@ const char *const BaselineTip = "baselineTip";
 
 void SetBaselineTip(QWidget *widget, const QString &tip)
 {
-    QString text = widget->toolTip();
     const QString before = widget->property(BaselineTip).toString();
+    if (before.isEmpty() && tip.isEmpty())
+        return; // as most are, with no baseline: setting a tooltip costs an event
+    QString text = widget->toolTip();
     if (!before.isEmpty() && text.endsWith(before))
         text.chop(before.size());
     const QString added = tip.isEmpty() || text.isEmpty() ? tip : u'\n' + tip;

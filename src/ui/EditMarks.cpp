@@ -9,22 +9,55 @@
 
 namespace mobwright {
 
-void EditMarks::setLabel(Field field, QWidget *label)
+namespace {
+
+// No common font widens a text by a fifth in bold, italic or not: a label
+// narrower than that below the widest of its column cannot outgrow it marked.
+constexpr double WidestMarkedGrowth = 1.2;
+
+QString TextOf(const QWidget *label)
 {
-    labels_[static_cast<std::size_t>(field)] = label;
-    // Room for the bold text, italic too for a field that differs from the
-    // baseline, so that marking moves nothing. Measured with the font alone:
-    // setting it on the label and back costs far more.
-    const QString text = label->property("text").toString();
-    int widest = label->fontMetrics().horizontalAdvance(text);
+    return label->property("text").toString();
+}
+
+// Measured with the font alone: setting it on the label and back costs far more.
+int MarkedWidth(const QWidget *label)
+{
+    // As labels and check boxes measure their text.
+    const auto width = [text = TextOf(label)](const QFontMetrics &metrics) {
+        return metrics.size(Qt::TextShowMnemonic, text).width();
+    };
+    const int plain = width(label->fontMetrics());
+    int widest = plain;
     for (const bool italic : {false, true}) {
         QFont marked = label->font();
         marked.setBold(true);
         marked.setItalic(italic);
-        widest = std::max(widest, QFontMetrics(marked).horizontalAdvance(text));
+        widest = std::max(widest, width(QFontMetrics(marked)));
     }
-    label->setMinimumWidth(label->sizeHint().width() + widest -
-                           label->fontMetrics().horizontalAdvance(text));
+    return label->sizeHint().width() + widest - plain;
+}
+
+} // namespace
+
+void EditMarks::setLabel(Field field, QWidget *label)
+{
+    labels_[static_cast<std::size_t>(field)] = label;
+}
+
+// Only the widest few of a column are measured marked, once each.
+void EditMarks::MakeRoom(const std::vector<QWidget *> &column)
+{
+    int widest = 0;
+    for (const QWidget *label : column)
+        widest = std::max(widest, label->sizeHint().width());
+    int room = widest;
+    for (const QWidget *label : column) {
+        if (label->sizeHint().width() * WidestMarkedGrowth >= widest)
+            room = std::max(room, MarkedWidth(label));
+    }
+    for (QWidget *label : column)
+        label->setMinimumWidth(room);
 }
 
 void EditMarks::show(const PendingRecord *pending)

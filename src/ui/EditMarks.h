@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bitset>
+#include <vector>
 
 class QWidget;
 
@@ -17,6 +18,10 @@ class EditMarks
 public:
     // The widget that names a field's control and carries its mark.
     void setLabel(Field field, QWidget *label);
+    // Gives labels that share a column's width room for their text in bold,
+    // italic too for a field that differs from the baseline, so that marking
+    // moves nothing.
+    static void MakeRoom(const std::vector<QWidget *> &column);
     // Marks the fields that pending edits, or none.
     void show(const PendingRecord *pending);
 

@@ -3,6 +3,7 @@
 #include "EnemyLayout.h"
 #include "QtText.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -230,6 +231,26 @@ void AlignColumns(const std::array<QGroupBox *, 3> &frames)
     // On a wide screen the fields grow only so far, and the buttons stay by them.
     for (QGroupBox *frame : frames)
         frame->setMaximumWidth(frame->minimumSizeHint().width() * 4 / 3);
+}
+
+std::vector<std::vector<QWidget *>> LabelColumns(const std::array<QGroupBox *, 3> &frames)
+{
+    std::map<std::pair<int, int>, std::vector<QWidget *>> byColumnAndSpan;
+    for (QGroupBox *frame : frames) {
+        auto *grid = static_cast<QGridLayout *>(frame->layout());
+        for (int i = 0; i < grid->count(); ++i) {
+            QWidget *widget = grid->itemAt(i)->widget();
+            if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QCheckBox *>(widget))
+                continue;
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            byColumnAndSpan[{column, columns}].push_back(widget);
+        }
+    }
+    std::vector<std::vector<QWidget *>> labelColumns;
+    for (auto &[place, widgets] : byColumnAndSpan)
+        labelColumns.push_back(std::move(widgets));
+    return labelColumns;
 }
 
 } // namespace mobwright

@@ -5,6 +5,7 @@
 #include <array>
 
 #include <functional>
+#include <vector>
 
 class QGroupBox;
 class QWidget;
@@ -25,6 +26,10 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
 // columns keep their place when the page changes, and a width they grow to
 // at most.
 void AlignColumns(const std::array<QGroupBox *, 3> &frames);
+
+// The labels, and the check box that names itself, of every page, by the
+// columns they stand in: those of one column share its width.
+std::vector<std::vector<QWidget *>> LabelColumns(const std::array<QGroupBox *, 3> &frames);
 
 inline constexpr std::array<const char *, 3> TabCaptions{
     QT_TRANSLATE_NOOP("mobwright::EnemyEditor", "Stats"),

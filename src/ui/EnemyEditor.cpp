@@ -130,6 +130,8 @@ void EnemyEditor::buildPages()
         marks_.setLabel(layout.field, label);
         differences_.setField(layout.field, label, control);
     }
+    for (const std::vector<QWidget *> &column : LabelColumns(frames_))
+        EditMarks::MakeRoom(column);
     AlignColumns(frames_);
 
     // The PSI labels, never shown.
@@ -276,7 +278,8 @@ void EnemyEditor::FillEnemyLists()
     entries.reserve(ENEMY_COUNT);
     for (int k = 0; k < ENEMY_COUNT; ++k)
         entries.append(session_.enemyLabel(k));
-    lists_.enemies()->setStringList(entries);
+    // Another image mostly names the same enemies; the pickers keep their place.
+    SetChangedEntries(lists_.enemies(), entries);
     ActionKinds.BuildActionKinds();
 }
 

@@ -160,6 +160,9 @@ void EnemyTableView::buildViews()
 {
     auto *delegate = new CellDelegate(*model_, this);
     for (QTableView *view : {frozen_, table_}) {
+        // Hidden before the rows come, so that their 230 numbers are never measured.
+        view->verticalHeader()->hide();
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
         view->setModel(proxy_);
         view->setItemDelegate(delegate);
         view->setSortingEnabled(true);
@@ -168,8 +171,6 @@ void EnemyTableView::buildViews()
                               QAbstractItemView::AnyKeyPressed);
         view->setAlternatingRowColors(true);
         view->setWordWrap(false);
-        view->verticalHeader()->hide();
-        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
         view->horizontalHeader()->setResizeContentsPrecision(40);
         view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,

@@ -70,17 +70,16 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
 
 } // namespace
 
-void SetUpComboBox(QComboBox *box, const QString &objectName, int contentsLength)
+void SetUpComboBox(SizedComboBox *box, const QString &objectName, int contentsLength)
 {
     box->setObjectName(objectName);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(std::clamp(contentsLength, 4, 40));
     box->setMaxVisibleItems(20);
 }
 
 QComboBox *MakeComboBox(const QString &objectName, int contentsLength)
 {
-    auto *box = new QComboBox;
+    auto *box = new SizedComboBox;
     SetUpComboBox(box, objectName, contentsLength);
     return box;
 }

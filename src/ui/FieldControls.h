@@ -13,6 +13,7 @@ class QLineEdit;
 namespace mobwright {
 
 class ListModels;
+class SizedComboBox;
 
 // One control per record field, named as the record layout names it, and
 // the map between those controls and the values of a form.
@@ -39,6 +40,6 @@ private:
 
 // A pick-only drop-down list that costs nothing to size however long its list.
 QComboBox *MakeComboBox(const QString &objectName, int contentsLength);
-void SetUpComboBox(QComboBox *box, const QString &objectName, int contentsLength);
+void SetUpComboBox(SizedComboBox *box, const QString &objectName, int contentsLength);
 
 } // namespace mobwright

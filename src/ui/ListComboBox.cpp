@@ -64,7 +64,7 @@ bool IsTyping(const QKeyEvent *key)
 } // namespace
 
 ListComboBox::ListComboBox(QWidget *parent)
-    : QComboBox(parent)
+    : SizedComboBox(parent)
 {
 }
 

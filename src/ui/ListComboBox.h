@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QComboBox>
+#include "SizedComboBox.h"
 
 namespace mobwright {
 
@@ -8,7 +8,7 @@ namespace mobwright {
 // their own, so that equal labels are told apart, and which narrows, while
 // open, to the entries whose number or label holds the text typed. Its
 // pop-up is built when it is first opened.
-class ListComboBox : public QComboBox
+class ListComboBox : public SizedComboBox
 {
     Q_OBJECT
 

@@ -33,9 +33,9 @@ ListModels::ListModels(const ImageSession &session, QObject *parent)
     , psiLabels_(makeModel(ToStringList(PsiLabels())))
     , session_(session)
 {
-    const auto relabelAll = [this] { relabel(session_.labels()); };
-    connect(&session, &ImageSession::opened, this, relabelAll);
-    connect(&session, &ImageSession::closed, this, relabelAll);
+    connect(&session, &ImageSession::opened, this,
+            [this] { relabel(session_.labels(), session_.relabelledByOpening()); });
+    connect(&session, &ImageSession::closed, this, [this] { relabel(session_.labels()); });
     connect(&session, &ImageSession::labelsChanged, this,
             [this](const std::vector<ListEntry> &entries) { relabel(session_.labels(), entries); });
     // Fields that show the same list, such as the five action lists, share its model.

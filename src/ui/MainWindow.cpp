@@ -197,12 +197,9 @@ void Main::buildEditMenu()
     all->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Enter)});
     edit->addSeparator();
-    find_ = new FindEnemy(lists_->enemies(), this);
-    addToolBar(Qt::TopToolBarArea, find_);
-    connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
     QAction *find = edit->addAction(tr("&Find Enemy…"), this, [this] {
         if (session_.isOpen())
-            find_->start();
+            findBar()->start();
     });
     find->setObjectName(QStringLiteral("mnuFind"));
     find->setShortcut(QKeySequence::Find);
@@ -362,8 +359,20 @@ void Main::mnuClose_Click()
 {
     if (settlePendingEdits()) {
         session_.close();
-        find_->hide();
+        if (find_)
+            find_->hide();
     }
+}
+
+// Built on first use: its icons alone would cost the start a theme lookup.
+FindEnemy *Main::findBar()
+{
+    if (!find_) {
+        find_ = new FindEnemy(lists_->enemies(), this);
+        addToolBar(Qt::TopToolBarArea, find_);
+        connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
+    }
+    return find_;
 }
 
 void Main::goToEnemy(int index)

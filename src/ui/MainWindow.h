@@ -92,6 +92,7 @@ private:
     void openImage(const QString &path);
     void openRecent(const QString &path);
     void showTable();
+    FindEnemy *findBar();
 
     // Writes the shown enemy's pending edits; false if nothing was written.
     bool ApplyEnemyRecord();

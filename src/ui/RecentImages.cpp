@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 namespace mobwright {
 RecentImages::RecentImages(QMenu *menu, QObject *parent)
@@ -15,25 +14,18 @@ RecentImages::RecentImages(QMenu *menu, QObject *parent)
 RecentImages::RecentImages(QMenu *menu, const QString &key, const QString &entryName, int limit,
                            QObject *parent)
     : QObject(parent)
-    // Named in full, so that it does not hang on the application's names.
-    , settings_(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"))
     , menu_(menu)
-    , key_(key)
     , entryName_(entryName)
     , limit_(limit)
 {
-    fillMenu();
+    setKey(key);
 }
 
 void RecentImages::setKey(const QString &key)
 {
     key_ = key;
+    paths_ = key_.isEmpty() ? QStringList() : settings_.value(key_).toStringList();
     fillMenu();
-}
-
-QStringList RecentImages::paths() const
-{
-    return key_.isEmpty() ? QStringList() : settings_.value(key_).toStringList();
 }
 
 void RecentImages::add(const QString &path)
@@ -59,8 +51,12 @@ QString RecentImages::lastFolder() const
                            : QFileInfo(paths.first()).absolutePath();
 }
 
+// An image opened again while first in the list changes nothing.
 void RecentImages::store(const QStringList &paths)
 {
+    if (paths == paths_)
+        return;
+    paths_ = paths;
     if (!key_.isEmpty())
         settings_.setValue(key_, paths);
     fillMenu();
@@ -69,16 +65,15 @@ void RecentImages::store(const QStringList &paths)
 void RecentImages::fillMenu()
 {
     menu_->clear();
-    const QStringList paths = this->paths();
-    for (int i = 0; i < paths.size(); ++i) {
-        const QString &path = paths[i];
+    for (int i = 0; i < paths_.size(); ++i) {
+        const QString &path = paths_[i];
         // The number gives each entry an accelerator key.
         QAction *entry = menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
             QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"))));
         entry->setObjectName(QStringLiteral("%1(%2)").arg(entryName_).arg(i));
         connect(entry, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
-    menu_->setEnabled(!paths.isEmpty());
+    menu_->setEnabled(!paths_.isEmpty());
 }
 
 } // namespace mobwright

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "UserSettings.h"
+
 #include <QObject>
-#include <QSettings>
 #include <QStringList>
 
 class QMenu;
@@ -22,7 +23,7 @@ public:
     // Keeps and offers the images under another key; none for an empty key.
     void setKey(const QString &key);
 
-    QStringList paths() const;
+    QStringList paths() const { return paths_; }
     // Puts path first; the oldest beyond the limit drops off.
     void add(const QString &path);
     void remove(const QString &path);
@@ -36,8 +37,8 @@ private:
     void store(const QStringList &paths);
     void fillMenu();
 
-    // Written to the disk later, from the event loop.
-    QSettings settings_;
+    UserSettings settings_;
+    QStringList paths_; // as the settings hold them, or will once written
     QMenu *menu_;
     QString key_;
     QString entryName_;

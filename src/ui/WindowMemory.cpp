@@ -26,8 +26,6 @@ WindowMemory::WindowMemory(QMainWindow &window, ImageSession &session, EnemyEdit
     , window_(window)
     , session_(session)
     , editor_(editor)
-    // Named in full, so that it does not hang on the application's names.
-    , settings_(QStringLiteral("Mobwright"), QStringLiteral("Mobwright"))
 {
     window.restoreGeometry(settings_.value(GeometryKey).toByteArray());
     window.installEventFilter(this);
@@ -40,30 +38,24 @@ WindowMemory::WindowMemory(QMainWindow &window, ImageSession &session, EnemyEdit
 bool WindowMemory::eventFilter(QObject *object, QEvent *event)
 {
     if (object == &window_ && event->type() == QEvent::Hide)
-        keep(GeometryKey, window_.saveGeometry());
+        settings_.setValue(GeometryKey, window_.saveGeometry());
     return QObject::eventFilter(object, event);
 }
 
 void WindowMemory::leaveImage()
 {
     const QString key = ImageKey(QStringLiteral("imagePlaces"), session_.path());
-    keep(key + QStringLiteral("/enemy"), editor_.shownEnemy());
-    keep(key + QStringLiteral("/page"), editor_.shownPage());
-}
-
-// A value written is written to the disk, and synced, as late as the
-// program's exit: one the same as before is not written again.
-void WindowMemory::keep(const QString &key, const QVariant &value)
-{
-    QVariant kept = settings_.value(key); // read from the file as text
-    if (!kept.convert(value.metaType()) || kept != value)
-        settings_.setValue(key, value);
+    settings_.setValue(key + QStringLiteral("/enemy"), editor_.shownEnemy());
+    settings_.setValue(key + QStringLiteral("/page"), editor_.shownPage());
 }
 
 void WindowMemory::showImageAsLeft()
 {
     const QString key = ImageKey(QStringLiteral("imagePlaces"), session_.path());
-    editor_.showEnemy(settings_.value(key + QStringLiteral("/enemy"), 0).toInt());
+    // The editor shows the first enemy of an image opened already.
+    const int enemy = settings_.value(key + QStringLiteral("/enemy"), 0).toInt();
+    if (enemy != editor_.shownEnemy())
+        editor_.showEnemy(enemy);
     editor_.showPage(settings_.value(key + QStringLiteral("/page"), 0).toInt());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "UserSettings.h"
+
 #include <QObject>
-#include <QSettings>
 
 class QMainWindow;
 
@@ -27,12 +28,11 @@ protected:
 private:
     void leaveImage();
     void showImageAsLeft();
-    void keep(const QString &key, const QVariant &value);
 
     QMainWindow &window_;
     ImageSession &session_;
     EnemyEditor &editor_;
-    QSettings settings_;
+    UserSettings settings_;
 };
 
 // The settings key under group for what is kept of one image: its absolute

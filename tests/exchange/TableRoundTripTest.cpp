@@ -1,8 +1,14 @@
 #include "ASCIIControl.h"
 #include "ExchangeHarness.h"
+#include "ImportPlan.h"
+#include "JsonTable.h"
 #include "RecordStore.h"
 #include "RomFile.h"
 #include "TableExport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -130,3 +136,44 @@ INSTANTIATE_TEST_SUITE_P(HeaderKinds, TableRoundTrip,
                              return info.param.format == TableFormat::Csv ? "HeaderCsv"
                                                                           : "HeaderlessJson";
                          });
+
+// Written as text, a JSON export is byte for byte what Qt's writer made of it.
+TEST(JsonExport, IsWhatQtsJsonWriterWrites)
+{
+    QString controls;
+    for (char16_t c = 1; c < 0x80; ++c)
+        controls += QChar(c);
+    const QStringList texts{controls, QString::fromUtf8("é ∑ \u2028 😀"), ""};
+    const QStringList numbers{"0",  "100000", "4294967295", "-3",  "0.5", "1e21", "", "abc", "-0",
+                              "inf", "007", "123456789012345678", "9007199254740993", "-12"};
+    TextTable table{.header = {"Zed", "HP", "Name \"x\"", "Action"}, .numeric = {true, true, false}};
+    for (qsizetype k = 0; k < numbers.size(); ++k)
+        table.addRow({numbers[k], numbers[(k + 3) % numbers.size()], texts[k % 3], texts[(k + 1) % 3]},
+                     static_cast<int>(k + 1));
+    QJsonArray rows;
+    for (const QStringList &row : table.rows) {
+        QJsonObject object;
+        for (qsizetype i = 0; i < table.header.size(); ++i)
+            object.insert(table.header[i], i < 2 ? QJsonValue(row[i].toDouble()) : QJsonValue(row[i]));
+        rows.append(object);
+    }
+    EXPECT_EQ(WriteJson(table), QJsonDocument(rows).toJson(QJsonDocument::Indented));
+    table.rows.clear();
+    EXPECT_EQ(WriteJson(table), QJsonDocument(QJsonArray()).toJson(QJsonDocument::Indented));
+}
+
+// An argument reads by its action, so an import that changes only the action
+// tells how the argument reads now.
+TEST(ImportChanges, AnActionChangedAloneRetellsItsArgument)
+{
+    EnemyRecord before{};
+    before.setValue(Field::Action1, 4);
+    before.setValue(Field::Argument1, 3);
+    EnemyRecord after = before;
+    after.setValue(Field::Action1, 140);
+    const EnemyTable table(std::vector<EnemyRecord>(ENEMY_COUNT, before));
+    QStringList columns;
+    for (const CellChange &cell : ChangedCells({{0, before, after}}, table))
+        columns.append(cell.column);
+    EXPECT_EQ(columns, QStringList({ColumnName(Field::Action1), ColumnName(Field::Argument1)}));
+}

@@ -1,4 +1,5 @@
 #include "ListLabels.h"
+#include "RecordStore.h"
 #include "RomFile.h"
 #include "TestImage.h"
 #include "UserLabels.h"
@@ -49,7 +50,7 @@ ListLabels LabelsOf(const TestImage &image)
 {
     RomFile rom = RomFile::Open(image.path());
     ListLabels labels;
-    labels.readImage(rom);
+    labels.readImage(rom, ReadAllRecords(rom));
     return labels;
 }
 

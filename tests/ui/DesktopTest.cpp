@@ -4,11 +4,13 @@
 #include "LabelFolder.h"
 #include "MessageBox.h"
 #include "PatchDialog.h"
+#include "RecentImages.h"
 #include "TestImage.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCompleter>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -65,6 +67,23 @@ protected:
 };
 
 } // namespace
+
+// A label's column has room for it marked bold, and italic, so that marking moves nothing.
+TEST_F(DesktopTest, EveryLabelHasRoomForItsMark)
+{
+    std::vector<QWidget *> labels{editor_.widget("chkFlag")};
+    for (QLabel *label : editor_.window().findChildren<QLabel *>()) {
+        if (label->buddy())
+            labels.push_back(label);
+    }
+    for (QWidget *label : labels) {
+        QFont marked = label->font();
+        marked.setBold(true);
+        marked.setItalic(true);
+        label->setFont(marked);
+        EXPECT_LE(label->sizeHint().width(), label->minimumWidth()) << label->objectName().toStdString();
+    }
+}
 
 // Stored values at the top of each range read back unsigned, typed either way.
 TEST_F(DesktopTest, NumbersShowUnsignedThroughTheFile)
@@ -371,6 +390,22 @@ TEST(OpeningImages, AnImageOpensWhereItWasLeftAndTheWindowAsItWas)
     EXPECT_EQ(editor.window().size(), QSize(900, 600));
     editor.loadRom(PathOf(image));
     EXPECT_EQ(place(editor), std::pair(7, 1));
+}
+
+// An image opened again while first in the recent list writes nothing: the
+// settings file keeps a comment that writing it would drop.
+TEST(OpeningImages, TheImageOpenedLastAgainWritesNoSetting)
+{
+    QMenu menu;
+    const QString path = QDir::temp().filePath("opened-last.smc");
+    RecentImages(&menu).add(path); // written when it goes
+    QFile file(QSettings("Mobwright", "Mobwright").fileName());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("; not written since\n");
+    file.close();
+    RecentImages(&menu).add(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("; not written since"));
 }
 
 // The recent list's order, limit and a missing entry; a dropped file opens.

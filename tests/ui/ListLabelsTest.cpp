@@ -32,6 +32,14 @@ TEST(ListLabelsWindow, ListsShowTheOpenImagesNamesAndFollowAnApply)
     EXPECT_EQ(entry("cmbOutside", 7), ToQString(OutsidePicLabels()[7]));
     EXPECT_EQ(entry("cmbOutside", 10), "Marsh Hopper             011");
 
+    // Another image that names none of them drops them, and this one brings them back.
+    const TestImage other;
+    editor.loadRom(QString::fromStdString(other.path()));
+    EXPECT_EQ(entry("cmbItem", 88), ToQString(ItemLabels()[88]));
+    EXPECT_EQ(entry("cmbOutside", 10), ToQString(OutsidePicLabels()[10]));
+    editor.loadRom(QString::fromStdString(image.path()));
+    EXPECT_EQ(entry("cmbOutside", 10), "Marsh Hopper             011");
+
     // Closing drops the image's names, in the argument list shown too.
     editor.closeRom();
     EXPECT_EQ(entry("cmbItem", 88), ToQString(ItemLabels()[88]));
@@ -97,4 +105,19 @@ TEST(ListComboBox, NumbersItsEntriesAndNarrowsToWhatIsTyped)
         EXPECT_EQ(kept(), rows) << typed;
     }
     box.hidePopup();
+}
+
+// The pop-up is built late, but a list is as wide as Qt makes one sized by
+// its minimum contents length, however long its entries.
+TEST(ListComboBox, IsAsWideAsItsMinimumContentsLengthMakesIt)
+{
+    ListComboBox box;
+    QComboBox qt;
+    for (QComboBox *each : {static_cast<QComboBox *>(&box), &qt}) {
+        each->addItems({"Attack", QString(60, 'W')});
+        each->setMinimumContentsLength(12);
+    }
+    qt.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    EXPECT_EQ(box.sizeHint(), qt.sizeHint());
+    EXPECT_EQ(box.minimumSizeHint(), qt.minimumSizeHint());
 }
