@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <string>
+
 
 namespace mobwright {
 namespace {
@@ -52,6 +54,18 @@ bool Column::isNumeric() const
         return false;
     const Encoding encoding = LayoutOf(field).encoding;
     return encoding != Encoding::GameText && encoding != Encoding::TextAddress;
+}
+
+int Column::mostDigits() const
+{
+    if (kind == ColumnKind::Enemy)
+        return 3; // 001 to 230
+    if (kind == ColumnKind::Byte)
+        return 3;
+    if (kind != ColumnKind::Field || LayoutOf(field).encoding != Encoding::Number)
+        return 0;
+    const int bits = 8 * LayoutOf(field).width; // at most 4 bytes
+    return static_cast<int>(std::to_string((1ULL << bits) - 1).size());
 }
 
 const std::vector<Column> &TableColumns()

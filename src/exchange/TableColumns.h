@@ -26,6 +26,9 @@ struct Column
 
     // Whether JSON holds the column's values as numbers rather than text.
     bool isNumeric() const;
+    // The most digits a cell of the column can show, when it shows a plain
+    // number; 0 for text, flags and list entries.
+    int mostDigits() const;
 };
 
 // Every column in record order, so that the table holds every byte of

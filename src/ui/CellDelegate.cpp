@@ -5,10 +5,13 @@
 #include "QtText.h"
 
 #include <QAbstractProxyModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 
 namespace mobwright {
 namespace {
@@ -18,6 +21,9 @@ QModelIndex SourceIndex(const QModelIndex &index)
     const auto *proxy = qobject_cast<const QAbstractProxyModel *>(index.model());
     return proxy ? proxy->mapToSource(index) : index;
 }
+
+// Many screenfuls of texts, held for painting.
+constexpr qsizetype MostLaidOut = 20000;
 
 // The cell an editor edits, in the table model's own terms.
 const char *const CellProperty = "cell";
@@ -30,7 +36,35 @@ bool IsCommitKey(const QEvent *event)
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;
 }
 
+// The colour the style gives a cell's text.
+QColor TextColour(const QStyleOptionViewItem &cell)
+{
+    QPalette::ColorGroup group = cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !(cell.state & QStyle::State_Active))
+        group = QPalette::Inactive;
+    return cell.palette.color(group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text);
+}
+
+// Where the style puts a line of text in its room: across by the line's
+// natural width, down by its whole pixels.
+QPointF TextPosition(const QStyleOptionViewItem &cell, const QRect &room, const QSizeF &size)
+{
+    const Qt::Alignment across = QStyle::visualAlignment(cell.direction, cell.displayAlignment);
+    const qreal spare = room.width() - size.width();
+    const qreal x = room.x() + (across & Qt::AlignRight ? spare : across & Qt::AlignHCenter ? spare / 2 : 0);
+    const int y = QStyle::alignedRect(cell.direction, cell.displayAlignment & Qt::AlignVertical_Mask,
+                                      QSize(room.width(), qCeil(size.height())), room).top();
+    return {x, qreal(y)};
+}
+
 } // namespace
+
+int CellDelegate::TextMargin(const QWidget *view)
+{
+    const QStyle *style = view ? view->style() : QApplication::style();
+    return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+}
 
 CellDelegate::CellDelegate(const EnemyTableModel &model, QObject *parent)
     : QStyledItemDelegate(parent)
@@ -83,6 +117,53 @@ bool CellDelegate::markRefusal(QWidget *editor, const QModelIndex &index) const
     editor->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
     editor->setToolTip(refusal ? tr("Accepts %1").arg(ToQString(refusal->accepted)) : QString());
     return refusal.has_value();
+}
+
+// As the style paints a cell of text alone, but with its text laid out
+// once rather than at each painting: a screenful of cells is painted at
+// each scroll. Text wider than its cell is left to the style, to elide.
+void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                         const QModelIndex &index) const
+{
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    const int margin = TextMargin(widget);
+    const QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
+    const QStaticText &text = laidOut(cell.text, cell.font);
+    const auto features = cell.features & ~QStyleOptionViewItem::Alternate;
+    if (features != QStyleOptionViewItem::HasDisplay || text.size().width() > room.width()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // Under a plain cell's text the style paints nothing: the view paints the row.
+    const auto marked = QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver;
+    if ((cell.state & marked) || cell.backgroundBrush.style() != Qt::NoBrush) {
+        cell.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+    }
+
+    painter->save();
+    painter->setFont(cell.font);
+    painter->setPen(TextColour(cell));
+    painter->drawStaticText(TextPosition(cell, room, text.size()), text);
+    painter->restore();
+}
+
+const QStaticText &CellDelegate::laidOut(const QString &text, const QFont &font) const
+{
+    QHash<QString, QStaticText> &inFont = laidOut_[font];
+    if (inFont.size() >= MostLaidOut) // edits bring new texts without end
+        inFont.clear();
+    auto found = inFont.find(text);
+    if (found == inFont.end()) {
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font);
+        found = inFont.insert(text, laid);
+    }
+    return *found;
 }
 
 // Return, Enter and Tab take the text only when the cell accepts it.

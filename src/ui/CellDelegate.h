@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 namespace mobwright {
@@ -17,11 +20,16 @@ class CellDelegate : public QStyledItemDelegate
 public:
     CellDelegate(const EnemyTableModel &model, QObject *parent = nullptr);
 
+    // Room the style leaves at each side of a cell's text.
+    static int TextMargin(const QWidget *view);
+
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -30,7 +38,11 @@ private:
     // Frames the editor in red with what it accepts when its text is refused.
     bool markRefusal(QWidget *editor, const QModelIndex &index) const;
 
+    // A cell's text laid out once, in its font, for every painting after.
+    const QStaticText &laidOut(const QString &text, const QFont &font) const;
+
     const EnemyTableModel &model_;
+    mutable QHash<QFont, QHash<QString, QStaticText>> laidOut_; // by font, then text
 };
 
 } // namespace mobwright

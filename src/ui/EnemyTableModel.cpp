@@ -154,6 +154,9 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return CellText(column, index.row(), table_);
     case SortRole:
+        // The table opens sorted by enemy, and its rows are in enemy order.
+        if (column.kind == ColumnKind::Enemy)
+            return index.row();
         return column.isNumeric() ? QVariant(CellText(column, index.row(), table_).toULongLong())
                                   : QVariant(displayText(index.row(), index.column()));
     case Qt::TextAlignmentRole:

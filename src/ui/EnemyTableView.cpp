@@ -2,12 +2,14 @@
 
 #include "AdjustDialog.h"
 #include "CellDelegate.h"
+#include "ColumnWidths.h"
 #include "Comparison.h"
 #include "Counted.h"
 #include "EnemyTableModel.h"
 #include "ImageSession.h"
 #include "QtText.h"
 #include "RowFilter.h"
+#include "TitleHeader.h"
 
 #include <QAction>
 #include <QApplication>
@@ -160,6 +162,7 @@ void EnemyTableView::buildViews()
 {
     auto *delegate = new CellDelegate(*model_, this);
     for (QTableView *view : {frozen_, table_}) {
+        view->setHorizontalHeader(new TitleHeader(view));
         // Hidden before the rows come, so that their 230 numbers are never measured.
         view->verticalHeader()->hide();
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
@@ -171,7 +174,6 @@ void EnemyTableView::buildViews()
                               QAbstractItemView::AnyKeyPressed);
         view->setAlternatingRowColors(true);
         view->setWordWrap(false);
-        view->horizontalHeader()->setResizeContentsPrecision(40);
         view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
                 &EnemyTableView::showColumnMenu);
@@ -271,10 +273,16 @@ bool EnemyTableView::eventFilter(QObject *object, QEvent *event)
         }
     }
     if (object == table_ && event->type() == QEvent::Show && !columnsSized_) {
-        // Sized once, from a sample of rows, when first shown.
+        // Sized once, when first shown.
         columnsSized_ = true;
-        for (QTableView *sized : {frozen_, table_})
-            sized->resizeColumnsToContents();
+        for (QTableView *sized : {frozen_, table_}) {
+            QList<int> shown;
+            for (int section = 0; section < model_->columnCount(); ++section) {
+                if (!sized->isColumnHidden(section))
+                    shown.append(section);
+            }
+            sizeColumns(sized, shown);
+        }
         frozen_->setFixedWidth(frozen_->horizontalHeader()->length() + 2 * frozen_->frameWidth());
     }
     return QWidget::eventFilter(object, event);
@@ -300,8 +308,15 @@ void EnemyTableView::setColumnShown(int section, bool shown)
 {
     table_->setColumnHidden(section, !shown);
     if (shown)
-        table_->resizeColumnToContents(section);
+        sizeColumns(table_, {section});
     saveShownColumns();
+}
+
+void EnemyTableView::sizeColumns(QTableView *view, const QList<int> &sections)
+{
+    const ColumnWidths widths(*view);
+    for (const int section : sections)
+        view->setColumnWidth(section, widths.width(model_->columnAt(section), *model_, section));
 }
 
 void EnemyTableView::saveShownColumns() const

@@ -68,6 +68,7 @@ private:
     void freezeLeadingColumns();
     void showColumnMenu(const QPoint &where);
     void setColumnShown(int section, bool shown);
+    void sizeColumns(QTableView *view, const QList<int> &sections);
     void saveShownColumns() const;
     void askAdjustment();
     // Makes the edits of cells one step, or says which cells refuse them.

@@ -177,3 +177,20 @@ TEST(ImportChanges, AnActionChangedAloneRetellsItsArgument)
         columns.append(cell.column);
     EXPECT_EQ(columns, QStringList({ColumnName(Field::Action1), ColumnName(Field::Argument1)}));
 }
+
+// A number column's most digits are those of its largest value: the table
+// sizes such columns by them without reading a cell.
+TEST(TableColumns, NumberColumnsHoldTheirLargestValueInTheirMostDigits)
+{
+    std::array<std::uint8_t, ENEMY_RECORD_SIZE> full{};
+    full.fill(0xff);
+    const EnemyTable table(std::vector<EnemyRecord>(ENEMY_COUNT, EnemyRecord::FromBytes(full)));
+    int numbers = 0;
+    for (const Column &column : TableColumns()) {
+        if (column.mostDigits() == 0)
+            continue;
+        ++numbers;
+        EXPECT_EQ(CellText(column, ENEMY_COUNT - 1, table).size(), column.mostDigits()) << column.name.toStdString();
+    }
+    EXPECT_GT(numbers, 30);
+}

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 
@@ -162,4 +163,45 @@ TEST_F(EnemyTableTest, EnterOnARowGoesToThatEnemyAndTheTableClosesWithTheImage)
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 1);
     editor_.closeRom();
     EXPECT_FALSE(view_->isVisible());
+}
+
+// Cells paint as the style paints them: plain, edited, selected, current,
+// and too narrow for their text, which the style elides.
+TEST_F(EnemyTableTest, CellsPaintAsTheStylePaintsThem)
+{
+    editor_.type("txtHP", "4321");
+    table_->setCurrentIndex(at(3, "Level"));
+    select(5, 7, {"HP", "Type"});
+    table_->setColumnWidth(column("Inside Pic"), 30);
+    const QImage ours = table_->viewport()->grab().toImage();
+    table_->setItemDelegate(new QStyledItemDelegate(table_));
+    const QImage theirs = table_->viewport()->grab().toImage();
+    EXPECT_TRUE(ours == theirs);
+}
+
+// Every column shown has room for its title with the sort arrow, and for
+// each of its cells, bold and italic, as the style measures them; numbers
+// at the top of their range included.
+TEST_F(EnemyTableTest, EveryColumnHasRoomForItsTitleAndItsMarkedCells)
+{
+    ASSERT_TRUE(table_->model()->setData(at(9, "HP"), "65535"));
+    ASSERT_TRUE(table_->model()->setData(at(9, "Exp"), "4294967295"));
+    for (QTableView *view : view_->findChildren<QTableView *>()) {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font.setBold(true);
+        option.font.setItalic(true);
+        const QHeaderView *header = view->horizontalHeader();
+        for (int section = 0; section < header->count(); ++section) {
+            if (view->isColumnHidden(section))
+                continue;
+            const int room = view->columnWidth(section) - (view->showGrid() ? 1 : 0);
+            EXPECT_LE(header->sectionSizeHint(section), view->columnWidth(section)) << section;
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                const QModelIndex index = view->model()->index(row, section);
+                ASSERT_LE(view->itemDelegate()->sizeHint(option, index).width(), room)
+                    << index.data().toString().toStdString();
+            }
+        }
+    }
 }
