@@ -181,7 +181,7 @@ TEST_F(EnemyTableTest, CellsPaintAsTheStylePaintsThem)
 
 // Every column shown has room for its title with the sort arrow, and for
 // each of its cells, bold and italic, as the style measures them; numbers
-// at the top of their range included.
+// at the top of their range included. The header is as tall as its titles.
 TEST_F(EnemyTableTest, EveryColumnHasRoomForItsTitleAndItsMarkedCells)
 {
     ASSERT_TRUE(table_->model()->setData(at(9, "HP"), "65535"));
@@ -192,6 +192,9 @@ TEST_F(EnemyTableTest, EveryColumnHasRoomForItsTitleAndItsMarkedCells)
         option.font.setBold(true);
         option.font.setItalic(true);
         const QHeaderView *header = view->horizontalHeader();
+        QHeaderView measuringEach(Qt::Horizontal);
+        measuringEach.setModel(view->model());
+        EXPECT_EQ(header->sizeHint().height(), measuringEach.sizeHint().height());
         for (int section = 0; section < header->count(); ++section) {
             if (view->isColumnHidden(section))
                 continue;
