@@ -13,17 +13,36 @@ std::size_t ListIndex(LongList list)
     return static_cast<std::size_t>(list);
 }
 
+// The fields that take an entry of a long list, with what they store.
+struct ListField
+{
+    Field field;
+    LongList list;
+    int plus1; // stored as the entry's position + 1
+    int count;
+};
+
+const std::vector<ListField> &ListFields()
+{
+    static const std::vector<ListField> fields = [] {
+        std::vector<ListField> found;
+        for (const FieldLayout &layout : EnemyLayout) {
+            if (const auto list = LongListOf(layout.field))
+                found.push_back({layout.field, *list, layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0,
+                                 static_cast<int>(BuiltInLabels(*list).size())});
+        }
+        return found;
+    }();
+    return fields;
+}
+
 // The entries a record uses; values without an entry use none.
 std::vector<ListEntry> UsesOf(const EnemyRecord &record)
 {
     std::vector<ListEntry> uses;
-    for (const FieldLayout &layout : EnemyLayout) {
-        const auto list = LongListOf(layout.field);
-        if (!list)
-            continue;
-        const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
-        const ListEntry entry{*list, static_cast<int>(record.value(layout.field)) - plus1};
-        if (entry.position >= 0 && entry.position < static_cast<int>(BuiltInLabels(*list).size()) &&
+    for (const ListField &field : ListFields()) {
+        const ListEntry entry{field.list, static_cast<int>(record.value(field.field)) - field.plus1};
+        if (entry.position >= 0 && entry.position < field.count &&
             std::find(uses.begin(), uses.end(), entry) == uses.end())
             uses.push_back(entry);
     }

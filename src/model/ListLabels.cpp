@@ -30,9 +30,8 @@ void ListLabels::setBase(LongList list, std::vector<std::string> labels)
     }
 }
 
-std::vector<ListEntry> ListLabels::readImage(RomFile &rom, std::span<const EnemyRecord> records)
+std::vector<ListEntry> ListLabels::takeImage(ImageNames names, std::span<const EnemyRecord> records)
 {
-    ImageNames names = ReadImageNames(rom);
     std::vector<ListEntry> changed = renamedBy(names);
     const std::vector<ListEntry> used = usage_.read(records);
     changed.insert(changed.end(), used.begin(), used.end());

@@ -25,10 +25,10 @@ public:
     // Replaces a base list with labels of the list's form and count.
     void setBase(LongList list, std::vector<std::string> labels);
 
-    // Takes the names of an image just opened, and its enemy table records;
-    // throws RomError if it cannot be read, keeping the names it had. Returns
+    // Takes the names of an image just opened (read by ReadImageNames, which
+    // throws when they cannot be read), and its enemy table records. Returns
     // the entries whose labels may have changed.
-    std::vector<ListEntry> readImage(RomFile &rom, std::span<const EnemyRecord> records);
+    std::vector<ListEntry> takeImage(ImageNames names, std::span<const EnemyRecord> records);
     void forgetImage();
     // Takes the record now stored for enemy index; returns the entries
     // whose labels may have changed.

@@ -55,9 +55,9 @@ void ImageSession::openReadOnly(const std::string &fileName)
 // failure leaves that one as it was.
 void ImageSession::take(RomFile next)
 {
+    // Read whole before anything changes: an image that cannot be read leaves the session as it was.
     std::vector<EnemyRecord> records = ReadAllRecords(next);
-    ListLabels labels = labels_;
-    std::vector<ListEntry> relabelled = labels.readImage(next, records);
+    ImageNames names = ReadImageNames(next);
     const bool sameImage = rom_.holds(next.path());
 
     if (isOpen())
@@ -66,8 +66,7 @@ void ImageSession::take(RomFile next)
     pending_.clear();
     rom_ = std::move(next);
     records_ = std::move(records);
-    labels_ = std::move(labels);
-    relabelledByOpening_ = std::move(relabelled);
+    relabelledByOpening_ = labels_.takeImage(std::move(names), records_);
     if (!watcher_.files().isEmpty())
         watcher_.removePaths(watcher_.files());
     watcher_.addPath(path());

@@ -50,7 +50,7 @@ ListLabels LabelsOf(const TestImage &image)
 {
     RomFile rom = RomFile::Open(image.path());
     ListLabels labels;
-    labels.readImage(rom, ReadAllRecords(rom));
+    labels.takeImage(ReadImageNames(rom), ReadAllRecords(rom));
     return labels;
 }
 
