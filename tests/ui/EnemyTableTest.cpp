@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -172,7 +173,12 @@ TEST_F(EnemyTableTest, CellsPaintAsTheStylePaintsThem)
     editor_.type("txtHP", "4321");
     table_->setCurrentIndex(at(3, "Level"));
     select(5, 7, {"HP", "Type"});
-    table_->setColumnWidth(column("Inside Pic"), 30);
+    table_->setColumnWidth(column("InsidePic"), 30);
+    view_->resize(6000, 400);
+    table_->scrollToTop();
+    table_->horizontalScrollBar()->setValue(0);
+    for (const QModelIndex &cell : {at(0, "HP"), at(3, "Level"), at(5, "Type"), at(0, "InsidePic")})
+        ASSERT_TRUE(table_->viewport()->rect().contains(table_->visualRect(cell))) << cell.column();
     const QImage ours = table_->viewport()->grab().toImage();
     table_->setItemDelegate(new QStyledItemDelegate(table_));
     const QImage theirs = table_->viewport()->grab().toImage();
