@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableView>
-
 #include <QtMath>
 
 #include <algorithm>
