@@ -55,7 +55,6 @@ void ImageSession::openReadOnly(const std::string &fileName)
 // failure leaves that one as it was.
 void ImageSession::take(RomFile next)
 {
-    // Read whole before anything changes: an image that cannot be read leaves the session as it was.
     std::vector<EnemyRecord> records = ReadAllRecords(next);
     ImageNames names = ReadImageNames(next);
     const bool sameImage = rom_.holds(next.path());
