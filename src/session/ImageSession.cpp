@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace mobwright {
 namespace {
 
@@ -117,7 +119,14 @@ const EnemyRecord &ImageSession::stored(int index) const
 
 QString ImageSession::enemyLabel(int index) const
 {
-    return QString::fromStdString(EnemyLabel(index, stored(index)));
+    const auto name = stored(index).bytes(Field::Name);
+    labelCache_.resize(ENEMY_COUNT);
+    Label &label = labelCache_[static_cast<std::size_t>(index)];
+    if (label.text.isEmpty() || !std::ranges::equal(name, label.nameBytes)) {
+        label.nameBytes.assign(name.begin(), name.end());
+        label.text = QString::fromStdString(EnemyLabel(index, stored(index)));
+    }
+    return label.text;
 }
 
 void ImageSession::setBaseLabels(LongList list, std::vector<std::string> labels)

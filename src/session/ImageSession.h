@@ -140,6 +140,14 @@ private:
     QUndoStack history_;
     QFileSystemWatcher watcher_;
     std::optional<WriteOutcome> lastOutcome_; // of the last write
+    // Each enemy's label with the name bytes it was made from: another image
+    // mostly names the same enemies, and a label is made again only for a new name.
+    struct Label
+    {
+        std::vector<std::uint8_t> nameBytes;
+        QString text;
+    };
+    mutable std::vector<Label> labelCache_;
     bool stepFailed_ = false;
     bool restoring_ = false;
 };

@@ -59,6 +59,8 @@ void DifferenceMarks::setField(Field field, QWidget *label, QWidget *control)
 
 void DifferenceMarks::show(const EnemyRecord *baseline, const EnemyRecord &shown)
 {
+    if (!baseline && marked_.none())
+        return; // no mark and no baseline tip to take off
     std::bitset<FIELD_COUNT> differ;
     if (baseline) {
         const FormValues form = FormFromRecord(*baseline);

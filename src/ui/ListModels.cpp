@@ -115,8 +115,12 @@ void SetChangedEntries(QStringListModel *model, const QStringList &entries)
         model->setStringList(entries);
         return;
     }
-    for (int row = 0; row < entries.size(); ++row)
-        SetEntry(model, row, entries[row]);
+    // Compared as the list holds them, without a QVariant for each.
+    const QStringList shown = model->stringList();
+    for (int row = 0; row < entries.size(); ++row) {
+        if (shown[row] != entries[row])
+            model->setData(model->index(row), entries[row]);
+    }
 }
 
 } // namespace mobwright

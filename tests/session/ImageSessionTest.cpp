@@ -115,3 +115,17 @@ TEST_F(ImageSessionTest, AWriteThatFailsLeavesTheHistoryWhereItWas)
     EXPECT_EQ(session_.history()->count(), count);
     EXPECT_EQ(session_.shown(4).value(Field::HP), 400u);
 }
+
+// The steps and edits of one image never reach another opened after it.
+TEST_F(ImageSessionTest, AnotherImageStartsWithNoHistoryAndNoPendingEdits)
+{
+    setHp(0, 1234);
+    session_.applyPending({0}, "Apply to 001");
+    setHp(1, 99);
+    ASSERT_TRUE(session_.history()->canUndo());
+    TestImage other;
+    other.fillRandom(4);
+    session_.open(other.path());
+    EXPECT_FALSE(session_.history()->canUndo());
+    EXPECT_TRUE(session_.pending().empty());
+}

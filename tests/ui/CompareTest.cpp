@@ -134,6 +134,9 @@ TEST_F(CompareTest, MarksExactlyTheFieldsAndEnemiesThatDiffer)
               "cmbType: Baseline: " + type + " (2)|txtPP: Baseline: " +
                   QString::number(image_.recordBytes(3)[35] | image_.recordBytes(3)[36] << 8));
     EXPECT_FALSE(label("txtHP")->font().italic());
+    // The field's own help stays, without the baseline's line.
+    const QString help = editor_.widget("txtHP")->toolTip();
+    EXPECT_FALSE(help.contains("Baseline") || help.endsWith('\n') || help.isEmpty()) << help.toStdString();
     editor_.window().goToEnemy(7);
     EXPECT_EQ(marked(), QStringList({"chkFlag: Baseline: 1", "txtLevel: Baseline: 5"}));
     editor_.window().goToEnemy(8);
