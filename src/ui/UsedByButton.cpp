@@ -1,5 +1,7 @@
 #include "UsedByButton.h"
 
+#include "TableGeometry.h"
+
 #include <QMenu>
 
 namespace mobwright {
@@ -15,6 +17,14 @@ UsedByButton::UsedByButton(EnemyName name, QWidget *parent)
     setMenu(menu);
     // Listed when asked for: most are never opened.
     connect(menu, &QMenu::aboutToShow, this, &UsedByButton::fillMenu);
+    // Room for the most users is kept, shown or not, so that the fields
+    // beside stay where they are from one enemy to the next and the pages
+    // are all as wide.
+    setText(tr("used by %1").arg(ENEMY_COUNT));
+    setMinimumSize(sizeHint());
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     hide();
 }
 

@@ -7,8 +7,10 @@
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
+#include <QTabBar>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -119,6 +121,39 @@ TEST(Window, FitsASmallScreenAndKeepsItsFieldsTogetherOnAWideOne)
     editor.window().resize(smallest.width() * 3, smallest.height());
     const QWidget *apply = editor.widget("cmdApply(0)");
     EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(), smallest.width() * 3 / 2);
+}
+
+// Pages and enemies come and go without the window changing its size: the
+// pages are all as wide, and the room of a "used by" stays when it hides.
+TEST(Window, KeepsItsSizeFromPageToPageAndEnemyToEnemy)
+{
+    TestImage image;
+    // Enemies 0 and 2 use entries of every list; 1 and 3 have values no entry takes.
+    for (const int enemy : {1, 3}) {
+        for (const Field field : {Field::OutsidePic, Field::InsidePic, Field::Music, Field::Item})
+            image.setRecordBytes(enemy, LayoutOf(field).offset, {0xff, 0xff});
+    }
+    for (const int enemy : {0, 2})
+        image.setRecordBytes(enemy, LayoutOf(Field::OutsidePic).offset, {1, 0});
+    EditorHarness editor;
+    editor.loadRom(image.path());
+    auto *pages = editor.window().findChild<QTabBar *>("TabStrip1");
+    editor.window().show();
+    editor.window().resize(editor.window().minimumSizeHint());
+    QCoreApplication::processEvents();
+    const QSize smallest = editor.window().size();
+    int hidden = 0;
+    for (int enemy = 0; enemy < 4; ++enemy) {
+        editor.choose("cmbEnemy(0)", enemy);
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(editor.window().size(), smallest) << enemy << " " << page;
+        }
+        for (const QToolButton *usedBy : editor.window().findChildren<QToolButton *>())
+            hidden += usedBy->objectName().startsWith("cmdUsedBy") && usedBy->isHidden();
+    }
+    EXPECT_GT(hidden, 0);
 }
 
 int main(int argc, char *argv[])
