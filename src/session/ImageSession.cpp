@@ -120,9 +120,8 @@ const EnemyRecord &ImageSession::stored(int index) const
 QString ImageSession::enemyLabel(int index) const
 {
     const auto name = stored(index).bytes(Field::Name);
-    labelCache_.resize(ENEMY_COUNT);
     Label &label = labelCache_[static_cast<std::size_t>(index)];
-    if (label.text.isEmpty() || !std::ranges::equal(name, label.nameBytes)) {
+    if (!std::ranges::equal(name, label.nameBytes)) {
         label.nameBytes.assign(name.begin(), name.end());
         label.text = QString::fromStdString(EnemyLabel(index, stored(index)));
     }

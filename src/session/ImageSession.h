@@ -147,7 +147,7 @@ private:
         std::vector<std::uint8_t> nameBytes;
         QString text;
     };
-    mutable std::vector<Label> labelCache_;
+    mutable std::vector<Label> labelCache_ = std::vector<Label>(ENEMY_COUNT);
     bool stepFailed_ = false;
     bool restoring_ = false;
 };

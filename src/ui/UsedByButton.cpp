@@ -20,7 +20,8 @@ UsedByButton::UsedByButton(EnemyName name, QWidget *parent)
     // Room for the most users is kept, shown or not, so that the fields
     // beside stay where they are from one enemy to the next and the pages
     // are all as wide.
-    setText(tr("used by %1").arg(ENEMY_COUNT));
+    setToolTip(tr("The enemies whose records use this entry"));
+    showCount(ENEMY_COUNT);
     setMinimumSize(sizeHint());
     QSizePolicy policy = sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -31,9 +32,13 @@ UsedByButton::UsedByButton(EnemyName name, QWidget *parent)
 void UsedByButton::showUsers(std::vector<int> users)
 {
     users_ = std::move(users);
-    setText(tr("used by %1").arg(users_.size()));
-    setToolTip(tr("The enemies whose records use this entry"));
+    showCount(users_.size());
     setVisible(!users_.empty());
+}
+
+void UsedByButton::showCount(std::size_t users)
+{
+    setText(tr("used by %1").arg(users));
 }
 
 void UsedByButton::fillMenu()

@@ -25,6 +25,7 @@ signals:
     void enemyChosen(int index);
 
 private:
+    void showCount(std::size_t users);
     void fillMenu();
 
     EnemyName name_;
