@@ -162,7 +162,16 @@ TEST_F(CompareTest, ListsTheDifferencesToCopyAndChoose)
     view.findChild<QPushButton *>("cmdCopyDifferences")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
 
+    // The list shows what Copy gives.
     auto *table = view.findChild<QTableView *>("tblDifferences");
+    QString shown = "Enemy\tField\tBaseline\tCurrent\n";
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            cells.append(table->model()->index(row, column).data().toString());
+        shown += cells.join('\t') + '\n';
+    }
+    EXPECT_EQ(shown, expected);
     emit table->activated(table->model()->index(5, 0));
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 7);
     EXPECT_EQ(editor_.window().focusWidget(), editor_.widget("txtLevel"));

@@ -159,6 +159,12 @@ TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsOneWriteAndOneUndo)
 
 TEST_F(EnemyTableTest, EnterOnARowGoesToThatEnemyAndTheTableClosesWithTheImage)
 {
+    // Other keys type into the cell.
+    table_->setCurrentIndex(at(2, "HP"));
+    QTest::keyClick(table_, Qt::Key_5);
+    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 0);
+    ASSERT_TRUE(table_->findChild<QLineEdit *>("txtCell"));
+    QTest::keyClick(table_->findChild<QLineEdit *>("txtCell"), Qt::Key_Escape);
     table_->setCurrentIndex(at(1, "HP"));
     QTest::keyClick(table_, Qt::Key_Return);
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 1);
