@@ -102,7 +102,8 @@ TEST(KillTest, NoKillLeavesHalfARecordAndATerminationEndsAfterTheApply)
     QProcess process;
     StartApplyLoop(process, image, home);
     process.terminate();
-    ASSERT_TRUE(process.waitForFinished(10000));
+    ASSERT_TRUE(process.waitForFinished(10000))
+        << "still running; it said: " << process.readAllStandardError().toStdString();
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(IsWhole(image.recordBytes(5)));
