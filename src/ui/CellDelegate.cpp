@@ -22,9 +22,6 @@ QModelIndex SourceIndex(const QModelIndex &index)
     return proxy ? proxy->mapToSource(index) : index;
 }
 
-// Many screenfuls of texts, held for painting.
-constexpr qsizetype MostLaidOut = 20000;
-
 // The cell an editor edits, in the table model's own terms.
 const char *const CellProperty = "cell";
 
@@ -131,7 +128,7 @@ void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     QStyle *style = widget ? widget->style() : QApplication::style();
     const int margin = TextMargin(widget);
     const QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
-    const QStaticText &text = laidOut(cell.text, cell.font);
+    const PaintedText &text = laidOut_.laidOut(cell.text, cell.font);
     const auto features = cell.features & ~QStyleOptionViewItem::Alternate;
     if (features != QStyleOptionViewItem::HasDisplay || text.size().width() > room.width()) {
         QStyledItemDelegate::paint(painter, option, index);
@@ -147,23 +144,8 @@ void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->save();
     painter->setFont(cell.font);
     painter->setPen(TextColour(cell));
-    painter->drawStaticText(TextPosition(cell, room, text.size()), text);
+    text.draw(*painter, TextPosition(cell, room, text.size()));
     painter->restore();
-}
-
-const QStaticText &CellDelegate::laidOut(const QString &text, const QFont &font) const
-{
-    QHash<QString, QStaticText> &inFont = laidOut_[font];
-    if (inFont.size() >= MostLaidOut) // edits bring new texts without end
-        inFont.clear();
-    auto found = inFont.find(text);
-    if (found == inFont.end()) {
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.prepare(QTransform(), font);
-        found = inFont.insert(text, laid);
-    }
-    return *found;
 }
 
 // Return, Enter and Tab take the text only when the cell accepts it.

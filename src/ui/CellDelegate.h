@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QFont>
-#include <QHash>
-#include <QStaticText>
+#include "CellTexts.h"
+
 #include <QStyledItemDelegate>
 
 namespace mobwright {
@@ -38,11 +37,8 @@ private:
     // Frames the editor in red with what it accepts when its text is refused.
     bool markRefusal(QWidget *editor, const QModelIndex &index) const;
 
-    // A cell's text laid out once, in its font, for every painting after.
-    const QStaticText &laidOut(const QString &text, const QFont &font) const;
-
     const EnemyTableModel &model_;
-    mutable QHash<QFont, QHash<QString, QStaticText>> laidOut_; // by font, then text
+    mutable CellTexts laidOut_;
 };
 
 } // namespace mobwright
