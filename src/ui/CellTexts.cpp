@@ -24,7 +24,6 @@ QList<QGlyphRun> ShapedRuns(const QString &text, const QFont &font, QSizeF &size
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLeadingIncluded(true);
-    line.setPosition({0, 0});
     layout.endLayout();
     size = layout.boundingRect().size();
     return layout.glyphRuns();

@@ -40,6 +40,7 @@ TEST(CellTextsTest, DigitsAreTakenOnlyFromAFontThatSetsThemSideBySide)
         {"the last digit as another glyph", [](auto &glyphs, auto &) { glyphs.back() += 1; }},
         {"set from the second pixel", [](auto &, auto &at) { for (QPointF &p : at) p.rx() += 1; }},
         {"two digits joined", [](auto &glyphs, auto &at) { glyphs.removeLast(); at.removeLast(); }},
+        {"a digit with no place", [](auto &, auto &at) { at.removeLast(); }},
     };
     for (const auto &[fault, change] : faults) {
         QList<quint32> glyphs = plain.glyphIndexes();
