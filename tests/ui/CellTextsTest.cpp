@@ -53,9 +53,10 @@ TEST(CellTextsTest, DigitsAreTakenOnlyFromAFontThatSetsThemSideBySide)
     }
 }
 
-QImage Painted(const std::function<void(QPainter &)> &paint)
+QImage Painted(const std::function<void(QPainter &)> &paint, qreal scale)
 {
-    QImage image(160, 40, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(160, 40) * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     paint(painter);
@@ -63,7 +64,8 @@ QImage Painted(const std::function<void(QPainter &)> &paint)
 }
 
 // Numbers put together from their digits paint as the shaped text paints,
-// at whole and half pixels, in every font a cell is marked with.
+// at whole and half pixels, on screens of one and two pixels to the point,
+// in every font a cell is marked with.
 TEST(CellTextsTest, NumbersPaintAsTheirShapedTextPaints)
 {
     CellTexts texts;
@@ -82,8 +84,11 @@ TEST(CellTextsTest, NumbersPaintAsTheirShapedTextPaints)
                 for (const QPointF at : {QPointF(3, 5), QPointF(10.5, 2)}) {
                     const auto paintOurs = [&](QPainter &p) { p.setFont(font); ours.draw(p, at); };
                     const auto paintTheirs = [&](QPainter &p) { p.setFont(font); p.drawStaticText(at, theirs); };
-                    EXPECT_TRUE(Painted(paintOurs) == Painted(paintTheirs))
-                        << number.toStdString() << " bold " << bold << " italic " << italic << " at " << at.x();
+                    for (const qreal scale : {1.0, 2.0}) {
+                        EXPECT_TRUE(Painted(paintOurs, scale) == Painted(paintTheirs, scale))
+                            << number.toStdString() << " bold " << bold << " italic " << italic << " at "
+                            << at.x() << " scale " << scale;
+                    }
                 }
             }
         }
