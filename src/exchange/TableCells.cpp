@@ -76,14 +76,13 @@ QString EntryAt(Field field, const EnemyRecord &record, const EnemyTable &table,
 QString EntryNameAt(Field field, const EnemyRecord &record, const EnemyTable &table, int position)
 {
     const EntrySource source = SourceOf(field, record, position);
-    const QString label = EntryAt(field, record, table, position);
     if (source.enemy)
-        return label.section(QStringLiteral(": "), 1);
+        return table.labels.value(*source.enemy).section(QStringLiteral(": "), 1);
     if (!source.entry)
-        return label;
-    const QByteArray utf8 = label.toUtf8();
-    return QString::fromUtf8(NameInLabel(source.entry->list, source.entry->position,
-                                         std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+        return QString::fromUtf8(source.builtIn);
+    // Cut from the label as the list holds it, which is converted once.
+    const std::string label = table.longLabels ? table.longLabels->label(*source.entry) : std::string(source.builtIn);
+    return QString::fromUtf8(NameInLabel(source.entry->list, source.entry->position, label));
 }
 
 // The position a list field's stored value picks, if its control shows one.
