@@ -25,10 +25,9 @@ bool NameTextGivesBytesBack(const EnemyRecord &record)
 }
 
 // A long list's entry as the window names it, where the table has the names.
-QString LongLabel(const EnemyTable &table, ListEntry entry, std::string_view builtIn)
+std::string LongLabel(const EnemyTable &table, ListEntry entry, std::string_view builtIn)
 {
-    return table.longLabels ? QString::fromStdString(table.longLabels->label(entry))
-                            : QString::fromUtf8(builtIn);
+    return table.longLabels ? table.longLabels->label(entry) : std::string(builtIn);
 }
 
 // Where the entry at position of a field's list comes from while record is
@@ -68,7 +67,7 @@ QString EntryAt(Field field, const EnemyRecord &record, const EnemyTable &table,
     const EntrySource source = SourceOf(field, record, position);
     if (source.enemy)
         return table.labels.value(*source.enemy);
-    return source.entry ? LongLabel(table, *source.entry, source.builtIn)
+    return source.entry ? FromStd(LongLabel(table, *source.entry, source.builtIn))
                         : QString::fromUtf8(source.builtIn);
 }
 
@@ -81,7 +80,7 @@ QString EntryNameAt(Field field, const EnemyRecord &record, const EnemyTable &ta
     if (!source.entry)
         return QString::fromUtf8(source.builtIn);
     // Cut from the label as the list holds it, which is converted once.
-    const std::string label = table.longLabels ? table.longLabels->label(*source.entry) : std::string(source.builtIn);
+    const std::string label = LongLabel(table, *source.entry, source.builtIn);
     return QString::fromUtf8(NameInLabel(source.entry->list, source.entry->position, label));
 }
 

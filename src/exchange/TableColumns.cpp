@@ -58,10 +58,8 @@ bool Column::isNumeric() const
 
 int Column::mostDigits() const
 {
-    if (kind == ColumnKind::Enemy)
-        return 3; // 001 to 230
-    if (kind == ColumnKind::Byte)
-        return 3;
+    if (kind == ColumnKind::Enemy || kind == ColumnKind::Byte)
+        return 3; // 001 to 230, 0 to 255
     if (kind != ColumnKind::Field || LayoutOf(field).encoding != Encoding::Number)
         return 0;
     const int bits = 8 * LayoutOf(field).width; // at most 4 bytes
