@@ -68,7 +68,15 @@ protected:
 TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesInView)
 {
     ASSERT_TRUE(table_ && table_->isVisible());
-    table_->sortByColumn(column("HP"), Qt::DescendingOrder);
+    // A click on a title sorts by it, a second the other way.
+    QHeaderView *titles = table_->horizontalHeader();
+    const QPoint onHp(titles->sectionViewportPosition(column("HP")) + 5, titles->height() / 2);
+    const auto descendingByHp = [&] {
+        return titles->sortIndicatorSection() == column("HP") && titles->sortIndicatorOrder() == Qt::DescendingOrder;
+    };
+    for (int click = 0; click < 2 && !descendingByHp(); ++click)
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, onHp);
+    EXPECT_TRUE(descendingByHp());
     EXPECT_EQ(cell(0, "HP") + " " + cell(4, "HP") + " " + cell(5, "HP"), "1000 992 9");
     auto *filter = view_->findChild<QLineEdit *>("txtFilter");
     filter->setText("HP > 995, name ~ beetle");
@@ -99,6 +107,7 @@ TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
     auto *editor = table_->findChild<QLineEdit *>("txtCell");
     ASSERT_TRUE(editor);
     editor->setText("256");
+    EXPECT_FALSE(editor->styleSheet().isEmpty()) << "refused text is framed as it is typed";
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_TRUE(editor->isVisible()) << "a refused cell stays in edit";
     EXPECT_TRUE(editor->toolTip().contains("from 0 to 255"));
