@@ -115,7 +115,7 @@ public:
     {
         const auto failure = output.isEmpty() || output == STANDARD_STREAM
                                  ? WriteOutput(streams_.out, bytes, images)
-                                 : SaveOutput(output, bytes, images);
+                                 : SaveOutput({output, images}, bytes);
         if (failure)
             return fail(failure->refused ? EXIT_REFUSED : EXIT_FILE_FAILED, failure->message);
         return EXIT_DONE;

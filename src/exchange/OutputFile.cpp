@@ -1,10 +1,20 @@
 #include "OutputFile.h"
 
+#include "FileHandle.h"
 #include "RomFile.h"
+#include "TableGeometry.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mobwright {
 namespace {
@@ -15,43 +25,140 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(OutputFile)
 };
 
-const RomFile *ImageAt(const std::string &path, const std::vector<const RomFile *> &images)
+// Cartridges are made of 32 KiB banks; copiers put 512 bytes before them.
+constexpr qint64 IMAGE_BANK_SIZE = 32 * 1024;
+const std::array<QString, 4> IMAGE_SUFFIXES = {QStringLiteral(".smc"), QStringLiteral(".sfc"),
+                                               QStringLiteral(".swc"), QStringLiteral(".fig")};
+
+std::string FileName(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString NotWritten(const QString &path, const QString &why)
+{
+    return Text::tr("Not written to %1: %2.").arg(path, why);
+}
+
+std::optional<QString> WhyNoRegularFile(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return std::nullopt;
+    if (S_ISDIR(mode))
+        return Text::tr("it is a folder");
+    if (S_ISFIFO(mode))
+        return Text::tr("it is a FIFO (a named pipe), not a regular file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return Text::tr("it is a device, not a regular file");
+    if (S_ISSOCK(mode))
+        return Text::tr("it is a socket, not a regular file");
+    return Text::tr("it is not a regular file");
+}
+
+bool HasImageSize(qint64 size)
+{
+    return size >= IMAGE_BANK_SIZE &&
+           (size % IMAGE_BANK_SIZE == 0 || size % IMAGE_BANK_SIZE == COPIER_HEADER_SIZE);
+}
+
+// Whether the file holds a zero byte, which no text does and nearly every
+// image does; nothing when it cannot be read.
+std::optional<bool> HoldsZeroByte(const QString &path)
+{
+    const int fd = ::open(FileName(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    std::array<char, 64 * 1024> buffer;
+    std::optional<bool> zero = false;
+    while (zero == false) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n == 0)
+            break;
+        if (n < 0 && errno != EINTR)
+            zero.reset();
+        else if (n > 0)
+            zero = std::memchr(buffer.data(), 0, static_cast<std::size_t>(n)) != nullptr;
+    }
+    ::close(fd);
+    return zero;
+}
+
+// Why the regular file of size that path leads to (target, all links
+// followed) is taken for a cartridge image, or nothing.
+std::optional<QString> WhyAnImage(const QString &path, const QString &target, qint64 size,
+                                  const std::vector<const RomFile *> &images, bool byName)
 {
     for (const RomFile *image : images) {
-        if (image->holds(path))
-            return image;
+        if (image->holds(FileName(path)))
+            return Text::tr("it is the image %1, by this name or another; choose another file")
+                .arg(QFile::decodeName(image->path().c_str()));
     }
-    return nullptr;
-}
-
-OutputFailure Refused(const QString &path, const QString &why)
-{
-    return {true, Text::tr("Not written to %1: %2").arg(path, why)};
-}
-
-OutputFailure IsTheImage(const QString &path, const RomFile &image)
-{
-    return Refused(path,
-                   Text::tr("it is the image %1, by this name or another; choose another file.")
-                       .arg(QString::fromStdString(image.path())));
+    if (IsLockedByAnEditor(FileName(target)))
+        return Text::tr("it is an image that an editor has open; choose another file");
+    for (const QString &suffix : IMAGE_SUFFIXES) {
+        if (byName && (path.endsWith(suffix, Qt::CaseInsensitive) ||
+                       target.endsWith(suffix, Qt::CaseInsensitive)))
+            return Text::tr("an existing file named *%1 is taken for a cartridge image; choose "
+                            "another file")
+                .arg(suffix);
+    }
+    if (!HasImageSize(size))
+        return std::nullopt;
+    const std::optional<bool> zero = HoldsZeroByte(target);
+    if (!zero)
+        return Text::tr("it cannot be read to make sure that it is no cartridge image");
+    if (*zero)
+        return Text::tr(
+            "its size and contents are those of a cartridge image; choose another file");
+    return std::nullopt;
 }
 
 } // namespace
 
-std::optional<OutputFailure> SaveOutput(const QString &path, const QByteArray &bytes,
-                                        const std::vector<const RomFile *> &images)
+std::optional<QString> OutputRefusal(const OutputPlace &place)
 {
-    if (const RomFile *image = ImageAt(QFile::encodeName(path).toStdString(), images))
-        return IsTheImage(path, *image);
-    const QFileInfo target(path);
-    if (target.isDir())
-        return Refused(path, Text::tr("it is a folder."));
-    if (target.exists() && !target.isFile())
-        return Refused(path, Text::tr("it is a device or a FIFO, not a regular file; "
-                                      "\"-\" names standard output."));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return OutputFailure{false, Text::tr("Cannot write %1: %2").arg(path, file.errorString())};
+    const std::string name = FileName(place.path);
+    struct stat status
+    {
+    };
+    if (place.ownFileOnly && ::lstat(name.c_str(), &status) == 0 && S_ISLNK(status.st_mode))
+        return NotWritten(place.path, Text::tr("its place holds a link, and a label file must be "
+                                               "a file of its own"));
+    if (::stat(name.c_str(), &status) != 0)
+        return std::nullopt; // nothing there yet: the file is made new
+    auto why = WhyNoRegularFile(status.st_mode);
+    if (!why)
+        why = WhyAnImage(place.path, QFileInfo(place.path).canonicalFilePath(), status.st_size,
+                         place.images, true);
+    if (why)
+        return NotWritten(place.path, *why);
+    return std::nullopt;
+}
+
+std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArray &bytes)
+{
+    if (const auto refusal = OutputRefusal(place))
+        return OutputFailure{true, *refusal};
+    // Qt's own message may be "Unknown error" where the system said why.
+    QSaveFile file(place.path);
+    errno = 0;
+    bool done =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    int error = errno;
+    if (done) {
+        errno = 0;
+        done = file.commit();
+        error = errno;
+    }
+    if (!done)
+        return OutputFailure{
+            false, Text::tr("Cannot write %1: %2.")
+                       .arg(place.path, error != 0 ? SystemReason(error) : file.errorString())};
     return std::nullopt;
 }
 
@@ -60,13 +167,23 @@ std::optional<OutputFailure> WriteOutput(QIODevice &out, const QByteArray &bytes
 {
     auto *file = qobject_cast<QFileDevice *>(&out);
     const QString name = Text::tr("standard output");
-    if (file && file->handle() >= 0) {
-        if (const RomFile *image = ImageAt("/dev/fd/" + std::to_string(file->handle()), images))
-            return IsTheImage(name, *image);
+    struct stat status
+    {
+    };
+    if (file && file->handle() >= 0 && ::fstat(file->handle(), &status) == 0 &&
+        S_ISREG(status.st_mode)) {
+        const QString path = QStringLiteral("/dev/fd/%1").arg(file->handle());
+        if (const auto why = WhyAnImage(path, QFileInfo(path).canonicalFilePath(), status.st_size,
+                                        images, false))
+            return OutputFailure{true, NotWritten(name, *why)};
     }
-    if (out.write(bytes) != bytes.size() || (file && !file->flush()))
+    errno = 0;
+    if (out.write(bytes) != bytes.size() || (file && !file->flush())) {
+        const int error = errno;
         return OutputFailure{false,
-                             Text::tr("Cannot write to %1: %2").arg(name, out.errorString())};
+                             Text::tr("Cannot write to %1: %2.")
+                                 .arg(name, error != 0 ? SystemReason(error) : out.errorString())};
+    }
     return std::nullopt;
 }
 

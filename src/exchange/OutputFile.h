@@ -12,24 +12,41 @@ namespace mobwright {
 
 class RomFile;
 
-// Why an export or a diff was not written.
+// Why an output was not written, in one line.
 struct OutputFailure
 {
-    // True when the output asked for is refused; false when it failed.
+    // True when the place asked for is refused; false when writing failed.
     bool refused;
     QString message;
 };
 
-// Writes bytes into the file at path through a temporary beside it that
-// replaces the file once whole, so a failure leaves any file there as it
-// was. Refuses a path that leads to one of images, by whatever name or
-// link, and an existing file that is no regular file: a device, a FIFO or a
-// folder would not survive being replaced.
-std::optional<OutputFailure> SaveOutput(const QString &path, const QByteArray &bytes,
-                                        const std::vector<const RomFile *> &images);
+// Where an output goes, and what must come to no harm there.
+struct OutputPlace
+{
+    QString path;
+    // The images open here, refused by whatever name or link leads to them.
+    std::vector<const RomFile *> images;
+    // A file of the label folder: its place must hold the file itself, never
+    // a link, and nothing but a regular file.
+    bool ownFileOnly = false;
+};
 
-// Writes bytes to out, standard output, and makes sure they went out;
-// refuses when out leads to one of images.
+// The guard of every file the program writes other than the image: why
+// writing to place would harm what is there, or nothing. Links are followed
+// only to look at what they lead to. Refused are a cartridge image (one of
+// place.images, a file an editor holds locked, an existing file named
+// *.smc, *.sfc, *.swc or *.fig, or one whose size is a whole number of
+// 32 KiB, or that plus 512 bytes, and which holds a zero byte) and anything
+// that is no regular file: a folder, a FIFO, a device, a socket.
+std::optional<QString> OutputRefusal(const OutputPlace &place);
+
+// Writes bytes to place unless OutputRefusal refuses it, through a temporary
+// beside it that replaces the file once written whole: a failure leaves any
+// file there as it was, and says the system's own reason.
+std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArray &bytes);
+
+// Writes bytes to out, standard output, and makes sure they went out. Where
+// it is a regular file, one that is a cartridge image is refused.
 std::optional<OutputFailure> WriteOutput(QIODevice &out, const QByteArray &bytes,
                                          const std::vector<const RomFile *> &images);
 

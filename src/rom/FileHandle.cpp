@@ -158,4 +158,16 @@ std::optional<FileIdentity> IdentityAt(const std::string &path)
     return IdentityOf(st);
 }
 
+bool IsLockedByAnEditor(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    // A shared lock conflicts with the editor's exclusive one, from any open
+    // of the file, this program's own included.
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd); // which lets go of a lock taken here
+    return held;
+}
+
 } // namespace mobwright

@@ -46,4 +46,8 @@ std::unique_ptr<FileHandle> OpenReadOnlyFile(const std::string &path);
 // The file that path leads to now, or nothing when it leads nowhere.
 std::optional<FileIdentity> IdentityAt(const std::string &path);
 
+// Whether an editor, in this program or another, holds the lock of the
+// regular file at path. Only looks: a lock it could take is let go at once.
+bool IsLockedByAnEditor(const std::string &path);
+
 } // namespace mobwright

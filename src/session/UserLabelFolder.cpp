@@ -2,11 +2,11 @@
 
 #include "ImageSession.h"
 #include "LabelFolder.h"
+#include "OutputFile.h"
 #include "QtText.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace mobwright {
 
@@ -86,12 +86,13 @@ std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString
     QByteArray text;
     for (const std::string &line : labels)
         text += QByteArray::fromStdString(line) + '\n';
-    const QString path = LabelFilePath(folder_, entry.list);
-    QSaveFile file(path);
-    if (!QDir().mkpath(folder_) || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() ||
-        !file.commit())
-        return tr("The name was not given: %1 cannot be written (%2)")
-            .arg(path, file.errorString());
+    if (!QDir().mkpath(folder_))
+        return tr("The name was not given: the label folder %1 cannot be made.").arg(folder_);
+    std::vector<const RomFile *> images{&session_.rom()};
+    if (const Baseline *baseline = session_.baseline())
+        images.push_back(&baseline->rom());
+    if (const auto failure = SaveOutput({LabelFilePath(folder_, entry.list), images, true}, text))
+        return tr("The name was not given. %1").arg(failure->message);
     told_.erase(entry.list);
     session_.setBaseLabels(entry.list, std::move(labels));
     watchFiles();

@@ -242,7 +242,7 @@ bool DifferencesView::saveCsvTo(const QString &path)
     std::vector<const RomFile *> images{&session_.rom()};
     if (const Baseline *baseline = session_.baseline())
         images.push_back(&baseline->rom());
-    const auto failure = SaveOutput(path, WriteCsv(table(false)), images);
+    const auto failure = SaveOutput({path, images}, WriteCsv(table(false)));
     if (failure)
         report_(failure->message);
     return !failure;

@@ -68,10 +68,9 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
         const std::vector<std::uint8_t> patch =
             MakeImagePatch(choice.format, source, target, choice.form);
         // Never over the image or the baseline, whatever name or link leads to them.
-        const auto failure = SaveOutput(path,
+        const auto failure = SaveOutput({path, {&session.rom(), &baseline->rom()}},
                                         QByteArray(reinterpret_cast<const char *>(patch.data()),
-                                                   static_cast<qsizetype>(patch.size())),
-                                        {&session.rom(), &baseline->rom()});
+                                                   static_cast<qsizetype>(patch.size())));
         return failure ? std::optional(failure->message) : std::nullopt;
     } catch (const RomError &error) {
         return ToQString(error.what());

@@ -273,15 +273,18 @@ TEST(ComparePatches, TurnTheBaselineIntoTheImageInEitherForm)
         ImageSession &session = editor.window().session();
         const Bytes target = image.contents();
         const Bytes header(target.begin(), target.begin() + COPIER_HEADER_SIZE);
-        const TestImage patchFile;
+        const QString patchFile = PathOf(image) + ".patch"; // removed with the image
         for (const ImageKind form : {session.rom().kind(), ImageKind::Headerless}) {
             Bytes source = Headerless(baseline.contents());
             if (form == ImageKind::CopierHeader)
                 source.insert(source.begin(), header.begin(), header.end());
             const Bytes wanted = form == ImageKind::CopierHeader ? target : Headerless(target);
             for (const PatchFormat format : {PatchFormat::Ips, PatchFormat::Bps}) {
-                ASSERT_EQ(ExportPatch(session, {format, form}, PathOf(patchFile)), std::nullopt);
-                const Bytes patch = patchFile.contents();
+                ASSERT_EQ(ExportPatch(session, {format, form}, patchFile), std::nullopt);
+                QFile file(patchFile);
+                file.open(QIODevice::ReadOnly);
+                const QByteArray written = file.readAll();
+                const Bytes patch(written.begin(), written.end());
                 EXPECT_EQ(format == PatchFormat::Ips ? ApplyIps(source, patch)
                                                      : ApplyBps(source, patch).value_or(Bytes{}),
                           wanted)
