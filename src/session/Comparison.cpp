@@ -5,6 +5,14 @@
 
 namespace mobwright {
 
+std::vector<const RomFile *> OpenImages(const ImageSession &session)
+{
+    std::vector<const RomFile *> images{&session.rom()};
+    if (const Baseline *baseline = session.baseline())
+        images.push_back(&baseline->rom());
+    return images;
+}
+
 const EnemyRecord *BaselineRecord(const ImageSession &session, int index)
 {
     const Baseline *baseline = session.baseline();

@@ -9,6 +9,11 @@
 namespace mobwright {
 
 class ImageSession;
+class RomFile;
+
+// The files the session has open, the image and its baseline, which no
+// output may replace.
+std::vector<const RomFile *> OpenImages(const ImageSession &session);
 
 // The enemies as the views show them, with their pending edits, against the
 // session's baseline. Without a baseline nothing differs.

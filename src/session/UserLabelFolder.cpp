@@ -1,5 +1,6 @@
 #include "UserLabelFolder.h"
 
+#include "Comparison.h"
 #include "ImageSession.h"
 #include "LabelFolder.h"
 #include "OutputFile.h"
@@ -88,10 +89,8 @@ std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString
         text += QByteArray::fromStdString(line) + '\n';
     if (!QDir().mkpath(folder_))
         return tr("The name was not given: the label folder %1 cannot be made.").arg(folder_);
-    std::vector<const RomFile *> images{&session_.rom()};
-    if (const Baseline *baseline = session_.baseline())
-        images.push_back(&baseline->rom());
-    if (const auto failure = SaveOutput({LabelFilePath(folder_, entry.list), images, true}, text))
+    if (const auto failure =
+            SaveOutput({LabelFilePath(folder_, entry.list), OpenImages(session_), true}, text))
         return tr("The name was not given. %1").arg(failure->message);
     told_.erase(entry.list);
     session_.setBaseLabels(entry.list, std::move(labels));

@@ -7,12 +7,13 @@
 #include "QtText.h"
 #include "CsvTable.h"
 #include "OutputFile.h"
+#include "SaveDialog.h"
 #include "TableExport.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QClipboard>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -230,19 +231,18 @@ void DifferencesView::saveCsv()
 {
     const QString suggested =
         tr("%1 differences.csv").arg(QFileInfo(session_.path()).completeBaseName());
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Differences"), QFileInfo(session_.path()).dir().filePath(suggested),
-        tr("CSV Files (*.csv)"));
+    const QString path = AskWhereToSave(this,
+                                        {tr("Save Differences"),
+                                         QFileInfo(session_.path()).dir().filePath(suggested),
+                                         tr("CSV Files (*.csv)"), OpenImages(session_)},
+                                        report_);
     if (!path.isEmpty())
         saveCsvTo(path);
 }
 
 bool DifferencesView::saveCsvTo(const QString &path)
 {
-    std::vector<const RomFile *> images{&session_.rom()};
-    if (const Baseline *baseline = session_.baseline())
-        images.push_back(&baseline->rom());
-    const auto failure = SaveOutput({path, images}, WriteCsv(table(false)));
+    const auto failure = SaveOutput({path, OpenImages(session_)}, WriteCsv(table(false)));
     if (failure)
         report_(failure->message);
     return !failure;

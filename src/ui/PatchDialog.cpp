@@ -1,17 +1,18 @@
 #include "PatchDialog.h"
 
+#include "Comparison.h"
 #include "Counted.h"
 #include "ImageSession.h"
 #include "MessageBox.h"
 #include "QtText.h"
 #include "RomError.h"
 #include "OutputFile.h"
+#include "SaveDialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,7 +69,7 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
         const std::vector<std::uint8_t> patch =
             MakeImagePatch(choice.format, source, target, choice.form);
         // Never over the image or the baseline, whatever name or link leads to them.
-        const auto failure = SaveOutput({path, {&session.rom(), &baseline->rom()}},
+        const auto failure = SaveOutput({path, OpenImages(session)},
                                         QByteArray(reinterpret_cast<const char *>(patch.data()),
                                                    static_cast<qsizetype>(patch.size())));
         return failure ? std::optional(failure->message) : std::nullopt;
@@ -149,13 +150,14 @@ void PatchDialog::exportPatch()
     const QString suffix =
         chosen.format == PatchFormat::Ips ? QStringLiteral("ips") : QStringLiteral("bps");
     const QFileInfo image(session_.path());
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Export Patch"), image.dir().filePath(image.completeBaseName() + u'.' + suffix),
-        tr("%1 Patches (*.%2)").arg(suffix.toUpper(), suffix));
+    const QString path = AskWhereToSave(
+        this,
+        {tr("Export Patch"), image.dir().filePath(image.completeBaseName() + u'.' + suffix),
+         tr("%1 Patches (*.%2)").arg(suffix.toUpper(), suffix),
+         OpenImages(session_)},
+        report_);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u'.' + suffix;
     if (const auto failure = ExportPatch(session_, chosen, path)) {
         report_(*failure);
         return;

@@ -3,12 +3,14 @@
 #include "MainWindow.h"
 
 #include "EnemyTableView.h"
+#include "Comparison.h"
 #include "Counted.h"
 #include "ImportPlan.h"
 #include "ChangesPreview.h"
 #include "OutputFile.h"
 #include "QtText.h"
 #include "RomError.h"
+#include "SaveDialog.h"
 #include "TableExport.h"
 
 #include <QDir>
@@ -71,16 +73,14 @@ void Main::mnuExport_Click()
     const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".csv"));
     QString filter;
     const bool tableShown = tableView_ && tableView_->isVisible();
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Export Table"), suggested,
-        TableFilters() + (tableShown ? QStringLiteral(";;") + ShownFilters() : QString()), &filter);
-    if (path.isEmpty())
-        return;
-    // A name without an extension takes the chosen filter's, which decides the format.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += filter.contains(QStringLiteral("*.json")) ? QStringLiteral(".json")
-                                                          : QStringLiteral(".csv");
-    exportTableTo(path, tableShown && ShownFilters().contains(filter));
+    const QString path = AskWhereToSave(
+        this,
+        {tr("Export Table"), suggested,
+         TableFilters() + (tableShown ? QStringLiteral(";;") + ShownFilters() : QString()),
+         OpenImages(session_)},
+        messageSink_, &filter);
+    if (!path.isEmpty())
+        exportTableTo(path, tableShown && ShownFilters().contains(filter));
 }
 
 void Main::exportTableTo(const QString &path, bool onlyShown)
@@ -89,7 +89,7 @@ void Main::exportTableTo(const QString &path, bool onlyShown)
     if (onlyShown && tableView_)
         table = ShownPart(table, tableView_->shownRows(), tableView_->shownColumns());
     // Never over the open image, whatever name or link the dialog was given.
-    if (const auto failure = SaveOutput({path, {&session_.rom()}}, WriteTable(table, FormatOfPath(path))))
+    if (const auto failure = SaveOutput({path, OpenImages(session_)}, WriteTable(table, FormatOfPath(path))))
         report(failure->message);
     else
         statusBar()->showMessage(tr("Table exported to %1").arg(QDir::toNativeSeparators(path)));

@@ -1,7 +1,12 @@
 #include "EditorHarness.h"
 #include "MessageBox.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -18,6 +23,47 @@ TEST(TableFile, ExportTellsWhereItWrote)
     editor.window().exportTableTo(path);
     EXPECT_EQ(editor.window().statusBar()->currentMessage(), "Table exported to " + path);
     EXPECT_TRUE(QFile::exists(path));
+}
+
+// A name the guard refuses is told why, and the save dialog comes back with
+// it; the desktop's own "replace?" question comes first.
+TEST(TableFile, ARefusedNameBringsTheSaveDialogBack)
+{
+    TestImage image;
+    EditorHarness editor;
+    editor.loadRom(image.path());
+    const QString victim = QString::fromStdString(image.path()) + ".victim.sfc";
+    QFile file(victim);
+    file.open(QIODevice::WriteOnly);
+    file.write("kept");
+    file.close();
+    QStringList offered;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *replace = qobject_cast<QMessageBox *>(modal)) {
+            replace->button(QMessageBox::Yes)->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal);
+                   dialog && !dialog->property("answered").toBool()) {
+            dialog->setProperty("answered", true);
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            offered.append(name->text());
+            name->setText(offered.size() == 1 ? victim : victim + ".csv");
+            // Pressed once this answer returns: the question it asks is answered meanwhile.
+            QMetaObject::invokeMethod(
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save), "click",
+                Qt::QueuedConnection);
+        }
+    });
+    answer.start(20);
+    editor.find<QAction>("mnuExport")->trigger();
+    // Back with the name refused, its extension the filter's.
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_EQ(offered[1], QFileInfo(victim).completeBaseName() + ".csv");
+    EXPECT_TRUE(editor.takeMessages().value(0).startsWith("Not written to " + victim));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "kept");
+    EXPECT_TRUE(QFile::exists(victim + ".csv"));
 }
 
 // However many rows are refused, the box that tells of them fits on the screen.
