@@ -38,18 +38,19 @@ const QString STANDARD_STREAM = QStringLiteral("-");
 const QString OUTPUT = QStringLiteral("output");
 const QString FORMAT = QStringLiteral("format");
 const QString DRY_RUN = QStringLiteral("dry-run");
+const QString ALLOW_UNLISTED = QStringLiteral("allow-unlisted");
 const QString HEADERLESS = QStringLiteral("headerless");
 
 const QString USAGE =
     QStringLiteral("  %1 export IMAGE [-o FILE] [--format csv|json]\n"
-                   "  %1 import IMAGE FILE [--format csv|json] [--dry-run]\n"
+                   "  %1 import IMAGE FILE [--format csv|json] [--dry-run] [--allow-unlisted]\n"
                    "  %1 diff BASELINE IMAGE [-o FILE] [--format csv|json|ips|bps] [--headerless]\n"
                    "  %1 [IMAGE]");
 
 // The options each command takes; any other is refused rather than ignored.
 const std::map<QString, QStringList> COMMAND_OPTIONS = {
     {EXPORT, {OUTPUT, FORMAT}},
-    {IMPORT, {FORMAT, DRY_RUN}},
+    {IMPORT, {FORMAT, DRY_RUN, ALLOW_UNLISTED}},
     {DIFF, {OUTPUT, FORMAT, HEADERLESS}},
 };
 
@@ -176,7 +177,8 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                  "Commands:\n%1\n\n"
                  "export: writes every enemy of IMAGE as a table, CSV or JSON.\n"
                  "import: writes into IMAGE the changes that the table FILE makes (\"-\": standard "
-                 "input). A refused row refuses the whole file, and nothing is written.\n"
+                 "input). A refused row refuses the whole file, and nothing is written. With "
+                 "--allow-unlisted, importing an export restores every byte it was made from.\n"
                  "diff: what differs from the BASELINE image in IMAGE: a table of each field (CSV "
                  "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n\n"
                  "Export, diff and a dry run only read the images, even while the editor has them "
@@ -198,6 +200,10 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                                "extension, else csv."),
                       QStringLiteral("format")});
     parser.addOption({DRY_RUN, Text::tr("import: list the changes, write nothing.")});
+    parser.addOption({ALLOW_UNLISTED,
+                      Text::tr("import: also write values that no list names, such as a flag of 2 "
+                               "or an action past the list, as an export of such records holds "
+                               "them; without it they are refused.")});
     parser.addOption({HEADERLESS, Text::tr("diff: make the patch between both images without their "
                                            "copier headers, for the image without one.")});
     parser.addPositionalArgument(QStringLiteral("command"), Text::tr("export, import or diff"),
@@ -248,7 +254,8 @@ int Export(const QCommandLineParser &parser, const QString &image, const Console
 }
 
 // Refusals to standard error, the changes to standard output; writes unless a dry run.
-int ImportInto(ImageSession &session, PlannedImport planned, bool dryRun, const Console &io)
+int ImportInto(ImageSession &session, PlannedImport planned, const QCommandLineParser &parser,
+               const Console &io)
 {
     if (const auto *unreadable = std::get_if<UnreadableFile>(&planned))
         return io.fail(EXIT_FILE_FAILED, unreadable->message);
@@ -264,8 +271,14 @@ int ImportInto(ImageSession &session, PlannedImport planned, bool dryRun, const 
         io.say(Text::tr("The image already holds this table: nothing to write."));
         return EXIT_DONE;
     }
+    if (plan.unlistedCount() > 0 && !parser.isSet(ALLOW_UNLISTED))
+        return io.fail(
+            EXIT_REFUSED,
+            UnlistedRefusal(
+                plan, Text::tr("import with --%1 to write them as they are").arg(ALLOW_UNLISTED)) +
+                u' ' + Text::tr("Nothing was written."));
     const QString enemies = Counted(qsizetype(plan.records.size()), Noun::Enemy);
-    if (dryRun) {
+    if (parser.isSet(DRY_RUN)) {
         io.say(Text::tr("Dry run: %1 would change; nothing was written.").arg(enemies));
         return EXIT_DONE;
     }
@@ -297,7 +310,7 @@ int Import(const QCommandLineParser &parser, const QString &image, const QString
         table == STANDARD_STREAM
             ? PlanImportFrom(io.in(), Text::tr("standard input"), TableFormatOf(*format), stored)
             : PlanImportOfFile(table, TableFormatOf(*format), stored);
-    return ImportInto(session, std::move(planned), dryRun, io);
+    return ImportInto(session, std::move(planned), parser, io);
 }
 
 int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QString &imagePath,
@@ -317,9 +330,10 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
                            TableFormatOf(*format));
     } else {
         try {
-            const auto patch = MakeImagePatch(
-                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, baseline.ReadWholeFile(),
-                image.ReadWholeFile(), parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
+            const auto patch =
+                MakeImagePatch(*format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps,
+                               baseline.ReadWholeFile(), image.ReadWholeFile(),
+                               parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
             bytes = QByteArray(reinterpret_cast<const char *>(patch.data()),
                                static_cast<qsizetype>(patch.size()));
         } catch (const std::logic_error &error) {
@@ -333,7 +347,7 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
 std::optional<QString> MisplacedOption(const QCommandLineParser &parser, const QString &command)
 {
     const QStringList &taken = COMMAND_OPTIONS.at(command);
-    for (const QString &option : {OUTPUT, FORMAT, DRY_RUN, HEADERLESS}) {
+    for (const QString &option : {OUTPUT, FORMAT, DRY_RUN, ALLOW_UNLISTED, HEADERLESS}) {
         if (parser.isSet(option) && !taken.contains(option))
             return Text::tr("--%1 is not an option of %2; see --help.").arg(option, command);
     }

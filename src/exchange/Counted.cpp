@@ -18,6 +18,8 @@ constexpr NounForms Forms[] = {
     {QT_TRANSLATE_NOOP("Counted", "%1 cell"), QT_TRANSLATE_NOOP("Counted", "%1 cells")},
     {QT_TRANSLATE_NOOP("Counted", "%1 field or byte"),
      QT_TRANSLATE_NOOP("Counted", "%1 fields and bytes")},
+    {QT_TRANSLATE_NOOP("Counted", "%1 value that no list names"),
+     QT_TRANSLATE_NOOP("Counted", "%1 values that no list names")},
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 
 namespace mobwright {
 
-enum class Noun { Enemy, Field, Cell, FieldOrByte };
+enum class Noun { Enemy, Field, Cell, FieldOrByte, UnlistedValue };
 
 // "1 enemy", "3 enemies", in the language the program speaks.
 QString Counted(qsizetype count, Noun noun);

@@ -1,5 +1,6 @@
 #include "ImportPlan.h"
 
+#include "Counted.h"
 #include "TableExport.h"
 #include "TableGeometry.h"
 
@@ -69,7 +70,6 @@ EnemyRecord RecordFromRow(const std::vector<const Column *> &columns, const QStr
                           int rowNumber, const EnemyRecord &before, RefusalList &refusals)
 {
     EnemyRecord record = before;
-    const std::size_t refusedBefore = refusals.size();
     const QString *name = nullptr;
     const QString *nameBytes = nullptr;
     for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -87,11 +87,6 @@ EnemyRecord RecordFromRow(const std::vector<const Column *> &columns, const QStr
     if (auto error = StoreName(name, nameBytes, record)) {
         error->row = rowNumber;
         refusals.add(*error);
-    }
-    // The actions decide what the argument lists hold: judged once they are in.
-    if (refusals.size() == refusedBefore) {
-        for (const Refusal &error : ListValueRefusals(before, record))
-            refusals.add(InRow(rowNumber, ColumnName(*error.field), error));
     }
     return record;
 }
@@ -114,14 +109,16 @@ bool MayDiffer(const Column &column, const RecordWrite &change)
     };
     switch (column.kind) {
     case ColumnKind::Byte:
-        return differ([&column](const EnemyRecord &record) { return record.bytes(column.offset, 1); });
+        return differ(
+            [&column](const EnemyRecord &record) { return record.bytes(column.offset, 1); });
     case ColumnKind::NameBytes:
         return differ([](const EnemyRecord &record) { return record.bytes(Field::Name); });
     case ColumnKind::Field:
         return ArgumentSlot(column.field) ||
                differ([&column](const EnemyRecord &record) { return record.bytes(column.field); });
     case ColumnKind::Label:
-    case ColumnKind::Enemy: break;
+    case ColumnKind::Enemy:
+        break;
     }
     return false;
 }
@@ -196,10 +193,19 @@ std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const En
     std::sort(plan.records.begin(), plan.records.end(),
               [](const RecordWrite &a, const RecordWrite &b) { return a.index < b.index; });
     plan.cells = ChangedCells(plan.records, table);
+    for (CellChange &cell : plan.cells) {
+        const Column &column = *FindColumn(cell.column);
+        const RecordWrite &write =
+            *std::ranges::find(plan.records, cell.index, &RecordWrite::index);
+        cell.unlisted =
+            column.kind == ColumnKind::Field &&
+            std::ranges::count(UnlistedFields(write.before, write.after), column.field) > 0;
+    }
     return plan;
 }
 
-std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table)
+std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes,
+                                     const EnemyTable &table)
 {
     EnemyTable after(table);
     for (const RecordWrite &change : writes)
@@ -267,14 +273,25 @@ QStringList RefusalLines(const RefusalList &refusals)
     return lines;
 }
 
+qsizetype ImportPlan::unlistedCount() const
+{
+    return std::ranges::count_if(cells, &CellChange::unlisted);
+}
 
 QStringList DescribeChanges(const ImportPlan &plan)
 {
     QStringList lines;
     for (const CellChange &cell : plan.cells)
         lines.append(QStringLiteral("%1, %2: %3 -> %4")
-                         .arg(cell.enemy, cell.column, cell.before, cell.after));
+                         .arg(cell.enemy, cell.column, cell.before, cell.after) +
+                     (cell.unlisted ? Text::tr(" (no list names it)") : QString()));
     return lines;
+}
+
+QString UnlistedRefusal(const ImportPlan &plan, const QString &howToTake)
+{
+    return Text::tr("%1 would be written, and such values are taken only when asked for: %2.")
+        .arg(Counted(plan.unlistedCount(), Noun::UnlistedValue), howToTake);
 }
 
 } // namespace mobwright

@@ -19,12 +19,17 @@ struct CellChange
     QString column;
     QString before;
     QString after;
+    // A value that fits the field's bytes but that no entry of its list
+    // names: taken only when asked for, as an export of such a record holds it.
+    bool unlisted = false;
 };
 
 struct ImportPlan
 {
     std::vector<RecordWrite> records; // only those that change, by index
     std::vector<CellChange> cells;
+
+    qsizetype unlistedCount() const;
 };
 
 // What importing text into the table would change, or every refusal. Rows
@@ -32,7 +37,8 @@ struct ImportPlan
 std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const EnemyTable &table);
 
 // The cells that writes change in table, by enemy and column.
-std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table);
+std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes,
+                                     const EnemyTable &table);
 
 // A table file that could not be opened or read, so there was nothing to judge.
 struct UnreadableFile
@@ -52,7 +58,12 @@ PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat 
 // A line for each refusal a message shows, the rest counted.
 QStringList RefusalLines(const RefusalList &refusals);
 
-// A line per changed cell: "094: Rust Beetle, HP: 300 -> 400".
+// A line per changed cell: "094: Rust Beetle, HP: 300 -> 400", and
+// "(no list names it)" after a value that no list names.
 QStringList DescribeChanges(const ImportPlan &plan);
+
+// Why a plan with values that no list names is refused unless they are
+// asked for, and how to ask: one line that counts them.
+QString UnlistedRefusal(const ImportPlan &plan, const QString &howToTake);
 
 } // namespace mobwright

@@ -49,11 +49,15 @@ EntrySource SourceOf(Field field, const EnemyRecord &record, int position)
         return {std::nullopt, std::nullopt, FlagNames[at]};
     if (const auto slot = ArgumentSlot(field)) {
         switch (KindOfCode(static_cast<int>(record.value(ActionField(*slot))))) {
-        case ActionKind::Normal: return {};
-        case ActionKind::Psi: return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
-        case ActionKind::Call: return {position, std::nullopt, {}};
+        case ActionKind::Normal:
+            return {};
+        case ActionKind::Psi:
+            return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
+        case ActionKind::Call:
+            return {position, std::nullopt, {}};
         case ActionKind::Item:
-            return {std::nullopt, ListEntry{LongList::Item, position + 1}, ItemArgumentLabels()[at]};
+            return {std::nullopt, ListEntry{LongList::Item, position + 1},
+                    ItemArgumentLabels()[at]};
         }
     }
     const auto list = LongListOf(field);
@@ -200,7 +204,8 @@ std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const E
         choices.emplace_back(QStringLiteral("none"), 0);
     const int count = layout.encoding == Encoding::Flag ? 2 : EntryCount(field, record);
     for (int position = 0; position < count; ++position) {
-        choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(), position + plus1);
+        choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(),
+                             position + plus1);
     }
     return choices;
 }
@@ -256,18 +261,15 @@ std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyR
     return std::nullopt;
 }
 
-std::vector<Refusal> ListValueRefusals(const EnemyRecord &before, const EnemyRecord &record)
+std::vector<Field> UnlistedFields(const EnemyRecord &before, const EnemyRecord &record)
 {
-    std::vector<Refusal> refusals;
+    std::vector<Field> fields;
     for (const FieldLayout &layout : EnemyLayout) {
-        const std::uint32_t value = record.value(layout.field);
-        if (IsChoice(layout.encoding) && value != before.value(layout.field) &&
+        if (IsChoice(layout.encoding) && record.value(layout.field) != before.value(layout.field) &&
             !ControlShowsStored(layout.field, record))
-            refusals.push_back({.field = layout.field,
-                                .text = std::to_string(value),
-                                .accepted = ListAcceptedText(layout.field, record)});
+            fields.push_back(layout.field);
     }
-    return refusals;
+    return fields;
 }
 
 } // namespace mobwright

@@ -44,9 +44,9 @@ QString DisplayText(const Column &column, int index, const EnemyTable &table);
 std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table);
 
 // Stores a cell's text into record, or says why the column refuses it. List
-// fields take any value here; ListValueRefusals judges them once the whole
-// row is in, since the actions decide what the argument lists hold. The name
-// is StoreName's.
+// fields take any value that fits their bytes; UnlistedFields tells, once
+// the whole row is in, which of them no entry names, since the actions
+// decide what the argument lists hold. The name is StoreName's.
 std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
 
 // Stores the name from a row's "Name" and "Name bytes" cells, each null when
@@ -57,6 +57,6 @@ std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyR
 
 // Each list or flag field of record that changed from before to a value its
 // control cannot show.
-std::vector<Refusal> ListValueRefusals(const EnemyRecord &before, const EnemyRecord &record);
+std::vector<Field> UnlistedFields(const EnemyRecord &before, const EnemyRecord &record);
 
 } // namespace mobwright

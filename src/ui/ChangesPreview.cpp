@@ -1,8 +1,10 @@
 #include "ChangesPreview.h"
 
+#include "Counted.h"
 #include "ImportPlan.h"
 #include "MessageBox.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,7 +35,9 @@ QTableWidget *ChangeTable(const std::vector<CellChange> &cells)
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     int row = 0;
     for (const CellChange &cell : cells) {
-        const QString texts[] = {cell.enemy, cell.column, cell.before, cell.after};
+        const QString after =
+            cell.unlisted ? Text::tr("%1 (no list names it)").arg(cell.after) : cell.after;
+        const QString texts[] = {cell.enemy, cell.column, cell.before, after};
         for (int c = 0; c < 4; ++c)
             table->setItem(row, c, new QTableWidgetItem(texts[c]));
         ++row;
@@ -64,6 +68,15 @@ bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summar
     auto *column = new QVBoxLayout(&dialog);
     column->addWidget(text);
     column->addWidget(ChangeTable(cells), 1);
+    // Values that no list names are written only when the user asks for them.
+    if (const auto unlisted = std::ranges::count_if(cells, &CellChange::unlisted)) {
+        auto *take =
+            new QCheckBox(Text::tr("&Also write %1").arg(Counted(unlisted, Noun::UnlistedValue)));
+        take->setObjectName(QStringLiteral("chkUnlisted"));
+        write->setEnabled(false);
+        QObject::connect(take, &QCheckBox::toggled, write, &QPushButton::setEnabled);
+        column->addWidget(take);
+    }
     column->addWidget(buttons);
     dialog.resize(720, 420);
     return dialog.exec() == QDialog::Accepted;

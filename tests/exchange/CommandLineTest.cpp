@@ -32,7 +32,7 @@ TEST(CommandLine, ExitStatuses)
     const QString missing = PathOf(image) + ".missing";
     const std::tuple<QStringList, int, const char *> cases[] = {
         // arguments, status, output
-        {{"--help"}, EXIT_DONE, "diff BASELINE IMAGE"},
+        {{"--help"}, EXIT_DONE, "[--dry-run] [--allow-unlisted]\n  mobwright diff BASELINE IMAGE"},
         {{"--version"}, EXIT_DONE, ""},
         {{"export", PathOf(image)}, EXIT_DONE, "Enemy,TheFlag,Name,Name bytes,Byte 26,Type,"},
         {{"-platform", "offscreen", "export", "-o", "-", "--", PathOf(image)}, EXIT_DONE, "Enemy,"},

@@ -1,3 +1,4 @@
+#include "ChangesPreview.h"
 #include "EditorHarness.h"
 #include "MessageBox.h"
 
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QScreen>
 #include <QStatusBar>
@@ -64,6 +66,34 @@ TEST(TableFile, ARefusedNameBringsTheSaveDialogBack)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "kept");
     EXPECT_TRUE(QFile::exists(victim + ".csv"));
+}
+
+// Values that no list names are written only once the preview's box that
+// counts them is ticked; the preview marks them.
+TEST(TableFile, ImportWritesValuesNoListNamesOnlyWhenAskedFor)
+{
+    TestImage image;
+    EditorHarness editor;
+    editor.loadRom(image.path());
+    editor.window().setChangesQuestion(ConfirmChanges);
+    const QString csv = QString::fromStdString(image.path()) + ".csv";
+    QFile file(csv);
+    file.open(QIODevice::WriteOnly);
+    file.write("Enemy,TheFlag\n001,2\n");
+    file.close();
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        QWidget *preview = QApplication::activeModalWidget();
+        auto *take = preview->findChild<QCheckBox *>("chkUnlisted");
+        auto *write = preview->findChild<QPushButton *>("cmdWriteChanges");
+        seen = take->text() + (write->isEnabled() ? "|enabled|" : "|disabled|") +
+               preview->findChild<QTableWidget *>("tblChanges")->item(0, 3)->text();
+        take->click();
+        write->click();
+    });
+    editor.window().importTableFrom(csv);
+    EXPECT_EQ(seen, "&Also write 1 value that no list names|disabled|2 (no list names it)");
+    EXPECT_EQ(image.recordBytes(0)[0], 2);
 }
 
 // However many rows are refused, the box that tells of them fits on the screen.
