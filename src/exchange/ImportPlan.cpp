@@ -1,6 +1,7 @@
 #include "ImportPlan.h"
 
 #include "Counted.h"
+#include "QtText.h"
 #include "TableExport.h"
 #include "TableGeometry.h"
 
@@ -49,13 +50,14 @@ std::variant<std::vector<const Column *>, RefusalList> HeaderColumns(const QStri
     return columns;
 }
 
+// The enemy a row names, read as any number cell is read: "+1" and " 001 "
+// are enemy 1, as "+100" and " 100 " are 100 hit points.
 std::optional<int> EnemyIndex(const QString &cell)
 {
-    bool ok = false;
-    const int number = cell.trimmed().toInt(&ok, 10);
-    if (!ok || number < 1 || number > ENEMY_COUNT || cell.trimmed().startsWith(u'+'))
+    const auto number = ParseFieldText(ByteLayout(0), ToModelText(cell));
+    if (!number || *number < 1 || *number > ENEMY_COUNT)
         return std::nullopt;
-    return number - 1;
+    return static_cast<int>(*number) - 1;
 }
 
 Refusal InRow(int row, const QString &column, Refusal refusal)
@@ -168,7 +170,7 @@ std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const En
         const auto refuseEnemy = [&](std::string accepted) {
             refusals.add({.row = rowNumber,
                           .column = ENEMY_COLUMN.toStdString(),
-                          .text = row[enemyColumn].toStdString(),
+                          .text = ToModelText(row[enemyColumn]),
                           .accepted = std::move(accepted)});
         };
         const std::optional<int> index = EnemyIndex(row[enemyColumn]);

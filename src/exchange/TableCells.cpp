@@ -6,6 +6,7 @@
 #include "FieldEntries.h"
 #include "HexText.h"
 #include "FieldText.h"
+#include "QtText.h"
 
 #include <array>
 
@@ -100,12 +101,12 @@ std::optional<int> PositionOf(Field field, const EnemyRecord &record)
 
 Refusal Refused(std::optional<Field> field, const QString &text, std::string accepted)
 {
-    return {.field = field, .text = text.toStdString(), .accepted = std::move(accepted)};
+    return {.field = field, .text = ToModelText(text), .accepted = std::move(accepted)};
 }
 
 std::optional<Refusal> StoreByte(int offset, const QString &text, EnemyRecord &record)
 {
-    const auto value = ParseFieldText(ByteLayout(offset), text.toStdString());
+    const auto value = ParseFieldText(ByteLayout(offset), ToModelText(text));
     if (!value)
         return Refused(std::nullopt, text, AcceptedText(ByteLayout(offset)));
     record.bytes(offset, 1)[0] = static_cast<std::uint8_t>(*value);
@@ -132,7 +133,7 @@ std::optional<Refusal> StoreField(const FieldLayout &layout, const QString &text
     FieldLayout asNumber = layout;
     asNumber.encoding =
         layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
-    const auto value = ParseFieldText(asNumber, text.toStdString());
+    const auto value = ParseFieldText(asNumber, ToModelText(text));
     const bool isChoice =
         asNumber.encoding == Encoding::Number && layout.encoding != Encoding::Number;
     // Negative numbers are the window's way of typing large ones, not a list's.
@@ -246,17 +247,18 @@ std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyR
             return refuse(*FindColumn(nameColumn.name + QStringLiteral(" bytes")), *hex,
                           "nothing, or exactly 50 hexadecimal digits (25 bytes)");
         const std::string shown = ASCIIControl::DecodeGameString(*bytes);
-        if (text && !text->isEmpty() && text->toStdString() != shown)
+        if (text && !text->isEmpty() && ToModelText(*text) != shown)
             return refuse(nameColumn, *text,
                           "nothing, or the name that the \"Name bytes\" cell holds, \"" + shown +
                               "\": the two disagree");
         std::ranges::copy(*bytes, field.begin());
     } else if (text) {
-        if (auto refusal = NameRefusal(text->toStdString())) {
+        const std::string typed = ToModelText(*text);
+        if (auto refusal = NameRefusal(typed)) {
             refusal->column = nameColumn.name.toStdString();
             return refusal;
         }
-        std::ranges::copy(ASCIIControl::EncodeGameString(text->toStdString()), field.begin());
+        std::ranges::copy(ASCIIControl::EncodeGameString(typed), field.begin());
     }
     return std::nullopt;
 }

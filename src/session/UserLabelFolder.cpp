@@ -80,7 +80,7 @@ std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString
     std::string &label = labels.at(static_cast<std::size_t>(entry.position));
     label = typed.isEmpty()
                 ? std::string(BuiltInLabels(entry.list)[static_cast<std::size_t>(entry.position)])
-                : RenamedLabel(entry.list, entry.position, label, typed.toStdString());
+                : RenamedLabel(entry.list, entry.position, label, ToModelText(typed));
     if (const std::string problem = LabelFormProblem(entry.list, entry.position, label); !problem.empty())
         return tr("The name cannot be given: the label %1.").arg(ToQString(problem));
 

@@ -236,7 +236,7 @@ std::optional<Refusal> EnemyTableModel::refusalFor(const QModelIndex &index, con
 {
     const TableCell cell = cellAt(index);
     const auto checked = WithCellText(session_.pendingOrStored(cell.enemy), CellOf(*cell.column),
-                                      text.toStdString());
+                                      ToModelText(text));
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return *refusal;
     return std::nullopt;
@@ -268,7 +268,7 @@ bool EnemyTableModel::setData(const QModelIndex &index, const QVariant &value, i
     if (role != Qt::EditRole || !index.isValid() || !IsEditable(columnAt(index.column())))
         return false;
     const TableCell cell = cellAt(index);
-    const auto edits = SetCells({{cell, value.toString().toStdString()}},
+    const auto edits = SetCells({{cell, ToModelText(value.toString())}},
                                 [this](int enemy) { return session_.pendingOrStored(enemy); });
     const auto *records = std::get_if<std::map<int, PendingRecord>>(&edits);
     if (!records)

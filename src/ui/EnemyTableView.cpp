@@ -458,7 +458,7 @@ void EnemyTableView::pasteText(const QString &text)
     std::vector<CellEdit> texts;
     if (block.size() == 1 && block.front().size() == 1) {
         for (const TableCell &cell : selected)
-            texts.push_back({cell, block.front().front().toStdString()});
+            texts.push_back({cell, ToModelText(block.front().front())});
     } else {
         if (firstRow + int(block.size()) > proxy_->rowCount()) {
             refuse(tr("Nothing was pasted"),
@@ -475,7 +475,7 @@ void EnemyTableView::pasteText(const QString &text)
                     proxy_->mapToSource(proxy_->index(firstRow + int(r), order[firstColumn + std::size_t(c)]));
                 const TableCell cell = model_->cellAt(source);
                 if (IsEditable(*cell.column))
-                    texts.push_back({cell, block[r][c].toStdString()});
+                    texts.push_back({cell, ToModelText(block[r][c])});
             }
         }
     }

@@ -13,9 +13,11 @@ inline QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Text typed by the user for the model. A lone half of a surrogate pair (an
-// emoji cut in two) becomes U+FFFD, which no field accepts, rather than the
-// "?" that a plain conversion would put in its place.
+// The one conversion of text the user gives (typed into the form or a cell,
+// pasted, filtered with, imported) for the model, so that what one refuses
+// all refuse. A lone half of a surrogate pair (an emoji cut in two) becomes
+// U+FFFD, which no field accepts, rather than the "?" that a plain
+// conversion would put in its place.
 inline std::string ToModelText(const QString &text)
 {
     if (text.isValidUtf16())
