@@ -330,10 +330,9 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
                            TableFormatOf(*format));
     } else {
         try {
-            const auto patch =
-                MakeImagePatch(*format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps,
-                               baseline.ReadWholeFile(), image.ReadWholeFile(),
-                               parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
+            const auto patch = MakeImagePatch(
+                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, baseline.ReadWholeFile(),
+                image.ReadWholeFile(), parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
             bytes = QByteArray(reinterpret_cast<const char *>(patch.data()),
                                static_cast<qsizetype>(patch.size()));
         } catch (const std::logic_error &error) {

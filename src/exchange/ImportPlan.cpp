@@ -111,16 +111,14 @@ bool MayDiffer(const Column &column, const RecordWrite &change)
     };
     switch (column.kind) {
     case ColumnKind::Byte:
-        return differ(
-            [&column](const EnemyRecord &record) { return record.bytes(column.offset, 1); });
+        return differ([&column](const EnemyRecord &record) { return record.bytes(column.offset, 1); });
     case ColumnKind::NameBytes:
         return differ([](const EnemyRecord &record) { return record.bytes(Field::Name); });
     case ColumnKind::Field:
         return ArgumentSlot(column.field) ||
                differ([&column](const EnemyRecord &record) { return record.bytes(column.field); });
     case ColumnKind::Label:
-    case ColumnKind::Enemy:
-        break;
+    case ColumnKind::Enemy: break;
     }
     return false;
 }
@@ -206,8 +204,7 @@ std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const En
     return plan;
 }
 
-std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes,
-                                     const EnemyTable &table)
+std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table)
 {
     EnemyTable after(table);
     for (const RecordWrite &change : writes)
@@ -297,3 +294,4 @@ QString UnlistedRefusal(const ImportPlan &plan, const QString &howToTake)
 }
 
 } // namespace mobwright
+

@@ -37,8 +37,7 @@ struct ImportPlan
 std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const EnemyTable &table);
 
 // The cells that writes change in table, by enemy and column.
-std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes,
-                                     const EnemyTable &table);
+std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, const EnemyTable &table);
 
 // A table file that could not be opened or read, so there was nothing to judge.
 struct UnreadableFile

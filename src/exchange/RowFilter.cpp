@@ -85,20 +85,13 @@ Checked<RowFilter::Term> RowFilter::ParseTerm(const QString &text)
         return Term{nullptr, Op::Contains, text};
     static const QRegularExpression range(QStringLiteral("^(-?[\\d.]+)\\s*\\.\\.\\s*(-?[\\d.]+)$"));
     if (const auto match = range.match(rest); match.hasMatch()) {
-        Term term{column, Op::Range, rest, match.captured(1).toDouble(),
-                  match.captured(2).toDouble()};
+        Term term{column, Op::Range, rest, match.captured(1).toDouble(), match.captured(2).toDouble()};
         return term;
     }
     static constexpr std::array<std::pair<const char *, Op>, 9> Ops{{
-        {"!=", Op::NotEqual},
-        {"<>", Op::NotEqual},
-        {"<=", Op::LessOrEqual},
-        {">=", Op::GreaterOrEqual},
-        {"==", Op::Equal},
-        {"=", Op::Equal},
-        {"<", Op::Less},
-        {">", Op::Greater},
-        {"~", Op::Contains},
+        {"!=", Op::NotEqual}, {"<>", Op::NotEqual}, {"<=", Op::LessOrEqual},
+        {">=", Op::GreaterOrEqual}, {"==", Op::Equal}, {"=", Op::Equal},
+        {"<", Op::Less}, {">", Op::Greater}, {"~", Op::Contains},
     }};
     for (const auto &[symbol, op] : Ops) {
         if (!rest.startsWith(QLatin1String(symbol)))
@@ -140,8 +133,8 @@ bool RowFilter::Meets(const Term &term, int index, const EnemyTable &table)
     if (term.op == Op::Range)
         return numeric && stored >= term.low && stored <= term.high;
     // A list's entry may be named instead of numbered.
-    const bool isList =
-        term.column->kind == ColumnKind::Field && IsChoice(LayoutOf(term.column->field).encoding);
+    const bool isList = term.column->kind == ColumnKind::Field &&
+                        IsChoice(LayoutOf(term.column->field).encoding);
     const QString name = isList ? EntryName(term.column->field, index, table) : QString();
     if (term.op == Op::Contains)
         return cell.contains(term.value, Qt::CaseInsensitive) ||
@@ -154,20 +147,13 @@ bool RowFilter::Meets(const Term &term, int index, const EnemyTable &table)
     else
         order = cell.compare(term.value, Qt::CaseInsensitive);
     switch (term.op) {
-    case Op::Equal:
-        return order == 0;
-    case Op::NotEqual:
-        return order != 0;
-    case Op::Less:
-        return order < 0;
-    case Op::LessOrEqual:
-        return order <= 0;
-    case Op::Greater:
-        return order > 0;
-    case Op::GreaterOrEqual:
-        return order >= 0;
-    default:
-        return false;
+    case Op::Equal: return order == 0;
+    case Op::NotEqual: return order != 0;
+    case Op::Less: return order < 0;
+    case Op::LessOrEqual: return order <= 0;
+    case Op::Greater: return order > 0;
+    case Op::GreaterOrEqual: return order >= 0;
+    default: return false;
     }
 }
 

@@ -50,15 +50,11 @@ EntrySource SourceOf(Field field, const EnemyRecord &record, int position)
         return {std::nullopt, std::nullopt, FlagNames[at]};
     if (const auto slot = ArgumentSlot(field)) {
         switch (KindOfCode(static_cast<int>(record.value(ActionField(*slot))))) {
-        case ActionKind::Normal:
-            return {};
-        case ActionKind::Psi:
-            return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
-        case ActionKind::Call:
-            return {position, std::nullopt, {}};
+        case ActionKind::Normal: return {};
+        case ActionKind::Psi: return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
+        case ActionKind::Call: return {position, std::nullopt, {}};
         case ActionKind::Item:
-            return {std::nullopt, ListEntry{LongList::Item, position + 1},
-                    ItemArgumentLabels()[at]};
+            return {std::nullopt, ListEntry{LongList::Item, position + 1}, ItemArgumentLabels()[at]};
         }
     }
     const auto list = LongListOf(field);
@@ -205,8 +201,7 @@ std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const E
         choices.emplace_back(QStringLiteral("none"), 0);
     const int count = layout.encoding == Encoding::Flag ? 2 : EntryCount(field, record);
     for (int position = 0; position < count; ++position) {
-        choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(),
-                             position + plus1);
+        choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(), position + plus1);
     }
     return choices;
 }

@@ -152,32 +152,17 @@ TEST(JsonExport, IsWhatQtsJsonWriterWrites)
     for (char16_t c = 1; c < 0x80; ++c)
         controls += QChar(c);
     const QStringList texts{controls, QString::fromUtf8("é ∑ \u2028 😀"), ""};
-    const QStringList numbers{"0",
-                              "100000",
-                              "4294967295",
-                              "-3",
-                              "0.5",
-                              "1e21",
-                              "",
-                              "abc",
-                              "-0",
-                              "inf",
-                              "007",
-                              "123456789012345678",
-                              "9007199254740993",
-                              "-12"};
-    TextTable table{.header = {"Zed", "HP", "Name \"x\"", "Action"},
-                    .numeric = {true, true, false}};
+    const QStringList numbers{"0",  "100000", "4294967295", "-3",  "0.5", "1e21", "", "abc", "-0",
+                              "inf", "007", "123456789012345678", "9007199254740993", "-12"};
+    TextTable table{.header = {"Zed", "HP", "Name \"x\"", "Action"}, .numeric = {true, true, false}};
     for (qsizetype k = 0; k < numbers.size(); ++k)
-        table.addRow(
-            {numbers[k], numbers[(k + 3) % numbers.size()], texts[k % 3], texts[(k + 1) % 3]},
-            static_cast<int>(k + 1));
+        table.addRow({numbers[k], numbers[(k + 3) % numbers.size()], texts[k % 3], texts[(k + 1) % 3]},
+                     static_cast<int>(k + 1));
     QJsonArray rows;
     for (const QStringList &row : table.rows) {
         QJsonObject object;
         for (qsizetype i = 0; i < table.header.size(); ++i)
-            object.insert(table.header[i],
-                          i < 2 ? QJsonValue(row[i].toDouble()) : QJsonValue(row[i]));
+            object.insert(table.header[i], i < 2 ? QJsonValue(row[i].toDouble()) : QJsonValue(row[i]));
         rows.append(object);
     }
     EXPECT_EQ(WriteJson(table), QJsonDocument(rows).toJson(QJsonDocument::Indented));
@@ -213,8 +198,7 @@ TEST(TableColumns, NumberColumnsHoldTheirLargestValueInTheirMostDigits)
         if (column.mostDigits() == 0)
             continue;
         ++numbers;
-        EXPECT_EQ(CellText(column, ENEMY_COUNT - 1, table).size(), column.mostDigits())
-            << column.name.toStdString();
+        EXPECT_EQ(CellText(column, ENEMY_COUNT - 1, table).size(), column.mostDigits()) << column.name.toStdString();
     }
     EXPECT_GT(numbers, 30);
 }

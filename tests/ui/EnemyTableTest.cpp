@@ -45,10 +45,7 @@ protected:
     {
         return view_->model().sectionOf(*FindColumn(QString::fromLatin1(key)));
     }
-    QModelIndex at(int row, const char *key) const
-    {
-        return table_->model()->index(row, column(key));
-    }
+    QModelIndex at(int row, const char *key) const { return table_->model()->index(row, column(key)); }
     QString cell(int row, const char *key) const { return at(row, key).data().toString(); }
     void select(int firstRow, int lastRow, std::initializer_list<const char *> keys)
     {
@@ -57,10 +54,7 @@ protected:
             table_->selectionModel()->select(QItemSelection(at(firstRow, key), at(lastRow, key)),
                                              QItemSelectionModel::Select);
     }
-    int hpInFile(int index) const
-    {
-        return image_.recordBytes(index)[33] | image_.recordBytes(index)[34] << 8;
-    }
+    int hpInFile(int index) const { return image_.recordBytes(index)[33] | image_.recordBytes(index)[34] << 8; }
 
     TestImage image_;
     std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
@@ -78,8 +72,7 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesI
     QHeaderView *titles = table_->horizontalHeader();
     const QPoint onHp(titles->sectionViewportPosition(column("HP")) + 5, titles->height() / 2);
     const auto descendingByHp = [&] {
-        return titles->sortIndicatorSection() == column("HP") &&
-               titles->sortIndicatorOrder() == Qt::DescendingOrder;
+        return titles->sortIndicatorSection() == column("HP") && titles->sortIndicatorOrder() == Qt::DescendingOrder;
     };
     for (int click = 0; click < 2 && !descendingByHp(); ++click)
         QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, onHp);
@@ -95,8 +88,7 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesI
     // Enemy and Name live in the view that does not scroll sideways.
     const auto *names = view_->findChild<QTableView *>("tblEnemyNames");
     EXPECT_TRUE(table_->isColumnHidden(column("Name")) && !names->isColumnHidden(column("Name")));
-    EXPECT_EQ(table_->model()->headerData(column("MaxCall"), Qt::Horizontal).toString(),
-              "Max Call");
+    EXPECT_EQ(table_->model()->headerData(column("MaxCall"), Qt::Horizontal).toString(), "Max Call");
     EXPECT_EQ(cell(0, "Type"), "0 – Normal");
 }
 
@@ -141,6 +133,14 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     view_->pasteText("10\t20\n30\tx\n");
     EXPECT_TRUE(editor_.takeMessages().value(0).contains("Enemy 002, column \"PP\""));
     EXPECT_TRUE(editor_.window().session().pending().empty());
+
+    view_->pasteText("10\t20\n30\t40\n");
+    EXPECT_EQ(cell(1, "PP"), "40");
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
+    select(0, 4, {"HP", "PP"});
+    view_->fillDown();
+    EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
     // Half of a character pair is refused in a paste and a cell as the form refuses it.
     const QString half = "Frog" + QString(QChar(0xD83D));
     select(0, 0, {"Name"});
@@ -154,16 +154,8 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     EXPECT_TRUE(refused[1].contains("The field \"Name\" cannot take \"FrogU+FFFD\""));
     EXPECT_EQ(cell(0, "Name"), "Frog" + QString(QChar(0xFFFD))) << "the form's pending text";
     action("mnuTableUndo")->trigger();
-
-    select(0, 0, {"HP"});
-    view_->pasteText("10\t20\n30\t40\n");
-    EXPECT_EQ(cell(1, "PP"), "40");
-    EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
-    select(0, 4, {"HP", "PP"});
-    view_->fillDown();
-    EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
-    EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
     action("mnuTableUndo")->trigger();
+    select(0, 0, {"HP"});
     EXPECT_EQ(cell(4, "HP"), "992");
 }
 
@@ -174,8 +166,8 @@ TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsOneWriteAndOneUndo)
     const auto before = image_.contents();
     table_->clearSelection();
     for (const char *key : {"HP", "Exp"})
-        table_->selectionModel()->select(at(0, key), QItemSelectionModel::Select |
-                                                         QItemSelectionModel::Columns);
+        table_->selectionModel()->select(at(0, key),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Columns);
     view_->adjust({Adjustment::Operation::MultiplyBy, 1.1, true});
     view_->findChild<QPushButton *>("cmdApplyAll")->click();
     // Small HPs round back to themselves; every Exp is 0.
