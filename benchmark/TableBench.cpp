@@ -10,12 +10,17 @@
 #include "TableExport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMimeData>
 #include <QTableView>
 #include <QWidget>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace mobwright::bench {
 namespace {
@@ -36,6 +41,35 @@ EnemyTable Table(const ImageSession &session)
     EnemyTable table(session.storedRecords());
     table.longLabels = &session.labels();
     return table;
+}
+
+// The process's resident memory now.
+double ResidentMiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    statm.open(QIODevice::ReadOnly);
+    const double pages = statm.readAll().split(' ').value(1).toDouble();
+    return pages * static_cast<double>(::sysconf(_SC_PAGESIZE)) / (1 << 20);
+}
+
+// What a paste the table refuses for its size leaves in memory, the text
+// already on the clipboard as another program puts it there: bytes, which
+// the paste makes text of.
+void MeasureRefusedPaste(Main &window)
+{
+    auto *copied = new QMimeData;
+    copied->setData(QStringLiteral("text/plain"), QByteArray("7\t").repeated(10 << 20));
+    QApplication::clipboard()->setMimeData(copied);
+    const double before = ResidentMiB();
+    QString told;
+    window.setMessageSink([&told](const QString &message) { told = message; });
+    window.findChild<QAction *>("mnuPasteCells")->trigger();
+    QCoreApplication::processEvents();
+    if (!told.startsWith(QStringLiteral("Nothing was pasted")))
+        qFatal("The paste was not refused: %s", qPrintable(told));
+    PrintValue("Resident memory a refused 20 MB paste adds", ResidentMiB() - before, "MiB");
+    window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
+    QApplication::clipboard()->clear();
 }
 
 ImportPlan Plan(const QByteArray &csv, const ImageSession &session)
@@ -118,6 +152,7 @@ void MeasureTable(int repetitions, const QString &image, Main &window)
                  view->pasteText(pastes[i % 2]);
              }, [&](int) { applyAll->trigger(); }));
     window.session().setSyncAfterWrite(true);
+    MeasureRefusedPaste(window);
 }
 
 } // namespace mobwright::bench

@@ -1,5 +1,6 @@
 #include "CsvTable.h"
 
+#include "TableColumns.h"
 #include "TableGeometry.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,12 @@ void AppendRow(QString &out, const QStringList &cells)
 // A header with more cells than this is no table of this editor's, which has
 // about a hundred columns; reading stops there.
 constexpr qsizetype MAX_HEADER_CELLS = 1000;
+// An enemy's row is under a kilobyte; a row longer than this is no row of a
+// table, and reading stops there, so that no cell fills the memory.
+constexpr qsizetype MAX_ROW_BYTES = 1024 * 1024;
+// The longest cell an import takes is a name's 50 hexadecimal digits; one
+// longer than this is refused before any text is made of it.
+constexpr std::size_t MAX_CELL_BYTES = 256;
 
 // The column by its header name, or by its number where the header has none.
 Refusal Malformed(int row, const QStringList &header, qsizetype column, const QString &why)
@@ -68,10 +75,12 @@ struct Reader
 {
     TextTable table;
     RefusalList refusals;
+    std::vector<bool> ignored; // the columns an import ignores, such as labels
     QStringList row;
     bool cellsLeftOut = false;
     bool inRow = false;
     int rowLine = 0;
+    qsizetype rowBytes = 0;
     bool stop = false;
 
     qsizetype cellLimit() const
@@ -87,8 +96,28 @@ struct Reader
             reader->cellsLeftOut = true;
             return;
         }
-        reader->row.append(
-            QString::fromUtf8(static_cast<const char *>(data), static_cast<qsizetype>(size)));
+        QStringList &row = reader->row;
+        if (row.isEmpty())
+            row.reserve(reader->cellLimit());
+        // Empty cells, and those an import ignores, share one empty text:
+        // they make no strings.
+        static const QString empty = QStringLiteral("");
+        const bool inHeader = reader->table.header.isEmpty();
+        if (size == 0 || (!inHeader && reader->ignored[std::size_t(row.size())])) {
+            row.append(empty);
+        } else if (!inHeader && size > MAX_CELL_BYTES) {
+            Refusal refusal = Malformed(
+                reader->rowLine, reader->table.header, row.size() + 1,
+                Text::tr("at most %1 bytes, far more than any cell of an enemy's row needs")
+                    .arg(MAX_CELL_BYTES));
+            refusal.text = std::string(static_cast<const char *>(data), MAX_CELL_BYTES);
+            reader->refusals.add(std::move(refusal));
+            row.append(QString()); // given no text, it is judged no further
+
+        } else {
+            row.append(
+                QString::fromUtf8(static_cast<const char *>(data), static_cast<qsizetype>(size)));
+        }
     }
     static void OnRowEnd(int, void *self) { static_cast<Reader *>(self)->endRow(); }
 
@@ -105,6 +134,10 @@ struct Reader
                 stop = true;
             }
             table.header = std::move(cells);
+            for (const QString &name : table.header) {
+                const Column *column = FindColumn(name);
+                ignored.push_back(column && column->kind == ColumnKind::Label);
+            }
             return;
         }
         // Spreadsheets may save rows of empty cells after the table.
@@ -181,8 +214,16 @@ TableRead ReadCsv(const QByteArray &bytes)
         if (!reader.inRow && IsBlank(lineText))
             continue;
         if (!reader.inRow)
-            reader.rowLine = line;
+            reader.rowLine = line, reader.rowBytes = 0;
         reader.inRow = true;
+        reader.rowBytes += lineText.size();
+        if (reader.rowBytes > MAX_ROW_BYTES) {
+            reader.refuse(Text::tr("over %1 MiB, far more than any enemy's row; the rest of the "
+                                   "file is not read")
+                              .arg(MAX_ROW_BYTES >> 20));
+            reader.stop = true;
+            break;
+        }
         const auto size = static_cast<std::size_t>(lineText.size());
         parsed = csv_parse(&parser, lineText.data(), size, Reader::OnCell, Reader::OnRowEnd,
                            &reader) == size;

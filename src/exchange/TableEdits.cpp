@@ -90,16 +90,23 @@ CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingO
     return records;
 }
 
-std::vector<QStringList> SplitPastedText(const QString &text)
+std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
+                                         qsizetype maxColumns)
 {
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
+    if (text.endsWith(u'\n'))
+        text.chop(1);
     std::vector<QStringList> rows;
-    for (QString &line : lines) {
+    for (QStringView line : text.tokenize(u'\n')) {
+        if (rows.size() == maxRows)
+            break;
         if (line.endsWith(u'\r'))
             line.chop(1);
-        rows.push_back(line.split(u'\t'));
+        QStringList &cells = rows.emplace_back();
+        for (QStringView cell : line.tokenize(u'\t')) {
+            if (cells.size() == maxColumns)
+                break;
+            cells.append(cell.toString());
+        }
     }
     return rows;
 }

@@ -41,9 +41,16 @@ using CellEdits = std::variant<std::map<int, PendingRecord>, std::vector<Refusal
 // refuses its text refuses them all.
 CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf);
 
+// Pasted text larger than this holds far more than the table's cells, and is
+// refused before it is read.
+inline constexpr qsizetype MAX_PASTED_TEXT = 16 * 1024 * 1024;
+
 // Rows of tab-separated cells as a spreadsheet copies them; a last line end
-// makes no row of its own.
-std::vector<QStringList> SplitPastedText(const QString &text);
+// makes no row of its own. Only the first maxRows rows are split, and only
+// the first maxColumns cells of each: what lies beyond has no cell to go to,
+// and so a paste holds no more strings than the table has cells.
+std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
+                                         qsizetype maxColumns);
 
 struct Adjustment
 {

@@ -437,10 +437,15 @@ void EnemyTableView::copySelection()
 // selected cell on; one value pasted over many cells goes into each.
 void EnemyTableView::pasteText(const QString &text)
 {
-    std::vector<QStringList> block = SplitPastedText(text);
     const std::vector<TableCell> selected = selectedCells();
-    if (block.empty() || selected.empty())
+    if (text.isEmpty() || selected.empty())
         return;
+    if (text.size() > MAX_PASTED_TEXT) {
+        emit refused(tr("Nothing was pasted: the text is over %1 MiB, far more than the table's "
+                        "cells hold.")
+                         .arg(MAX_PASTED_TEXT >> 20));
+        return;
+    }
     const std::vector<int> order = visibleSections();
     const QModelIndexList indexes = table_->selectionModel()->selectedIndexes();
     int firstRow = proxy_->rowCount();
@@ -449,6 +454,11 @@ void EnemyTableView::pasteText(const QString &text)
         firstRow = std::min(firstRow, index.row());
         firstColumn = std::min(firstColumn, std::size_t(std::find(order.begin(), order.end(), index.column()) - order.begin()));
     }
+    // Room for a header line, and for a row and a cell too many, to tell a
+    // block too long or too wide from one that fits.
+    std::vector<QStringList> block =
+        SplitPastedText(text, std::size_t(proxy_->rowCount() - firstRow) + 2,
+                        qsizetype(order.size() - firstColumn) + 1);
     // A header line, as Copy writes for whole columns, names the columns: it is no row.
     const QStringList &first = block.front();
     if (!first.isEmpty() && firstColumn + std::size_t(first.size()) <= order.size() &&
@@ -461,10 +471,7 @@ void EnemyTableView::pasteText(const QString &text)
             texts.push_back({cell, ToModelText(block.front().front())});
     } else {
         if (firstRow + int(block.size()) > proxy_->rowCount()) {
-            refuse(tr("Nothing was pasted"),
-                   {Refusal{.accepted =
-                                tr("room for the pasted rows: they reach past the last row shown")
-                                    .toStdString()}});
+            emit refused(tr("Nothing was pasted: the pasted rows reach past the last row shown."));
             return;
         }
         for (std::size_t r = 0; r < block.size(); ++r) {
@@ -506,10 +513,7 @@ void EnemyTableView::askAdjustment()
     const auto numbers = std::count_if(cells.begin(), cells.end(),
                                        [](const TableCell &cell) { return IsNumberColumn(*cell.column); });
     if (numbers == 0) {
-        refuse(tr("Nothing to adjust"),
-               {Refusal{
-                   .accepted =
-                       tr("a selection holding number cells (HP, Level, a byte…)").toStdString()}});
+        emit refused(tr("Nothing to adjust: select number cells (HP, Level, a byte…) first."));
         return;
     }
     if (const auto adjustment = AskAdjustment(this, static_cast<int>(numbers)))

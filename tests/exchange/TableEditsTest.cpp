@@ -127,9 +127,11 @@ TEST(TableEdits, AdjustingRoundsAndClampsOrRefusesLeavingOtherCellsAlone)
     }
 }
 
+// Rows and cells beyond those asked for are not split: no paste holds more
+// strings than the table has cells.
 TEST(TableEdits, PastedTextIsRowsOfTabSeparatedCells)
 {
-    const auto rows = SplitPastedText(QStringLiteral("1\t2\r\n\t4\n"));
+    const auto rows = SplitPastedText(QStringLiteral("1\t2\t3\r\n\t4\n5\n"), 2, 2);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], (QStringList{"1", "2"}));
     EXPECT_EQ(rows[1], (QStringList{"", "4"}));

@@ -133,14 +133,6 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     view_->pasteText("10\t20\n30\tx\n");
     EXPECT_TRUE(editor_.takeMessages().value(0).contains("Enemy 002, column \"PP\""));
     EXPECT_TRUE(editor_.window().session().pending().empty());
-
-    view_->pasteText("10\t20\n30\t40\n");
-    EXPECT_EQ(cell(1, "PP"), "40");
-    EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
-    select(0, 4, {"HP", "PP"});
-    view_->fillDown();
-    EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
-    EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
     // Half of a character pair is refused in a paste and a cell as the form refuses it.
     const QString half = "Frog" + QString(QChar(0xD83D));
     select(0, 0, {"Name"});
@@ -154,8 +146,24 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     EXPECT_TRUE(refused[1].contains("The field \"Name\" cannot take \"FrogU+FFFD\""));
     EXPECT_EQ(cell(0, "Name"), "Frog" + QString(QChar(0xFFFD))) << "the form's pending text";
     action("mnuTableUndo")->trigger();
-    action("mnuTableUndo")->trigger();
+    // Too much text is refused unread; the table's refusals speak of no file.
+    view_->pasteText(QString(MAX_PASTED_TEXT + 1, u'7'));
+    view_->pasteText(QString("1\n").repeated(231));
+    action("mnuAdjust")->trigger();
+    EXPECT_EQ(editor_.takeMessages().join('|').toStdString(),
+              "Nothing was pasted: the text is over 16 MiB, far more than the table's cells hold.|"
+              "Nothing was pasted: the pasted rows reach past the last row shown.|"
+              "Nothing to adjust: select number cells (HP, Level, a byte…) first.");
+
     select(0, 0, {"HP"});
+    view_->pasteText("10\t20\n30\t40\n");
+    EXPECT_EQ(cell(1, "PP"), "40");
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
+    select(0, 4, {"HP", "PP"});
+    view_->fillDown();
+    EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
+    action("mnuTableUndo")->trigger();
     EXPECT_EQ(cell(4, "HP"), "992");
 }
 
