@@ -1,5 +1,6 @@
 #include "JsonTable.h"
 
+#include "TableCells.h"
 #include "TableColumns.h"
 #include "TableGeometry.h"
 
@@ -197,9 +198,21 @@ public:
         return true;
     }
 
-    bool parse_error(std::size_t position, const std::string &,
+    bool parse_error(std::size_t position, const std::string &token,
                      const nlohmann::detail::exception &error) override
     {
+        // A number beyond any that a double holds is well-formed: it is out
+        // of the column's range, as its own check says.
+        constexpr int NUMBER_OVERFLOW = 406;
+        if (error.id == NUMBER_OVERFLOW && depth_ == 2 && column_) {
+            EnemyRecord record;
+            const auto judged = StoreCell(*column_, FromUtf8(token), record);
+            refuse(Refusal{.text = token,
+                           .accepted = judged ? judged->accepted
+                                              : "a number in the column's range, which this one "
+                                                "is far out of"});
+            return false;
+        }
         const QByteArrayView read =
             bytes_.first(std::min<qsizetype>(static_cast<qsizetype>(position), bytes_.size()));
         const qsizetype lineStart = read.lastIndexOf('\n') + 1;

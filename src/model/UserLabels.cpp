@@ -14,6 +14,9 @@ Checked<std::vector<std::string>> ParseLabelFile(LongList list,
                                                                       std::string_view text)
 {
     const std::size_t expected = BuiltInLabels(list).size();
+    // Some editors start UTF-8 with a byte-order mark, as some spreadsheets do.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     std::vector<std::string> labels;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());

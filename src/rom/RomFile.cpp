@@ -95,11 +95,25 @@ void RomFile::ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer)
                        ": that is beyond the end of the file.");
 }
 
+// What became of the file since it was opened, in words; "" for nothing.
+std::string RomFile::whatChanged() const
+{
+    const auto atPath = IdentityAt(path_);
+    if (atPath && *atPath != handle().identity())
+        return "another file took its name since it was opened";
+    if (!atPath)
+        return handle().isLinked() ? "it was moved since it was opened"
+                                   : "it was deleted since it was opened";
+    if (currentSize() != size_)
+        return "its size changed from " + std::to_string(size_) + " to " +
+               std::to_string(currentSize()) + " bytes since it was opened";
+    return {};
+}
+
 std::vector<std::uint8_t> RomFile::ReadWholeFile()
 {
-    if (changeSinceOpened() != Change::None)
-        throw RomError("Cannot read " + Quoted(path_) +
-                       ": it was replaced or changed in size since it was opened.");
+    if (const std::string change = whatChanged(); !change.empty())
+        throw RomError("Cannot read " + Quoted(path_) + ": " + change + ".");
     std::vector<std::uint8_t> bytes(size_);
     ReadRomBytes(0, bytes);
     return bytes;

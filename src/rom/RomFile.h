@@ -65,6 +65,7 @@ public:
 
 private:
     RomFile(std::shared_ptr<FileHandle> handle, std::string path);
+    std::string whatChanged() const;
 
     FileHandle &handle() const;
 

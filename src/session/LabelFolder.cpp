@@ -26,6 +26,11 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(LabelFolder)
 };
 
+QString TooLarge()
+{
+    return Text::tr("it is over 1 MiB, far more than any list's labels");
+}
+
 QString WhyNotRegular(const QFileInfo &info)
 {
     if (info.isDir())
@@ -33,7 +38,7 @@ QString WhyNotRegular(const QFileInfo &info)
     if (!info.isFile())
         return Text::tr("it is a device or a FIFO, not a regular file");
     if (info.size() > MAX_LABEL_FILE_SIZE)
-        return Text::tr("it is over 1 MiB, far more than any list's labels");
+        return TooLarge();
     return {};
 }
 
@@ -59,7 +64,7 @@ std::variant<QByteArray, QString> ReadLabelFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return Text::tr("it cannot be read (%1)").arg(file.errorString());
     if (text.size() > MAX_LABEL_FILE_SIZE)
-        return WhyNotRegular(QFileInfo(path)); // it grew while being read
+        return TooLarge(); // it grew while being read
     return text;
 }
 

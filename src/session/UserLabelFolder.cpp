@@ -27,15 +27,19 @@ UserLabelFolder::UserLabelFolder(ImageSession &session, QString folder, QObject 
 
 void UserLabelFolder::readAll()
 {
-    QStringList told;
+    const auto before = told_;
     for (const LongList list : LONG_LISTS)
-        readList(list, told);
+        readList(list);
     watchFiles();
-    if (!told.isEmpty())
-        emit problems(told);
+    if (told_ != before) {
+        QStringList current;
+        for (const auto &[list, problem] : told_)
+            current.append(problem);
+        emit problems(current);
+    }
 }
 
-void UserLabelFolder::readList(LongList list, QStringList &problems)
+void UserLabelFolder::readList(LongList list)
 {
     std::vector<std::string> labels;
     if (!QFileInfo::exists(LabelFilePath(folder_, list))) {
@@ -45,10 +49,8 @@ void UserLabelFolder::readList(LongList list, QStringList &problems)
     } else {
         auto read = ReadLabelList(folder_, list);
         if (const auto *refusal = std::get_if<Refusal>(&read)) {
-            const QString problem =
+            told_[list] =
                 tr("%1: the labels shown stay as they were.").arg(ToQString(refusal->accepted));
-            if (std::exchange(told_[list], problem) != problem)
-                problems.append(problem);
             return;
         }
         told_.erase(list);
@@ -92,9 +94,7 @@ std::optional<QString> UserLabelFolder::nameEntry(ListEntry entry, const QString
     if (const auto failure =
             SaveOutput({LabelFilePath(folder_, entry.list), OpenImages(session_), true}, text))
         return tr("The name was not given. %1").arg(failure->message);
-    told_.erase(entry.list);
-    session_.setBaseLabels(entry.list, std::move(labels));
-    watchFiles();
+    readAll(); // the file written, as the lists take it
     return std::nullopt;
 }
 

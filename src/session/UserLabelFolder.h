@@ -26,7 +26,7 @@ public:
     const QString &folder() const { return folder_; }
 
     // Reads every list's file; a list whose file cannot be used keeps the
-    // labels it shows, and the file is told of once.
+    // labels it shows, and the file is told of until it is mended.
     void readAll();
 
     // Names an entry in its list's file, which is made from the labels in
@@ -36,17 +36,18 @@ public:
     std::optional<QString> nameEntry(ListEntry entry, const QString &name);
 
 signals:
-    // Files that cannot be used, each told once until it changes.
+    // The files that cannot be used, and why; sent whenever that changes,
+    // empty once every file can be used again.
     void problems(const QStringList &messages);
 
 private:
-    void readList(LongList list, QStringList &problems);
+    void readList(LongList list);
     void watchFiles();
 
     ImageSession &session_;
     QString folder_;
     QFileSystemWatcher watcher_;
-    std::map<LongList, QString> told_; // the problem last told of each list's file
+    std::map<LongList, QString> told_; // the problem of each list's file that cannot be used
 };
 
 } // namespace mobwright

@@ -266,9 +266,22 @@ void Main::useLabelFolder(const QString &folder)
 {
     delete labelFolder_;
     labelFolder_ = new UserLabelFolder(session_, folder, this);
-    connect(labelFolder_, &UserLabelFolder::problems, this,
-            [this](const QStringList &problems) { report(problems.join(QStringLiteral("\n\n"))); });
+    connect(labelFolder_, &UserLabelFolder::problems, this, &Main::showLabelProblems);
     labelFolder_->readAll();
+}
+
+// In a box that waits for nothing: the start goes on meanwhile, and once the
+// files are mended the box goes, rather than telling of what is no more.
+void Main::showLabelProblems(const QStringList &problems)
+{
+    if (!labelNotice_) {
+        labelNotice_ = new QMessageBox(QMessageBox::Warning, AppName, {}, QMessageBox::Ok, this);
+        labelNotice_->setObjectName(QStringLiteral("msgLabelProblems"));
+        labelNotice_->setWindowModality(Qt::NonModal);
+        labelNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    labelNotice_->setText(problems.join(QStringLiteral("\n\n")));
+    labelNotice_->setVisible(!problems.isEmpty());
 }
 
 void Main::nameEntry(ListEntry entry)
@@ -283,6 +296,12 @@ void Main::nameEntry(ListEntry entry)
         return;
     if (const auto failure = labelFolder_->nameEntry(entry, *typed))
         report(*failure);
+    else if (entry.list == LongList::Item &&
+             session_.labels().label(entry) !=
+                 session_.labels().baseLabels(entry.list).at(std::size_t(entry.position)))
+        statusBar()->showMessage(tr("Named in %1; the image names this item itself, and its "
+                                    "name comes first")
+                                     .arg(labelFolder_->folder()));
     else
         statusBar()->showMessage(tr("Named in %1").arg(labelFolder_->folder()));
 }

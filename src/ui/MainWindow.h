@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QMessageBox;
 
 namespace mobwright {
 
@@ -106,6 +107,7 @@ private:
     void tell(const QString &what, const WriteOutcome &outcome);
     void noteChangedBehind(const QList<int> &indexes);
     void showImageState();
+    void showLabelProblems(const QStringList &problems);
     void report(const QString &message);
 
     ImageSession &session_;
@@ -125,6 +127,7 @@ private:
     ChangesQuestion changesQuestion_;
     NameQuestion nameQuestion_;
     UserLabelFolder *labelFolder_ = nullptr;
+    QMessageBox *labelNotice_ = nullptr;
 };
 
 } // namespace mobwright

@@ -90,6 +90,16 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
         labels.forgetImage();
         EXPECT_EQ(labels.label({LongList::Item, 88}), "88 - Cookie");
         EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), BuiltInLabels(LongList::OutsidePic)[7]);
+
+        // A name in the user's file wins over the image's, except for the
+        // names of the items the image's table has.
+        ListLabels named = LabelsOf(image);
+        std::vector<std::string> items = named.baseLabels(LongList::Item);
+        items[88] = "88 - Biscuit";
+        items[254] = "254 - Biscuit";
+        named.setBase(LongList::Item, items);
+        EXPECT_EQ(named.label({LongList::Item, 88}), "88 - Bread");
+        EXPECT_EQ(named.label({LongList::Item, 254}), "254 - Biscuit");
     }
 }
 
@@ -137,6 +147,7 @@ TEST(UserLabelFile, ReplacesTheListOrSaysWhichLineFailsAndWhy)
         // clang-format off
         {LongList::InsidePic, 4, "003   - Toad", 0, ""},
         {LongList::Music, 3, "02 - Town", 0, ""},
+        {LongList::Music, 1, "\xEF\xBB\xBF" "00 - Gym", 0, ""}, // a byte-order mark first
         {LongList::Music, 3, "04 - Town", 0, "the label does not begin with \"02 - \""},
         {LongList::OutsidePic, 2, "Sign 003", 0, "the label does not end in a blank and 002"},
         {LongList::Action, 9, std::string(39, 'x'), 0, "the label is longer than 38 characters"},
@@ -150,7 +161,8 @@ TEST(UserLabelFile, ReplacesTheListOrSaysWhichLineFailsAndWhy)
             ASSERT_TRUE(std::holds_alternative<std::vector<std::string>>(parsed)) << label;
             ListLabels labels;
             labels.setBase(list, std::get<std::vector<std::string>>(parsed));
-            EXPECT_EQ(labels.label({list, line - 1}), label);
+            const std::string shown = labels.label({list, line - 1});
+            EXPECT_TRUE(label == shown || label == "\xEF\xBB\xBF" + shown) << label;
         } else {
             ASSERT_TRUE(std::holds_alternative<Refusal>(parsed)) << label;
             EXPECT_EQ(std::get<Refusal>(parsed).row, line);

@@ -62,18 +62,21 @@ TEST(ImageIdentity, NoWriteOnceThePathLeadsElsewhereOrTheSizeChanged)
         const char *what;
         std::function<void(const TestImage &)> change;
         RomFile::Change seen;
+        const char *told; // by a read of the whole file, as a patch is made from it
     } cases[] = {
         {"replaced by rename",
          [](const TestImage &image) {
              TestImage other(image.size());
              fs::rename(other.path(), image.path());
          },
-         Replaced},
-        {"deleted", [](const TestImage &image) { fs::remove(image.path()); }, Replaced},
+         Replaced, "another file took its name since it was opened"},
+        {"deleted", [](const TestImage &image) { fs::remove(image.path()); }, Replaced,
+         "it was deleted since it was opened"},
         {"moved", [](const TestImage &image) { fs::rename(image.path(), image.path() + ".moved"); },
-         Replaced},
-        {"header stripped", [](const TestImage &image) { fs::resize_file(image.path(), image.size() - 512); },
-         Resized},
+         Replaced, "it was moved since it was opened"},
+        {"header stripped",
+         [](const TestImage &image) { fs::resize_file(image.path(), image.size() - 512); }, Resized,
+         "its size changed from 1437184 to 1436672 bytes since it was opened"},
     };
     for (const auto &c : cases) {
         TestImage image;
@@ -81,6 +84,12 @@ TEST(ImageIdentity, NoWriteOnceThePathLeadsElsewhereOrTheSizeChanged)
         EXPECT_EQ(rom.changeSinceOpened(), None);
         c.change(image);
         EXPECT_EQ(rom.changeSinceOpened(), c.seen) << c.what;
+        try {
+            rom.ReadWholeFile();
+            ADD_FAILURE() << c.what << " was read";
+        } catch (const RomError &error) {
+            EXPECT_EQ(error.what(), "Cannot read \"" + image.path() + "\": " + c.told + ".");
+        }
         fs::remove(image.path() + ".moved");
     }
 }

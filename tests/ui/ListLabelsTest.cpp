@@ -7,8 +7,12 @@
 #include <QAbstractItemView>
 #include <QFile>
 #include <QListView>
+#include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -53,6 +57,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
 {
     TestImage image;
     image.setRecordBytes(0, 55, {0x33});
+    image.setGameText(image.imageOffset(0x155200 + 88 * 39), "Cookie"); // the item table
     const QTemporaryDir folder;
     EditorHarness editor;
     editor.window().useLabelFolder(folder.path());
@@ -68,6 +73,11 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     EXPECT_EQ(lines[0x33], "33 - Gym");
     EXPECT_EQ(lines[0x16], ToQString(MusicLabels()[0x16]));
     EXPECT_EQ(editor.combo("cmbMusic")->itemText(0x33), "33 - Gym");
+    // An item the image's table names keeps that name, and the user is told so.
+    editor.window().nameEntry({LongList::Item, 88});
+    EXPECT_EQ(editor.combo("cmbItem")->itemText(88), "88 - Cookie");
+    EXPECT_TRUE(editor.window().statusBar()->currentMessage().endsWith(
+        "the image names this item itself, and its name comes first"));
 
     file.close();
     const auto rewrite = [&](const QStringList &with) {
@@ -79,9 +89,21 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     edited[0x34] = "34 - Dojo";
     rewrite(edited);
     EXPECT_TRUE(QTest::qWaitFor([&] { return editor.combo("cmbMusic")->itemText(0x34) == "34 - Dojo"; }));
+    // A file that cannot be used is told of, in a box that goes once the
+    // file is mended; a FIFO in its place too.
+    const auto told = [&] {
+        const auto *notice = editor.find<QMessageBox>("msgLabelProblems");
+        return notice && notice->isVisible() ? notice->text() : QString();
+    };
     rewrite(edited.mid(0, 5));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !editor.takeMessages().isEmpty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told().contains("line 6: 5 labels, 192 expected"); }));
     EXPECT_EQ(editor.combo("cmbMusic")->itemText(0x34), "34 - Dojo");
+    QFile::remove(file.fileName());
+    ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0600);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told().contains("FIFO"); }));
+    QFile::remove(file.fileName());
+    rewrite(edited);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told().isEmpty(); }));
 }
 
 // Each entry is numbered, from the list's first number or its own; typed
