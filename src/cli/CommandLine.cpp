@@ -183,8 +183,10 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                  "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n\n"
                  "Export, diff and a dry run only read the images, even while the editor has them "
                  "open. Output goes to standard output without -o or with -o -; a file is replaced "
-                 "only once written whole, and never when it is an image or not a regular file. A "
-                 "table file over 16 MiB is refused unread. \"--\" ends the options.\n\n"
+                 "only once written whole, and never when it is a cartridge image (by any name or "
+                 "link; one an editor has open, one named *.smc, *.sfc, *.swc or *.fig, or one "
+                 "with an image's size and a zero byte) or not a regular file. A table file over "
+                 "16 MiB is refused unread. \"--\" ends the options.\n\n"
                  "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or "
                  "written.")
             .arg(USAGE.arg(program)));

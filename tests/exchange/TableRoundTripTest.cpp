@@ -72,8 +72,9 @@ TEST_P(TableRoundTrip, ImportingAnExportWritesNothing)
     EXPECT_EQ(image_.contents(), before);
 }
 
-// An export gives back every byte of the records it was made from, imported
-// into any other image of its form: names whose bytes go on after their end
+// The README's promise that an export holds every byte and importing it
+// restores them: it gives back the records it was made from, imported into
+// any other image of its form: names whose bytes go on after their end
 // mark or hold codes without a character, and, when asked for, values that
 // no list names.
 TEST_P(TableRoundTrip, ImportingAnExportRestoresEveryByte)

@@ -1,3 +1,8 @@
+// The README's promises that every file written is guarded: never over an
+// image by any name or link, nor over a device, FIFO or folder; a label file
+// only as a regular file of its own; replaced only once written whole, with
+// the system's reason when that fails.
+//
 // Each file under outputs/ sets up files in a folder of its own, writes one
 // output there, through the command line and through the window, and says
 // what must follow; a line for each fact:
@@ -7,7 +12,8 @@
 //   locked NAME         an editor holds NAME's lock meanwhile
 //   descriptor NAME     NAME is open on a descriptor that programs started
 //                       inherit; FD in a target names it in /proc/self/fd
-//   full                the folder "full" is a file system with no room left
+//   full                the folder "full" is a file system with no room left,
+//                       holding "kept.csv"
 //   export T / patch T  a table / a patch written to T; the window writes it too
 //   stdout T            the command line's export, standard output appended to T
 //   name FILE           the window's Name This Entry… in the label file FILE
@@ -85,12 +91,15 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-// Mounts a small file system at folder and fills it; false where the
-// machine allows no mounting.
+// Mounts a small file system at folder with the file "kept.csv" in it, and
+// fills it; false where the machine allows no mounting.
 bool MountFullFileSystem(const QString &folder)
 {
     QDir().mkpath(folder);
-    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
+    const bool mounted =
+        ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") == 0;
+    WriteBytes(folder + "/kept.csv", "kept\n");
+    if (!mounted)
         return false;
     const int fd =
         ::open(QFile::encodeName(folder + "/filler").constData(), O_WRONLY | O_CREAT, 0600);
