@@ -88,6 +88,7 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesI
     // Enemy and Name live in the view that does not scroll sideways.
     const auto *names = view_->findChild<QTableView *>("tblEnemyNames");
     EXPECT_TRUE(table_->isColumnHidden(column("Name")) && !names->isColumnHidden(column("Name")));
+    EXPECT_TRUE(!table_->isColumnHidden(column("HP")) && names->isColumnHidden(column("HP")));
     EXPECT_EQ(table_->model()->headerData(column("MaxCall"), Qt::Horizontal).toString(), "Max Call");
     EXPECT_EQ(cell(0, "Type"), "0 – Normal");
 }
