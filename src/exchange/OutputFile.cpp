@@ -170,8 +170,8 @@ std::optional<OutputFailure> WriteOutput(QIODevice &out, const QByteArray &bytes
     struct stat status
     {
     };
-    if (file && file->handle() >= 0 && ::fstat(file->handle(), &status) == 0 &&
-        S_ISREG(status.st_mode)) {
+    // A handle of -1, where nothing is open, has no status.
+    if (file && ::fstat(file->handle(), &status) == 0 && S_ISREG(status.st_mode)) {
         const QString path = QStringLiteral("/dev/fd/%1").arg(file->handle());
         if (const auto why = WhyAnImage(path, QFileInfo(path).canonicalFilePath(), status.st_size,
                                         images, false))

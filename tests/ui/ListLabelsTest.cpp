@@ -78,6 +78,12 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     EXPECT_EQ(editor.combo("cmbItem")->itemText(88), "88 - Cookie");
     EXPECT_TRUE(editor.window().statusBar()->currentMessage().endsWith(
         "the image names this item itself, and its name comes first"));
+    // A name is one line.
+    editor.window().setNameQuestion([](QWidget *, const QString &, const QString &) {
+        return std::optional<QString>("Gym\nHall");
+    });
+    editor.window().nameEntry({LongList::Music, 0x34});
+    EXPECT_EQ(editor.takeMessages(), QStringList("A name is one line of text, without tabs."));
 
     file.close();
     const auto rewrite = [&](const QStringList &with) {
