@@ -294,4 +294,3 @@ QString UnlistedRefusal(const ImportPlan &plan, const QString &howToTake)
 }
 
 } // namespace mobwright
-

@@ -235,8 +235,8 @@ Qt::ItemFlags EnemyTableModel::flags(const QModelIndex &index) const
 std::optional<Refusal> EnemyTableModel::refusalFor(const QModelIndex &index, const QString &text) const
 {
     const TableCell cell = cellAt(index);
-    const auto checked = WithCellText(session_.pendingOrStored(cell.enemy), CellOf(*cell.column),
-                                      ToModelText(text));
+    const auto checked =
+        WithCellText(session_.pendingOrStored(cell.enemy), CellOf(*cell.column), ToModelText(text));
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return *refusal;
     return std::nullopt;

@@ -153,8 +153,7 @@ void PatchDialog::exportPatch()
     const QString path = AskWhereToSave(
         this,
         {tr("Export Patch"), image.dir().filePath(image.completeBaseName() + u'.' + suffix),
-         tr("%1 Patches (*.%2)").arg(suffix.toUpper(), suffix),
-         OpenImages(session_)},
+         tr("%1 Patches (*.%2)").arg(suffix.toUpper(), suffix), OpenImages(session_)},
         report_);
     if (path.isEmpty())
         return;

@@ -89,7 +89,8 @@ void Main::exportTableTo(const QString &path, bool onlyShown)
     if (onlyShown && tableView_)
         table = ShownPart(table, tableView_->shownRows(), tableView_->shownColumns());
     // Never over the open image, whatever name or link the dialog was given.
-    if (const auto failure = SaveOutput({path, OpenImages(session_)}, WriteTable(table, FormatOfPath(path))))
+    if (const auto failure =
+            SaveOutput({path, OpenImages(session_)}, WriteTable(table, FormatOfPath(path))))
         report(failure->message);
     else
         statusBar()->showMessage(tr("Table exported to %1").arg(QDir::toNativeSeparators(path)));
