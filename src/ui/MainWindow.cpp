@@ -8,8 +8,6 @@
 #include "EnemyEditor.h"
 #include "EnemyTableView.h"
 #include "FindEnemy.h"
-#include "LabelFolder.h"
-#include "UserLabelFolder.h"
 #include "ListModels.h"
 #include "MessageBox.h"
 #include "QtText.h"
@@ -22,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -247,63 +244,6 @@ void Main::buildHelpMenu()
     about->setObjectName(QStringLiteral("mnuAbout"));
     QAction *aboutQt = help->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
-}
-
-void Main::mnuLabelFolder_Click()
-{
-    const QString folder = LabelFolder();
-    if (!QDir().mkpath(folder)) {
-        report(tr("The label folder %1 cannot be created.").arg(folder));
-        return;
-    }
-    // Without a file manager the user still learns where the files go.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        report(tr("No file manager opened the label folder. Your label files go in:\n\n") +
-               QDir::toNativeSeparators(folder));
-}
-
-void Main::useLabelFolder(const QString &folder)
-{
-    delete labelFolder_;
-    labelFolder_ = new UserLabelFolder(session_, folder, this);
-    connect(labelFolder_, &UserLabelFolder::problems, this, &Main::showLabelProblems);
-    labelFolder_->readAll();
-}
-
-// In a box that waits for nothing: the start goes on meanwhile, and once the
-// files are mended the box goes, rather than telling of what is no more.
-void Main::showLabelProblems(const QStringList &problems)
-{
-    if (!labelNotice_) {
-        labelNotice_ = new QMessageBox(QMessageBox::Warning, AppName, {}, QMessageBox::Ok, this);
-        labelNotice_->setObjectName(QStringLiteral("msgLabelProblems"));
-        labelNotice_->setWindowModality(Qt::NonModal);
-        labelNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
-    labelNotice_->setText(problems.join(QStringLiteral("\n\n")));
-    labelNotice_->setVisible(!problems.isEmpty());
-}
-
-void Main::nameEntry(ListEntry entry)
-{
-    if (!labelFolder_)
-        return;
-    const std::string label = session_.labels().baseLabels(entry.list).at(std::size_t(entry.position));
-    const std::string_view name = NameInLabel(entry.list, entry.position, label);
-    const auto typed = nameQuestion_(this, ToQString(session_.labels().label(entry)),
-                                     IsPlaceholderName(name) ? QString() : ToQString(name));
-    if (!typed)
-        return;
-    if (const auto failure = labelFolder_->nameEntry(entry, *typed))
-        report(*failure);
-    else if (entry.list == LongList::Item &&
-             session_.labels().label(entry) !=
-                 session_.labels().baseLabels(entry.list).at(std::size_t(entry.position)))
-        statusBar()->showMessage(tr("Named in %1; the image names this item itself, and its "
-                                    "name comes first")
-                                     .arg(labelFolder_->folder()));
-    else
-        statusBar()->showMessage(tr("Named in %1").arg(labelFolder_->folder()));
 }
 
 void Main::closeEvent(QCloseEvent *event)
