@@ -5,6 +5,7 @@
 #include "ValueLists.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
 #include <QListView>
 #include <QMessageBox>
@@ -107,6 +108,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     QFile::remove(file.fileName());
     ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0600);
     EXPECT_TRUE(QTest::qWaitFor([&] { return told().contains("FIFO"); }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the box waits for nothing";
     QFile::remove(file.fileName());
     rewrite(edited);
     EXPECT_TRUE(QTest::qWaitFor([&] { return told().isEmpty(); }));
