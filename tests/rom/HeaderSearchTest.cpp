@@ -54,6 +54,8 @@ TEST(HeaderSearch, TrustsOnlyAHeaderItsMapModeAndEnoughElseSpeakFor)
     EXPECT_EQ(
         blank.found ? "" : blank.whyNotFound(),
         "No internal header can be trusted at LoROM 0x7FC0, HiROM 0xFFC0 and ExHiROM 0x40FFC0.");
+    EXPECT_EQ(FindInternalHeader(std::vector<std::uint8_t>(0x7FFF)).whyNotFound(),
+              "The image is too short to hold an internal header.");
 }
 
 TEST(HeaderText, CodesReadInPlainWordsAndTitlesEscapeWhatIsNoCharacter)

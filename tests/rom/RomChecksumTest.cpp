@@ -90,5 +90,6 @@ TEST(RomChecksum, APatternedImageSumsAsWorkedOut)
             patternSum(first) + c.restTimes * (patternSum(c.size) - patternSum(first)) +
             c.fieldTimes * (0x1FE - (patternSum(field + 4) - patternSum(field)));
         EXPECT_EQ(ComputeChecksum(image, header), expected & 0xFFFF) << c.size;
+        EXPECT_THROW(ComputeChecksum(std::span(image).first(field + 3), header), std::out_of_range);
     }
 }
