@@ -94,7 +94,7 @@ bool Main::writePending(const std::vector<int> &enemies, const QString &what, bo
         !previewWrite(records, enemies.size() == 1 ? tr("Apply Changes") : tr("Apply All"), confirmed))
         return false;
     if (!WritesAnything(records, confirmed)) {
-        statusBar()->showMessage(tr("Nothing written: no edit that conflicts was ticked"));
+        statusBar()->showMessage(tr("Nothing written: no conflicting edit was ticked"));
         return false;
     }
     const WriteOutcome outcome = session_.applyRecords(records, what, confirmed);

@@ -198,7 +198,8 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
     ASSERT_TRUE(label);
     EXPECT_TRUE(label->font().underline() && label->autoFillBackground());
     EXPECT_EQ(label->palette().color(QPalette::Window), ConflictColour());
-    EXPECT_TRUE(editor_.edit("txtSpeed")->toolTip().startsWith("The file now holds 77; your edit is 10\n"));
+    editor_.edit("txtSpeed")->setFocus(); // the status bar shows its tooltip, conflict first
+    EXPECT_TRUE(editor_.window().statusBar()->currentMessage().startsWith("The file now holds 77; your edit is 10\n"));
     editor_.find<QAction>("mnuTable")->trigger();
     const EnemyTableModel &table = editor_.find<EnemyTableView>("frmEnemyTable")->model();
     const QModelIndex speed = table.index(0, table.sectionOf(*FindColumn("Speed")));
