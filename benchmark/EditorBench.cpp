@@ -79,6 +79,8 @@ int main(int argc, char *argv[])
     window.setChangesQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &) {
         return true;
     });
+    window.setApplyQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &,
+                               const std::vector<bool> &rows) { return std::optional(std::vector<bool>(rows.size())); });
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
     auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");
