@@ -35,16 +35,16 @@ void MeasureCompare(int repetitions, const QString &image, const QString &folder
     const QString baselines[] = {MakeBaseline(image, dir.filePath("base1.sfc"), 1),
                                  MakeBaseline(image, dir.filePath("base2.sfc"), 2)};
     auto *actions = window.findChild<CompareActions *>();
-    PrintRow("\"Compare With\" to the differences marked (3 MiB images)",
-             Measure(repetitions, [&](int i) { actions->compareWith(baselines[i % 2]); }));
+    Print({"\"Compare With\" to the differences marked (3 MiB images)"},
+          Measure(repetitions, [&](int i) { actions->compareWith(baselines[i % 2]); }));
     const int reps = std::max(5, repetitions / 4);
     for (const auto &[format, row] :
          {std::pair(PatchFormat::Ips, "\"Export Patch\" IPS, headerless, saved with its sync"),
           std::pair(PatchFormat::Bps, "\"Export Patch\" BPS, headerless, saved with its sync")}) {
-        PrintRow(row, Measure(reps, [&](int) {
-                     ExportPatch(window.session(), {format, ImageKind::Headerless},
-                                 dir.filePath("patch"));
-                 }));
+        Print({row}, Measure(reps, [&](int) {
+                  ExportPatch(window.session(), {format, ImageKind::Headerless},
+                              dir.filePath("patch"));
+              }));
     }
     window.session().close();
 }
