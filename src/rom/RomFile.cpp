@@ -95,12 +95,12 @@ void RomFile::ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer)
                        ": that is beyond the end of the file.");
 }
 
-std::vector<std::uint8_t> RomFile::ReadWholeFile()
+ImageBytes RomFile::ReadWholeFile()
 {
     if (changeSinceOpened() != Change::None)
         throw RomError("Cannot read " + Quoted(path_) +
                        ": it was replaced or changed in size since it was opened.");
-    std::vector<std::uint8_t> bytes(size_);
+    ImageBytes bytes(size_);
     ReadRomBytes(0, bytes);
     return bytes;
 }
