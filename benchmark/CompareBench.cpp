@@ -1,6 +1,7 @@
 #include "CompareBench.h"
 
 #include "CompareActions.h"
+#include "PatchBench.h"
 #include "PatchDialog.h"
 #include "Stats.h"
 #include "TableGeometry.h"
@@ -11,13 +12,24 @@
 namespace mobwright::bench {
 namespace {
 
+QByteArray Contents(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+std::span<const std::uint8_t> Span(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
+}
+
 // The image without its copier header, with the HP of every tenth enemy
 // changed: what a baseline before a few edits looks like.
 QString MakeBaseline(const QString &image, const QString &path, char hp)
 {
-    QFile in(image);
-    in.open(QIODevice::ReadOnly);
-    QByteArray bytes = in.readAll().mid(COPIER_HEADER_SIZE);
+    QByteArray bytes = Contents(image).mid(COPIER_HEADER_SIZE);
     for (int k = 0; k < ENEMY_COUNT; k += 10)
         bytes[EnemyRecordOffset(EnemyTableOffset(ImageKind::Headerless), k) + 33] = hp;
     QFile out(path);
@@ -35,18 +47,20 @@ void MeasureCompare(int repetitions, const QString &image, const QString &folder
     const QString baselines[] = {MakeBaseline(image, dir.filePath("base1.sfc"), 1),
                                  MakeBaseline(image, dir.filePath("base2.sfc"), 2)};
     auto *actions = window.findChild<CompareActions *>();
-    PrintRow("\"Compare With\" to the differences marked (3 MiB images)",
-             Measure(repetitions, [&](int i) { actions->compareWith(baselines[i % 2]); }));
+    Print({"\"Compare With\" to the differences marked (3 MiB images)"},
+          Measure(repetitions, [&](int i) { actions->compareWith(baselines[i % 2]); }));
     const int reps = std::max(5, repetitions / 4);
     for (const auto &[format, row] :
          {std::pair(PatchFormat::Ips, "\"Export Patch\" IPS, headerless, saved with its sync"),
           std::pair(PatchFormat::Bps, "\"Export Patch\" BPS, headerless, saved with its sync")}) {
-        PrintRow(row, Measure(reps, [&](int) {
-                     ExportPatch(window.session(), {format, ImageKind::Headerless},
-                                 dir.filePath("patch"));
-                 }));
+        Print({row}, Measure(reps, [&](int) {
+                  ExportPatch(window.session(), {format, ImageKind::Headerless},
+                              dir.filePath("patch"));
+              }));
     }
     window.session().close();
+    const QByteArray baseline = Contents(baselines[0]), imageBytes = Contents(image);
+    MeasurePatchFloors(repetitions, Span(baseline), Span(imageBytes).subspan(COPIER_HEADER_SIZE));
 }
 
 } // namespace mobwright::bench

@@ -79,6 +79,8 @@ int main(int argc, char *argv[])
     window.setChangesQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &) {
         return true;
     });
+    window.setApplyQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &,
+                               const std::vector<bool> &rows) { return std::optional(std::vector<bool>(rows.size())); });
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
     auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");
@@ -86,31 +88,31 @@ int main(int argc, char *argv[])
     auto *apply = window.findChild<QPushButton *>("cmdApply(0)");
     auto *hp = window.findChild<QLineEdit *>("txtHP");
 
-    std::printf("%-62s %10s %10s %6s %s\n", "path", "median", "p95", "reps", "unit");
+    PrintHeader();
     MeasureStartup(std::max(5, repetitions / 4), callgrindRuns, image);
-    PrintRow("\"Load ROM\" to record 0 shown, and the events it leaves",
-             Measure(std::max(5, repetitions / 4), [&](int) {
-                 load->trigger();
-                 QCoreApplication::processEvents();
-             }));
-    PrintRow("Choosing another enemy",
-             Measure(repetitions, [&](int i) { picker->setCurrentIndex(1 + i % (ENEMY_COUNT - 1)); }));
+    Print({"\"Load ROM\" to record 0 shown, and the events it leaves", "ms", 0.5},
+          Measure(std::max(5, repetitions / 4), [&](int) {
+              load->trigger();
+              QCoreApplication::processEvents();
+          }));
+    Print({"Choosing another enemy", "ms", 0.1},
+          Measure(repetitions, [&](int i) { picker->setCurrentIndex(1 + i % (ENEMY_COUNT - 1)); }));
     const int actions[] = {4, 10, 62, 140, 11, 63};
-    PrintRow("Choosing another action in a slot",
-             Measure(repetitions, [&](int i) { action->setCurrentIndex(actions[i % 6]); }));
+    Print({"Choosing another action in a slot", "ms", 0.05},
+          Measure(repetitions, [&](int i) { action->setCurrentIndex(actions[i % 6]); }));
     picker->setCurrentIndex(5);
     window.session().setSyncAfterWrite(false);
-    PrintRow("\"Apply Changes\" with read-back, without the sync to disk",
-             Measure(repetitions, [&](int i) {
-                 hp->setText(QString::number(i));
-                 apply->click();
-             }));
+    Print({"\"Apply Changes\" with read-back, without the sync to disk", "ms", 0.1},
+          Measure(repetitions, [&](int i) {
+              hp->setText(QString::number(i));
+              apply->click();
+          }));
     window.session().setSyncAfterWrite(true);
-    PrintRow("\"Apply Changes\" with read-back and the sync to disk",
-             Measure(std::max(5, repetitions / 4), [&](int i) {
-                 hp->setText(QString::number(i));
-                 apply->click();
-             }));
+    Print({"\"Apply Changes\" with read-back and the sync to disk"},
+          Measure(std::max(5, repetitions / 4), [&](int i) {
+              hp->setText(QString::number(i));
+              apply->click();
+          }));
     MeasureTable(repetitions, MakeImage(dir.filePath("three.smc")), window);
     MeasureCompare(repetitions, MakeImage(dir.filePath("four.smc")), dir.path(), window);
     return 0;

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace mobwright::bench {
@@ -49,20 +51,47 @@ inline Timing Measure(int repetitions, const std::function<void(int)> &step)
     return Measure(repetitions, [](int) {}, step);
 }
 
-inline void PrintRow(const char *path, const Timing &timing, const char *unit = "ms")
+// A row of the output: what it measures, its unit, and the target it is held
+// to, its figure at most atMost; a row without one only reports.
+struct Row
 {
-    std::printf("%-62s %10.4f %10.4f %6d %s\n", path, timing.median, timing.p95, timing.repetitions, unit);
+    const char *path;
+    const char *unit = "ms";
+    std::optional<double> atMost = std::nullopt;
+};
+
+inline void PrintHeader()
+{
+    std::printf("%-62s %10s %10s %6s %-4s %s\n", "path", "median", "p95", "reps", "unit", "target");
 }
 
-inline void PrintValue(const char *path, double value, const char *unit)
+// The row's target and whether figure meets it, or that it has none.
+inline std::string Verdict(const Row &row, std::optional<double> figure)
 {
-    std::printf("%-62s %10.4f %10s %6s %s\n", path, value, "", "", unit);
+    if (!row.atMost)
+        return "no target";
+    const char *met = !figure ? "not measured" : *figure <= *row.atMost ? "holds" : "does not hold";
+    char text[80];
+    std::snprintf(text, sizeof text, "\u2264 %g %s: %s", *row.atMost, row.unit, met);
+    return text;
 }
 
-// One path against another, as the ratio of their medians.
-inline void PrintRatio(const char *path, const Timing &over, const Timing &under)
+inline void Print(const Row &row, const Timing &timing)
 {
-    PrintValue(path, over.median / under.median, "x");
+    std::printf("%-62s %10.4f %10.4f %6d %-4s %s\n", row.path, timing.median, timing.p95,
+                timing.repetitions, row.unit, Verdict(row, timing.median).c_str());
+}
+
+inline void Print(const Row &row, double value)
+{
+    std::printf("%-62s %10.4f %10s %6s %-4s %s\n", row.path, value, "", "", row.unit,
+                Verdict(row, value).c_str());
+}
+
+// A row that could not be measured, and why.
+inline void PrintUnmeasured(const Row &row, const char *why)
+{
+    std::printf("%-62s %-33s %s\n", row.path, why, Verdict(row, std::nullopt).c_str());
 }
 
 } // namespace mobwright::bench

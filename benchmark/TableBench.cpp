@@ -67,7 +67,7 @@ void MeasureRefusedPaste(Main &window)
     QCoreApplication::processEvents();
     if (!told.startsWith(QStringLiteral("Nothing was pasted")))
         qFatal("The paste was not refused: %s", qPrintable(told));
-    PrintValue("Resident memory a refused 20 MB paste adds", ResidentMiB() - before, "MiB");
+    Print({"Resident memory a refused 20 MB paste adds", "MiB", 40}, ResidentMiB() - before);
     window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
     QApplication::clipboard()->clear();
 }
@@ -81,14 +81,18 @@ ImportPlan Plan(const QByteArray &csv, const ImageSession &session)
 void MeasureFirstTableOpening(int repetitions, const QString &image)
 {
     std::unique_ptr<Main> window;
-    PrintRow("Opening the enemy table view the first time, painted", Measure(repetitions, [&](int) {
-                 window = std::make_unique<Main>();
-                 window->LoadImage(image);
-                 QCoreApplication::processEvents();
-             }, [&](int) {
-                 window->findChild<QAction *>("mnuTable")->trigger();
-                 QCoreApplication::processEvents();
-             }));
+    Print({"Opening the enemy table view the first time, painted", "ms", 6},
+          Measure(
+              repetitions,
+              [&](int) {
+                  window = std::make_unique<Main>();
+                  window->LoadImage(image);
+                  QCoreApplication::processEvents();
+              },
+              [&](int) {
+                  window->findChild<QAction *>("mnuTable")->trigger();
+                  QCoreApplication::processEvents();
+              }));
     window.reset(); // so that it weighs on no other row
 }
 
@@ -99,58 +103,60 @@ void MeasureTable(int repetitions, const QString &image, Main &window)
     ImageSession session;
     session.open(QFile::encodeName(image).toStdString());
     const Timing csv = Measure(repetitions, [&](int) { WriteCsv(ExportTable(Table(session))); });
-    PrintRow("Exporting all 230 records as CSV", csv);
+    Print({"Exporting all 230 records as CSV", "ms", 5}, csv);
     const Timing json = Measure(repetitions, [&](int) { WriteJson(ExportTable(Table(session))); });
-    PrintRow("Exporting all 230 records as JSON", json);
-    PrintRatio("Exporting, JSON / CSV", json, csv);
+    Print({"Exporting all 230 records as JSON", "ms", 5}, json);
+    Print({"Exporting, JSON / CSV", "x", 1.5}, json.median / csv.median);
     const QByteArray unchanged = CsvWithMoney(Table(session), 0, 0);
-    PrintRow("Import dry run of a full CSV",
-             Measure(repetitions, [&](int) { Plan(unchanged, session); }));
+    Print({"Import dry run of a full CSV", "ms", 10},
+          Measure(repetitions, [&](int) { Plan(unchanged, session); }));
     const QByteArray one = CsvWithMoney(Table(session), 3333, 1);
     const Timing planOne = Measure(repetitions, [&](int) { Plan(one, session); });
-    PrintRow("Import dry run changing 1 record", planOne);
+    Print({"Import dry run changing 1 record", "ms", 10}, planOne);
     const QByteArray all = CsvWithMoney(Table(session), 3333, ENEMY_COUNT);
     const Timing planAll = Measure(repetitions, [&](int) { Plan(all, session); });
-    PrintRow("Import dry run changing all 230 records", planAll);
-    PrintRatio("Import dry run, 230 changed records / 1", planAll, planOne);
+    Print({"Import dry run changing all 230 records", "ms", 10}, planAll);
+    Print({"Import dry run, 230 changed records / 1", "x", 1.5}, planAll.median / planOne.median);
 
     const int reps = std::max(5, repetitions / 4);
     const EnemyTable table = Table(session);
     const QByteArray forty[] = {CsvWithMoney(table, 1111, 40), CsvWithMoney(table, 2222, 40)};
-    PrintRow("Import changing 40 records, with its one sync", Measure(reps, [&](int i) {
-                 session.writeChanges(Plan(forty[i % 2], session).records,
-                                      QStringLiteral("Import"));
-             }));
+    Print({"Import changing 40 records, with its one sync", "ms", 10}, Measure(reps, [&](int i) {
+              session.writeChanges(Plan(forty[i % 2], session).records, QStringLiteral("Import"));
+          }));
     session.close();
 
     MeasureFirstTableOpening(reps, image);
     auto *openTable = window.findChild<QAction *>("mnuTable");
     openTable->trigger();
     auto *view = window.findChild<EnemyTableView *>("frmEnemyTable");
-    PrintRow("Opening the enemy table view again, painted", Measure(repetitions, [&](int) {
-                 view->close();
-                 openTable->trigger();
-                 QCoreApplication::processEvents();
-             }));
+    Print({"Opening the enemy table view again, painted", "ms", 3}, Measure(repetitions, [&](int) {
+              view->close();
+              openTable->trigger();
+              QCoreApplication::processEvents();
+          }));
 
     // Two columns of every row: what a paste from a spreadsheet gives.
     auto *cells = view->findChild<QTableView *>("tblEnemies");
     const int hp = view->model().sectionOf(*FindColumn(QStringLiteral("HP")));
     const QString pastes[] = {QStringLiteral("100\t5\n").repeated(ENEMY_COUNT),
                               QStringLiteral("200\t6\n").repeated(ENEMY_COUNT)};
-    PrintRow("Pasting 230 x 2 cells into the table", Measure(repetitions, [&](int i) {
-                 cells->selectionModel()->select(cells->model()->index(0, hp),
-                                                 QItemSelectionModel::ClearAndSelect);
-                 view->pasteText(pastes[i % 2]);
-             }));
+    Print({"Pasting 230 x 2 cells into the table"}, Measure(repetitions, [&](int i) {
+              cells->selectionModel()->select(cells->model()->index(0, hp),
+                                              QItemSelectionModel::ClearAndSelect);
+              view->pasteText(pastes[i % 2]);
+          }));
     window.session().setSyncAfterWrite(false);
     auto *applyAll = window.findChild<QAction *>("mnuApplyAll");
-    PrintRow("Apply All of 230 pending enemies, without the sync",
-             Measure(reps, [&](int i) { // a paste first, untimed, gives the edits
-                 cells->selectionModel()->select(cells->model()->index(0, hp),
-                                                 QItemSelectionModel::ClearAndSelect);
-                 view->pasteText(pastes[i % 2]);
-             }, [&](int) { applyAll->trigger(); }));
+    Print({"Apply All of 230 pending enemies, without the sync"},
+          Measure(
+              reps,
+              [&](int i) { // a paste first, untimed, gives the edits
+                  cells->selectionModel()->select(cells->model()->index(0, hp),
+                                                  QItemSelectionModel::ClearAndSelect);
+                  view->pasteText(pastes[i % 2]);
+              },
+              [&](int) { applyAll->trigger(); }));
     window.session().setSyncAfterWrite(true);
     MeasureRefusedPaste(window);
 }

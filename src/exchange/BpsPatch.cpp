@@ -1,5 +1,7 @@
 #include "BpsPatch.h"
 
+#include "FirstDifference.h"
+
 #include <zlib.h>
 
 #include <string_view>
@@ -59,9 +61,7 @@ private:
 
     std::size_t appendSourceRead(std::size_t at)
     {
-        std::size_t end = at;
-        while (end < target_.size() && unchanged(end))
-            ++end;
+        const std::size_t end = at + FirstDifference(source_.subspan(at), target_.subspan(at));
         appendAction(SourceRead, end - at);
         return end;
     }

@@ -1,5 +1,7 @@
 #include "IpsPatch.h"
 
+#include "FirstDifference.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -37,7 +39,8 @@ public:
     std::vector<std::uint8_t> patch()
     {
         append(HEADER);
-        for (std::size_t at = nextChanged(0); at < target_.size(); at = nextChanged(at))
+        for (std::size_t at = nextChanged(0, target_.size()); at < target_.size();
+             at = nextChanged(at, target_.size()))
             at = appendRecord(runFrom(at));
         append(END_MARKER);
         if (target_.size() < source_.size())
@@ -46,17 +49,13 @@ public:
     }
 
 private:
-    // Bytes past the end of the source are all written.
-    bool changed(std::size_t at) const
+    // The first changed byte from at on, or limit when there is none before
+    // it. Bytes past the end of the source are all changed.
+    std::size_t nextChanged(std::size_t at, std::size_t limit) const
     {
-        return at >= source_.size() || source_[at] != target_[at];
-    }
-
-    std::size_t nextChanged(std::size_t at) const
-    {
-        while (at < target_.size() && !changed(at))
-            ++at;
-        return at;
+        if (at >= std::min(limit, source_.size()))
+            return at;
+        return at + FirstDifference(source_.subspan(at), target_.subspan(at, limit - at));
     }
 
     // The record that starts with the changed byte at first and takes in
@@ -64,12 +63,14 @@ private:
     Run runFrom(std::size_t first) const
     {
         Run run{first == END_MARKER_OFFSET ? first - 1 : first, first + 1};
-        for (std::size_t next = nextChanged(run.end);
-             next < target_.size() && next - run.end <= RECORD_HEADER_SIZE &&
-             next + 1 - run.begin <= MAX_RECORD_SIZE;
-             next = nextChanged(run.end))
+        for (;;) {
+            const std::size_t reach = std::min(
+                {target_.size(), run.end + RECORD_HEADER_SIZE + 1, run.begin + MAX_RECORD_SIZE});
+            const std::size_t next = nextChanged(run.end, reach);
+            if (next >= reach)
+                return run;
             run.end = next + 1;
-        return run;
+        }
     }
 
     std::size_t appendRecord(Run run)

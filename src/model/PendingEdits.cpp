@@ -24,14 +24,10 @@ void CopyBytes(const EnemyRecord &from, EnemyRecord &to, int offset, int width)
 // changes from its base.
 template <typename Visit> void ForEachEditedCell(const PendingRecord &edited, Visit visit)
 {
-    for (const FieldLayout &layout : EnemyLayout) {
-        if (!SameBytes(edited.base, edited.target, layout.offset, layout.width))
-            visit(layout.offset, layout.width);
-    }
-    for (int offset = 0; offset < ENEMY_RECORD_SIZE; ++offset) {
-        if (IsUncovered(offset) && edited.editsByte(offset))
-            visit(offset, 1);
-    }
+    ForEachCell([&](int offset, int width) {
+        if (!SameBytes(edited.base, edited.target, offset, width))
+            visit(offset, width);
+    });
 }
 
 std::optional<ActionKind> KindOf(std::uint32_t code)
@@ -78,6 +74,28 @@ Checked<EnemyRecord> WithChoiceText(EnemyRecord record, Field field, std::string
 
 } // namespace
 
+RecordCell CellAt(int offset)
+{
+    for (const FieldLayout &layout : EnemyLayout) {
+        if (layout.offset == offset)
+            return {layout.field, offset};
+    }
+    return {std::nullopt, offset};
+}
+
+int CellWidth(const RecordCell &cell)
+{
+    return cell.field ? LayoutOf(*cell.field).width : 1;
+}
+
+std::string CellName(const RecordCell &cell)
+{
+    if (cell.field)
+        return std::string(FieldName(*cell.field));
+    const KnownByte *known = KnownByteAt(cell.offset);
+    return known ? std::string(known->title) : "Byte " + std::to_string(cell.offset);
+}
+
 bool PendingRecord::edits(Field field) const
 {
     const FieldLayout &layout = LayoutOf(field);
@@ -111,7 +129,7 @@ int PendingRecord::editCount() const
 
 PendingRecord PendingRecord::rebased(const EnemyRecord &newBase) const
 {
-    PendingRecord moved{newBase, newBase, unparsed};
+    PendingRecord moved{newBase, newBase, unparsed, conflicts};
     ForEachEditedCell(*this, [&](int offset, int width) { CopyBytes(target, moved.target, offset, width); });
     return moved;
 }
@@ -122,14 +140,14 @@ PendingRecord PendingRecord::withEditsOf(const PendingRecord &newer) const
     ForEachEditedCell(newer, [&](int offset, int width) { CopyBytes(newer.target, merged.target, offset, width); });
     for (const auto &[field, text] : newer.unparsed)
         merged.unparsed[field] = text;
+    merged.conflicts.insert(newer.conflicts.begin(), newer.conflicts.end());
     return merged;
 }
 
 PendingRecord PendingRecord::without(const RecordCell &cell) const
 {
     PendingRecord reverted = *this;
-    const int width = cell.field ? LayoutOf(*cell.field).width : 1;
-    CopyBytes(base, reverted.target, cell.offset, width);
+    CopyBytes(base, reverted.target, cell.offset, CellWidth(cell));
     if (cell.field)
         reverted.unparsed.erase(*cell.field);
     return reverted;
@@ -138,6 +156,11 @@ PendingRecord PendingRecord::without(const RecordCell &cell) const
 bool PendingRecord::edits(const RecordCell &cell) const
 {
     return cell.field ? edits(*cell.field) : editsByte(cell.offset);
+}
+
+bool PendingRecord::inConflict(const RecordCell &cell) const
+{
+    return conflicts.contains(cell.offset) && edits(cell);
 }
 
 std::optional<Refusal> PendingRecord::refusal() const
@@ -244,6 +267,7 @@ const PendingRecord *PendingEdits::find(int index) const
 
 void PendingEdits::set(int index, PendingRecord record)
 {
+    std::erase_if(record.conflicts, [&record](int offset) { return !record.edits(CellAt(offset)); });
     if (record.empty())
         records_.erase(index);
     else

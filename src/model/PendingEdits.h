@@ -6,6 +6,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,23 @@ struct RecordCell
     int offset = 0;
 };
 
+// The field that starts at offset, or the byte there when no field covers it.
+RecordCell CellAt(int offset);
+int CellWidth(const RecordCell &cell);
+// Its name as the user reads it: "Speed", "Pronoun", "Byte 57".
+std::string CellName(const RecordCell &cell);
+
+// Calls visit(offset, width) for every field, then every byte no field covers.
+template <typename Visit> void ForEachCell(Visit visit)
+{
+    for (const FieldLayout &layout : EnemyLayout)
+        visit(layout.offset, layout.width);
+    for (int offset = 0; offset < ENEMY_RECORD_SIZE; ++offset) {
+        if (IsUncovered(offset))
+            visit(offset, 1);
+    }
+}
+
 // One enemy's edits that are not written yet.
 struct PendingRecord
 {
@@ -27,6 +45,9 @@ struct PendingRecord
     // Text typed into a field that cannot take it; nothing is written while
     // any is left.
     std::map<Field, std::string> unparsed;
+    // The edited fields and bytes, by their first offset, that another
+    // program changed too, to a value of its own: base holds its value.
+    std::set<int> conflicts;
 
     bool empty() const { return target == base && unparsed.empty(); }
     bool operator==(const PendingRecord &) const = default;
@@ -45,6 +66,7 @@ struct PendingRecord
     // This without the edit of a field or byte.
     PendingRecord without(const RecordCell &cell) const;
     bool edits(const RecordCell &cell) const;
+    bool inConflict(const RecordCell &cell) const;
 
     // The first field, in record order, whose text cannot be written.
     std::optional<Refusal> refusal() const;
@@ -72,7 +94,8 @@ class PendingEdits
 {
 public:
     const PendingRecord *find(int index) const;
-    // An empty record takes the enemy's edits away.
+    // An empty record takes the enemy's edits away; a conflict of a field
+    // or byte no longer edited goes with its edit.
     void set(int index, PendingRecord record);
     void clear() { records_.clear(); }
 

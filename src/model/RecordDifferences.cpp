@@ -3,6 +3,7 @@
 #include "ASCIIControl.h"
 #include "FieldText.h"
 #include "HexText.h"
+#include "PendingEdits.h"
 
 #include <algorithm>
 
@@ -80,6 +81,14 @@ std::vector<RecordDifference> RecordDifferences(const std::vector<EnemyRecord> &
         }
     }
     return differences;
+}
+
+std::vector<std::string> DifferingParts(const EnemyRecord &before, const EnemyRecord &now)
+{
+    std::vector<std::string> parts;
+    for (const RecordDifference &difference : RecordDifferences({before}, {now}))
+        parts.push_back(CellName({difference.field, difference.offset}));
+    return parts;
 }
 
 } // namespace mobwright

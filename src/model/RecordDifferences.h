@@ -30,4 +30,8 @@ struct RecordDifference
 std::vector<RecordDifference> RecordDifferences(const std::vector<EnemyRecord> &baseline,
                                                 const std::vector<EnemyRecord> &current);
 
+// What differs between two records of one enemy, named in record order as
+// CellName names them.
+std::vector<std::string> DifferingParts(const EnemyRecord &before, const EnemyRecord &now);
+
 } // namespace mobwright

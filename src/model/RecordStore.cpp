@@ -1,5 +1,6 @@
 #include "RecordStore.h"
 
+#include "RecordDifferences.h"
 #include "RomError.h"
 #include "RomFile.h"
 
@@ -97,8 +98,11 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
 
     for (const RecordWrite &write : writes) {
         const auto stored = std::span(span).subspan(SpanOffset(first, write.index), ENEMY_RECORD_SIZE);
-        if (!std::ranges::equal(stored, write.before.allBytes()))
+        if (!std::ranges::equal(stored, write.before.allBytes())) {
             outcome.changedBehind.push_back(write.index);
+            outcome.changedParts[write.index] =
+                DifferingParts(write.before, EnemyRecord::FromBytes(std::span<const std::uint8_t>(stored).first<ENEMY_RECORD_SIZE>()));
+        }
         std::ranges::copy(write.after.allBytes(), stored.begin());
     }
     if (!outcome.changedBehind.empty())

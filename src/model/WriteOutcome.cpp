@@ -14,6 +14,18 @@ std::string Quoted(const std::string &path)
     return "\"" + path + "\"";
 }
 
+// "HP, Speed" after an enemy's number, where the outcome names them.
+std::string ChangedParts(const WriteOutcome &outcome, int index)
+{
+    const auto found = outcome.changedParts.find(index);
+    if (found == outcome.changedParts.end() || found->second.empty())
+        return {};
+    std::string text = " (";
+    for (const std::string &part : found->second)
+        text += (text.size() > 2 ? ", " : "") + part;
+    return text + ")";
+}
+
 std::string Refused(const WriteOutcome &outcome)
 {
     const std::string image = Quoted(outcome.image);
@@ -27,7 +39,10 @@ std::string Refused(const WriteOutcome &outcome)
                std::to_string(outcome.sizeThen) + " to " + std::to_string(outcome.sizeNow) +
                " bytes since it was opened, so nothing was written." + OPEN_AGAIN;
     case WriteOutcome::Cause::ChangedBehind:
-        return "Another program changed " + EnemyList(outcome.changedBehind) + " in " + image +
+        return "Another program changed " +
+               EnemyList(outcome.changedBehind,
+                         [&outcome](int index) { return ChangedParts(outcome, index); }) +
+               " in " + image +
                " since the editor read " +
                (outcome.changedBehind.size() == 1 ? "it" : "them") + ", so nothing was written.";
     case WriteOutcome::Cause::Failed:
@@ -54,14 +69,14 @@ std::string ShortWrite(const WriteOutcome &outcome)
 
 } // namespace
 
-std::string EnemyList(const std::vector<int> &indexes)
+std::string EnemyList(const std::vector<int> &indexes, const std::function<std::string(int index)> &after)
 {
     std::string text = indexes.size() == 1 ? "enemy " : "enemies ";
     const std::size_t listed = std::min(indexes.size(), LISTED_ENEMIES);
     for (std::size_t i = 0; i < listed; ++i) {
         if (i > 0)
             text += i + 1 == listed && listed == indexes.size() ? " and " : ", ";
-        text += EnemyNumber(indexes[i]);
+        text += EnemyNumber(indexes[i]) + (after ? after(indexes[i]) : std::string());
     }
     if (listed < indexes.size())
         text += " and " + std::to_string(indexes.size() - listed) + " more";

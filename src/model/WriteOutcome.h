@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,8 @@ struct WriteOutcome
     std::uint64_t sizeThen = 0;
     std::uint64_t sizeNow = 0;
     std::vector<int> changedBehind; // enemies another program changed
+    // What it changed of each, as DifferingParts names it.
+    std::map<int, std::vector<std::string>> changedParts;
     // After a short write: enemies wholly written, the one cut and how many
     // of its bytes are new, and those still as they were.
     std::vector<int> whole;
@@ -38,7 +42,9 @@ struct WriteOutcome
     std::string message() const;
 };
 
-// "enemy 005", "enemies 005 and 012", "enemies 001, 002, …, 010 and 5 more".
-std::string EnemyList(const std::vector<int> &indexes);
+// "enemy 005", "enemies 005 and 012", "enemies 001, 002, …, 010 and 5 more";
+// what after gives an enemy follows its number.
+std::string EnemyList(const std::vector<int> &indexes,
+                      const std::function<std::string(int index)> &after = {});
 
 } // namespace mobwright

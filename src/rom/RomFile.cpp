@@ -110,11 +110,11 @@ std::string RomFile::whatChanged() const
     return {};
 }
 
-std::vector<std::uint8_t> RomFile::ReadWholeFile()
+ImageBytes RomFile::ReadWholeFile()
 {
     if (const std::string change = whatChanged(); !change.empty())
         throw RomError("Cannot read " + Quoted(path_) + ": " + change + ".");
-    std::vector<std::uint8_t> bytes(size_);
+    ImageBytes bytes(size_);
     ReadRomBytes(0, bytes);
     return bytes;
 }

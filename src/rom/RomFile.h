@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileHandle.h"
+#include "ImageBytes.h"
 #include "TableGeometry.h"
 
 #include <cstdint>
@@ -56,7 +57,7 @@ public:
     // Every byte of the file in one read. Throws RomError when the file is
     // no longer the one opened, or not of its size: its bytes are then not
     // the image's.
-    std::vector<std::uint8_t> ReadWholeFile();
+    ImageBytes ReadWholeFile();
     // Writes all of bytes in one call, or throws RomWriteError.
     void WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes);
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace mobwright {
 
@@ -33,6 +34,13 @@ constexpr std::optional<ImageKind> KindOfImageSize(std::uint64_t imageSize)
 constexpr std::uint32_t OffsetInImage(std::uint32_t headeredOffset, ImageKind kind)
 {
     return kind == ImageKind::CopierHeader ? headeredOffset : headeredOffset - COPIER_HEADER_SIZE;
+}
+
+// The cartridge's own bytes: the file's without its copier header.
+constexpr std::span<const std::uint8_t> CartridgeBytes(std::span<const std::uint8_t> file,
+                                                       ImageKind kind)
+{
+    return kind == ImageKind::CopierHeader ? file.subspan(COPIER_HEADER_SIZE) : file;
 }
 
 constexpr std::uint32_t EnemyTableOffset(ImageKind kind)

@@ -20,9 +20,9 @@ QString Baseline::path() const
     return QFile::decodeName(rom_.path().c_str());
 }
 
-std::vector<std::uint8_t> Baseline::contents()
+ImageBytes Baseline::contents()
 {
-    std::vector<std::uint8_t> bytes = rom_.ReadWholeFile();
+    ImageBytes bytes = rom_.ReadWholeFile();
     const auto table = bytes.begin() + rom_.tableOffset();
     for (std::size_t k = 0; k < records_.size(); ++k) {
         const auto record = records_[k].allBytes();

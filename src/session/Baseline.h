@@ -35,7 +35,7 @@ public:
     // Every byte of the file in one read. Throws RomError when the file
     // changed since its table was read: a patch from it would not be made
     // from what was compared.
-    std::vector<std::uint8_t> contents();
+    ImageBytes contents();
 
 private:
     RomFile rom_;

@@ -65,7 +65,7 @@ void PendingStep::undo()
 void PendingStep::set(const Records &records)
 {
     for (const auto &[index, record] : records)
-        session_.setPending(index, record);
+        session_.restorePending(index, record);
 }
 
 WriteStep::WriteStep(ImageSession &session, std::vector<RecordWrite> writes,
@@ -112,7 +112,7 @@ void WriteStep::undo()
     // The edits it wrote are pending again, with any made since on top.
     for (const auto &[index, record] : written_) {
         const PendingRecord *since = session_.pendingOf(index);
-        session_.setPending(index, since ? record.withEditsOf(*since) : record);
+        session_.restorePending(index, since ? record.withEditsOf(*since) : record);
     }
 }
 

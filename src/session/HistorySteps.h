@@ -23,7 +23,10 @@ protected:
     ImageSession &session_;
 };
 
-// Pending edits of enemies replaced: a cell edit, a paste, a revert.
+// Pending edits of enemies replaced: a cell edit, a paste, a revert. Each
+// record it keeps holds the bytes its edits were made on; when another
+// program has changed those since, undo and redo merge the record onto what
+// the file holds, so that no step takes back the other program's changes.
 class PendingStep : public SessionStep
 {
 public:
@@ -48,8 +51,9 @@ private:
 };
 
 // Records written into the image: redo writes them, undo writes them back,
-// each through the session's one write path. The pending edits a write
-// takes in come back when it is undone.
+// each through the session's one write path, which refuses a record that
+// another program changed since. The pending edits a write takes in come
+// back when it is undone.
 class WriteStep : public SessionStep
 {
 public:

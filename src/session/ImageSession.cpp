@@ -3,6 +3,7 @@
 #include "EnemyLabels.h"
 #include "HistorySteps.h"
 #include "QtText.h"
+#include "RecordMerge.h"
 #include "RomError.h"
 
 #include <QFile>
@@ -68,12 +69,34 @@ void ImageSession::take(RomFile next)
     rom_ = std::move(next);
     records_ = std::move(records);
     relabelledByOpening_ = labels_.takeImage(std::move(names), records_);
-    if (!watcher_.files().isEmpty())
-        watcher_.removePaths(watcher_.files());
-    watcher_.addPath(path());
+    lostTold_ = false;
+    watchPath();
     if (!sameImage)
         clearBaseline();
     emit opened();
+}
+
+void ImageSession::openAgain()
+{
+    const std::string fileName = rom_.path();
+    RomFile next = rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, opener_);
+    std::vector<EnemyRecord> records = ReadAllRecords(next);
+    ImageNames names = ReadImageNames(next);
+    rom_ = std::move(next);
+    lostTold_ = false;
+    watchPath();
+    const std::vector<ListEntry> relabelled = labels_.takeImage(std::move(names), records);
+    const QList<int> merged = storedAre(0, records);
+    emit labelsChanged(relabelled);
+    if (!merged.isEmpty())
+        emit changedBehind(merged);
+}
+
+void ImageSession::watchPath()
+{
+    if (!watcher_.files().isEmpty())
+        watcher_.removePaths(watcher_.files());
+    watcher_.addPath(path());
 }
 
 void ImageSession::close()
@@ -203,16 +226,39 @@ std::optional<Refusal> ImageSession::refusalIn(const std::vector<int> &enemies) 
     return std::nullopt;
 }
 
-WriteOutcome ImageSession::applyPending(const std::vector<int> &enemies, const QString &what)
+void ImageSession::restorePending(int index, const PendingRecord &record)
+{
+    setPending(index, MergedOnto(record, stored(index)));
+}
+
+std::map<int, PendingRecord> ImageSession::pendingRecords(const std::vector<int> &enemies) const
+{
+    std::map<int, PendingRecord> records;
+    for (const int index : enemies) {
+        if (const PendingRecord *pending = pending_.find(index))
+            records.emplace(index, *pending);
+    }
+    return records;
+}
+
+WriteOutcome ImageSession::applyPending(const std::vector<int> &enemies, const QString &what,
+                                        const Confirmed &confirmed)
+{
+    return applyRecords(pendingRecords(enemies), what, confirmed);
+}
+
+WriteOutcome ImageSession::applyRecords(const std::map<int, PendingRecord> &records,
+                                        const QString &what, const Confirmed &confirmed)
 {
     std::vector<RecordWrite> writes;
     std::map<int, PendingRecord> written;
-    for (const int index : enemies) {
-        const PendingRecord *pending = pending_.find(index);
-        if (!pending || pending->target == pending->base)
+    for (const auto &[index, pending] : records) {
+        const auto ticked = confirmed.find(index);
+        EnemyRecord after = ToWrite(pending, ticked == confirmed.end() ? std::set<int>{} : ticked->second);
+        if (after == pending.base)
             continue;
-        writes.push_back({index, pending->base, pending->target});
-        written.emplace(index, *pending);
+        writes.push_back({index, pending.base, std::move(after)});
+        written.emplace(index, pending);
     }
     if (writes.empty())
         return {};
@@ -278,13 +324,17 @@ WriteOutcome ImageSession::write(const std::vector<RecordWrite> &changes)
         if (const PendingRecord *pending = pending_.find(change.index))
             setPending(change.index, pending->rebased(change.after));
     }
-    if (last >= 0) {
+    if (outcome.cause == WriteOutcome::Cause::ChangedBehind) {
+        readTableAgain(); // the edits merge with what the other program wrote
+    } else if (last >= 0) {
         try {
             storedAre(first, ReadRecords(rom_, first, last));
         } catch (const RomError &) {
             // What the views show stays; the outcome says what went wrong.
         }
     }
+    if (outcome.cause == WriteOutcome::Cause::Replaced || outcome.cause == WriteOutcome::Cause::Resized)
+        lostTold_ = true;
     lastOutcome_ = outcome;
     return outcome;
 }
@@ -297,16 +347,24 @@ void ImageSession::readTableAgain()
     if (!watcher_.files().contains(path()))
         watcher_.addPath(path());
     try {
-        storedAre(0, ReadAllRecords(rom_));
+        // What another file holds is no base for the edits: the user decides.
+        if (rom_.changeSinceOpened() != RomFile::Change::None) {
+            if (!std::exchange(lostTold_, true))
+                emit imageLost();
+            return;
+        }
+        const QList<int> merged = storedAre(0, ReadAllRecords(rom_));
+        if (!merged.isEmpty())
+            emit changedBehind(merged);
     } catch (const RomError &) {
-        // A file cut short cannot be read whole; a write will say why.
+        // A file that cannot be read now is told of by the next write.
     }
 }
 
-void ImageSession::storedAre(int first, const std::vector<EnemyRecord> &records)
+QList<int> ImageSession::storedAre(int first, const std::vector<EnemyRecord> &records)
 {
     QList<int> changed;
-    QList<int> behind;
+    QList<int> merged;
     std::vector<ListEntry> relabelled;
     for (std::size_t k = 0; k < records.size(); ++k) {
         const int index = first + static_cast<int>(k);
@@ -317,16 +375,19 @@ void ImageSession::storedAre(int first, const std::vector<EnemyRecord> &records)
         const std::vector<ListEntry> entries = labels_.recordStored(index, records[k]);
         relabelled.insert(relabelled.end(), entries.begin(), entries.end());
         const PendingRecord *pending = pending_.find(index);
-        if (pending && !(pending->base == records[k]))
-            behind.append(index);
+        if (pending && !(pending->base == records[k])) {
+            pending_.set(index, MergedOnto(*pending, records[k]));
+            merged.append(index);
+        }
     }
     if (changed.isEmpty())
-        return;
+        return {};
     emit storedChanged(changed);
+    if (!merged.isEmpty())
+        emit pendingChanged(merged);
     if (!relabelled.empty())
         emit labelsChanged(relabelled);
-    if (!behind.isEmpty())
-        emit changedBehind(behind);
+    return merged;
 }
 
 } // namespace mobwright

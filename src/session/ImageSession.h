@@ -14,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ public:
     void open(const std::string &fileName);
     // The same without a lock, for reading only: writes are refused.
     void openReadOnly(const std::string &fileName);
+    // Opens the image at its path again once the file there is no longer
+    // the one opened, or not of its size: the pending edits are merged onto
+    // what it holds, and the history stays. A failure throws RomError and
+    // leaves everything as it was.
+    void openAgain();
     void close();
     bool isOpen() const { return rom_.isOpen(); }
     const RomFile &rom() const { return rom_; }
@@ -76,7 +82,18 @@ public:
     // Writes the pending edits of enemies as one step; the first field that
     // cannot be written refuses them all before anything is written.
     std::optional<Refusal> refusalIn(const std::vector<int> &enemies) const;
-    WriteOutcome applyPending(const std::vector<int> &enemies, const QString &what);
+    // Conflicting edits to write over what the file holds: by enemy, the
+    // first offsets of their fields and bytes.
+    using Confirmed = std::map<int, std::set<int>>;
+    WriteOutcome applyPending(const std::vector<int> &enemies, const QString &what,
+                              const Confirmed &confirmed = {});
+    // The pending records of enemies, as a preview shows them.
+    std::map<int, PendingRecord> pendingRecords(const std::vector<int> &enemies) const;
+    // Writes such records as they were taken, each over the bytes its edits
+    // were made on; a conflicting edit left out stays pending. Records the
+    // file no longer holds as they were taken are refused, as changed behind.
+    WriteOutcome applyRecords(const std::map<int, PendingRecord> &records, const QString &what,
+                              const Confirmed &confirmed = {});
     // Writes changes read from elsewhere (an import) as one step.
     WriteOutcome writeChanges(std::vector<RecordWrite> changes, const QString &what);
 
@@ -88,7 +105,7 @@ public:
     const Baseline *baseline() const { return baseline_.get(); }
     Baseline *baseline() { return baseline_.get(); }
     // Every byte of the image as the file holds it now, in one read.
-    std::vector<std::uint8_t> readImage() { return rom_.ReadWholeFile(); }
+    ImageBytes readImage() { return rom_.ReadWholeFile(); }
 
     QUndoStack *history() { return &history_; }
     // Moves through the history; a write that fails leaves it where it was.
@@ -101,6 +118,9 @@ public:
     WriteOutcome write(const std::vector<RecordWrite> &changes);
     // Sets an enemy's pending record outside the history; steps call it.
     void setPending(int index, PendingRecord record);
+    // The same for a record a step kept: edits made on bytes the file no
+    // longer holds are merged onto what it holds.
+    void restorePending(int index, const PendingRecord &record);
     // A step whose write failed asks to stay where it is in the history;
     // while it is put back there, its write is not made again.
     void stepFailed() { stepFailed_ = true; }
@@ -114,8 +134,12 @@ signals:
     // What the file holds for these enemies changed: written, or changed by
     // another program.
     void storedChanged(const QList<int> &indexes);
-    // Another program changed these enemies, whose edits are kept.
+    // Another program changed these enemies, whose edits were merged with
+    // its changes.
     void changedBehind(const QList<int> &indexes);
+    // The file at the image's path is no longer the one opened, or not of
+    // its size: nothing of it is read or merged until it is opened again.
+    void imageLost();
     void pendingChanged(const QList<int> &indexes);
     void labelsChanged(const std::vector<ListEntry> &entries);
     // Undo or redo took a step over these enemies.
@@ -126,7 +150,10 @@ signals:
 private:
     void take(RomFile rom);
     void readTableAgain();
-    void storedAre(int first, const std::vector<EnemyRecord> &records);
+    // Takes records as the file holds them; gives the enemies whose edits
+    // were merged with them.
+    QList<int> storedAre(int first, const std::vector<EnemyRecord> &records);
+    void watchPath();
     std::optional<WriteOutcome> moveHistory(bool undoing);
 
     RomFile rom_;
@@ -150,6 +177,7 @@ private:
     mutable std::vector<Label> labelCache_ = std::vector<Label>(ENEMY_COUNT);
     bool stepFailed_ = false;
     bool restoring_ = false;
+    bool lostTold_ = false; // imageLost was emitted, or a write told it
 };
 
 } // namespace mobwright

@@ -118,7 +118,7 @@ bool CellDelegate::markRefusal(QWidget *editor, const QModelIndex &index) const
 
 // As the style paints a cell of text alone, but with its text laid out
 // once rather than at each painting: a screenful of cells is painted at
-// each scroll. Text wider than its cell is left to the style, to elide.
+// each scroll. Text wider than its cell, or underlined, is left to the style.
 void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                          const QModelIndex &index) const
 {
@@ -130,7 +130,9 @@ void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     const QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
     const PaintedText &text = laidOut_.laidOut(cell.text, cell.font);
     const auto features = cell.features & ~QStyleOptionViewItem::Alternate;
-    if (features != QStyleOptionViewItem::HasDisplay || text.size().width() > room.width()) {
+    // Glyphs put together leave out an underline.
+    if (features != QStyleOptionViewItem::HasDisplay || text.size().width() > room.width() ||
+        cell.font.underline()) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }

@@ -1,5 +1,6 @@
 #include "ChangesPreview.h"
 
+#include "ConflictMarks.h"
 #include "Counted.h"
 #include "ImportPlan.h"
 #include "MessageBox.h"
@@ -23,7 +24,23 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(ChangesPreview)
 };
 
-QTableWidget *ChangeTable(const std::vector<CellChange> &cells)
+// A row another program changed too: its new value has a box, unticked.
+void MarkConflictRow(QTableWidget &table, int row, const CellChange &cell)
+{
+    const QString tip = Text::tr("The file now holds %1; your edit is %2. Tick it to write yours.")
+                            .arg(cell.before, cell.after);
+    for (int c = 0; c < table.columnCount(); ++c) {
+        QTableWidgetItem *item = table.item(row, c);
+        item->setBackground(ConflictColour());
+        item->setForeground(MarkTextColour());
+        item->setToolTip(tip);
+    }
+    QTableWidgetItem *yours = table.item(row, 3);
+    yours->setFlags(yours->flags() | Qt::ItemIsUserCheckable);
+    yours->setCheckState(Qt::Unchecked);
+}
+
+QTableWidget *ChangeTable(const std::vector<CellChange> &cells, const std::vector<bool> &conflicting)
 {
     auto *table = new QTableWidget(static_cast<int>(cells.size()), 4);
     table->setObjectName(QStringLiteral("tblChanges"));
@@ -40,6 +57,8 @@ QTableWidget *ChangeTable(const std::vector<CellChange> &cells)
         const QString texts[] = {cell.enemy, cell.column, cell.before, after};
         for (int c = 0; c < 4; ++c)
             table->setItem(row, c, new QTableWidgetItem(texts[c]));
+        if (conflicting.size() > std::size_t(row) && conflicting[std::size_t(row)])
+            MarkConflictRow(*table, row, cell);
         ++row;
     }
     table->resizeColumnsToContents();
@@ -51,6 +70,14 @@ QTableWidget *ChangeTable(const std::vector<CellChange> &cells)
 
 bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summary,
                     const std::vector<CellChange> &cells)
+{
+    return ConfirmApply(parent, title, summary, cells, {}).has_value();
+}
+
+std::optional<std::vector<bool>> ConfirmApply(QWidget *parent, const QString &title,
+                                              const QString &summary,
+                                              const std::vector<CellChange> &cells,
+                                              const std::vector<bool> &conflicting)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmChangesPreview"));
@@ -67,7 +94,8 @@ bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summar
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *column = new QVBoxLayout(&dialog);
     column->addWidget(text);
-    column->addWidget(ChangeTable(cells), 1);
+    QTableWidget *table = ChangeTable(cells, conflicting);
+    column->addWidget(table, 1);
     // Values that no list names are written only when the user asks for them.
     if (const auto unlisted = std::ranges::count_if(cells, &CellChange::unlisted)) {
         auto *take =
@@ -79,7 +107,12 @@ bool ConfirmChanges(QWidget *parent, const QString &title, const QString &summar
     }
     column->addWidget(buttons);
     dialog.resize(720, 420);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    std::vector<bool> ticked;
+    for (int row = 0; row < table->rowCount(); ++row)
+        ticked.push_back(table->item(row, 3)->checkState() == Qt::Checked);
+    return ticked;
 }
 
 } // namespace mobwright

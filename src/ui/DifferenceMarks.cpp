@@ -3,10 +3,10 @@
 #include "EnemyForm.h"
 #include "QtText.h"
 #include "RecordDifferences.h"
+#include "ToolTipParts.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QVariant>
 #include <QWidget>
 
 namespace mobwright {
@@ -18,23 +18,8 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(DifferenceMarks)
 };
 
-// The baseline's part of a tooltip, kept so that it can be taken off again:
-// a control may have a tooltip of its own, such as the check box's note on a
-// stored value, which stays in front.
+// The baseline's part of a tooltip, which comes and goes with the mark.
 const char *const BaselineTip = "baselineTip";
-
-void SetBaselineTip(QWidget *widget, const QString &tip)
-{
-    const QString before = widget->property(BaselineTip).toString();
-    if (before.isEmpty() && tip.isEmpty())
-        return; // as most are, with no baseline: setting a tooltip costs an event
-    QString text = widget->toolTip();
-    if (!before.isEmpty() && text.endsWith(before))
-        text.chop(before.size());
-    const QString added = tip.isEmpty() || text.isEmpty() ? tip : u'\n' + tip;
-    widget->setProperty(BaselineTip, added);
-    widget->setToolTip(text + added);
-}
 
 // A list's value as its entry reads, where the list shows it; an argument
 // list holds the entries of the action shown, not the baseline's.
@@ -86,7 +71,7 @@ void DifferenceMarks::mark(Field field, const QString &tip)
     const auto index = static_cast<std::size_t>(field);
     const bool differs = !tip.isEmpty();
     for (QWidget *widget : {labels_[index], controls_[index]})
-        SetBaselineTip(widget, tip);
+        SetTipPart(widget, BaselineTip, tip);
     if (marked_[index] == differs)
         return;
     marked_.set(index, differs);

@@ -1,6 +1,8 @@
 #include "EditMarks.h"
 
+#include "ConflictMarks.h"
 #include "PendingEdits.h"
+#include "ToolTipParts.h"
 
 #include <QFontMetrics>
 #include <QWidget>
@@ -37,9 +39,10 @@ int MarkedWidth(const QWidget *label)
 
 } // namespace
 
-void EditMarks::setLabel(Field field, QWidget *label)
+void EditMarks::setField(Field field, QWidget *label, QWidget *control)
 {
     labels_[static_cast<std::size_t>(field)] = label;
+    controls_[static_cast<std::size_t>(field)] = control;
 }
 
 // Only the widest few of a column are measured marked, once each.
@@ -57,10 +60,13 @@ void EditMarks::MakeRoom(const std::vector<QWidget *> &column)
         label->setMinimumWidth(room);
 }
 
-void EditMarks::show(const PendingRecord *pending)
+void EditMarks::show(const PendingRecord *pending, const std::function<QString(Field)> &conflictText)
 {
-    for (const FieldLayout &layout : EnemyLayout)
+    for (const FieldLayout &layout : EnemyLayout) {
         mark(layout.field, pending && pending->edits(layout.field));
+        const bool conflicts = pending && pending->inConflict({layout.field, layout.offset});
+        markConflict(layout.field, conflicts ? conflictText(layout.field) : QString());
+    }
 }
 
 void EditMarks::mark(Field field, bool edited)
@@ -74,6 +80,17 @@ void EditMarks::mark(Field field, bool edited)
         font.setBold(edited);
         label->setFont(font);
     }
+}
+
+void EditMarks::markConflict(Field field, const QString &text)
+{
+    const auto index = static_cast<std::size_t>(field);
+    for (QWidget *widget : {labels_[index], controls_[index]})
+        SetTipPart(widget, "conflictTip", text, true); // the status bar shows the first line
+    if (conflicts_[index] == !text.isEmpty())
+        return;
+    conflicts_[index] = !text.isEmpty();
+    MarkConflict(labels_[index], conflicts_[index]);
 }
 
 } // namespace mobwright

@@ -1,6 +1,7 @@
 #include "EnemyEditor.h"
 
 #include "Comparison.h"
+#include "ConflictMarks.h"
 #include "EditorPages.h"
 #include "FieldHelp.h"
 #include "ImageSession.h"
@@ -127,7 +128,7 @@ void EnemyEditor::buildPages()
             if (named->buddy() == control)
                 label = named;
         }
-        marks_.setLabel(layout.field, label);
+        marks_.setField(layout.field, label, control);
         differences_.setField(layout.field, label, control);
     }
     for (const std::vector<QWidget *> &column : LabelColumns(frames_))
@@ -330,7 +331,11 @@ void EnemyEditor::LoadEnemyRecord()
         argumentBox(slot)->setToolTip(ToQString(FieldHelp(ArgumentField(slot), &session_.shown(ShownEnemy))));
     }
     controls_.show(form);
-    marks_.show(pending);
+    marks_.show(pending, [this, pending](Field field) {
+        EnemyTable stored(session_.storedRecords());
+        stored.longLabels = &session_.labels();
+        return ConflictText({field, LayoutOf(field).offset}, ShownEnemy, *pending, std::move(stored));
+    });
     showUsers();
     differences_.show(BaselineRecord(session_, ShownEnemy), session_.shown(ShownEnemy));
 }

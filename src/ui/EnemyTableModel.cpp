@@ -2,6 +2,7 @@
 
 #include "EnemyLabels.h"
 #include "Comparison.h"
+#include "ConflictMarks.h"
 #include "ImageSession.h"
 #include "QtText.h"
 
@@ -168,22 +169,35 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
-// How a cell shows that it is edited, and what it was; that it differs
+// How a cell shows that it is edited, and what it was; that another
+// program's change conflicts with the edit, and with what; that it differs
 // from the baseline, and what the baseline holds.
 QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
 {
-    const bool differing = differs(index);
-    if (differing && role == Qt::ForegroundRole)
-        return QPalette().brush(QPalette::Link);
     const PendingRecord *pending = session_.pendingOf(index.row());
     const Column &column = columnAt(index.column());
+    const bool conflicts = pending && column.kind != ColumnKind::Enemy && pending->inConflict(CellOf(column));
     const bool edited = pending && (column.kind == ColumnKind::Enemy || pending->edits(CellOf(column)));
     const bool refused = pending && column.kind == ColumnKind::Field && pending->unparsed.contains(column.field);
+    const bool differing = differs(index);
+    // Text on a light colour of its own is dark, whatever the palette.
+    if (role == Qt::ForegroundRole && edited && column.kind != ColumnKind::Enemy)
+        return QBrush(MarkTextColour());
+    if (differing && role == Qt::ForegroundRole)
+        return QPalette().brush(QPalette::Link);
     if (role == Qt::FontRole && (edited || differing)) {
         QFont font;
         font.setBold(edited);
         font.setItalic(differing);
+        font.setUnderline(conflicts);
         return font;
+    }
+    if (conflicts && role == Qt::BackgroundRole)
+        return QBrush(ConflictColour());
+    if (conflicts && role == Qt::ToolTipRole) {
+        EnemyTable stored = table_;
+        stored.records[static_cast<std::size_t>(index.row())] = pending->base;
+        return ConflictText(CellOf(column), index.row(), *pending, std::move(stored));
     }
     if (differing && role == Qt::ToolTipRole && !refused) {
         EnemyTable baseline = table_;

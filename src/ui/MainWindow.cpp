@@ -4,7 +4,6 @@
 #include "ChangesPreview.h"
 #include "Counted.h"
 #include "CompareActions.h"
-#include "ImportPlan.h"
 #include "EnemyEditor.h"
 #include "EnemyTableView.h"
 #include "FindEnemy.h"
@@ -29,9 +28,7 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -45,22 +42,6 @@ QString DroppedFile(const QMimeData *data)
 {
     const QList<QUrl> urls = data->urls();
     return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
-}
-
-bool AskToReload(QWidget *parent, const QString &enemy)
-{
-    QMessageBox box(QMessageBox::Question, AppName,
-                    Main::tr("Another program changed %1 in the image since it was shown, "
-                             "so nothing was written.")
-                        .arg(enemy),
-                    QMessageBox::NoButton, parent);
-    box.setInformativeText(
-        Main::tr("Reload the record from the file (your edits to it are dropped), or keep "
-                 "editing?"));
-    QAbstractButton *reload = box.addButton(Main::tr("&Reload"), QMessageBox::AcceptRole);
-    box.addButton(Main::tr("&Keep Editing"), QMessageBox::RejectRole);
-    box.exec();
-    return box.clickedButton() == reload;
 }
 
 // Asks for an entry's name in a one-line dialog.
@@ -104,9 +85,9 @@ Main::Main(QWidget *parent)
                                             tr("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
     };
     messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
-    reloadQuestion_ = AskToReload;
     nameQuestion_ = AskForName;
     changesQuestion_ = ConfirmChanges;
+    applyQuestion_ = ConfirmApply;
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { ApplyEnemyRecord(); });
     connect(editor_, &EnemyEditor::nameEntryRequested, this, &Main::nameEntry);
@@ -118,6 +99,7 @@ Main::Main(QWidget *parent)
     connect(&session_, &ImageSession::pendingChanged, this,
             [this] { setWindowModified(!session_.pending().empty()); });
     connect(&session_, &ImageSession::changedBehind, this, &Main::noteChangedBehind);
+    connect(&session_, &ImageSession::imageLost, this, [this] { offerToOpenAgain(); });
     // A step of one enemy shows that enemy.
     connect(&session_, &ImageSession::steppedOver, this, [this](const QList<int> &enemies) {
         if (enemies.size() == 1)
@@ -355,65 +337,6 @@ bool Main::settlePendingEdits()
     return false;
 }
 
-bool Main::ApplyEnemyRecord()
-{
-    if (!session_.isOpen())
-        return false;
-    const int index = editor_->shownEnemy();
-    if (!session_.pendingOf(index)) {
-        statusBar()->showMessage(tr("Nothing to apply"));
-        return false;
-    }
-    if (const auto refusal = session_.refusalIn({index})) {
-        editor_->focusField(*refusal->field);
-        report(ToQString(refusal->message()));
-        return false;
-    }
-    const QString label = session_.enemyLabel(index);
-    const WriteOutcome outcome = session_.applyPending({index}, tr("Apply to %1").arg(label));
-    if (outcome.cause == WriteOutcome::Cause::ChangedBehind) {
-        if (reloadQuestion_(this, label))
-            session_.revert({index}, tr("Reload %1").arg(label));
-        return false;
-    }
-    tell(tr("Apply to %1").arg(label), outcome);
-    return outcome.wroteAll();
-}
-
-bool Main::applyAll(bool preview)
-{
-    const std::vector<int> enemies = session_.pending().enemies();
-    if (enemies.empty()) {
-        statusBar()->showMessage(tr("Nothing to apply"));
-        return true;
-    }
-    if (const auto refusal = session_.refusalIn(enemies)) {
-        for (const int index : enemies) {
-            if (session_.refusalIn({index}))
-                goToEnemy(index);
-        }
-        editor_->focusField(*refusal->field);
-        report(ToQString(refusal->message()));
-        return false;
-    }
-    const QString what = tr("Apply to %1").arg(Counted(qsizetype(enemies.size()), Noun::Enemy));
-    if (preview) {
-        std::vector<RecordWrite> writes;
-        for (const int index : enemies)
-            writes.push_back({index, session_.stored(index), session_.shown(index)});
-        EnemyTable table(session_.storedRecords());
-        table.longLabels = &session_.labels();
-        const QString summary = tr("Apply All writes %1 of %2 into the image.")
-                                    .arg(Counted(session_.pending().editCount(), Noun::Field),
-                                         Counted(qsizetype(enemies.size()), Noun::Enemy));
-        if (!changesQuestion_(this, tr("Apply All"), summary, ChangedCells(writes, table)))
-            return false;
-    }
-    const WriteOutcome outcome = session_.applyPending(enemies, what);
-    tell(what, outcome);
-    return outcome.wroteAll();
-}
-
 void Main::stepHistory(bool undoing)
 {
     const QString what = undoing ? tr("Undo %1").arg(session_.history()->undoText())
@@ -424,19 +347,24 @@ void Main::stepHistory(bool undoing)
 
 void Main::tell(const QString &what, const WriteOutcome &outcome)
 {
+    switch (outcome.cause) {
+    case WriteOutcome::Cause::Replaced:
+    case WriteOutcome::Cause::Resized:
+        offerToOpenAgain(tr("%1 failed: nothing was written.").arg(what));
+        return;
+    case WriteOutcome::Cause::ChangedBehind:
+        report(tr("%1 failed.\n\n%2\n\nThe editor shows what the file holds now, with your "
+                  "pending edits merged onto it.")
+                   .arg(what, ToQString(outcome.message())));
+        return;
+    default:
+        break;
+    }
     if (outcome.kind != WriteOutcome::Kind::Written) {
         report(tr("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
         return;
     }
     statusBar()->showMessage(tr("%1: written and synced").arg(what));
-}
-
-void Main::noteChangedBehind(const QList<int> &indexes)
-{
-    if (indexes.contains(editor_->shownEnemy()))
-        statusBar()->showMessage(
-            tr("Another program changed %1 in the image; your edits to it are kept.")
-                .arg(session_.enemyLabel(editor_->shownEnemy())));
 }
 
 void Main::showImageState()

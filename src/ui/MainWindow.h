@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImageSession.h"
+#include "OpenAgainQuestion.h"
 #include "UnappliedQuestion.h"
 
 #include <QMainWindow>
@@ -35,13 +36,15 @@ public:
     using OpenDialog = std::function<QString(QWidget *parent)>;
     // Tells the user of a failure or a refusal.
     using MessageSink = std::function<void(const QString &message)>;
-    // Asks what becomes of edits to a record that another program changed:
-    // true reloads the record (the edits are dropped), false keeps editing.
-    using ReloadQuestion = std::function<bool(QWidget *parent, const QString &enemy)>;
     // Shows the cells a write would change and asks whether to write them.
     using ChangesQuestion = std::function<bool(QWidget *parent, const QString &title,
                                                const QString &summary,
                                                const std::vector<CellChange> &cells)>;
+    // The same for pending edits, those another program changed too each
+    // with a box (conflicting, by row): gives the rows ticked, or nothing.
+    using ApplyQuestion = std::function<std::optional<std::vector<bool>>(
+        QWidget *parent, const QString &title, const QString &summary,
+        const std::vector<CellChange> &cells, const std::vector<bool> &conflicting)>;
 
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;
@@ -49,8 +52,9 @@ public:
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
     void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
-    void setReloadQuestion(ReloadQuestion question) { reloadQuestion_ = std::move(question); }
+    void setOpenAgainQuestion(OpenAgainQuestion question) { openAgainQuestion_ = std::move(question); }
     void setChangesQuestion(ChangesQuestion question) { changesQuestion_ = std::move(question); }
+    void setApplyQuestion(ApplyQuestion question) { applyQuestion_ = std::move(question); }
     // Asks for an entry's new name, showing its current one; nothing when cancelled.
     using NameQuestion = std::function<std::optional<QString>(QWidget *parent, const QString &entry,
                                                               const QString &current)>;
@@ -99,6 +103,13 @@ private:
     bool ApplyEnemyRecord();
     // Writes every pending edit, after showing them all when asked to.
     bool applyAll(bool preview);
+    // Writes the pending edits of enemies as one step named what, after
+    // showing them when asked to or when another program's change conflicts
+    // with any: then only the conflicting edits ticked there are written.
+    bool writePending(const std::vector<int> &enemies, const QString &what, bool preview);
+    // Shows what writing records would change; false when cancelled.
+    bool previewWrite(const std::map<int, PendingRecord> &records, const QString &title,
+                      ImageSession::Confirmed &confirmed);
     // Asks what becomes of the pending edits before they would be lost;
     // false when the user cancels or the write they asked for failed.
     bool settlePendingEdits();
@@ -106,6 +117,9 @@ private:
     // Says what a write did: in the status bar when all went well.
     void tell(const QString &what, const WriteOutcome &outcome);
     void noteChangedBehind(const QList<int> &indexes);
+    // Says that the image's file is no longer the one opened, after what
+    // failed, if anything, and offers to open it again.
+    void offerToOpenAgain(const QString &failure = {});
     void showImageState();
     void showLabelProblems(const QStringList &problems);
     void report(const QString &message);
@@ -123,8 +137,9 @@ private:
     OpenDialog openDialog_;
     MessageSink messageSink_;
     UnappliedQuestion question_ = AskAboutUnappliedEdits;
-    ReloadQuestion reloadQuestion_;
+    OpenAgainQuestion openAgainQuestion_ = AskToOpenAgain;
     ChangesQuestion changesQuestion_;
+    ApplyQuestion applyQuestion_;
     NameQuestion nameQuestion_;
     UserLabelFolder *labelFolder_ = nullptr;
     QMessageBox *labelNotice_ = nullptr;

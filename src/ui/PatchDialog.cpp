@@ -61,8 +61,8 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
     if (!session.isOpen() || !baseline)
         return PatchDialog::tr("Choose an image to compare with first: File › Compare With.");
     try {
-        const std::vector<std::uint8_t> source = baseline->contents();
-        const std::vector<std::uint8_t> target = session.readImage();
+        const ImageBytes source = baseline->contents();
+        const ImageBytes target = session.readImage();
         if (source == target)
             return PatchDialog::tr("The image is byte for byte the baseline: a patch would change "
                                    "nothing, so none was written.");

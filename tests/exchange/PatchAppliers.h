@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Patchers written from the formats' descriptions alone, to check the
@@ -47,13 +48,17 @@ struct PatchReader
     }
 };
 
-inline Bytes ApplyIps(Bytes image, const Bytes &patch)
+// Each record's offset and size go to records, when given.
+inline Bytes ApplyIps(Bytes image, const Bytes &patch,
+                      std::vector<std::pair<std::size_t, std::size_t>> *records = nullptr)
 {
     PatchReader reader{patch};
     EXPECT_EQ(reader.text(5), "PATCH");
     for (reader.at = 5; reader.text(3) != "EOF";) {
         const std::size_t offset = reader.bigEndian(3), size = reader.bigEndian(2);
         EXPECT_GT(size, 0u) << "no run-length records are written";
+        if (records)
+            records->emplace_back(offset, size);
         image.resize(std::max(image.size(), offset + size));
         for (std::size_t i = 0; i < size; ++i)
             image[offset + i] = reader.byte();
@@ -65,8 +70,10 @@ inline Bytes ApplyIps(Bytes image, const Bytes &patch)
     return image;
 }
 
-// Nothing when a checksum does not match.
-inline std::optional<Bytes> ApplyBps(const Bytes &source, const Bytes &patch)
+// Nothing when a checksum does not match. Where each source read ends in
+// the target goes to sourceReadEnds, when given.
+inline std::optional<Bytes> ApplyBps(const Bytes &source, const Bytes &patch,
+                                     std::vector<std::size_t> *sourceReadEnds = nullptr)
 {
     const auto Crc = [](const Bytes &bytes, std::size_t size) {
         return crc32_z(0, bytes.data(), size);
@@ -99,6 +106,8 @@ inline std::optional<Bytes> ApplyBps(const Bytes &source, const Bytes &patch)
                                                     : from.at(std::size_t(copyOffset[action]++));
             target.push_back(byte);
         }
+        if (action == 0 && sourceReadEnds)
+            sourceReadEnds->push_back(target.size());
     }
     EXPECT_EQ(target.size(), targetSize);
     if (StoredCrc(end + 4) != Crc(target, target.size()))

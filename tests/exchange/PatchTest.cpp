@@ -4,6 +4,7 @@
 #include "PatchAppliers.h"
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 using namespace mobwright;
@@ -51,6 +52,20 @@ Bytes WithHeader(ImageKind kind, const Bytes &data, unsigned seed)
     return image;
 }
 
+// Where a change may start: anywhere, or beside the image's end or the edge
+// of a block that the comparison skips whole when equal.
+std::size_t ChangeAt(std::mt19937 &random, std::size_t size)
+{
+    const std::size_t block = std::array<std::size_t, 3>{1, 64, 4 * KiB}[random() % 3];
+    const std::size_t edge = random() % 4 ? random() % (size / block) * block : size;
+    return std::clamp<std::size_t>(edge + random() % 7, 3, size + 2) - 3;
+}
+
+bool Changed(const Bytes &source, const Bytes &target, std::size_t at)
+{
+    return at >= source.size() || source[at] != target[at];
+}
+
 } // namespace
 
 // Each patch turns the baseline, brought to the form the patch is made in,
@@ -88,6 +103,43 @@ TEST(Patch, TurnsTheBaselineIntoTheImageInEitherForm)
                     EXPECT_TRUE(!edit.growsFilled || bps.size() < KiB) << bps.size();
                 }
             }
+    }
+}
+
+// Changes of a few bytes, and runs longer than a record, at the image's ends
+// and the edges of the blocks its comparison skips: each patch gives back the
+// image, and none takes in an unchanged byte at the edge of a run. An IPS
+// record starts and ends on a changed byte, a BPS source read stops only
+// before one or at the end.
+TEST(Patch, FindsEachChangeWhereverItLies)
+{
+    std::mt19937 random(35);
+    for (unsigned round = 0; round < 40; ++round) {
+        const Bytes source = RandomBytes(192 * KiB + random() % (4 * KiB), round);
+        Bytes target = source;
+        for (int k = 0; k < 12; ++k) {
+            const std::size_t at = ChangeAt(random, source.size());
+            const std::size_t length = std::array<std::size_t, 5>{1, 1, 2, 3, 70000}[random() % 5];
+            for (std::size_t i = at; i < std::min(at + length, target.size()); ++i)
+                target[i] ^= std::uint8_t(1 + random() % 255);
+        }
+        const std::size_t growth = random() % KiB;
+        target.resize(round % 3 == 0   ? target.size()
+                      : round % 3 == 1 ? target.size() + growth
+                                       : target.size() - growth,
+                      0x5A);
+        SCOPED_TRACE(testing::Message() << "round " << round);
+
+        std::vector<std::pair<std::size_t, std::size_t>> records;
+        EXPECT_EQ(ApplyIps(source, MakeIpsPatch(source, target), &records), target);
+        for (const auto &[offset, size] : records)
+            EXPECT_TRUE(Changed(source, target, offset) &&
+                        Changed(source, target, offset + size - 1))
+                << offset << "+" << size;
+        std::vector<std::size_t> sourceReadEnds;
+        EXPECT_EQ(ApplyBps(source, MakeBpsPatch(source, target), &sourceReadEnds), target);
+        for (const std::size_t end : sourceReadEnds)
+            EXPECT_TRUE(end == target.size() || Changed(source, target, end)) << end;
     }
 }
 

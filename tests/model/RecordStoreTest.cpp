@@ -121,9 +121,11 @@ TEST_F(WriteRecordsTest, ARefusedWriteWritesNothingAndSaysWhy)
          [&] {
              for (int index = 4; index < 16; ++index)
                  image_.setRecordBytes(index, 90, {0x77});
+             image_.setRecordBytes(5, 26, {9});
          },
-         "Another program changed enemies 005, 006, 007, 008, 009, 010, 011, 012, 013, 014 and 1 "
-         "more in"},
+         "Another program changed enemies 005 (Death Sound), 006 (Pronoun, Death Sound), 007 (Death "
+         "Sound), 008 (Death Sound), 009 (Death Sound), 010 (Death Sound), 011 (Death Sound), 012 "
+         "(Death Sound), 013 (Death Sound), 014 (Death Sound) and 1 more in"},
         {"write refused", [&] { probe_->failWritesAfter = 0; }, "Nothing was written to"},
         {"resized", [&] { fs::resize_file(image_.path(), image_.size() - 512); },
          "changed from 1437184 to 1436672 bytes since it was opened, so nothing was written."},

@@ -1,15 +1,50 @@
+#include "EnemyLabels.h"
 #include "ImageSession.h"
 #include "ProbedFile.h"
+#include "RecordDifferences.h"
+#include "RomError.h"
 #include "TestImage.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace mobwright;
 using namespace mobwright::test;
 
 namespace {
+
+// A byte of a record: set by the user in the editor, or by another program in the file.
+struct Byte
+{
+    int enemy;
+    int offset;
+    std::uint8_t value;
+};
+
+void Edit(ImageSession &session, const Byte &byte)
+{
+    PendingRecord pending = session.pendingOrStored(byte.enemy);
+    pending.target.bytes(byte.offset, 1)[0] = byte.value;
+    session.editPending({{byte.enemy, pending}}, "Edit");
+}
+
+// The fields and bytes pending, as the Apply All preview lists them, each
+// in conflict marked "!": "001 HP, 002 Speed!".
+std::string Pending(const ImageSession &session)
+{
+    std::string text;
+    for (const int enemy : session.pending().enemies()) {
+        const PendingRecord &pending = *session.pendingOf(enemy);
+        for (const RecordDifference &part : RecordDifferences({pending.base}, {pending.target})) {
+            text += (text.empty() ? "" : ", ") + EnemyNumber(enemy) + " " +
+                    CellName({part.field, part.offset}) + (pending.inConflict({part.field, part.offset}) ? "!" : "");
+        }
+    }
+    return text;
+}
 
 class ImageSessionTest : public testing::Test
 {
@@ -72,28 +107,6 @@ TEST_F(ImageSessionTest, ApplyAllIsOneWriteAndOneStepThatUndoesToPendingEdits)
     EXPECT_EQ(hpInFile(229), 1229);
 }
 
-// Another program's change reaches what the session holds; edits made before
-// it stay, and are not written over it.
-TEST_F(ImageSessionTest, AChangeBehindTheEditorIsReadAndGuardsTheEditsMadeBefore)
-{
-    setHp(5, 600);
-    QSignalSpy stored(&session_, &ImageSession::storedChanged);
-    QSignalSpy behind(&session_, &ImageSession::changedBehind);
-    image_.setRecordBytes(5, 54, {77});
-    image_.setRecordBytes(9, 54, {78});
-    ASSERT_TRUE(stored.wait(5000));
-    EXPECT_EQ(stored.takeFirst().at(0).value<QList<int>>(), (QList<int>{5, 9}));
-    EXPECT_EQ(behind.takeFirst().at(0).value<QList<int>>(), QList<int>{5});
-    EXPECT_EQ(session_.stored(9).value(Field::Level), 78u);
-    EXPECT_EQ(session_.shown(5).value(Field::HP), 600u);
-
-    const auto file = image_.contents();
-    const WriteOutcome refused = session_.applyPending({5}, "Apply to 006");
-    EXPECT_EQ(refused.cause, WriteOutcome::Cause::ChangedBehind);
-    EXPECT_TRUE(image_.contents() == file);
-    EXPECT_EQ(session_.history()->undoText(), "Edit HP of 006");
-}
-
 // A step whose write fails stays where it was in the history, to be tried
 // again; a first write that fails never enters it.
 TEST_F(ImageSessionTest, AWriteThatFailsLeavesTheHistoryWhereItWas)
@@ -104,7 +117,7 @@ TEST_F(ImageSessionTest, AWriteThatFailsLeavesTheHistoryWhereItWas)
     const int index = session_.history()->index();
     const auto undone = session_.undo();
     ASSERT_TRUE(undone);
-    EXPECT_EQ(undone->cause, WriteOutcome::Cause::ChangedBehind);
+    EXPECT_EQ(undone->changedParts.at(3), std::vector<std::string>{"HP"});
     EXPECT_EQ(session_.history()->index(), index);
     EXPECT_EQ(hpInFile(3), 7);
 
@@ -128,4 +141,154 @@ TEST_F(ImageSessionTest, AnotherImageStartsWithNoHistoryAndNoPendingEdits)
     session_.open(other.path());
     EXPECT_FALSE(session_.history()->canUndo());
     EXPECT_TRUE(session_.pending().empty());
+}
+
+// The user's edits and another program's change of the same image, merged
+// field by field and uncovered byte by byte: what the views show and the
+// preview lists, then what Apply All writes with no conflict ticked, then
+// with every one ticked.
+TEST(MergeTest, EditsMergeWithAnotherProgramsChangePartByPart)
+{
+    const struct
+    {
+        const char *what;
+        std::vector<Byte> mine, theirs, shown;
+        std::string pending;
+        std::vector<Byte> written; // without conflicts
+    } cases[] = {
+        {"other fields", {{0, 54, 9}}, {{0, 60, 77}}, {{0, 54, 9}, {0, 60, 77}}, "001 Level", {{0, 54, 9}, {0, 60, 77}}},
+        {"same field, same value", {{0, 60, 77}}, {{0, 60, 77}}, {{0, 60, 77}}, "", {{0, 60, 77}}},
+        {"same field, each its own value", {{0, 60, 10}}, {{0, 60, 77}}, {{0, 60, 10}}, "001 Speed!", {{0, 60, 77}}},
+        {"two bytes of one field", {{0, 33, 5}}, {{0, 34, 2}}, {{0, 33, 5}, {0, 34, 0}}, "001 HP!", {{0, 33, 0}, {0, 34, 2}}},
+        {"uncovered byte, each its own value", {{0, 26, 3}}, {{0, 26, 4}}, {{0, 26, 3}}, "001 Pronoun!", {{0, 26, 4}}},
+        {"uncovered bytes side by side", {{0, 57, 3}}, {{0, 59, 4}}, {{0, 57, 3}, {0, 59, 4}}, "001 Byte 57", {{0, 57, 3}, {0, 59, 4}}},
+        {"another record", {{0, 54, 9}}, {{1, 54, 7}}, {{0, 54, 9}, {1, 54, 7}}, "001 Level", {{0, 54, 9}, {1, 54, 7}}},
+        // Apply All once listed "001 Speed 77 -> 0" here, as if to put the value back.
+        {"two enemies edited, another field of one changed", {{0, 33, 5}, {1, 54, 9}}, {{0, 60, 77}},
+         {{0, 60, 77}}, "001 HP, 002 Level", {{0, 33, 5}, {0, 60, 77}, {1, 54, 9}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TestImage image;
+        ImageSession session;
+        session.open(image.path());
+        for (const Byte &byte : c.mine)
+            Edit(session, byte);
+        QSignalSpy stored(&session, &ImageSession::storedChanged);
+        for (const Byte &byte : c.theirs)
+            image.setRecordBytes(byte.enemy, byte.offset, {byte.value});
+        ASSERT_TRUE(stored.wait(5000));
+        for (const Byte &byte : c.shown)
+            EXPECT_EQ(session.shown(byte.enemy).bytes(byte.offset, 1)[0], byte.value) << byte.offset;
+        EXPECT_EQ(Pending(session), c.pending);
+
+        const std::vector<int> enemies = session.pending().enemies();
+        session.applyPending(enemies, "Apply All");
+        for (const Byte &byte : c.written)
+            EXPECT_EQ(image.recordBytes(byte.enemy)[byte.offset], byte.value) << byte.offset;
+        ImageSession::Confirmed all;
+        for (const int enemy : session.pending().enemies())
+            all[enemy] = session.pendingOf(enemy)->conflicts;
+        session.applyPending(enemies, "Apply All", all);
+        EXPECT_TRUE(session.pending().empty());
+        for (const Byte &byte : c.mine)
+            EXPECT_EQ(image.recordBytes(byte.enemy)[byte.offset], byte.value) << byte.offset;
+    }
+}
+
+// An apply made before the watcher tells of another program's change
+// writes nothing, names what changed, and merges; the next one writes.
+TEST_F(ImageSessionTest, AnApplyRefusedForAChangeBehindMergesAndTheNextOneWrites)
+{
+    setHp(5, 600);
+    image_.setRecordBytes(5, 60, {77});
+    const auto file = image_.contents();
+    EXPECT_EQ(session_.applyPending({5}, "Apply to 006").changedParts.at(5), std::vector<std::string>{"Speed"});
+    EXPECT_TRUE(image_.contents() == file);
+    EXPECT_EQ(Pending(session_), "006 HP");
+    EXPECT_EQ(session_.applyPending({5}, "Apply to 006").kind, WriteOutcome::Kind::Written);
+    EXPECT_EQ(hpInFile(5) + image_.recordBytes(5)[60], 600 + 77);
+}
+
+// Records taken for a preview are written as shown or not at all: a change
+// that arrives while it is open refuses them, and merges with the edits.
+TEST_F(ImageSessionTest, AChangeWhileThePreviewIsOpenWritesNothing)
+{
+    setHp(5, 600);
+    const auto previewed = session_.pendingRecords({5});
+    QSignalSpy stored(&session_, &ImageSession::storedChanged);
+    image_.setRecordBytes(5, 33, {1, 2});
+    ASSERT_TRUE(stored.wait(5000));
+    const auto file = image_.contents();
+    EXPECT_EQ(session_.applyRecords(previewed, "Apply All").cause, WriteOutcome::Cause::ChangedBehind);
+    EXPECT_TRUE(image_.contents() == file);
+    EXPECT_EQ(Pending(session_), "006 HP!");
+}
+
+// Undo and redo of edits made before another program's change merge them
+// onto it: they never take the change back, and a conflict comes back with
+// its edit; it goes once the file takes the user's value.
+TEST_F(ImageSessionTest, UndoAndRedoKeepAnotherProgramsChange)
+{
+    setHp(5, 600);
+    session_.editField(5, Field::Speed, {"10", KEEP_STORED});
+    QSignalSpy stored(&session_, &ImageSession::storedChanged);
+    image_.setRecordBytes(5, 60, {77});
+    image_.setRecordBytes(5, 54, {9});
+    ASSERT_TRUE(stored.wait(5000));
+    EXPECT_EQ(Pending(session_), "006 HP, 006 Speed!");
+    session_.undo();
+    EXPECT_EQ(Pending(session_), "006 HP");
+    EXPECT_EQ(session_.shown(5).value(Field::Speed), 77u);
+    session_.redo();
+    EXPECT_EQ(Pending(session_), "006 HP, 006 Speed!");
+    session_.undo();
+    session_.undo();
+    EXPECT_TRUE(session_.pending().empty());
+    EXPECT_EQ(session_.shown(5).value(Field::Level), 9u);
+    session_.redo();
+    session_.redo();
+    image_.setRecordBytes(5, 60, {10});
+    ASSERT_TRUE(stored.wait(5000));
+    EXPECT_EQ(Pending(session_), "006 HP");
+}
+
+// A file replaced or resized is no base for the edits: nothing is merged
+// until the image is opened again, and then the edits merge onto it; a file
+// deleted cannot be opened again, and the edits stay.
+TEST(MergeTest, EditsMergeOntoAReplacedOrResizedImageOnlyOnceItIsOpenedAgain)
+{
+    namespace fs = std::filesystem;
+    TestImage image;
+    const std::function<void()> changes[] = {
+        [&] {
+            TestImage other;
+            other.setRecordBytes(5, 60, {77});
+            fs::rename(other.path(), image.path());
+        },
+        [&] {
+            image.setRecordBytes(5, 60, {77});
+            fs::resize_file(image.path(), image.size() + 1024);
+        },
+        [&] { fs::remove(image.path()); },
+    };
+    for (const auto &change : changes) {
+        TestImage fresh;
+        fs::copy_file(fresh.path(), image.path(), fs::copy_options::overwrite_existing);
+        ImageSession session;
+        session.open(image.path());
+        session.editField(5, Field::HP, {"600", KEEP_STORED});
+        QSignalSpy lost(&session, &ImageSession::imageLost);
+        change();
+        ASSERT_TRUE(lost.wait(5000));
+        EXPECT_EQ(session.shown(5).value(Field::Speed), 0u);
+        if (!fs::exists(image.path())) {
+            EXPECT_THROW(session.openAgain(), RomError);
+        } else {
+            session.openAgain();
+            EXPECT_EQ(session.shown(5).value(Field::Speed), 77u);
+        }
+        EXPECT_EQ(Pending(session), "006 HP");
+        EXPECT_EQ(lost.count(), 1);
+    }
 }

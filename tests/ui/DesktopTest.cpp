@@ -309,6 +309,7 @@ TEST(Dialogs, EveryButtonHasAnAccessKeyOfItsOwn)
     const std::pair<const char *, std::function<void()>> dialogs[] = {
         {"unapplied edits", [] { AskAboutUnappliedEdits(nullptr, "1 enemy (1 field)"); }},
         {"changes", [] { ConfirmChanges(nullptr, "Apply All", "Apply All writes", {}); }},
+        {"open again", [] { AskToOpenAgain(nullptr, "The image was replaced."); }},
         {"adjust", [] { AskAdjustment(nullptr, 3); }},
         {"warning", [] { ShowWarning(nullptr, "Mobwright", "A message."); }},
         {"patch", [&] { PatchDialog(session, [](const QString &) {}).exec(); }}};

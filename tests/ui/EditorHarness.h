@@ -31,16 +31,21 @@ public:
         window_.setMessageSink([this](const QString &message) { messages_.append(message); });
         window_.setUnappliedQuestion(
             [](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
-        // The preview of a write is taken as read, and kept.
+        // The preview of a write is taken as read, and kept; no conflict is ticked.
         window_.setChangesQuestion([this](QWidget *, const QString &, const QString &summary,
                                           const std::vector<CellChange> &) {
             previews_.append(summary);
             return true;
         });
-        // The question after another program changed a record is kept as a message.
-        window_.setReloadQuestion([this](QWidget *, const QString &enemy) {
-            messages_.append(QStringLiteral("Reload? ") + enemy);
-            return reload_;
+        window_.setApplyQuestion([this](QWidget *, const QString &, const QString &summary,
+                                        const std::vector<CellChange> &, const std::vector<bool> &rows) {
+            previews_.append(summary);
+            return std::optional(std::vector<bool>(rows.size(), false));
+        });
+        // The offer to open a replaced image again is kept as a message.
+        window_.setOpenAgainQuestion([this](QWidget *, const QString &message) {
+            messages_.append(QStringLiteral("Open again? ") + message);
+            return openAgain_;
         });
         window_.show();
     }
@@ -80,15 +85,15 @@ public:
     }
     QStringList takeMessages() { return std::exchange(messages_, {}); }
     QStringList takePreviews() { return std::exchange(previews_, {}); }
-    // What the reload question is answered.
-    void answerReload(bool reload) { reload_ = reload; }
+    // What the offer to open the image again is answered.
+    void answerOpenAgain(bool again) { openAgain_ = again; }
 
 private:
     Main window_;
     QString nextFile_;
     QStringList messages_;
     QStringList previews_;
-    bool reload_ = false;
+    bool openAgain_ = false;
 };
 
 } // namespace mobwright::test

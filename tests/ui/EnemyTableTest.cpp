@@ -113,7 +113,9 @@ TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
     EXPECT_TRUE(editor->isVisible()) << "a refused cell stays in edit";
     EXPECT_TRUE(editor->toolTip().contains("from 0 to 255"));
     EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
-    QTest::keyClick(editor, Qt::Key_Escape);
+    editor->setText("78");
+    QTest::keyClick(editor, Qt::Key_Return); // taken once the event loop turns
+    EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.edit("txtLevel")->text() == "78"; }));
 
     // A list cell edits through its list, numbered by what it stores.
     table_->edit(at(0, "Type"));

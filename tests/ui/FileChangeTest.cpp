@@ -1,11 +1,19 @@
+#include "ChangesPreview.h"
+#include "ConflictMarks.h"
 #include "EditorHarness.h"
+#include "EnemyTableModel.h"
+#include "EnemyTableView.h"
 #include "ProbedFile.h"
 #include "RomError.h"
 #include "TestImage.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -69,6 +77,17 @@ TEST_F(FileChangeTest, AnImageReplacedDeletedOrResizedIsNeverWritten)
             EXPECT_TRUE(image_.contents() == before);
         }
     }
+    // Told by the watcher, the user opens the image again and the edit merges onto it.
+    load(image_.path());
+    editor_.type("txtLevel", "77");
+    editor_.answerOpenAgain(true);
+    TestImage other;
+    other.setRecordBytes(0, 60, {9});
+    fs::rename(other.path(), image_.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor_.edit("txtSpeed")->text() == "9"; }));
+    EXPECT_TRUE(editor_.takeMessages().value(0).contains("Open the image again to merge them"));
+    editor_.clickApply();
+    EXPECT_EQ(image_.recordBytes(0)[54], 77);
 }
 
 TEST_F(FileChangeTest, LoadingAReplacedPathOpensTheNewFileAndARenamedOneIsTheSameImage)
@@ -105,7 +124,8 @@ TEST_F(FileChangeTest, AFailedSecondLoadLeavesTheFirstImageLoaded)
 }
 
 // A write cut short says how far it got; the picker names what the file holds,
-// and the record, no longer as it was shown, is only written once reloaded.
+// and the edits merge with what the write left, so that applying again
+// writes the rest.
 TEST_F(FileChangeTest, AFailedWriteSaysHowMuchWasWrittenAndThePickerNamesWhatTheFileHolds)
 {
     auto probe = std::make_shared<FileProbe>();
@@ -119,18 +139,14 @@ TEST_F(FileChangeTest, AFailedWriteSaysHowMuchWasWrittenAndThePickerNamesWhatThe
     EXPECT_EQ(pickerLabel(), "001: Zed");
 
     probe->failWritesAfter = -1;
-    editor_.answerReload(true);
-    editor_.clickApply();
-    EXPECT_EQ(editor_.takeMessages(), QStringList("Reload? 001: Zed"));
-    EXPECT_EQ(editor_.edit("txtLevel")->text(), "0");
-    editor_.type("txtLevel", "77");
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
     EXPECT_EQ(probed.recordBytes(0)[54], 77);
 }
 
 // Another program's change shows at once in a form without edits; a form
-// with edits keeps them, and the status bar says the record changed.
+// with edits keeps them and shows the change too, and the status bar says
+// the record changed.
 TEST_F(FileChangeTest, AChangeBehindTheEditorShowsOrIsNoted)
 {
     image_.setRecordBytes(0, 54, {42});
@@ -140,7 +156,7 @@ TEST_F(FileChangeTest, AChangeBehindTheEditorShowsOrIsNoted)
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return editor_.window().statusBar()->currentMessage().contains("changed 001: Old");
     }));
-    EXPECT_EQ(editor_.edit("txtHP")->text() + editor_.edit("txtLevel")->text(), "542");
+    EXPECT_EQ(editor_.edit("txtHP")->text() + editor_.edit("txtLevel")->text(), "543");
 }
 
 TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
@@ -160,4 +176,56 @@ TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().value(0).contains("\"1U+00A0\""));
     EXPECT_TRUE(image_.contents() == before);
+}
+
+// Fields that both the user and another program changed are marked in the
+// form and the table with both values; the Apply preview shows them, and
+// only the one ticked there is written. Revert takes the file's value.
+TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
+{
+    editor_.window().setApplyQuestion(ConfirmApply);
+    editor_.type("txtSpeed", "10");
+    editor_.type("txtGuts", "20");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor_.window())); // its focus sets the status bar first
+    image_.setRecordBytes(0, 60, {77, 88});
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return editor_.window().statusBar()->currentMessage().contains(
+            "Speed: The file now holds 77; your edit is 10. Guts: The file now holds 88; your edit is 20.");
+    }));
+    QLabel *label = nullptr;
+    for (QLabel *named : editor_.window().findChildren<QLabel *>())
+        label = named->buddy() == editor_.edit("txtSpeed") ? named : label;
+    ASSERT_TRUE(label);
+    EXPECT_TRUE(label->font().underline() && label->autoFillBackground());
+    EXPECT_EQ(label->palette().color(QPalette::Window), ConflictColour());
+    editor_.edit("txtSpeed")->setFocus(); // the status bar shows its tooltip, conflict first
+    EXPECT_TRUE(editor_.window().statusBar()->currentMessage().startsWith("The file now holds 77; your edit is 10\n"));
+    editor_.find<QAction>("mnuTable")->trigger();
+    const EnemyTableModel &table = editor_.find<EnemyTableView>("frmEnemyTable")->model();
+    const QModelIndex speed = table.index(0, table.sectionOf(*FindColumn("Speed")));
+    EXPECT_EQ(speed.data(Qt::BackgroundRole).value<QBrush>().color(), ConflictColour());
+    EXPECT_TRUE(speed.data(Qt::FontRole).value<QFont>().underline());
+    EXPECT_EQ(speed.data(Qt::ToolTipRole).toString(), "The file now holds 77; your edit is 10");
+
+    QString summary;
+    QTimer::singleShot(0, [&summary] {
+        QWidget *preview = QApplication::activeModalWidget();
+        ASSERT_TRUE(preview);
+        summary = preview->findChild<QLabel *>()->text();
+        auto *rows = preview->findChild<QTableWidget *>("tblChanges");
+        ASSERT_EQ(rows->rowCount(), 2);
+        const int row = rows->item(0, 1)->text() == "Speed" ? 0 : 1;
+        rows->setCurrentCell(row, 3);
+        QTest::keyClick(rows, Qt::Key_Space);
+        preview->findChild<QPushButton *>("cmdWriteChanges")->click();
+    });
+    editor_.clickApply();
+    EXPECT_TRUE(summary.startsWith("Apply Changes writes 2 fields of 1 enemy into the image. Another "
+                                   "program changed 2 of them too"))
+        << summary.toStdString();
+    EXPECT_EQ(image_.recordBytes(0)[60] + image_.recordBytes(0)[61] * 1000, 10 + 88000);
+    EXPECT_EQ(editor_.edit("txtGuts")->text(), "20");
+    editor_.find<QAction>("mnuRevert")->trigger();
+    EXPECT_EQ(editor_.edit("txtGuts")->text(), "88");
+    EXPECT_TRUE(editor_.window().session().pending().empty());
 }

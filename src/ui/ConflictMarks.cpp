@@ -1,0 +1,68 @@
+#include "ConflictMarks.h"
+
+#include "PendingEdits.h"
+#include "QtText.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace mobwright {
+namespace {
+
+// This file's texts, as translators see them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ConflictMarks)
+};
+
+const Column &ColumnOf(const RecordCell &cell)
+{
+    for (const Column &column : TableColumns()) {
+        const bool byte = column.kind == ColumnKind::Byte && !cell.field && column.offset == cell.offset;
+        if (byte || (column.kind == ColumnKind::Field && cell.field == column.field))
+            return column;
+    }
+    return TableColumns().front();
+}
+
+} // namespace
+
+QColor ConflictColour()
+{
+    return {255, 190, 120};
+}
+
+QColor MarkTextColour()
+{
+    return Qt::black;
+}
+
+QString ConflictText(const RecordCell &cell, int enemy, const PendingRecord &pending, EnemyTable table)
+{
+    const Column &column = ColumnOf(cell);
+    const QString file = DisplayText(column, enemy, table);
+    const auto typed = cell.field ? pending.unparsed.find(*cell.field) : pending.unparsed.end();
+    table.records[static_cast<std::size_t>(enemy)] = pending.target;
+    const QString yours = typed != pending.unparsed.end() ? ToQString(typed->second)
+                                                           : DisplayText(column, enemy, table);
+    return Text::tr("The file now holds %1; your edit is %2").arg(file, yours);
+}
+
+void MarkConflict(QWidget *label, bool conflicts)
+{
+    QFont font = label->font();
+    font.setUnderline(conflicts);
+    label->setFont(font);
+    label->setAutoFillBackground(conflicts);
+    if (!conflicts) {
+        label->setPalette(QPalette());
+        return;
+    }
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, ConflictColour());
+    for (const auto role : {QPalette::WindowText, QPalette::Link})
+        colours.setColor(role, MarkTextColour());
+    label->setPalette(colours);
+}
+
+} // namespace mobwright
