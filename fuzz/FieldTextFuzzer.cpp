@@ -2,14 +2,15 @@
 // taken only as digits that fit, and what is shown is taken back; typed as a
 // name, it is taken exactly when every character can be stored, as typed.
 
-#include "ASCIIControl.h"
+#include "GameText.h"
+#include "Utf8Text.h"
 #include "FieldText.h"
 #include "FuzzCheck.h"
 
 #include <algorithm>
 
 using namespace mobwright;
-using namespace mobwright::ASCIIControl;
+using namespace mobwright::GameText;
 using mobwright::fuzz::Require;
 
 namespace {
@@ -41,12 +42,12 @@ void CheckField(const FieldLayout &layout, std::string_view typed,
 
 void CheckName(std::string_view typed)
 {
-    bool storable = typed.size() <= NAME_FIELD_SIZE;
-    for (const std::string_view character : SplitCharacters(typed))
-        storable = storable && EncodeGameChar(character) != 0;
+    bool storable = typed.size() <= NAME_SIZE;
+    for (const std::string_view character : Utf8Characters(typed))
+        storable = storable && EncodeChar(character) != 0;
     Require(NameRefusal(typed).has_value() != storable,
             "a name is refused exactly when it cannot be stored");
-    Require(!storable || DecodeGameString(EncodeGameString(typed)) == typed,
+    Require(!storable || Decode(Encode(typed)) == typed,
             "a name is stored as typed");
 }
 

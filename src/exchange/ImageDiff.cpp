@@ -4,19 +4,12 @@
 #include "RecordDifferences.h"
 #include "TableColumns.h"
 
-#include <algorithm>
-
 namespace mobwright {
 namespace {
 
 QString ColumnNameOf(const RecordDifference &difference)
 {
-    const auto &columns = TableColumns();
-    const auto column = std::find_if(columns.begin(), columns.end(), [&](const Column &c) {
-        return difference.field ? c.kind == ColumnKind::Field && c.field == *difference.field
-                                : c.kind == ColumnKind::Byte && c.offset == difference.offset;
-    });
-    return column->name;
+    return ColumnOf(difference.cell).name;
 }
 
 } // namespace

@@ -54,7 +54,7 @@ std::variant<std::vector<const Column *>, RefusalList> HeaderColumns(const QStri
 // are enemy 1, as "+100" and " 100 " are 100 hit points.
 std::optional<int> EnemyIndex(const QString &cell)
 {
-    const auto number = ParseFieldText(ByteLayout(0), ToModelText(cell));
+    const auto number = ParseByteText(ToModelText(cell));
     if (!number || *number < 1 || *number > ENEMY_COUNT)
         return std::nullopt;
     return static_cast<int>(*number) - 1;
@@ -79,7 +79,7 @@ EnemyRecord RecordFromRow(const std::vector<const Column *> &columns, const QStr
         const QString &cell = row[static_cast<qsizetype>(c)];
         if (cell.isNull())
             continue;
-        if (column.kind == ColumnKind::Field && column.field == Field::Name)
+        if (column.kind == ColumnKind::Field && column.field() == Field::Name)
             name = &cell;
         else if (column.kind == ColumnKind::NameBytes)
             nameBytes = &cell;
@@ -111,12 +111,12 @@ bool MayDiffer(const Column &column, const RecordWrite &change)
     };
     switch (column.kind) {
     case ColumnKind::Byte:
-        return differ([&column](const EnemyRecord &record) { return record.bytes(column.offset, 1); });
+        return differ([&column](const EnemyRecord &record) { return record.bytes(column.cell->offset(), 1); });
     case ColumnKind::NameBytes:
         return differ([](const EnemyRecord &record) { return record.bytes(Field::Name); });
     case ColumnKind::Field:
-        return ArgumentSlot(column.field) ||
-               differ([&column](const EnemyRecord &record) { return record.bytes(column.field); });
+        return ArgumentSlot(column.field()) ||
+               differ([&column](const EnemyRecord &record) { return record.bytes(column.field()); });
     case ColumnKind::Label:
     case ColumnKind::Enemy: break;
     }
@@ -145,7 +145,7 @@ void AddCellChanges(std::vector<CellChange> &cells, const RecordWrite &change,
         if (old == now)
             continue;
         cells.push_back({change.index, before.labels.value(change.index), column.name, old, now});
-        nameTold = nameTold || (column.kind == ColumnKind::Field && column.field == Field::Name);
+        nameTold = nameTold || (column.kind == ColumnKind::Field && column.field() == Field::Name);
     }
 }
 
@@ -199,7 +199,7 @@ std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const En
             *std::ranges::find(plan.records, cell.index, &RecordWrite::index);
         cell.unlisted =
             column.kind == ColumnKind::Field &&
-            std::ranges::count(UnlistedFields(write.before, write.after), column.field) > 0;
+            std::ranges::count(UnlistedFields(write.before, write.after), column.field()) > 0;
     }
     return plan;
 }

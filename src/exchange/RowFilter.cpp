@@ -134,8 +134,8 @@ bool RowFilter::Meets(const Term &term, int index, const EnemyTable &table)
         return numeric && stored >= term.low && stored <= term.high;
     // A list's entry may be named instead of numbered.
     const bool isList = term.column->kind == ColumnKind::Field &&
-                        IsChoice(LayoutOf(term.column->field).encoding);
-    const QString name = isList ? EntryName(term.column->field, index, table) : QString();
+                        IsChoice(LayoutOf(term.column->field()).encoding);
+    const QString name = isList ? EntryName(term.column->field(), index, table) : QString();
     if (term.op == Op::Contains)
         return cell.contains(term.value, Qt::CaseInsensitive) ||
                name.contains(term.value, Qt::CaseInsensitive);

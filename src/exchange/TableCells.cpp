@@ -1,6 +1,6 @@
 #include "TableCells.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "EnemyForm.h"
 #include "EnemyLabels.h"
 #include "FieldEntries.h"
@@ -21,7 +21,7 @@ QString FromStd(const std::string &text)
 bool NameTextGivesBytesBack(const EnemyRecord &record)
 {
     const auto bytes = record.bytes(Field::Name);
-    const auto field = ASCIIControl::EncodeGameString(ASCIIControl::DecodeGameString(bytes));
+    const auto field = GameText::Encode(GameText::Decode(bytes));
     return std::equal(field.begin(), field.end(), bytes.begin());
 }
 
@@ -40,16 +40,13 @@ struct EntrySource
     std::string_view builtIn;
 };
 
-// What the flag's two values mean.
-constexpr std::array<std::string_view, 2> FlagNames{"clear", "set"};
-
 EntrySource SourceOf(Field field, const EnemyRecord &record, int position)
 {
     const auto at = static_cast<std::size_t>(position);
     if (LayoutOf(field).encoding == Encoding::Flag)
-        return {std::nullopt, std::nullopt, FlagNames[at]};
+        return {std::nullopt, std::nullopt, FLAG_VALUES[at]};
     if (const auto slot = ArgumentSlot(field)) {
-        switch (KindOfCode(static_cast<int>(record.value(ActionField(*slot))))) {
+        switch (KindOfAction(record.value(ActionField(*slot))).value()) {
         case ActionKind::Normal: return {};
         case ActionKind::Psi: return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
         case ActionKind::Call: return {position, std::nullopt, {}};
@@ -102,21 +99,21 @@ Refusal Refused(std::optional<Field> field, const QString &text, std::string acc
 
 std::optional<Refusal> StoreByte(int offset, const QString &text, EnemyRecord &record)
 {
-    const auto value = ParseFieldText(ByteLayout(offset), ToModelText(text));
+    const auto value = ParseByteText(ToModelText(text));
     if (!value)
-        return Refused(std::nullopt, text, AcceptedText(ByteLayout(offset)));
-    record.bytes(offset, 1)[0] = static_cast<std::uint8_t>(*value);
+        return Refused(std::nullopt, text, ByteAcceptedText());
+    record.bytes(offset, 1)[0] = *value;
     return std::nullopt;
 }
 
 // The 25 bytes that 50 hexadecimal digits give, or nothing.
-std::optional<ASCIIControl::NameField> NameBytesOf(const QString &hex)
+std::optional<GameText::NameBytes> NameBytesOf(const QString &hex)
 {
     const QByteArray raw = QByteArray::fromHex(hex.toLatin1());
-    if (raw.size() != ASCIIControl::NAME_FIELD_SIZE ||
+    if (raw.size() != GameText::NAME_SIZE ||
         raw.toHex().toUpper() != hex.toUpper().toLatin1())
         return std::nullopt;
-    ASCIIControl::NameField bytes;
+    GameText::NameBytes bytes;
     std::copy(raw.begin(), raw.end(), bytes.begin());
     return bytes;
 }
@@ -147,7 +144,7 @@ EnemyTable::EnemyTable(std::vector<EnemyRecord> all)
 {
     for (std::size_t k = 0; k < records.size(); ++k)
         labels.append(FromStd(EnemyLabel(
-            static_cast<int>(k), ASCIIControl::DecodeGameString(records[k].bytes(Field::Name)))));
+            static_cast<int>(k), GameText::Decode(records[k].bytes(Field::Name)))));
 }
 
 QString CellText(const Column &column, int index, const EnemyTable &table)
@@ -155,25 +152,25 @@ QString CellText(const Column &column, int index, const EnemyTable &table)
     const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
     switch (column.kind) {
     case ColumnKind::Enemy:
-        return FromStd(ASCIIControl::ZeroPad(std::to_string(index + 1), 3));
+        return FromStd(ZeroPadded(std::to_string(index + 1), 3));
     case ColumnKind::Label:
-        return ListLabel(column.field, index, table);
+        return ListLabel(column.field(), index, table);
     case ColumnKind::Byte:
-        return QString::number(record.bytes(column.offset, 1)[0]);
+        return QString::number(record.bytes(column.cell->offset(), 1)[0]);
     case ColumnKind::NameBytes:
         return NameTextGivesBytesBack(record) ? QString()
                                               : FromStd(HexText(record.bytes(Field::Name)));
     case ColumnKind::Field:
         break;
     }
-    const FieldLayout &layout = LayoutOf(column.field);
+    const FieldLayout &layout = LayoutOf(column.field());
     switch (layout.encoding) {
     case Encoding::GameText:
-        return FromStd(ASCIIControl::DecodeGameString(record.bytes(column.field)));
+        return FromStd(GameText::Decode(record.bytes(column.field())));
     case Encoding::TextAddress:
-        return FromStd(FieldText(layout, record.bytes(column.field)));
+        return FromStd(FieldText(layout, record.bytes(column.field())));
     default:
-        return QString::number(record.value(column.field));
+        return QString::number(record.value(column.field()));
     }
 }
 
@@ -199,7 +196,7 @@ std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const E
     std::vector<std::pair<QString, int>> choices;
     if (plus1)
         choices.emplace_back(QStringLiteral("none"), 0);
-    const int count = layout.encoding == Encoding::Flag ? 2 : EntryCount(field, record);
+    const int count = layout.encoding == Encoding::Flag ? int(FLAG_VALUES.size()) : EntryCount(field, record);
     for (int position = 0; position < count; ++position) {
         choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(), position + plus1);
     }
@@ -209,9 +206,9 @@ std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const E
 QString DisplayText(const Column &column, int index, const EnemyTable &table)
 {
     const QString text = CellText(column, index, table);
-    if (column.kind != ColumnKind::Field || !IsChoice(LayoutOf(column.field).encoding))
+    if (column.kind != ColumnKind::Field || !IsChoice(LayoutOf(column.field()).encoding))
         return text;
-    const QString name = EntryName(column.field, index, table);
+    const QString name = EntryName(column.field(), index, table);
     return name.isEmpty() ? text : text + QStringLiteral(" – ") + name;
 }
 
@@ -219,9 +216,9 @@ std::optional<Refusal> StoreCell(const Column &column, const QString &text, Enem
 {
     switch (column.kind) {
     case ColumnKind::Byte:
-        return StoreByte(column.offset, text, record);
+        return StoreByte(column.cell->offset(), text, record);
     case ColumnKind::Field:
-        return StoreField(LayoutOf(column.field), text, record);
+        return StoreField(LayoutOf(column.field()), text, record);
     default:
         return std::nullopt;
     }
@@ -241,7 +238,7 @@ std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyR
         if (!bytes)
             return refuse(*FindColumn(nameColumn.name + QStringLiteral(" bytes")), *hex,
                           "nothing, or exactly 50 hexadecimal digits (25 bytes)");
-        const std::string shown = ASCIIControl::DecodeGameString(*bytes);
+        const std::string shown = GameText::Decode(*bytes);
         if (text && !text->isEmpty() && ToModelText(*text) != shown)
             return refuse(nameColumn, *text,
                           "nothing, or the name that the \"Name bytes\" cell holds, \"" + shown +
@@ -253,7 +250,7 @@ std::optional<Refusal> StoreName(const QString *text, const QString *hex, EnemyR
             refusal->column = nameColumn.name.toStdString();
             return refusal;
         }
-        std::ranges::copy(ASCIIControl::EncodeGameString(typed), field.begin());
+        std::ranges::copy(GameText::Encode(typed), field.begin());
     }
     return std::nullopt;
 }

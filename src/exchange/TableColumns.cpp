@@ -22,23 +22,21 @@ const FieldLayout *FieldStartingAt(int offset)
 
 std::vector<Column> BuildColumns()
 {
-    std::vector<Column> columns{{ColumnKind::Enemy, Field::TheFlag, 0, ENEMY_COLUMN}};
+    std::vector<Column> columns{{ColumnKind::Enemy, std::nullopt, ENEMY_COLUMN}};
     for (int offset = 0; offset < ENEMY_RECORD_SIZE;) {
         const FieldLayout *layout = FieldStartingAt(offset);
         if (!layout) {
             columns.push_back(
-                {ColumnKind::Byte, Field::TheFlag, offset, QStringLiteral("Byte %1").arg(offset)});
+                {ColumnKind::Byte, UncoveredByte{offset}, QStringLiteral("Byte %1").arg(offset)});
             ++offset;
             continue;
         }
         const QString name = ColumnName(layout->field);
-        columns.push_back({ColumnKind::Field, layout->field, 0, name});
+        columns.push_back({ColumnKind::Field, layout->field, name});
         if (IsList(layout->encoding))
-            columns.push_back(
-                {ColumnKind::Label, layout->field, 0, name + QStringLiteral(" label")});
+            columns.push_back({ColumnKind::Label, layout->field, name + QStringLiteral(" label")});
         if (layout->encoding == Encoding::GameText)
-            columns.push_back(
-                {ColumnKind::NameBytes, layout->field, 0, name + QStringLiteral(" bytes")});
+            columns.push_back({ColumnKind::NameBytes, layout->field, name + QStringLiteral(" bytes")});
         offset += layout->width;
     }
     return columns;
@@ -52,7 +50,7 @@ bool Column::isNumeric() const
         return true;
     if (kind != ColumnKind::Field)
         return false;
-    const Encoding encoding = LayoutOf(field).encoding;
+    const Encoding encoding = LayoutOf(field()).encoding;
     return encoding != Encoding::GameText && encoding != Encoding::TextAddress;
 }
 
@@ -60,9 +58,9 @@ int Column::mostDigits() const
 {
     if (kind == ColumnKind::Enemy || kind == ColumnKind::Byte)
         return 3; // 001 to 230, 0 to 255
-    if (kind != ColumnKind::Field || LayoutOf(field).encoding != Encoding::Number)
+    if (kind != ColumnKind::Field || LayoutOf(field()).encoding != Encoding::Number)
         return 0;
-    const int bits = 8 * LayoutOf(field).width; // at most 4 bytes
+    const int bits = 8 * LayoutOf(field()).width; // at most 4 bytes
     return static_cast<int>(std::to_string((1ULL << bits) - 1).size());
 }
 
@@ -83,13 +81,21 @@ const Column *FindColumn(const QString &name)
     return byName.value(name, nullptr);
 }
 
+const Column &ColumnOf(const RecordCell &cell)
+{
+    const auto &columns = TableColumns();
+    return *std::ranges::find_if(columns, [&cell](const Column &column) {
+        return (column.kind == ColumnKind::Field || column.kind == ColumnKind::Byte) && column.cell == cell;
+    });
+}
+
 QString ColumnTitle(const Column &column)
 {
     switch (column.kind) {
-    case ColumnKind::Field: return QString::fromUtf8(LayoutOf(column.field).title.data(),
-                                                     qsizetype(LayoutOf(column.field).title.size()));
+    case ColumnKind::Field: return QString::fromUtf8(LayoutOf(column.field()).title.data(),
+                                                     qsizetype(LayoutOf(column.field()).title.size()));
     case ColumnKind::Byte:
-        if (const KnownByte *known = KnownByteAt(column.offset))
+        if (const KnownByte *known = KnownByteAt(column.cell->offset()))
             return QString::fromUtf8(known->title.data(), qsizetype(known->title.size()));
         break;
     default: break;
@@ -100,9 +106,10 @@ QString ColumnTitle(const Column &column)
 QString ColumnHelp(const Column &column)
 {
     switch (column.kind) {
-    case ColumnKind::Byte: return column.name + QStringLiteral(" — ") + QString::fromStdString(ByteHelp(column.offset));
+    case ColumnKind::Byte:
+        return column.name + QStringLiteral(" — ") + QString::fromStdString(ByteHelp(column.cell->offset()));
     case ColumnKind::Field:
-        return column.name + QStringLiteral(" — ") + QString::fromStdString(FieldHelp(column.field));
+        return column.name + QStringLiteral(" — ") + QString::fromStdString(FieldHelp(column.field()));
     default: return column.name;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EnemyLayout.h"
+#include "RecordCell.h"
 
 #include <QString>
 
@@ -20,10 +20,13 @@ enum class ColumnKind {
 struct Column
 {
     ColumnKind kind;
-    Field field = Field::TheFlag; // Field, Label and NameBytes columns
-    int offset = 0;               // Byte columns
+    // What the column shows of the record: nothing for the Enemy column; a
+    // field for its Field, Label and NameBytes columns; a byte for a Byte column.
+    std::optional<RecordCell> cell;
     QString name;
 
+    // The field of a Field, Label or NameBytes column.
+    Field field() const { return cell.value().field().value(); }
     // Whether JSON holds the column's values as numbers rather than text.
     bool isNumeric() const;
     // The most digits a cell of the column can show, when it shows a plain
@@ -37,6 +40,8 @@ const std::vector<Column> &TableColumns();
 
 // The column of that name, or null.
 const Column *FindColumn(const QString &name);
+// The Field or Byte column of a field or byte.
+const Column &ColumnOf(const RecordCell &cell);
 
 // The name of a field in a table's header: its name in the record layout.
 QString ColumnName(Field field);

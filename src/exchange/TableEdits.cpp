@@ -20,13 +20,13 @@ Refusal AtCell(Refusal refusal, const TableCell &cell)
 
 std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell)
 {
-    return cell.field ? record.value(*cell.field) : record.bytes(cell.offset, 1)[0];
+    const std::optional<Field> field = cell.field();
+    return field ? record.value(*field) : record.bytes(cell.offset(), 1)[0];
 }
 
 double LargestValue(const RecordCell &cell)
 {
-    const int width = cell.field ? LayoutOf(*cell.field).width : 1;
-    return std::ldexp(1.0, 8 * width) - 1;
+    return std::ldexp(1.0, 8 * cell.width()) - 1;
 }
 
 // A value the user reads, however large or strange.
@@ -59,14 +59,7 @@ bool IsEditable(const Column &column)
 bool IsNumberColumn(const Column &column)
 {
     return column.kind == ColumnKind::Byte ||
-           (column.kind == ColumnKind::Field && LayoutOf(column.field).encoding == Encoding::Number);
-}
-
-RecordCell CellOf(const Column &column)
-{
-    if (column.kind == ColumnKind::Byte)
-        return {std::nullopt, column.offset};
-    return {column.field, LayoutOf(column.field).offset};
+           (column.kind == ColumnKind::Field && LayoutOf(column.field()).encoding == Encoding::Number);
 }
 
 CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf)
@@ -77,7 +70,7 @@ CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingO
         auto found = records.find(text.cell.enemy);
         if (found == records.end())
             found = records.emplace(text.cell.enemy, pendingOf(text.cell.enemy)).first;
-        auto checked = WithCellText(found->second, CellOf(*text.cell.column), text.text);
+        auto checked = WithCellText(found->second, *text.cell.column->cell, text.text);
         if (auto *refusal = std::get_if<Refusal>(&checked)) {
             if (refusals.size() < NAMED_REFUSALS)
                 refusals.push_back(AtCell(*refusal, text.cell));
@@ -119,7 +112,7 @@ AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment,
     for (const TableCell &cell : cells) {
         if (!IsNumberColumn(*cell.column))
             continue;
-        const RecordCell recordCell = CellOf(*cell.column);
+        const RecordCell recordCell = *cell.column->cell;
         const double largest = LargestValue(recordCell);
         double value = std::round(Adjusted(StoredValue(pendingOf(cell.enemy).target, recordCell), adjustment));
         if (adjustment.clamp && !std::isnan(value))

@@ -23,7 +23,6 @@ struct TableCell
 bool IsEditable(const Column &column);
 // Columns whose values are plain numbers, which Adjust… changes.
 bool IsNumberColumn(const Column &column);
-RecordCell CellOf(const Column &column);
 
 struct CellEdit
 {

@@ -44,9 +44,9 @@ TextTable ShownPart(const TextTable &table, const std::vector<int> &enemies,
     for (qsizetype c = 0; c < table.header.size(); ++c) {
         const Column *column = FindColumn(table.header[c]);
         const bool shown = std::any_of(columns.begin(), columns.end(), [column](const Column *wanted) {
-            return wanted == column ||
-                   (column->kind != ColumnKind::Byte && wanted->kind == ColumnKind::Field &&
-                    column->field == wanted->field && column->kind != ColumnKind::Enemy);
+            // A field's label and name bytes go with it.
+            return wanted == column || (column->kind != ColumnKind::Enemy && wanted->kind == ColumnKind::Field &&
+                                        column->cell == wanted->cell);
         });
         if (column->kind == ColumnKind::Enemy || shown)
             kept.push_back(c);

@@ -8,7 +8,7 @@ namespace {
 
 struct KindRun
 {
-    int count;
+    std::uint32_t count;
     ActionKind kind;
 };
 
@@ -25,46 +25,16 @@ constexpr std::array<KindRun, 20> KindRuns{{
 
 } // namespace
 
-std::string_view KindName(ActionKind kind)
+std::optional<ActionKind> KindOfAction(std::uint32_t code)
 {
-    switch (kind) {
-    case ActionKind::Normal: return "TYPE_NORMAL";
-    case ActionKind::Psi: return "TYPE_PSI";
-    case ActionKind::Call: return "TYPE_CALL";
-    case ActionKind::Item: return "TYPE_ITEM";
-    }
-    return {};
-}
-
-ActionKind KindOfCode(int code)
-{
-    if (code < 0 || code >= ACTION_COUNT)
-        throw std::out_of_range("action code " + std::to_string(code) + " has no kind");
+    if (code >= ACTION_COUNT)
+        return std::nullopt;
     for (const KindRun &run : KindRuns) {
         if (code < run.count)
             return run.kind;
         code -= run.count;
     }
     throw std::logic_error("the kind runs do not cover every action code");
-}
-
-void ActionKindTable::AppendActionKind(ActionKind kind)
-{
-    ActionKinds.push_back(kind);
-}
-
-void ActionKindTable::BuildActionKinds()
-{
-    ActionKinds.clear();
-    for (int code = 0; code < ACTION_COUNT; ++code)
-        AppendActionKind(KindOfCode(code));
-}
-
-std::optional<ActionKind> ActionKindTable::kindOf(int code) const
-{
-    if (code < 0 || code >= ActionKindCount())
-        return std::nullopt;
-    return ActionKinds[static_cast<std::size_t>(code)];
 }
 
 } // namespace mobwright

@@ -1,6 +1,6 @@
 #include "EnemyForm.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "FieldEntries.h"
 
 namespace mobwright {
@@ -11,7 +11,7 @@ int PositionOf(const FieldLayout &layout, const EnemyRecord &record)
     const auto stored = static_cast<std::int64_t>(record.value(layout.field));
     std::int64_t position = stored;
     if (layout.encoding == Encoding::Flag)
-        return stored <= 1 ? static_cast<int>(stored) : KEEP_STORED;
+        return stored < std::ssize(FLAG_VALUES) ? static_cast<int>(stored) : KEEP_STORED;
     if (layout.encoding == Encoding::ListPositionPlus1)
         position = stored - 1;
     return position >= 0 && position < EntryCount(layout.field, record) ? static_cast<int>(position)
@@ -22,7 +22,7 @@ ControlValue ControlValueOf(const FieldLayout &layout, const EnemyRecord &record
 {
     switch (layout.encoding) {
     case Encoding::GameText:
-        return {ASCIIControl::DecodeGameString(record.bytes(layout.field)), KEEP_STORED};
+        return {GameText::Decode(record.bytes(layout.field)), KEEP_STORED};
     case Encoding::Number:
     case Encoding::TextAddress: return {FieldText(layout, record.bytes(layout.field)), KEEP_STORED};
     default: break;
@@ -42,8 +42,8 @@ int EntryCount(Field field, const EnemyRecord &record)
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
         if (field != ArgumentField(slot))
             continue;
-        const auto code = static_cast<int>(record.value(ActionField(slot)));
-        return code < ACTION_COUNT ? ArgumentEntryCount(KindOfCode(code)) : 0;
+        const std::optional<ActionKind> kind = KindOfAction(record.value(ActionField(slot)));
+        return kind ? ArgumentEntryCount(*kind) : 0;
     }
     return static_cast<int>(FixedEntries(field).size());
 }
@@ -59,7 +59,7 @@ std::string ListAcceptedText(Field field, const EnemyRecord &record)
 {
     const FieldLayout &layout = LayoutOf(field);
     if (layout.encoding == Encoding::Flag)
-        return "0 (clear) or 1 (set)";
+        return "0 (" + std::string(FLAG_VALUES[0]) + ") or 1 (" + std::string(FLAG_VALUES[1]) + ")";
     const int count = EntryCount(field, record);
     if (layout.encoding == Encoding::ListPositionPlus1)
         return count == 0 ? std::string("0 (no entry), as its action offers no list")

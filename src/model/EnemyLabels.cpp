@@ -1,13 +1,14 @@
 #include "EnemyLabels.h"
 
-#include "ASCIIControl.h"
 #include "EnemyRecord.h"
+#include "GameText.h"
+#include "HexText.h"
 
 namespace mobwright {
 
 std::string EnemyNumber(int index)
 {
-    return ASCIIControl::ZeroPad(std::to_string(index + 1), 3);
+    return ZeroPadded(std::to_string(index + 1), 3);
 }
 
 std::string EnemyLabel(int index, std::string_view name)
@@ -17,7 +18,7 @@ std::string EnemyLabel(int index, std::string_view name)
 
 std::string EnemyLabel(int index, const EnemyRecord &record)
 {
-    return EnemyLabel(index, ASCIIControl::DecodeGameString(record.bytes(Field::Name)));
+    return EnemyLabel(index, GameText::Decode(record.bytes(Field::Name)));
 }
 
 } // namespace mobwright

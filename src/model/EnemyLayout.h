@@ -16,13 +16,16 @@ enum class Field {
 inline constexpr int FIELD_COUNT = static_cast<int>(Field::MaxCall) + 1;
 
 enum class Encoding {
-    Flag,             // 0 clear, 1 checked
+    Flag,             // one byte, FLAG_VALUES below
     GameText,         // the 25-byte name field
     ListPosition,     // the entry's position in the control's list
     ListPositionPlus1,// the entry's position + 1; 0 means no entry
     Number,           // decimal, shown unsigned
     TextAddress,      // 24-bit address, little-endian, as six hex digits
 };
+
+// What the flag's values mean, by the value stored: 0 clear, 1 set.
+inline constexpr std::array<std::string_view, 2> FLAG_VALUES{"clear", "set"};
 
 // Fields whose value is picked from a list.
 constexpr bool IsList(Encoding encoding)
@@ -119,12 +122,6 @@ constexpr std::optional<int> ArgumentSlot(Field field)
 constexpr std::string_view FieldName(Field field)
 {
     return LayoutOf(field).title;
-}
-
-// A byte that no field covers, taken as a one-byte number field would be.
-constexpr FieldLayout ByteLayout(int offset)
-{
-    return {Field::TheFlag, offset, 1, Encoding::Number, ValueList::None, "", "", "", "", ""};
 }
 
 // Whether a record offset lies in no field.

@@ -11,16 +11,6 @@ EnemyRecord EnemyRecord::FromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SI
     return record;
 }
 
-EnemyRecord EnemyRecord::WithFieldsOf(const EnemyRecord &fields) const
-{
-    EnemyRecord result = *this;
-    for (const FieldLayout &layout : EnemyLayout) {
-        const auto from = fields.bytes(layout.field);
-        std::copy(from.begin(), from.end(), result.bytes(layout.field).begin());
-    }
-    return result;
-}
-
 std::uint32_t EnemyRecord::value(Field field) const
 {
     std::uint32_t result = 0;

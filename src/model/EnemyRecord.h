@@ -16,10 +16,6 @@ public:
     static EnemyRecord FromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes);
     std::span<const std::uint8_t, ENEMY_RECORD_SIZE> allBytes() const { return bytes_; }
 
-    // This record with every field's bytes taken from fields: the bytes that
-    // belong to no field stay as they are here.
-    EnemyRecord WithFieldsOf(const EnemyRecord &fields) const;
-
     // A field's stored value, little-endian; not meaningful for the name.
     std::uint32_t value(Field field) const;
     void setValue(Field field, std::uint32_t value);

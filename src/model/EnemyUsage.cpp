@@ -1,6 +1,6 @@
 #include "EnemyUsage.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "EnemyLayout.h"
 
 #include <algorithm>
@@ -51,7 +51,7 @@ std::vector<ListEntry> UsesOf(const EnemyRecord &record)
 
 std::string NameOf(std::span<const std::uint8_t> bytes)
 {
-    std::string name = ASCIIControl::DecodeGameString(bytes);
+    std::string name = GameText::Decode(bytes);
     name.erase(name.find_last_not_of(' ') + 1);
     return name;
 }

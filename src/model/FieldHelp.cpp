@@ -3,6 +3,7 @@
 #include "ActionKinds.h"
 #include "EnemyForm.h"
 #include "FieldText.h"
+#include "GameText.h"
 
 namespace mobwright {
 namespace {
@@ -18,10 +19,10 @@ std::string Where(int offset, int width)
 // What an argument holds for the action of its slot.
 std::string ArgumentHolds(int slot, const EnemyRecord &record)
 {
-    const std::uint32_t code = record.value(ActionField(slot));
-    if (code >= ACTION_COUNT)
+    const std::optional<ActionKind> kind = KindOfAction(record.value(ActionField(slot)));
+    if (!kind)
         return "nothing this editor knows: its action has no entry";
-    switch (KindOfCode(static_cast<int>(code))) {
+    switch (*kind) {
     case ActionKind::Normal: return "nothing: not used by this action";
     case ActionKind::Psi: return "the PSI ability used";
     case ActionKind::Call: return "the enemy called";
@@ -36,8 +37,8 @@ std::string Accepts(const FieldLayout &layout, const EnemyRecord *record)
     case Encoding::Number:
     case Encoding::TextAddress: return AcceptedText(layout);
     case Encoding::GameText:
-        return "at most 25 characters: the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? |";
-    case Encoding::Flag: return "0 (clear) or 1 (set)";
+        return "at most " + std::to_string(GameText::NAME_SIZE) + " characters: " + GameText::CharactersText();
+    case Encoding::Flag:
     case Encoding::ListPosition:
     case Encoding::ListPositionPlus1: break;
     }
@@ -66,7 +67,7 @@ std::string ByteHelp(int offset)
     const KnownByte *known = KnownByteAt(offset);
     std::string help = known ? std::string(known->title) + ": " + std::string(known->meaning)
                              : "Byte " + std::to_string(offset) + ", which no field shows";
-    return help + ". Accepts " + AcceptedText(ByteLayout(offset)) + ". " + Where(offset, 1);
+    return help + ". Accepts " + ByteAcceptedText() + ". " + Where(offset, 1);
 }
 
 } // namespace mobwright

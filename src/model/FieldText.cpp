@@ -1,8 +1,9 @@
 #include "FieldText.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "HexText.h"
 #include "QuotedText.h"
+#include "Utf8Text.h"
 
 #include <charconv>
 
@@ -17,9 +18,9 @@ struct NumberRange
 
 // Every number is unsigned; wider fields also take negative numbers, stored
 // in two's complement, for users used to typing them that way.
-NumberRange RangeOf(const FieldLayout &layout)
+NumberRange RangeOf(int width)
 {
-    switch (layout.width) {
+    switch (width) {
     case 1: return {0, 0xFF};
     case 2: return {-0x8000, 0xFFFF};
     default: return {-0x80000000LL, 0xFFFFFFFFLL};
@@ -39,7 +40,7 @@ bool IsDecimalDigits(std::string_view text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-std::optional<std::uint32_t> ParseNumber(const FieldLayout &layout, std::string_view text)
+std::optional<std::uint32_t> ParseNumber(int width, std::string_view text)
 {
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
@@ -51,7 +52,7 @@ std::optional<std::uint32_t> ParseNumber(const FieldLayout &layout, std::string_
     if (error != std::errc{} || end != text.data() + text.size())
         return std::nullopt; // too long for any field
     const std::int64_t number = negative ? -magnitude : magnitude;
-    const NumberRange range = RangeOf(layout);
+    const NumberRange range = RangeOf(width);
     if (number < range.low || number > range.high)
         return std::nullopt;
     // Negative numbers are stored in two's complement of the field's width.
@@ -89,7 +90,7 @@ std::optional<std::uint32_t> ParseFieldText(const FieldLayout &layout, std::stri
 {
     text = TrimBlanks(text);
     const auto value = layout.encoding == Encoding::TextAddress ? ParseTextAddress(text)
-                                                                : ParseNumber(layout, text);
+                                                                : ParseNumber(layout.width, text);
     if (!value)
         return std::nullopt;
     return *value & Mask(layout.width);
@@ -107,7 +108,23 @@ std::string AcceptedText(const FieldLayout &layout)
 {
     if (layout.encoding == Encoding::TextAddress)
         return "one to six hexadecimal digits (0-9, A-F), such as C5ABCD";
-    const NumberRange range = RangeOf(layout);
+    return AcceptedNumberText(layout.width);
+}
+
+std::optional<std::uint8_t> ParseByteText(std::string_view text)
+{
+    const auto value = ParseNumber(1, TrimBlanks(text));
+    return value ? std::optional(static_cast<std::uint8_t>(*value)) : std::nullopt;
+}
+
+std::string ByteAcceptedText()
+{
+    return AcceptedNumberText(1);
+}
+
+std::string AcceptedNumberText(int width)
+{
+    const NumberRange range = RangeOf(width);
     std::string accepted = "a whole number from 0 to " + std::to_string(range.high);
     if (range.low < 0)
         accepted += "; negatives down to " + std::to_string(range.low) +
@@ -120,14 +137,14 @@ std::optional<Refusal> NameRefusal(std::string_view text)
     const auto refuse = [text](std::string accepted) {
         return Refusal{.field = Field::Name, .text = std::string(text), .accepted = std::move(accepted)};
     };
-    const auto characters = ASCIIControl::SplitCharacters(text);
-    if (characters.size() > ASCIIControl::NAME_FIELD_SIZE)
-        return refuse("at most " + std::to_string(ASCIIControl::NAME_FIELD_SIZE) +
+    const auto characters = Utf8Characters(text);
+    if (characters.size() > GameText::NAME_SIZE)
+        return refuse("at most " + std::to_string(GameText::NAME_SIZE) +
                       " characters; this has " + std::to_string(characters.size()));
     for (const std::string_view character : characters) {
-        if (ASCIIControl::EncodeGameChar(character) == 0)
-            return refuse("only the letters A-Z and a-z, the digits 0-9, blanks and ! $ ' , . ? | (\"" +
-                          QuotedForMessage(character) + "\" cannot be stored)");
+        if (GameText::EncodeChar(character) == 0)
+            return refuse("only " + GameText::CharactersText() + " (\"" + QuotedForMessage(character) +
+                          "\" cannot be stored)");
     }
     return std::nullopt;
 }

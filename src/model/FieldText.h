@@ -24,6 +24,12 @@ bool ReadsAs(const FieldLayout &layout, std::string_view typed, std::string_view
 
 // What a number or text-address field accepts, as the end of a sentence.
 std::string AcceptedText(const FieldLayout &layout);
+// The same for a number of width bytes.
+std::string AcceptedNumberText(int width);
+
+// A byte that no field covers takes a whole number from 0 to 255.
+std::optional<std::uint8_t> ParseByteText(std::string_view text);
+std::string ByteAcceptedText();
 
 // Why the game cannot store text as an enemy name, or nothing when it can.
 std::optional<Refusal> NameRefusal(std::string_view text);

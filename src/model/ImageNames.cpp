@@ -1,6 +1,6 @@
 #include "ImageNames.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "ActionKinds.h"
 #include "RomFile.h"
 #include "TableGeometry.h"
@@ -28,7 +28,7 @@ constexpr std::size_t PSI_NAME_COUNT = 17;
 // As they follow a name, space included.
 constexpr std::array<std::string_view, 5> PSI_LEVELS{" α", " β", " γ", " Σ", " Ω"};
 
-constexpr auto NAME_SIZE = static_cast<std::size_t>(ASCIIControl::NAME_FIELD_SIZE);
+constexpr auto NAME_SIZE = static_cast<std::size_t>(GameText::NAME_SIZE);
 
 std::vector<std::uint8_t> ReadTable(RomFile &rom, std::uint32_t offset, std::size_t size)
 {
@@ -50,7 +50,7 @@ std::optional<std::string> StrictName(Bytes field)
     for (const std::uint8_t code : field.first(NAME_SIZE)) {
         if (code == 0)
             break;
-        const std::string character = ASCIIControl::DecodeGameChar(code);
+        const std::string character = GameText::DecodeChar(code);
         if (character.empty())
             return std::nullopt;
         name += character;

@@ -1,6 +1,7 @@
 #include "LabelForms.h"
 
-#include "ASCIIControl.h"
+#include "HexText.h"
+#include "Utf8Text.h"
 
 #include <array>
 #include <cstdio>
@@ -27,7 +28,7 @@ std::string Prefix(LongList list, int position)
     switch (list) {
     case LongList::Music: return Hex2(position) + " - ";
     case LongList::InsidePic:
-        return ASCIIControl::ZeroPad(std::to_string(position), 3) +
+        return ZeroPadded(std::to_string(position), 3) +
                std::string(position < 10    ? 3
                            : position < 100 ? 2
                                             : 1,
@@ -44,7 +45,7 @@ std::string Prefix(LongList list, int position)
 // What an outside-picture label ends with: the stored value, position + 1.
 std::string OutsideNumber(int position)
 {
-    return ASCIIControl::ZeroPad(std::to_string(position + 1), OUTSIDE_NUMBER_WIDTH);
+    return ZeroPadded(std::to_string(position + 1), OUTSIDE_NUMBER_WIDTH);
 }
 
 bool IsBlank(char c)
@@ -64,7 +65,7 @@ std::string_view OutsideGap(std::string_view label)
 
 std::size_t CharacterCount(std::string_view text)
 {
-    return ASCIIControl::SplitCharacters(text).size();
+    return Utf8Characters(text).size();
 }
 
 std::size_t NameWidth(LongList list)
@@ -80,7 +81,7 @@ std::size_t NameWidth(LongList list)
 std::string Fitted(std::string_view name, std::string_view tail, std::size_t width)
 {
     const std::size_t tailWidth = CharacterCount(tail);
-    const auto characters = ASCIIControl::SplitCharacters(name);
+    const auto characters = Utf8Characters(name);
     std::string text;
     for (std::size_t k = 0; k < characters.size() && k + tailWidth < width; ++k)
         text += characters[k];

@@ -1,6 +1,6 @@
 #include "PendingEdits.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "ActionKinds.h"
 #include "FieldText.h"
 
@@ -20,19 +20,14 @@ void CopyBytes(const EnemyRecord &from, EnemyRecord &to, int offset, int width)
     std::ranges::copy(from.bytes(offset, width), to.bytes(offset, width).begin());
 }
 
-// Calls visit(offset, width) for every field and uncovered byte that edited
-// changes from its base.
-template <typename Visit> void ForEachEditedCell(const PendingRecord &edited, Visit visit)
+// Copies every field and uncovered byte that edited changes from its base
+// into to.
+void CopyEditedCells(const PendingRecord &edited, EnemyRecord &to)
 {
-    ForEachCell([&](int offset, int width) {
-        if (!SameBytes(edited.base, edited.target, offset, width))
-            visit(offset, width);
-    });
-}
-
-std::optional<ActionKind> KindOf(std::uint32_t code)
-{
-    return code < ACTION_COUNT ? std::optional(KindOfCode(static_cast<int>(code))) : std::nullopt;
+    for (const RecordCell &cell : EveryCell()) {
+        if (!SameBytes(edited.base, edited.target, cell.offset(), cell.width()))
+            CopyBytes(edited.target, to, cell.offset(), cell.width());
+    }
 }
 
 // The stored value that a list or flag field's text names: the number it
@@ -74,37 +69,10 @@ Checked<EnemyRecord> WithChoiceText(EnemyRecord record, Field field, std::string
 
 } // namespace
 
-RecordCell CellAt(int offset)
-{
-    for (const FieldLayout &layout : EnemyLayout) {
-        if (layout.offset == offset)
-            return {layout.field, offset};
-    }
-    return {std::nullopt, offset};
-}
-
-int CellWidth(const RecordCell &cell)
-{
-    return cell.field ? LayoutOf(*cell.field).width : 1;
-}
-
-std::string CellName(const RecordCell &cell)
-{
-    if (cell.field)
-        return std::string(FieldName(*cell.field));
-    const KnownByte *known = KnownByteAt(cell.offset);
-    return known ? std::string(known->title) : "Byte " + std::to_string(cell.offset);
-}
-
 bool PendingRecord::edits(Field field) const
 {
     const FieldLayout &layout = LayoutOf(field);
     return unparsed.contains(field) || !SameBytes(base, target, layout.offset, layout.width);
-}
-
-bool PendingRecord::editsByte(int offset) const
-{
-    return !SameBytes(base, target, offset, 1);
 }
 
 std::vector<Field> PendingRecord::editedFields() const
@@ -119,25 +87,20 @@ std::vector<Field> PendingRecord::editedFields() const
 
 int PendingRecord::editCount() const
 {
-    int count = 0;
-    for (const FieldLayout &layout : EnemyLayout)
-        count += edits(layout.field) ? 1 : 0;
-    for (int offset = 0; offset < ENEMY_RECORD_SIZE; ++offset)
-        count += IsUncovered(offset) && editsByte(offset) ? 1 : 0;
-    return count;
+    return static_cast<int>(std::ranges::count_if(EveryCell(), [this](const RecordCell &cell) { return edits(cell); }));
 }
 
 PendingRecord PendingRecord::rebased(const EnemyRecord &newBase) const
 {
     PendingRecord moved{newBase, newBase, unparsed, conflicts};
-    ForEachEditedCell(*this, [&](int offset, int width) { CopyBytes(target, moved.target, offset, width); });
+    CopyEditedCells(*this, moved.target);
     return moved;
 }
 
 PendingRecord PendingRecord::withEditsOf(const PendingRecord &newer) const
 {
     PendingRecord merged = *this;
-    ForEachEditedCell(newer, [&](int offset, int width) { CopyBytes(newer.target, merged.target, offset, width); });
+    CopyEditedCells(newer, merged.target);
     for (const auto &[field, text] : newer.unparsed)
         merged.unparsed[field] = text;
     merged.conflicts.insert(newer.conflicts.begin(), newer.conflicts.end());
@@ -147,20 +110,21 @@ PendingRecord PendingRecord::withEditsOf(const PendingRecord &newer) const
 PendingRecord PendingRecord::without(const RecordCell &cell) const
 {
     PendingRecord reverted = *this;
-    CopyBytes(base, reverted.target, cell.offset, CellWidth(cell));
-    if (cell.field)
-        reverted.unparsed.erase(*cell.field);
+    CopyBytes(base, reverted.target, cell.offset(), cell.width());
+    if (const auto field = cell.field())
+        reverted.unparsed.erase(*field);
     return reverted;
 }
 
 bool PendingRecord::edits(const RecordCell &cell) const
 {
-    return cell.field ? edits(*cell.field) : editsByte(cell.offset);
+    const auto field = cell.field();
+    return field ? edits(*field) : !SameBytes(base, target, cell.offset(), 1);
 }
 
 bool PendingRecord::inConflict(const RecordCell &cell) const
 {
-    return conflicts.contains(cell.offset) && edits(cell);
+    return conflicts.contains(cell.offset()) && edits(cell);
 }
 
 std::optional<Refusal> PendingRecord::refusal() const
@@ -180,14 +144,14 @@ Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_
     switch (layout.encoding) {
     case Encoding::GameText: {
         // An unedited name keeps its bytes, including codes without a character.
-        const bool unedited = text == ASCIIControl::DecodeGameString(base.bytes(Field::Name));
+        const bool unedited = text == GameText::Decode(base.bytes(Field::Name));
         if (unedited) {
             CopyBytes(base, record, layout.offset, layout.width);
             return record;
         }
         if (auto refusal = NameRefusal(text))
             return *refusal;
-        std::ranges::copy(ASCIIControl::EncodeGameString(text), record.bytes(field).begin());
+        std::ranges::copy(GameText::Encode(text), record.bytes(field).begin());
         return record;
     }
     case Encoding::Number:
@@ -208,31 +172,30 @@ Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_
 EnemyRecord WithAction(EnemyRecord record, int slot, int code)
 {
     const Field action = ActionField(slot);
-    const auto kindBefore = KindOf(record.value(action));
+    const auto kindBefore = KindOfAction(record.value(action));
     record.setValue(action, static_cast<std::uint32_t>(code));
-    if (KindOf(static_cast<std::uint32_t>(code)) != kindBefore)
+    if (KindOfAction(static_cast<std::uint32_t>(code)) != kindBefore)
         record.setValue(ArgumentField(slot), 1);
     return record;
 }
 
-Checked<PendingRecord> WithCellText(PendingRecord pending, RecordCell cell, std::string_view text)
+Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cell, std::string_view text)
 {
-    if (!cell.field) {
-        const FieldLayout byte = ByteLayout(cell.offset);
-        const auto value = ParseFieldText(byte, text);
+    const std::optional<Field> field = cell.field();
+    if (!field) {
+        const auto value = ParseByteText(text);
         if (!value)
-            return Refusal{.text = std::string(text), .accepted = AcceptedText(byte)};
-        pending.target.bytes(cell.offset, 1)[0] = static_cast<std::uint8_t>(*value);
+            return Refusal{.text = std::string(text), .accepted = ByteAcceptedText()};
+        pending.target.bytes(cell.offset(), 1)[0] = *value;
         return pending;
     }
-    auto checked = WithFieldText(pending.target, *cell.field, text, pending.base);
+    auto checked = WithFieldText(pending.target, *field, text, pending.base);
     if (auto *refusal = std::get_if<Refusal>(&checked))
         return *refusal;
     const EnemyRecord &record = std::get<EnemyRecord>(checked);
-    pending.unparsed.erase(*cell.field);
-    pending.target = IsChoice(LayoutOf(*cell.field).encoding)
-                         ? WithChoice(pending.target, *cell.field, record.value(*cell.field))
-                         : record;
+    pending.unparsed.erase(*field);
+    pending.target = IsChoice(LayoutOf(*field).encoding) ? WithChoice(pending.target, *field, record.value(*field))
+                                                         : record;
     return pending;
 }
 

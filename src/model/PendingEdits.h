@@ -2,6 +2,7 @@
 
 #include "EnemyForm.h"
 #include "EnemyRecord.h"
+#include "RecordCell.h"
 #include "Refusal.h"
 
 #include <map>
@@ -11,31 +12,6 @@
 #include <vector>
 
 namespace mobwright {
-
-// A part of a record that is edited on its own: a field, or a byte that no
-// field covers, by its offset.
-struct RecordCell
-{
-    std::optional<Field> field;
-    int offset = 0;
-};
-
-// The field that starts at offset, or the byte there when no field covers it.
-RecordCell CellAt(int offset);
-int CellWidth(const RecordCell &cell);
-// Its name as the user reads it: "Speed", "Pronoun", "Byte 57".
-std::string CellName(const RecordCell &cell);
-
-// Calls visit(offset, width) for every field, then every byte no field covers.
-template <typename Visit> void ForEachCell(Visit visit)
-{
-    for (const FieldLayout &layout : EnemyLayout)
-        visit(layout.offset, layout.width);
-    for (int offset = 0; offset < ENEMY_RECORD_SIZE; ++offset) {
-        if (IsUncovered(offset))
-            visit(offset, 1);
-    }
-}
 
 // One enemy's edits that are not written yet.
 struct PendingRecord
@@ -52,8 +28,6 @@ struct PendingRecord
     bool empty() const { return target == base && unparsed.empty(); }
     bool operator==(const PendingRecord &) const = default;
     bool edits(Field field) const;
-    // Whether a byte that no field covers is edited.
-    bool editsByte(int offset) const;
     std::vector<Field> editedFields() const;
     // Edited fields and bytes.
     int editCount() const;
@@ -87,7 +61,7 @@ EnemyRecord WithAction(EnemyRecord record, int slot, int code);
 
 // A pending record with a cell set from text as the window takes it: a
 // field as its control does, a byte as a number from 0 to 255.
-Checked<PendingRecord> WithCellText(PendingRecord pending, RecordCell cell, std::string_view text);
+Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cell, std::string_view text);
 
 // The pending edits of a whole image, by enemy; enemies without edits have none.
 class PendingEdits

@@ -1,7 +1,7 @@
 #include "QuotedText.h"
 
-#include "ASCIIControl.h"
 #include "HexText.h"
+#include "Utf8Text.h"
 
 #include <cstdint>
 
@@ -45,7 +45,7 @@ std::string Visible(std::string_view character)
 
 std::string QuotedForMessage(std::string_view text, std::size_t maxCharacters)
 {
-    const auto characters = ASCIIControl::SplitCharacters(text);
+    const auto characters = Utf8Characters(text);
     std::string quoted;
     for (std::size_t i = 0; i < characters.size() && i < maxCharacters; ++i)
         quoted += Visible(characters[i]);

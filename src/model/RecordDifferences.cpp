@@ -1,48 +1,32 @@
 #include "RecordDifferences.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "FieldText.h"
 #include "HexText.h"
-#include "PendingEdits.h"
 
 #include <algorithm>
 
 namespace mobwright {
 namespace {
 
-// What one difference compares: a field's shown bytes, or a single byte.
-struct Place
+// Every field and uncovered byte, in record order.
+std::vector<RecordCell> CellsInRecordOrder()
 {
-    std::optional<Field> field;
-    int offset;
-    int width;
-};
-
-std::vector<Place> PlacesInRecordOrder()
-{
-    std::vector<Place> places;
-    for (int offset = 0; offset < ENEMY_RECORD_SIZE;) {
-        const auto layout =
-            std::find_if(EnemyLayout.begin(), EnemyLayout.end(),
-                         [offset](const FieldLayout &l) { return l.offset == offset; });
-        if (layout == EnemyLayout.end()) {
-            places.push_back({std::nullopt, offset, 1});
-        } else {
-            places.push_back({layout->field, offset, layout->width});
-        }
-        offset += places.back().width;
-    }
-    return places;
+    std::vector<RecordCell> cells;
+    for (int offset = 0; offset < ENEMY_RECORD_SIZE; offset += cells.back().width())
+        cells.push_back(CellAt(offset));
+    return cells;
 }
 
-std::string ValueText(const Place &place, const EnemyRecord &record)
+std::string ValueText(const RecordCell &cell, const EnemyRecord &record)
 {
-    if (!place.field)
-        return std::to_string(record.bytes(place.offset, 1)[0]);
-    const FieldLayout &layout = LayoutOf(*place.field);
+    const std::optional<Field> field = cell.field();
+    if (!field)
+        return std::to_string(record.bytes(cell.offset(), 1)[0]);
+    const FieldLayout &layout = LayoutOf(*field);
     switch (layout.encoding) {
     case Encoding::GameText:
-        return ASCIIControl::DecodeGameString(record.bytes(layout.field));
+        return GameText::Decode(record.bytes(layout.field));
     case Encoding::TextAddress:
         return FieldText(layout, record.bytes(layout.field));
     default:
@@ -50,15 +34,14 @@ std::string ValueText(const Place &place, const EnemyRecord &record)
     }
 }
 
-RecordDifference Difference(int enemy, const Place &place, const EnemyRecord &baseline,
+RecordDifference Difference(int enemy, const RecordCell &cell, const EnemyRecord &baseline,
                             const EnemyRecord &current)
 {
-    RecordDifference difference{enemy, place.field, place.offset, ValueText(place, baseline),
-                                ValueText(place, current)};
+    RecordDifference difference{enemy, cell, ValueText(cell, baseline), ValueText(cell, current)};
     // Bytes past the name's end, or codes without a character, differ unseen.
     if (difference.baseline == difference.current) {
-        difference.baseline = HexText(baseline.bytes(place.offset, place.width));
-        difference.current = HexText(current.bytes(place.offset, place.width));
+        difference.baseline = HexText(baseline.bytes(cell.offset(), cell.width()));
+        difference.current = HexText(current.bytes(cell.offset(), cell.width()));
     }
     return difference;
 }
@@ -68,16 +51,16 @@ RecordDifference Difference(int enemy, const Place &place, const EnemyRecord &ba
 std::vector<RecordDifference> RecordDifferences(const std::vector<EnemyRecord> &baseline,
                                                 const std::vector<EnemyRecord> &current)
 {
-    static const std::vector<Place> places = PlacesInRecordOrder();
+    static const std::vector<RecordCell> cells = CellsInRecordOrder();
     std::vector<RecordDifference> differences;
     const std::size_t count = std::min(baseline.size(), current.size());
     for (std::size_t enemy = 0; enemy < count; ++enemy) {
-        for (const Place &place : places) {
-            const auto before = baseline[enemy].bytes(place.offset, place.width);
-            const auto now = current[enemy].bytes(place.offset, place.width);
-            if (!std::equal(before.begin(), before.end(), now.begin()))
+        for (const RecordCell &cell : cells) {
+            const auto before = baseline[enemy].bytes(cell.offset(), cell.width());
+            const auto now = current[enemy].bytes(cell.offset(), cell.width());
+            if (!std::ranges::equal(before, now))
                 differences.push_back(
-                    Difference(static_cast<int>(enemy), place, baseline[enemy], current[enemy]));
+                    Difference(static_cast<int>(enemy), cell, baseline[enemy], current[enemy]));
         }
     }
     return differences;
@@ -87,7 +70,7 @@ std::vector<std::string> DifferingParts(const EnemyRecord &before, const EnemyRe
 {
     std::vector<std::string> parts;
     for (const RecordDifference &difference : RecordDifferences({before}, {now}))
-        parts.push_back(CellName({difference.field, difference.offset}));
+        parts.push_back(CellName(difference.cell));
     return parts;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EnemyRecord.h"
+#include "RecordCell.h"
 
 #include <optional>
 #include <string>
@@ -11,9 +12,8 @@ namespace mobwright {
 // Something that differs in one enemy's record between the baseline and now.
 struct RecordDifference
 {
-    int enemy;                  // index, 0 to 229
-    std::optional<Field> field; // none for a byte that no field shows
-    int offset;                 // of the field or byte within the record
+    int enemy; // index, 0 to 229
+    RecordCell cell;
     // The values as the user reads them: numbers in decimal, text addresses
     // in six hex digits, the name as text, or as its bytes in hex when the
     // two names read alike.

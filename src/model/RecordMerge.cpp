@@ -7,11 +7,13 @@ namespace mobwright {
 PendingRecord MergedOnto(const PendingRecord &mine, const EnemyRecord &theirs)
 {
     PendingRecord merged{theirs, theirs, mine.unparsed, {}};
-    ForEachCell([&](int offset, int width) {
+    for (const RecordCell &cell : EveryCell()) {
+        const int offset = cell.offset();
+        const int width = cell.width();
         const auto base = mine.base.bytes(offset, width);
         const auto edit = mine.target.bytes(offset, width);
         const auto now = theirs.bytes(offset, width);
-        const std::optional<Field> field = CellAt(offset).field;
+        const std::optional<Field> field = cell.field();
         const bool typed = field && mine.unparsed.contains(*field);
         const bool kept = !std::ranges::equal(edit, base) && !std::ranges::equal(edit, now);
         if (kept)
@@ -19,7 +21,7 @@ PendingRecord MergedOnto(const PendingRecord &mine, const EnemyRecord &theirs)
         const bool theyChanged = !std::ranges::equal(base, now) || mine.conflicts.contains(offset);
         if ((kept || typed) && theyChanged)
             merged.conflicts.insert(offset);
-    });
+    }
     return merged;
 }
 
@@ -29,7 +31,7 @@ EnemyRecord ToWrite(const PendingRecord &pending, const std::set<int> &confirmed
     for (const int offset : pending.conflicts) {
         if (confirmed.contains(offset))
             continue;
-        const int width = CellWidth(CellAt(offset));
+        const int width = CellAt(offset).width();
         std::ranges::copy(pending.base.bytes(offset, width), record.bytes(offset, width).begin());
     }
     return record;

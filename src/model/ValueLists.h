@@ -23,7 +23,7 @@ LabelList ItemLabels();       // 256
 
 // One label per action code, 0 to 318.
 LabelList ActionLabels();
-// The first PSI action: the PSI actions are codes 10 to 61 (KindOfCode).
+// The first PSI action: the PSI actions are codes 10 to 61 (KindOfAction).
 inline constexpr std::size_t FIRST_PSI_CODE = 10;
 // The labels of action codes 10 to 318, from the first PSI action to the
 // last action: row r names code r + 10.

@@ -1,7 +1,5 @@
 #include "HexText.h"
 
-#include "ASCIIControl.h"
-
 namespace mobwright {
 namespace {
 
@@ -11,17 +9,6 @@ std::string_view Pair(std::string_view text, std::size_t first)
     if (first > text.size())
         return {};
     return text.substr(first - 1, 2);
-}
-
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 } // namespace
@@ -41,7 +28,7 @@ std::string HexText(std::span<const std::uint8_t> bytes)
 {
     std::string text;
     for (const std::uint8_t b : bytes)
-        text += ASCIIControl::ZeroPad(HexDigits(b), 2);
+        text += ZeroPadded(HexDigits(b), 2);
     return text;
 }
 
@@ -53,20 +40,11 @@ std::string ReverseHex24(std::string_view text)
     return result;
 }
 
-std::int32_t ParseHexLE32(std::string_view text)
+std::string ZeroPadded(std::string text, int width)
 {
-    std::string digits;
-    for (const std::size_t first : {7, 5, 3, 1})
-        digits += Pair(text, first);
-    // Only the leading run of hex digits counts, as in a hex literal.
-    std::uint32_t value = 0;
-    for (const char c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0)
-            break;
-        value = value * 16 + static_cast<std::uint32_t>(digit);
-    }
-    return static_cast<std::int32_t>(value);
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    return text;
 }
 
 } // namespace mobwright

@@ -15,7 +15,7 @@ std::string HexText(std::span<const std::uint8_t> bytes);
 // Characters 5-6, 3-4 and 1-2 of text, in that order: the six digits of the
 // 24-bit little-endian value whose file-order hex text is given.
 std::string ReverseHex24(std::string_view text);
-// The signed 32-bit little-endian value whose file-order hex text is given.
-std::int32_t ParseHexLE32(std::string_view text);
+// Text padded on the left with "0" to width; longer text is never cut.
+std::string ZeroPadded(std::string text, int width);
 
 } // namespace mobwright

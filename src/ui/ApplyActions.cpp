@@ -31,10 +31,7 @@ EnemyTable StoredTable(const ImageSession &session)
 RecordCell CellOfRow(const CellChange &row)
 {
     const Column *column = FindColumn(row.column);
-    if (column && column->kind == ColumnKind::Byte)
-        return {std::nullopt, column->offset};
-    const Field field = column ? column->field : Field::Name;
-    return {field, LayoutOf(field).offset};
+    return column && column->cell ? *column->cell : RecordCell(Field::Name);
 }
 
 bool WritesAnything(const std::map<int, PendingRecord> &records, const ImageSession::Confirmed &confirmed)
@@ -138,7 +135,7 @@ bool Main::previewWrite(const std::map<int, PendingRecord> &records, const QStri
         return false;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (conflicting[k] && k < ticked->size() && (*ticked)[k])
-            confirmed[rows[k].index].insert(CellOfRow(rows[k]).offset);
+            confirmed[rows[k].index].insert(CellOfRow(rows[k]).offset());
     }
     return true;
 }

@@ -133,8 +133,8 @@ DifferencesView &CompareActions::differences()
         connect(differences_, &DifferencesView::differenceChosen, this,
                 [this](const RecordDifference &difference) {
                     window_.goToEnemy(difference.enemy);
-                    if (difference.field)
-                        window_.editor().focusField(*difference.field);
+                    if (const auto field = difference.cell.field())
+                        window_.editor().focusField(*field);
                     window_.raise();
                     window_.activateWindow();
                 });

@@ -15,16 +15,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(ConflictMarks)
 };
 
-const Column &ColumnOf(const RecordCell &cell)
-{
-    for (const Column &column : TableColumns()) {
-        const bool byte = column.kind == ColumnKind::Byte && !cell.field && column.offset == cell.offset;
-        if (byte || (column.kind == ColumnKind::Field && cell.field == column.field))
-            return column;
-    }
-    return TableColumns().front();
-}
-
 } // namespace
 
 QColor ConflictColour()
@@ -41,7 +31,7 @@ QString ConflictText(const RecordCell &cell, int enemy, const PendingRecord &pen
 {
     const Column &column = ColumnOf(cell);
     const QString file = DisplayText(column, enemy, table);
-    const auto typed = cell.field ? pending.unparsed.find(*cell.field) : pending.unparsed.end();
+    const auto typed = cell.field() ? pending.unparsed.find(*cell.field()) : pending.unparsed.end();
     table.records[static_cast<std::size_t>(enemy)] = pending.target;
     const QString yours = typed != pending.unparsed.end() ? ToQString(typed->second)
                                                            : DisplayText(column, enemy, table);

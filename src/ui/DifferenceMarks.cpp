@@ -50,9 +50,9 @@ void DifferenceMarks::show(const EnemyRecord *baseline, const EnemyRecord &shown
     if (baseline) {
         const FormValues form = FormFromRecord(*baseline);
         for (const RecordDifference &difference : RecordDifferences({*baseline}, {shown})) {
-            if (!difference.field)
+            if (!difference.cell.field())
                 continue;
-            const Field field = *difference.field;
+            const Field field = *difference.cell.field();
             const auto index = static_cast<std::size_t>(field);
             differ.set(index);
             mark(field,

@@ -195,7 +195,7 @@ void DifferencesView::refresh()
     rows_->show(shown, DifferencesFromBaseline(session_));
     const std::vector<RecordDifference> &differences = rows_->differences();
     for (std::size_t row = 0; chosen && row < differences.size(); ++row) {
-        if (differences[row].enemy == chosen->enemy && differences[row].offset == chosen->offset)
+        if (differences[row].enemy == chosen->enemy && differences[row].cell == chosen->cell)
             table_->selectRow(static_cast<int>(row));
     }
     table_->resizeColumnsToContents();

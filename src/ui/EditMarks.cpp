@@ -64,7 +64,7 @@ void EditMarks::show(const PendingRecord *pending, const std::function<QString(F
 {
     for (const FieldLayout &layout : EnemyLayout) {
         mark(layout.field, pending && pending->edits(layout.field));
-        const bool conflicts = pending && pending->inConflict({layout.field, layout.offset});
+        const bool conflicts = pending && pending->inConflict(layout.field);
         markConflict(layout.field, conflicts ? conflictText(layout.field) : QString());
     }
 }

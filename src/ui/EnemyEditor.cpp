@@ -281,7 +281,6 @@ void EnemyEditor::FillEnemyLists()
         entries.append(session_.enemyLabel(k));
     // Another image mostly names the same enemies; the pickers keep their place.
     SetChangedEntries(lists_.enemies(), entries);
-    ActionKinds.BuildActionKinds();
 }
 
 void EnemyEditor::relabelEnemies(const QList<int> &indexes)
@@ -334,7 +333,7 @@ void EnemyEditor::LoadEnemyRecord()
     marks_.show(pending, [this, pending](Field field) {
         EnemyTable stored(session_.storedRecords());
         stored.longLabels = &session_.labels();
-        return ConflictText({field, LayoutOf(field).offset}, ShownEnemy, *pending, std::move(stored));
+        return ConflictText(field, ShownEnemy, *pending, std::move(stored));
     });
     showUsers();
     differences_.show(BaselineRecord(session_, ShownEnemy), session_.shown(ShownEnemy));
@@ -342,10 +341,9 @@ void EnemyEditor::LoadEnemyRecord()
 
 void EnemyEditor::FillArgumentList(int slot, int code)
 {
-    const std::optional<ActionKind> kind = ActionKinds.kindOf(code);
+    const std::optional<ActionKind> kind = KindOfAction(static_cast<std::uint32_t>(code));
     QComboBox *arguments = argumentBox(slot);
     const QSignalBlocker quiet(arguments);
-    arguments->setProperty("Tag", kind ? QString::fromLatin1(KindName(*kind).data()) : QString());
     // Entries that are the same already are not set again.
     auto *entries = static_cast<QStringListModel *>(arguments->model());
     const QStringList wanted = kind ? lists_.arguments(*kind) : QStringList();
@@ -358,7 +356,7 @@ void EnemyEditor::relabelArgumentLists()
     // The argument lists shown keep their selection.
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
         const QComboBox *action = controls_.comboBox(ActionField(slot));
-        if (const auto kind = ActionKinds.kindOf(action->currentIndex())) {
+        if (const auto kind = KindOfAction(static_cast<std::uint32_t>(action->currentIndex()))) {
             const QSignalBlocker quiet(argumentBox(slot));
             SetChangedEntries(static_cast<QStringListModel *>(argumentBox(slot)->model()),
                               lists_.arguments(*kind));

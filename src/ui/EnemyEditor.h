@@ -80,7 +80,6 @@ private:
     FieldControls controls_;
     EditMarks marks_;
     DifferenceMarks differences_;
-    ActionKindTable ActionKinds;
     QTabBar *TabStrip1 = nullptr;
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> cmbEnemy{};

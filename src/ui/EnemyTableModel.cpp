@@ -26,7 +26,7 @@ std::vector<const Column *> ShownColumns()
 
 bool IsChoiceColumn(const Column &column)
 {
-    return column.kind == ColumnKind::Field && IsChoice(LayoutOf(column.field).encoding);
+    return column.kind == ColumnKind::Field && IsChoice(LayoutOf(column.field()).encoding);
 }
 
 QString CellName(const TableCell &cell)
@@ -105,7 +105,7 @@ const QString &EnemyTableModel::displayText(int row, int column) const
         const PendingRecord *pending = session_.pendingOf(row);
         const std::string *typed = nullptr;
         if (pending && shown.kind == ColumnKind::Field) {
-            const auto found = pending->unparsed.find(shown.field);
+            const auto found = pending->unparsed.find(shown.field());
             typed = found == pending->unparsed.end() ? nullptr : &found->second;
         }
         text = typed ? ToQString(*typed) : DisplayText(shown, row, table_);
@@ -136,10 +136,10 @@ bool EnemyTableModel::differs(const QModelIndex &index) const
     const Column &column = columnAt(index.column());
     if (!baseline || column.kind == ColumnKind::Enemy)
         return false;
-    const RecordCell cell = CellOf(column);
-    const int width = cell.field ? LayoutOf(*cell.field).width : 1;
+    const RecordCell cell = *column.cell;
     const EnemyRecord &shown = table_.records[static_cast<std::size_t>(index.row())];
-    return !std::ranges::equal(shown.bytes(cell.offset, width), baseline->bytes(cell.offset, width));
+    return !std::ranges::equal(shown.bytes(cell.offset(), cell.width()),
+                               baseline->bytes(cell.offset(), cell.width()));
 }
 
 QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
@@ -147,7 +147,7 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
     const Column &column = columnAt(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        if (onlyDiffering_ && IsEditable(column) && column.field != Field::Name && !differs(index))
+        if (onlyDiffering_ && IsEditable(column) && column.cell != RecordCell(Field::Name) && !differs(index))
             return QString();
         return displayText(index.row(), index.column());
     case DiffersRole:
@@ -176,9 +176,9 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
 {
     const PendingRecord *pending = session_.pendingOf(index.row());
     const Column &column = columnAt(index.column());
-    const bool conflicts = pending && column.kind != ColumnKind::Enemy && pending->inConflict(CellOf(column));
-    const bool edited = pending && (column.kind == ColumnKind::Enemy || pending->edits(CellOf(column)));
-    const bool refused = pending && column.kind == ColumnKind::Field && pending->unparsed.contains(column.field);
+    const bool conflicts = pending && column.kind != ColumnKind::Enemy && pending->inConflict(*column.cell);
+    const bool edited = pending && (column.kind == ColumnKind::Enemy || pending->edits(*column.cell));
+    const bool refused = pending && column.kind == ColumnKind::Field && pending->unparsed.contains(column.field());
     const bool differing = differs(index);
     // Text on a light colour of its own is dark, whatever the palette.
     if (role == Qt::ForegroundRole && edited && column.kind != ColumnKind::Enemy)
@@ -197,7 +197,7 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
     if (conflicts && role == Qt::ToolTipRole) {
         EnemyTable stored = table_;
         stored.records[static_cast<std::size_t>(index.row())] = pending->base;
-        return ConflictText(CellOf(column), index.row(), *pending, std::move(stored));
+        return ConflictText(*column.cell, index.row(), *pending, std::move(stored));
     }
     if (differing && role == Qt::ToolTipRole && !refused) {
         EnemyTable baseline = table_;
@@ -250,7 +250,7 @@ std::optional<Refusal> EnemyTableModel::refusalFor(const QModelIndex &index, con
 {
     const TableCell cell = cellAt(index);
     const auto checked =
-        WithCellText(session_.pendingOrStored(cell.enemy), CellOf(*cell.column), ToModelText(text));
+        WithCellText(session_.pendingOrStored(cell.enemy), *cell.column->cell, ToModelText(text));
     if (const auto *refusal = std::get_if<Refusal>(&checked))
         return *refusal;
     return std::nullopt;
@@ -259,12 +259,12 @@ std::optional<Refusal> EnemyTableModel::refusalFor(const QModelIndex &index, con
 std::optional<ListEntry> EnemyTableModel::longListAt(const QModelIndex &index) const
 {
     const Column &column = columnAt(index.column());
-    const auto list = column.kind == ColumnKind::Field ? LongListOf(column.field) : std::nullopt;
+    const auto list = column.kind == ColumnKind::Field ? LongListOf(column.field()) : std::nullopt;
     if (!list)
         return std::nullopt;
-    const FieldLayout &layout = LayoutOf(column.field);
+    const FieldLayout &layout = LayoutOf(column.field());
     const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
-    const int position = static_cast<int>(table_.records[std::size_t(index.row())].value(column.field)) - plus1;
+    const int position = static_cast<int>(table_.records[std::size_t(index.row())].value(column.field())) - plus1;
     if (position < 0 || position >= session_.labels().count(*list))
         return std::nullopt;
     return ListEntry{*list, position};
@@ -273,7 +273,7 @@ std::optional<ListEntry> EnemyTableModel::longListAt(const QModelIndex &index) c
 std::vector<std::pair<QString, int>> EnemyTableModel::choices(const QModelIndex &index) const
 {
     const Column &column = columnAt(index.column());
-    return IsChoiceColumn(column) ? ListChoices(column.field, index.row(), table_)
+    return IsChoiceColumn(column) ? ListChoices(column.field(), index.row(), table_)
                                   : std::vector<std::pair<QString, int>>{};
 }
 

@@ -82,13 +82,13 @@ const QString ShownColumnsKey = QStringLiteral("enemyTable/hiddenColumns");
 bool IsFrozen(const Column &column)
 {
     return column.kind == ColumnKind::Enemy ||
-           (column.kind == ColumnKind::Field && column.field == Field::Name);
+           (column.kind == ColumnKind::Field && column.cell == RecordCell(Field::Name));
 }
 
 // Bytes whose meaning nobody knows are hidden until asked for.
 bool HiddenAtFirst(const Column &column)
 {
-    return column.kind == ColumnKind::Byte && !KnownByteAt(column.offset);
+    return column.kind == ColumnKind::Byte && !KnownByteAt(column.cell->offset());
 }
 
 } // namespace
@@ -539,10 +539,10 @@ void EnemyTableView::revertSelection()
     std::size_t count = 0;
     for (const TableCell &cell : selectedCells()) {
         const PendingRecord *pending = session_.pendingOf(cell.enemy);
-        if (!pending || !IsEditable(*cell.column) || !pending->edits(CellOf(*cell.column)))
+        if (!pending || !IsEditable(*cell.column) || !pending->edits(*cell.column->cell))
             continue;
         auto [found, first] = reverted.emplace(cell.enemy, *pending);
-        found->second = found->second.without(CellOf(*cell.column));
+        found->second = found->second.without(*cell.column->cell);
         ++count;
     }
     if (count > 0)
@@ -567,12 +567,11 @@ void EnemyTableView::revertSelectionToBaseline()
         if (!baseline || !IsEditable(*cell.column))
             continue;
         auto [found, first] = reverted.emplace(cell.enemy, session_.pendingOrStored(cell.enemy));
-        const RecordCell part = CellOf(*cell.column);
-        const int width = part.field ? LayoutOf(*part.field).width : 1;
-        std::ranges::copy(baseline->bytes(part.offset, width),
-                          found->second.target.bytes(part.offset, width).begin());
-        if (part.field)
-            found->second.unparsed.erase(*part.field);
+        const RecordCell part = *cell.column->cell;
+        std::ranges::copy(baseline->bytes(part.offset(), part.width()),
+                          found->second.target.bytes(part.offset(), part.width()).begin());
+        if (const auto field = part.field())
+            found->second.unparsed.erase(*field);
         ++count;
     }
     if (count > 0)

@@ -4,7 +4,7 @@
 #include "ListModels.h"
 #include "QtText.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "FieldHelp.h"
 
 #include <QCheckBox>
@@ -47,9 +47,9 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
         if (layout.encoding == Encoding::GameText) {
             // A paste cut at the limit may split an emoji in two; the half
             // left is refused when applied (see ToModelText).
-            edit->setMaxLength(ASCIIControl::NAME_FIELD_SIZE);
+            edit->setMaxLength(GameText::NAME_SIZE);
             edit->setMinimumWidth(
-                metrics.horizontalAdvance(QString(ASCIIControl::NAME_FIELD_SIZE + 2, 'n')));
+                metrics.horizontalAdvance(QString(GameText::NAME_SIZE + 2, 'n')));
         } else {
             // Wide enough for "4294967295" at least.
             edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000000000")) + 12);

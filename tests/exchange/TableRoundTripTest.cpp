@@ -1,4 +1,4 @@
-#include "ASCIIControl.h"
+#include "GameText.h"
 #include "ExchangeHarness.h"
 #include "ImportPlan.h"
 #include "JsonTable.h"
@@ -84,7 +84,7 @@ TEST_P(TableRoundTrip, ImportingAnExportRestoresEveryByte)
         std::vector<std::uint8_t> contents = image_.contents();
         // Names whose text gives all their bytes back are exported without them.
         for (int k = 0; k < ENEMY_COUNT; k += 3)
-            std::ranges::copy(ASCIIControl::EncodeGameString("Clean"),
+            std::ranges::copy(GameText::Encode("Clean"),
                               contents.begin() + image_.recordOffset(k) + 1);
         image_.setBytes(0, contents);
         const TextTable table = Exported(image_);

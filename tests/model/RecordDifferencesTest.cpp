@@ -1,6 +1,6 @@
 #include "RecordDifferences.h"
 
-#include "ASCIIControl.h"
+#include "GameText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ TEST(RecordDifferences, FindsEachChangedFieldAndByte)
     std::vector<EnemyRecord> current = baseline;
     EXPECT_TRUE(RecordDifferences(baseline, current).empty());
 
-    std::ranges::copy(ASCIIControl::EncodeGameString("Abc"), baseline[0].bytes(Name).begin());
-    std::ranges::copy(ASCIIControl::EncodeGameString("Abd"), current[0].bytes(Name).begin());
+    std::ranges::copy(GameText::Encode("Abc"), baseline[0].bytes(Name).begin());
+    std::ranges::copy(GameText::Encode("Abd"), current[0].bytes(Name).begin());
     current[1].bytes(Name)[20] = 0x71; // past the name's end
     current[3].setValue(HP, 65535);
     current[3].setValue(Exp, 70000);
@@ -27,10 +27,10 @@ TEST(RecordDifferences, FindsEachChangedFieldAndByte)
     const std::string noName(50, '0');
     const std::string byteAfterNoName = std::string(40, '0') + "71" + std::string(8, '0');
     const std::vector<RecordDifference> expected{
-        {0, Name, 1, "Abc", "Abd"},        {1, Name, 1, noName, byteAfterNoName},
-        {3, std::nullopt, 26, "0", "7"},   {3, HP, 33, "300", "65535"},
-        {3, Exp, 37, "0", "70000"},        {229, StartText, 45, "000000", "C5ABCD"},
-        {229, std::nullopt, 52, "0", "1"},
+        {0, Name, "Abc", "Abd"},          {1, Name, noName, byteAfterNoName},
+        {3, UncoveredByte{26}, "0", "7"}, {3, HP, "300", "65535"},
+        {3, Exp, "0", "70000"},           {229, StartText, "000000", "C5ABCD"},
+        {229, UncoveredByte{52}, "0", "1"},
     };
     EXPECT_EQ(RecordDifferences(baseline, current), expected);
 }

@@ -40,7 +40,7 @@ std::string Pending(const ImageSession &session)
         const PendingRecord &pending = *session.pendingOf(enemy);
         for (const RecordDifference &part : RecordDifferences({pending.base}, {pending.target})) {
             text += (text.empty() ? "" : ", ") + EnemyNumber(enemy) + " " +
-                    CellName({part.field, part.offset}) + (pending.inConflict({part.field, part.offset}) ? "!" : "");
+                    CellName(part.cell) + (pending.inConflict(part.cell) ? "!" : "");
         }
     }
     return text;
