@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::array<std::uint8_t, ENEMY_RECORD_SIZE> bytes{};
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = data[i % size];
-    const EnemyRecord record = EnemyRecord::FromBytes(bytes);
+    const EnemyRecord record = EnemyRecord::fromBytes(bytes);
     const FormValues form = FormFromRecord(record);
     PendingRecord pending{record, record, {}};
     for (const FieldLayout &layout : EnemyLayout)

@@ -324,8 +324,8 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
     const auto format = FormatFor(parser, output, formats);
     if (!format)
         return UnknownFormat(parser, formats, io);
-    RomFile baseline = RomFile::Open(FileName(baselinePath), OpenReadOnlyFile);
-    RomFile image = RomFile::Open(FileName(imagePath), OpenReadOnlyFile);
+    RomFile baseline = RomFile::open(FileName(baselinePath), OpenReadOnlyFile);
+    RomFile image = RomFile::open(FileName(imagePath), OpenReadOnlyFile);
     QByteArray bytes;
     if (*format == u"csv" || *format == u"json") {
         bytes = WriteTable(DifferenceTable(ReadAllRecords(baseline), ReadAllRecords(image)),
@@ -333,8 +333,8 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
     } else {
         try {
             const auto patch = MakeImagePatch(
-                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, baseline.ReadWholeFile(),
-                image.ReadWholeFile(), parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
+                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, baseline.readAll(),
+                image.readAll(), parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
             bytes = QByteArray(reinterpret_cast<const char *>(patch.data()),
                                static_cast<qsizetype>(patch.size()));
         } catch (const std::logic_error &error) {

@@ -52,7 +52,7 @@ bool IsNumber(const QString &text, double *value)
 
 } // namespace
 
-Checked<RowFilter> RowFilter::Parse(const QString &text)
+Checked<RowFilter> RowFilter::parse(const QString &text)
 {
     RowFilter filter;
     static const QRegularExpression joins(QStringLiteral("\\s*(?:,|;|\\band\\b)\\s*"),
@@ -61,7 +61,7 @@ Checked<RowFilter> RowFilter::Parse(const QString &text)
     // finds nothing rather than the emoji it is half of.
     const QString typed = ToQString(ToModelText(text));
     for (const QString &part : typed.split(joins, Qt::SkipEmptyParts)) {
-        auto term = ParseTerm(part.trimmed());
+        auto term = parseTerm(part.trimmed());
         if (auto *refusal = std::get_if<Refusal>(&term))
             return *refusal;
         filter.terms_.push_back(std::get<Term>(std::move(term)));
@@ -69,7 +69,7 @@ Checked<RowFilter> RowFilter::Parse(const QString &text)
     return filter;
 }
 
-Checked<RowFilter::Term> RowFilter::ParseTerm(const QString &text)
+Checked<RowFilter::Term> RowFilter::parseTerm(const QString &text)
 {
     static const QRegularExpression uses(
         QStringLiteral("^uses\\s+(action|music|inside|outside|item)\\w*\\s+(\\d+)$"),
@@ -110,13 +110,13 @@ Checked<RowFilter::Term> RowFilter::ParseTerm(const QString &text)
 bool RowFilter::matches(int index, const EnemyTable &table) const
 {
     for (const Term &term : terms_) {
-        if (!Meets(term, index, table))
+        if (!meets(term, index, table))
             return false;
     }
     return true;
 }
 
-bool RowFilter::Meets(const Term &term, int index, const EnemyTable &table)
+bool RowFilter::meets(const Term &term, int index, const EnemyTable &table)
 {
     if (term.op == Op::Uses) {
         const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];

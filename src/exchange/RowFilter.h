@@ -20,7 +20,7 @@ class RowFilter
 {
 public:
     // The filter a text asks for, or why it cannot be read.
-    static Checked<RowFilter> Parse(const QString &text);
+    static Checked<RowFilter> parse(const QString &text);
 
     bool matches(int index, const EnemyTable &table) const;
 
@@ -36,8 +36,8 @@ private:
         LongList list = LongList::Action; // Uses
     };
 
-    static Checked<Term> ParseTerm(const QString &text);
-    static bool Meets(const Term &term, int index, const EnemyTable &table);
+    static Checked<Term> parseTerm(const QString &text);
+    static bool meets(const Term &term, int index, const EnemyTable &table);
 
     std::vector<Term> terms_;
 };

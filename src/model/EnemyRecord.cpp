@@ -4,7 +4,7 @@
 
 namespace mobwright {
 
-EnemyRecord EnemyRecord::FromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes)
+EnemyRecord EnemyRecord::fromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes)
 {
     EnemyRecord record;
     std::copy(bytes.begin(), bytes.end(), record.bytes_.begin());

@@ -13,7 +13,7 @@ namespace mobwright {
 class EnemyRecord
 {
 public:
-    static EnemyRecord FromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes);
+    static EnemyRecord fromBytes(std::span<const std::uint8_t, ENEMY_RECORD_SIZE> bytes);
     std::span<const std::uint8_t, ENEMY_RECORD_SIZE> allBytes() const { return bytes_; }
 
     // A field's stored value, little-endian; not meaningful for the name.

@@ -33,7 +33,7 @@ constexpr auto NAME_SIZE = static_cast<std::size_t>(GameText::NAME_SIZE);
 std::vector<std::uint8_t> ReadTable(RomFile &rom, std::uint32_t offset, std::size_t size)
 {
     std::vector<std::uint8_t> bytes(size);
-    rom.ReadRomBytes(OffsetInImage(offset, rom.kind()), bytes);
+    rom.read(OffsetInImage(offset, rom.kind()), bytes);
     return bytes;
 }
 

@@ -54,11 +54,11 @@ std::vector<EnemyRecord> ReadRecords(RomFile &rom, int first, int last)
         throw RomError("There are no enemies " + std::to_string(first + 1) + " to " +
                        std::to_string(last + 1) + ".");
     std::vector<std::uint8_t> bytes(SpanOffset(first, last + 1));
-    rom.ReadRomBytes(EnemyRecordOffset(rom.tableOffset(), first), bytes);
+    rom.read(EnemyRecordOffset(rom.tableOffset(), first), bytes);
     std::vector<EnemyRecord> records;
     records.reserve(static_cast<std::size_t>(last - first + 1));
     for (int k = first; k <= last; ++k)
-        records.push_back(EnemyRecord::FromBytes(
+        records.push_back(EnemyRecord::fromBytes(
             Span(bytes).subspan(SpanOffset(first, k)).first<ENEMY_RECORD_SIZE>()));
     return records;
 }
@@ -91,7 +91,7 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
             break;
         }
         span.resize(SpanOffset(first, last + 1));
-        rom.ReadRomBytes(EnemyRecordOffset(rom.tableOffset(), first), span);
+        rom.read(EnemyRecordOffset(rom.tableOffset(), first), span);
     } catch (const RomError &error) {
         return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
     }
@@ -101,7 +101,7 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
         if (!std::ranges::equal(stored, write.before.allBytes())) {
             outcome.changedBehind.push_back(write.index);
             outcome.changedParts[write.index] =
-                DifferingParts(write.before, EnemyRecord::FromBytes(std::span<const std::uint8_t>(stored).first<ENEMY_RECORD_SIZE>()));
+                DifferingParts(write.before, EnemyRecord::fromBytes(std::span<const std::uint8_t>(stored).first<ENEMY_RECORD_SIZE>()));
         }
         std::ranges::copy(write.after.allBytes(), stored.begin());
     }
@@ -109,7 +109,7 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
         return Refusal(outcome, WriteOutcome::Cause::ChangedBehind);
 
     try {
-        rom.WriteRomBytes(EnemyRecordOffset(rom.tableOffset(), first), span);
+        rom.write(EnemyRecordOffset(rom.tableOffset(), first), span);
     } catch (const RomWriteError &error) {
         if (error.written() == 0)
             return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
@@ -123,7 +123,7 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
     if (!sync)
         return outcome;
     try {
-        rom.Sync();
+        rom.sync();
     } catch (const RomError &error) {
         outcome.kind = WriteOutcome::Kind::NotSynced;
         outcome.reason = error.what();

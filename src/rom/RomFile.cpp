@@ -44,12 +44,12 @@ RomFile::RomFile(std::shared_ptr<FileHandle> handle, std::string path)
 {
 }
 
-RomFile RomFile::Open(const std::string &path, const Opener &opener)
+RomFile RomFile::open(const std::string &path, const Opener &opener)
 {
     return RomFile(opener(path), path);
 }
 
-RomFile RomFile::Reopened(const std::string &path) const
+RomFile RomFile::reopened(const std::string &path) const
 {
     return RomFile(handle_, path);
 }
@@ -74,7 +74,7 @@ std::uint64_t RomFile::currentSize() const
     return handle().size();
 }
 
-void RomFile::Close()
+void RomFile::close()
 {
     handle_.reset();
     path_.clear();
@@ -88,7 +88,7 @@ FileHandle &RomFile::handle() const
     return *handle_;
 }
 
-void RomFile::ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer)
+void RomFile::read(std::uint32_t offset, std::span<std::uint8_t> buffer)
 {
     if (handle().readAt(offset, buffer) != buffer.size())
         throw RomError("Cannot read " + Quoted(path_) + " at " + HexOffset(offset) +
@@ -110,16 +110,16 @@ std::string RomFile::whatChanged() const
     return {};
 }
 
-ImageBytes RomFile::ReadWholeFile()
+ImageBytes RomFile::readAll()
 {
     if (const std::string change = whatChanged(); !change.empty())
         throw RomError("Cannot read " + Quoted(path_) + ": " + change + ".");
     ImageBytes bytes(size_);
-    ReadRomBytes(0, bytes);
+    read(0, bytes);
     return bytes;
 }
 
-void RomFile::WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes)
+void RomFile::write(std::uint32_t offset, std::span<const std::uint8_t> bytes)
 {
     FileHandle &file = handle();
     if (std::uint64_t{offset} + bytes.size() > file.size())
@@ -129,7 +129,7 @@ void RomFile::WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> 
     file.writeAt(offset, bytes);
 }
 
-void RomFile::Sync()
+void RomFile::sync()
 {
     handle().sync();
 }

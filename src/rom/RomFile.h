@@ -26,15 +26,15 @@ public:
     // Opens an image, for reading and writing unless the opener gives a
     // read-only file. Refuses (throws RomError naming the file and the
     // reason) a size that is no image's, or too short to hold the enemy table.
-    static RomFile Open(const std::string &path, const Opener &opener = OpenLockedFile);
+    static RomFile open(const std::string &path, const Opener &opener = OpenLockedFile);
 
     // The same open file, reached by path (which may be another of its names),
     // with its size and geometry taken afresh. Both share the one handle and
     // its lock, so the image can be read again without releasing it first.
-    RomFile Reopened(const std::string &path) const;
+    RomFile reopened(const std::string &path) const;
 
     bool isOpen() const { return handle_ != nullptr; }
-    void Close();
+    void close();
 
     // Whether path leads to the very file that is open.
     bool holds(const std::string &path) const;
@@ -53,16 +53,16 @@ public:
     std::uint32_t tableOffset() const { return EnemyTableOffset(kind_); }
 
     // Reads all of buffer, or throws.
-    void ReadRomBytes(std::uint32_t offset, std::span<std::uint8_t> buffer);
+    void read(std::uint32_t offset, std::span<std::uint8_t> buffer);
     // Every byte of the file in one read. Throws RomError when the file is
     // no longer the one opened, or not of its size: its bytes are then not
     // the image's.
-    ImageBytes ReadWholeFile();
+    ImageBytes readAll();
     // Writes all of bytes in one call, or throws RomWriteError.
-    void WriteRomBytes(std::uint32_t offset, std::span<const std::uint8_t> bytes);
+    void write(std::uint32_t offset, std::span<const std::uint8_t> bytes);
 
     // Makes the writes so far durable on disk.
-    void Sync();
+    void sync();
 
 private:
     RomFile(std::shared_ptr<FileHandle> handle, std::string path);

@@ -10,7 +10,7 @@
 namespace mobwright {
 
 Baseline::Baseline(const std::string &fileName)
-    : rom_(RomFile::Open(fileName, OpenReadOnlyFile))
+    : rom_(RomFile::open(fileName, OpenReadOnlyFile))
     , records_(ReadAllRecords(rom_))
 {
 }
@@ -22,7 +22,7 @@ QString Baseline::path() const
 
 ImageBytes Baseline::contents()
 {
-    ImageBytes bytes = rom_.ReadWholeFile();
+    ImageBytes bytes = rom_.readAll();
     const auto table = bytes.begin() + rom_.tableOffset();
     for (std::size_t k = 0; k < records_.size(); ++k) {
         const auto record = records_[k].allBytes();

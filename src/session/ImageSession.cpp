@@ -46,12 +46,12 @@ QString ImageSession::path() const
 
 void ImageSession::open(const std::string &fileName)
 {
-    take(rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, opener_));
+    take(rom_.holds(fileName) ? rom_.reopened(fileName) : RomFile::open(fileName, opener_));
 }
 
 void ImageSession::openReadOnly(const std::string &fileName)
 {
-    take(RomFile::Open(fileName, OpenReadOnlyFile));
+    take(RomFile::open(fileName, OpenReadOnlyFile));
 }
 
 // Everything of the new image is read before the one open is let go, so a
@@ -79,7 +79,7 @@ void ImageSession::take(RomFile next)
 void ImageSession::openAgain()
 {
     const std::string fileName = rom_.path();
-    RomFile next = rom_.holds(fileName) ? rom_.Reopened(fileName) : RomFile::Open(fileName, opener_);
+    RomFile next = rom_.holds(fileName) ? rom_.reopened(fileName) : RomFile::open(fileName, opener_);
     std::vector<EnemyRecord> records = ReadAllRecords(next);
     ImageNames names = ReadImageNames(next);
     rom_ = std::move(next);
@@ -106,7 +106,7 @@ void ImageSession::close()
     emit leaving();
     history_.clear();
     pending_.clear();
-    rom_.Close();
+    rom_.close();
     records_.clear();
     labels_.forgetImage();
     if (!watcher_.files().isEmpty())

@@ -105,7 +105,7 @@ public:
     const Baseline *baseline() const { return baseline_.get(); }
     Baseline *baseline() { return baseline_.get(); }
     // Every byte of the image as the file holds it now, in one read.
-    ImageBytes readImage() { return rom_.ReadWholeFile(); }
+    ImageBytes readImage() { return rom_.readAll(); }
 
     QUndoStack *history() { return &history_; }
     // Moves through the history; a write that fails leaves it where it was.

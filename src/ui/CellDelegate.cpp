@@ -57,7 +57,7 @@ QPointF TextPosition(const QStyleOptionViewItem &cell, const QRect &room, const 
 
 } // namespace
 
-int CellDelegate::TextMargin(const QWidget *view)
+int CellDelegate::textMargin(const QWidget *view)
 {
     const QStyle *style = view ? view->style() : QApplication::style();
     return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
@@ -126,7 +126,7 @@ void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     initStyleOption(&cell, index);
     const QWidget *widget = option.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
-    const int margin = TextMargin(widget);
+    const int margin = textMargin(widget);
     const QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
     const PaintedText &text = laidOut_.laidOut(cell.text, cell.font);
     const auto features = cell.features & ~QStyleOptionViewItem::Alternate;

@@ -20,7 +20,7 @@ public:
     CellDelegate(const EnemyTableModel &model, QObject *parent = nullptr);
 
     // Room the style leaves at each side of a cell's text.
-    static int TextMargin(const QWidget *view);
+    static int textMargin(const QWidget *view);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

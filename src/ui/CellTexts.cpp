@@ -31,21 +31,21 @@ QList<QGlyphRun> ShapedRuns(const QString &text, const QFont &font, QSizeF &size
 
 } // namespace
 
-const QString DigitGlyphs::EveryPair = QStringLiteral(
+const QString DigitGlyphs::EVERY_PAIR = QStringLiteral(
     "0010203040506070809112131415161718192232425262728293343536373839"
     "4454647484955657585966768697787988990");
 
-std::optional<DigitGlyphs> DigitGlyphs::From(const QGlyphRun &everyPair, qreal height)
+std::optional<DigitGlyphs> DigitGlyphs::from(const QGlyphRun &everyPair, qreal height)
 {
     const QList<quint32> glyphs = everyPair.glyphIndexes();
     const QList<QPointF> positions = everyPair.positions();
-    if (glyphs.size() != EveryPair.size() || positions.size() != EveryPair.size())
+    if (glyphs.size() != EVERY_PAIR.size() || positions.size() != EVERY_PAIR.size())
         return std::nullopt;
     DigitGlyphs digits{everyPair.rawFont(), {}, {}, positions.front().y(), height};
     std::array<bool, 10> seen{};
     qreal x = 0;
     for (qsizetype i = 0; i < positions.size(); ++i) {
-        const int digit = EveryPair[i].digitValue();
+        const int digit = EVERY_PAIR[i].digitValue();
         if (positions[i] != QPointF(x, digits.baseline) || (seen[digit] && glyphs[i] != digits.glyphs[digit]))
             return std::nullopt;
         const qreal advance = i + 1 < positions.size() ? positions[i + 1].x() - x : digits.advances[digit];
@@ -83,26 +83,26 @@ const PaintedText &CellTexts::laidOut(const QString &text, const QFont &font)
 {
     auto place = fonts_.find(font);
     if (place == fonts_.end())
-        place = fonts_.insert(font, InFont{{}, DigitsOf(font)});
+        place = fonts_.insert(font, InFont{{}, digitsOf(font)});
     QHash<QString, PaintedText> &texts = place->texts;
     if (texts.size() >= MostLaidOut) // edits bring new texts without end
         texts.clear();
     auto found = texts.find(text);
     if (found == texts.end()) {
-        std::optional<PaintedText> laid = place->digits ? FromDigits(text, *place->digits) : std::nullopt;
+        std::optional<PaintedText> laid = place->digits ? fromDigits(text, *place->digits) : std::nullopt;
         found = texts.insert(text, laid ? *laid : PaintedText(Shaped(text, font)));
     }
     return *found;
 }
 
-std::optional<DigitGlyphs> CellTexts::DigitsOf(const QFont &font)
+std::optional<DigitGlyphs> CellTexts::digitsOf(const QFont &font)
 {
     QSizeF size;
-    const QList<QGlyphRun> runs = ShapedRuns(DigitGlyphs::EveryPair, font, size);
-    return runs.size() == 1 ? DigitGlyphs::From(runs.front(), size.height()) : std::nullopt;
+    const QList<QGlyphRun> runs = ShapedRuns(DigitGlyphs::EVERY_PAIR, font, size);
+    return runs.size() == 1 ? DigitGlyphs::from(runs.front(), size.height()) : std::nullopt;
 }
 
-std::optional<PaintedText> CellTexts::FromDigits(const QString &text, const DigitGlyphs &digits)
+std::optional<PaintedText> CellTexts::fromDigits(const QString &text, const DigitGlyphs &digits)
 {
     if (text.isEmpty())
         return std::nullopt;

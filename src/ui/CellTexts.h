@@ -35,9 +35,9 @@ struct DigitGlyphs
 {
     // Every pair of digits once: a font that sets this string digit by digit,
     // with no pair kerned or joined, sets every number so.
-    static const QString EveryPair;
-    // The digits in everyPair as the font laid it out, if it set them so.
-    static std::optional<DigitGlyphs> From(const QGlyphRun &everyPair, qreal height);
+    static const QString EVERY_PAIR;
+    // The digits in EVERY_PAIR as the font laid it out, if it set them so.
+    static std::optional<DigitGlyphs> from(const QGlyphRun &everyPair, qreal height);
 
     QRawFont face;
     std::array<quint32, 10> glyphs{};
@@ -63,8 +63,8 @@ private:
         std::optional<DigitGlyphs> digits;
     };
 
-    static std::optional<DigitGlyphs> DigitsOf(const QFont &font);
-    static std::optional<PaintedText> FromDigits(const QString &text, const DigitGlyphs &digits);
+    static std::optional<DigitGlyphs> digitsOf(const QFont &font);
+    static std::optional<PaintedText> fromDigits(const QString &text, const DigitGlyphs &digits);
 
     QHash<QFont, InFont> fonts_;
 };

@@ -45,7 +45,7 @@ ColumnWidths::ColumnWidths(const QTableView &view)
 {
     // As the style frames a cell's text, with the overhang of a slanted last
     // character, and a grid line beside it.
-    cellMargins_ = 2 * CellDelegate::TextMargin(&view) + Overhang(cellFonts_) + (view.showGrid() ? 1 : 0);
+    cellMargins_ = 2 * CellDelegate::textMargin(&view) + Overhang(cellFonts_) + (view.showGrid() ? 1 : 0);
     // As the header frames its title, with a square for the sort arrow after it.
     const QHeaderView &header = *view.horizontalHeader();
     titleMargins_ = 3 * view.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) +

@@ -37,7 +37,7 @@ class DifferenceRows : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    static QStringList Header()
+    static QStringList header()
     {
         return {tr("Enemy"), tr("Field"), tr("Baseline"), tr("Current")};
     }
@@ -60,7 +60,7 @@ public:
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(Header().size());
+        return parent.isValid() ? 0 : static_cast<int>(header().size());
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
@@ -69,7 +69,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return Header().value(section);
+            return header().value(section);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -207,7 +207,7 @@ void DifferencesView::refresh()
 
 TextTable DifferencesView::table(bool selectedOnly) const
 {
-    TextTable text{DifferenceRows::Header(), {}};
+    TextTable text{DifferenceRows::header(), {}};
     std::vector<int> rows;
     if (selectedOnly) {
         for (const QModelIndex &index : table_->selectionModel()->selectedRows())

@@ -46,7 +46,7 @@ void EditMarks::setField(Field field, QWidget *label, QWidget *control)
 }
 
 // Only the widest few of a column are measured marked, once each.
-void EditMarks::MakeRoom(const std::vector<QWidget *> &column)
+void EditMarks::makeRoom(const std::vector<QWidget *> &column)
 {
     int widest = 0;
     for (const QWidget *label : column)

@@ -26,7 +26,7 @@ public:
     // Gives labels that share a column's width room for their text in bold,
     // italic too for a field that differs from the baseline, so that marking
     // moves nothing.
-    static void MakeRoom(const std::vector<QWidget *> &column);
+    static void makeRoom(const std::vector<QWidget *> &column);
     // Marks the fields that pending edits, or none; conflictText words the
     // values of a field in conflict.
     void show(const PendingRecord *pending, const std::function<QString(Field)> &conflictText);

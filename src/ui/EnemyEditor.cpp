@@ -132,7 +132,7 @@ void EnemyEditor::buildPages()
         differences_.setField(layout.field, label, control);
     }
     for (const std::vector<QWidget *> &column : LabelColumns(frames_))
-        EditMarks::MakeRoom(column);
+        EditMarks::makeRoom(column);
     AlignColumns(frames_);
 
     // The PSI labels, never shown.

@@ -331,7 +331,7 @@ void EnemyTableView::saveShownColumns() const
 
 bool EnemyTableView::setFilter(const QString &text)
 {
-    auto filter = RowFilter::Parse(text);
+    auto filter = RowFilter::parse(text);
     const auto *refusal = std::get_if<Refusal>(&filter);
     filter_->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
     filter_->setToolTip(

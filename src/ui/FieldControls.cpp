@@ -89,7 +89,7 @@ FieldControls::FieldControls(const ListModels &lists)
     for (const FieldLayout &layout : EnemyLayout) {
         QWidget *control = MakeControl(layout, lists);
         control->setToolTip(ToQString(FieldHelp(layout.field)));
-        controls_[Index(layout.field)] = control;
+        controls_[index(layout.field)] = control;
     }
 }
 
@@ -101,7 +101,7 @@ QComboBox *FieldControls::comboBox(Field field) const
 void FieldControls::show(const FormValues &form)
 {
     for (const FieldLayout &layout : EnemyLayout) {
-        const ControlValue &value = form[Index(layout.field)];
+        const ControlValue &value = form[index(layout.field)];
         QWidget *widget = control(layout.field);
         const QSignalBlocker quiet(widget);
         if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
@@ -126,7 +126,7 @@ FormValues FieldControls::read() const
 {
     FormValues form;
     for (const FieldLayout &layout : EnemyLayout)
-        form[Index(layout.field)] = value(layout.field);
+        form[index(layout.field)] = value(layout.field);
     return form;
 }
 

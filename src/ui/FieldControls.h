@@ -22,7 +22,7 @@ class FieldControls
 public:
     explicit FieldControls(const ListModels &lists);
 
-    QWidget *control(Field field) const { return controls_[Index(field)]; }
+    QWidget *control(Field field) const { return controls_[index(field)]; }
     QComboBox *comboBox(Field field) const;
 
     // Shows form without telling anyone of a change. A text box that reads
@@ -33,7 +33,7 @@ public:
     ControlValue value(Field field) const;
 
 private:
-    static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
+    static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
 
     std::array<QWidget *, FIELD_COUNT> controls_{};
 };

@@ -54,7 +54,7 @@ TEST(RowFilter, KeepsTheRowsThatMeetEveryTermAndRefusesWhatItCannotRead)
         {"HP", 0},
     };
     for (const auto &c : cases) {
-        const auto filter = RowFilter::Parse(QString::fromLatin1(c.text));
+        const auto filter = RowFilter::parse(QString::fromLatin1(c.text));
         if (c.rows < 0) {
             EXPECT_TRUE(std::holds_alternative<Refusal>(filter)) << c.text;
             continue;

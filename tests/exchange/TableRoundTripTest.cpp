@@ -21,7 +21,7 @@ namespace {
 
 std::vector<EnemyRecord> Records(const TestImage &image)
 {
-    RomFile rom = RomFile::Open(image.path());
+    RomFile rom = RomFile::open(image.path());
     return ReadAllRecords(rom);
 }
 
@@ -193,7 +193,7 @@ TEST(TableColumns, NumberColumnsHoldTheirLargestValueInTheirMostDigits)
 {
     std::array<std::uint8_t, ENEMY_RECORD_SIZE> full{};
     full.fill(0xff);
-    const EnemyTable table(std::vector<EnemyRecord>(ENEMY_COUNT, EnemyRecord::FromBytes(full)));
+    const EnemyTable table(std::vector<EnemyRecord>(ENEMY_COUNT, EnemyRecord::fromBytes(full)));
     int numbers = 0;
     for (const Column &column : TableColumns()) {
         if (column.mostDigits() == 0)

@@ -48,7 +48,7 @@ void Craft(TestImage &image, std::uint8_t psiLevel)
 
 ListLabels LabelsOf(const TestImage &image)
 {
-    RomFile rom = RomFile::Open(image.path());
+    RomFile rom = RomFile::open(image.path());
     ListLabels labels;
     labels.takeImage(ReadImageNames(rom), ReadAllRecords(rom));
     return labels;
@@ -83,7 +83,7 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
         std::vector<std::uint8_t> record = image.recordBytes(1);
         record[OUTSIDE] = 11;
         labels.recordStored(1,
-                            EnemyRecord::FromBytes(std::span(record).first<ENEMY_RECORD_SIZE>()));
+                            EnemyRecord::fromBytes(std::span(record).first<ENEMY_RECORD_SIZE>()));
         EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), "Marsh Hopper +1          008");
         EXPECT_EQ(labels.label({LongList::OutsidePic, 10}), "Rat                      011");
 

@@ -53,7 +53,7 @@ protected:
     TestImage image_;
     std::vector<std::uint8_t> before_;
     std::shared_ptr<FileProbe> probe_ = std::make_shared<FileProbe>();
-    RomFile rom_ = RomFile::Open(image_.path(), ProbedOpener(probe_));
+    RomFile rom_ = RomFile::open(image_.path(), ProbedOpener(probe_));
 };
 
 std::vector<int> Range(int first, int count)

@@ -17,7 +17,7 @@ std::string OpenRefusal(std::uint64_t size)
 {
     TestImage image(size);
     try {
-        RomFile::Open(image.path());
+        RomFile::open(image.path());
     } catch (const RomError &error) {
         return error.what();
     }
@@ -80,12 +80,12 @@ TEST(ImageIdentity, NoWriteOnceThePathLeadsElsewhereOrTheSizeChanged)
     };
     for (const auto &c : cases) {
         TestImage image;
-        RomFile rom = RomFile::Open(image.path());
+        RomFile rom = RomFile::open(image.path());
         EXPECT_EQ(rom.changeSinceOpened(), None);
         c.change(image);
         EXPECT_EQ(rom.changeSinceOpened(), c.seen) << c.what;
         try {
-            rom.ReadWholeFile();
+            rom.readAll();
             ADD_FAILURE() << c.what << " was read";
         } catch (const RomError &error) {
             EXPECT_EQ(error.what(), "Cannot read \"" + image.path() + "\": " + c.told + ".");
@@ -97,11 +97,11 @@ TEST(ImageIdentity, NoWriteOnceThePathLeadsElsewhereOrTheSizeChanged)
 TEST(ImageIdentity, AnotherNameOfTheOpenFileIsTheSameImageAndAReplacementIsNot)
 {
     TestImage image;
-    RomFile rom = RomFile::Open(image.path());
+    RomFile rom = RomFile::open(image.path());
     const std::string renamed = image.path() + ".renamed";
     fs::rename(image.path(), renamed);
     ASSERT_TRUE(rom.holds(renamed));
-    RomFile again = rom.Reopened(renamed);
+    RomFile again = rom.reopened(renamed);
     EXPECT_EQ(again.changeSinceOpened(), RomFile::Change::None);
     EXPECT_EQ(again.path(), renamed);
 
@@ -109,6 +109,6 @@ TEST(ImageIdentity, AnotherNameOfTheOpenFileIsTheSameImageAndAReplacementIsNot)
     TestImage replacement;
     fs::rename(replacement.path(), image.path());
     EXPECT_FALSE(again.holds(image.path()));
-    EXPECT_NO_THROW(RomFile::Open(image.path()));
+    EXPECT_NO_THROW(RomFile::open(image.path()));
     fs::remove(renamed);
 }

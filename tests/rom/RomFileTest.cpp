@@ -12,7 +12,7 @@ using mobwright::test::TestImage;
 static std::string OpenRefusal(const std::string &path)
 {
     try {
-        RomFile::Open(path);
+        RomFile::open(path);
     } catch (const RomError &error) {
         return error.what();
     }
@@ -23,7 +23,7 @@ TEST(RomFile, RefusesWhatIsNoImageFileOrIsInUseSayingWhy)
 {
     TestImage locked; // sizes are the image safety tests'
     const std::string folder = std::filesystem::path(locked.path()).parent_path();
-    const RomFile holder = RomFile::Open(locked.path());
+    const RomFile holder = RomFile::open(locked.path());
     std::string reasons; // each refusal says why
     for (const std::string &path : {folder + "/missing.smc", folder, locked.path()}) {
         for (const std::string reason : {"does not exist", "folder", "already open"})

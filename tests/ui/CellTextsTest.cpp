@@ -14,7 +14,7 @@ namespace {
 
 QGlyphRun EveryPairIn(const QFont &font)
 {
-    QTextLayout layout(DigitGlyphs::EveryPair, font);
+    QTextLayout layout(DigitGlyphs::EVERY_PAIR, font);
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
@@ -26,7 +26,7 @@ QGlyphRun EveryPairIn(const QFont &font)
 TEST(CellTextsTest, DigitsAreTakenOnlyFromAFontThatSetsThemSideBySide)
 {
     const QGlyphRun plain = EveryPairIn(QApplication::font());
-    const auto digits = DigitGlyphs::From(plain, 20);
+    const auto digits = DigitGlyphs::from(plain, 20);
     ASSERT_TRUE(digits);
     EXPECT_GT(digits->advances[1], 0);
     EXPECT_NE(digits->glyphs[1], digits->glyphs[2]);
@@ -49,7 +49,7 @@ TEST(CellTextsTest, DigitsAreTakenOnlyFromAFontThatSetsThemSideBySide)
         QGlyphRun run = plain;
         run.setGlyphIndexes(glyphs);
         run.setPositions(positions);
-        EXPECT_FALSE(DigitGlyphs::From(run, 20)) << fault;
+        EXPECT_FALSE(DigitGlyphs::from(run, 20)) << fault;
     }
 }
 

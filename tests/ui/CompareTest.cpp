@@ -242,7 +242,7 @@ TEST_F(CompareTest, RefusesABaselineThatIsNoImageAndKeepsTheOneBefore)
     EXPECT_EQ(changes.count(), 0);
 
     // Another editor may hold the baseline locked: it is only ever read.
-    RomFile otherEditor = RomFile::Open(baseline_.path());
+    RomFile otherEditor = RomFile::open(baseline_.path());
     editor_.loadRom(odd.path() + ".gone"); // a failed open keeps the image and its baseline
     EXPECT_NE(session().baseline(), nullptr);
     TestImage other;

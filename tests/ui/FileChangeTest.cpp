@@ -97,7 +97,7 @@ TEST_F(FileChangeTest, LoadingAReplacedPathOpensTheNewFileAndARenamedOneIsTheSam
     fs::rename(replacement.path(), image_.path());
     load(image_.path());
     EXPECT_EQ(pickerLabel(), "001: New");
-    EXPECT_THROW(RomFile::Open(image_.path()), RomError); // the lock moved to the new file
+    EXPECT_THROW(RomFile::open(image_.path()), RomError); // the lock moved to the new file
 
     const std::string renamed = image_.path() + "\xff\xfe.smc"; // not UTF-8 either
     fs::rename(image_.path(), renamed);

@@ -21,7 +21,7 @@ namespace {
 // Every number field and the name's length hold the value of one apply.
 bool IsWhole(const std::vector<std::uint8_t> &bytes)
 {
-    const auto record = EnemyRecord::FromBytes(std::span(bytes).first<ENEMY_RECORD_SIZE>());
+    const auto record = EnemyRecord::fromBytes(std::span(bytes).first<ENEMY_RECORD_SIZE>());
     const std::uint32_t value = record.value(Field::HP);
     std::size_t nameLength = 0;
     while (nameLength < 25 && record.bytes(Field::Name)[nameLength] != 0)
@@ -38,7 +38,7 @@ bool IsWhole(const std::vector<std::uint8_t> &bytes)
 // they differ: the tables imported below set them all alike.
 std::optional<std::uint32_t> CommonValue(std::span<const std::uint8_t> bytes)
 {
-    const auto record = EnemyRecord::FromBytes(bytes.first<ENEMY_RECORD_SIZE>());
+    const auto record = EnemyRecord::fromBytes(bytes.first<ENEMY_RECORD_SIZE>());
     std::optional<std::uint32_t> common;
     for (const FieldLayout &layout : EnemyLayout) {
         if (layout.encoding != Encoding::Number)
