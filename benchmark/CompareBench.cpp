@@ -51,10 +51,10 @@ void MeasureCompare(int repetitions, const QString &image, const QString &folder
           Measure(repetitions, [&](int i) { actions->compareWith(baselines[i % 2]); }));
     const int reps = std::max(5, repetitions / 4);
     for (const auto &[format, row] :
-         {std::pair(PatchFormat::Ips, "\"Export Patch\" IPS, headerless, saved with its sync"),
-          std::pair(PatchFormat::Bps, "\"Export Patch\" BPS, headerless, saved with its sync")}) {
+         {std::pair(u"ips", "\"Export Patch\" IPS, headerless, saved with its sync"),
+          std::pair(u"bps", "\"Export Patch\" BPS, headerless, saved with its sync")}) {
         Print({row}, Measure(reps, [&](int) {
-                  ExportPatch(window.session(), {format, ImageKind::Headerless},
+                  ExportPatch(window.session(), {&FormatNamed(format), ImageKind::Headerless},
                               dir.filePath("patch"));
               }));
     }

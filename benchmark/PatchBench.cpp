@@ -55,10 +55,10 @@ void MeasurePatchFloors(int repetitions, Bytes baseline, Bytes image)
         ms[Compare] = Milliseconds([&] { CompareWhole(baseline, image); });
         ms[Crc] = Milliseconds([&] { Checksums(baseline, image); });
         ms[Ips] = Milliseconds([&] {
-            sink = MakeImagePatch(PatchFormat::Ips, baseline, image, ImageKind::Headerless).size();
+            sink = MakeImagePatch(FormatNamed(u"ips"), baseline, image, ImageKind::Headerless).size();
         });
         ms[Bps] = Milliseconds([&] {
-            sink = MakeImagePatch(PatchFormat::Bps, baseline, image, ImageKind::Headerless).size();
+            sink = MakeImagePatch(FormatNamed(u"bps"), baseline, image, ImageKind::Headerless).size();
         });
         if (i < 0) // warming up
             continue;

@@ -4,6 +4,7 @@
 #include "ImagePatch.h"
 #include "ImageSession.h"
 #include "Counted.h"
+#include "FileFormats.h"
 #include "ImportPlan.h"
 #include "LabelFolder.h"
 #include "OutputFile.h"
@@ -41,11 +42,19 @@ const QString DRY_RUN = QStringLiteral("dry-run");
 const QString ALLOW_UNLISTED = QStringLiteral("allow-unlisted");
 const QString HEADERLESS = QStringLiteral("headerless");
 
-const QString USAGE =
-    QStringLiteral("  %1 export IMAGE [-o FILE] [--format csv|json]\n"
-                   "  %1 import IMAGE FILE [--format csv|json] [--dry-run] [--allow-unlisted]\n"
-                   "  %1 diff BASELINE IMAGE [-o FILE] [--format csv|json|ips|bps] [--headerless]\n"
-                   "  %1 [IMAGE]");
+// The formats each command reads or writes; the first is taken where neither
+// --format nor the file's extension names one.
+const FormatHelper TABLES({FormatKind::Table});
+const FormatHelper DIFFERENCES({FormatKind::Table, FormatKind::Patch});
+
+QString Usage(const QString &program)
+{
+    return QStringLiteral("  %1 export IMAGE [-o FILE] [--format %2]\n"
+                          "  %1 import IMAGE FILE [--format %2] [--dry-run] [--allow-unlisted]\n"
+                          "  %1 diff BASELINE IMAGE [-o FILE] [--format %3] [--headerless]\n"
+                          "  %1 [IMAGE]")
+        .arg(program, TABLES.keys(), DIFFERENCES.keys());
+}
 
 // The options each command takes; any other is refused rather than ignored.
 const std::map<QString, QStringList> COMMAND_OPTIONS = {
@@ -189,7 +198,7 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                  "16 MiB is refused unread. \"--\" ends the options.\n\n"
                  "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or "
                  "written.")
-            .arg(USAGE.arg(program)));
+            .arg(Usage(program)));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({{QStringLiteral("o"), OUTPUT},
@@ -210,48 +219,38 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                                            "copier headers, for the image without one.")});
     parser.addPositionalArgument(QStringLiteral("command"), Text::tr("export, import or diff"),
                                  Text::tr("[command]"));
-    parser.addPositionalArgument(Text::tr("IMAGE"),
-                                 Text::tr("The cartridge image (*.smc, *.sfc)."));
+    const FileFormat &image = FormatHelper({FormatKind::Image}).fallback();
+    parser.addPositionalArgument(Text::tr("IMAGE"), Text::tr("The cartridge image (%1).")
+                                                        .arg(image.patterns(QStringLiteral(", "))));
 }
 
 // The format --format names, else the one the file's extension names, else
-// the first: formats[0] is the default.
-std::optional<QString> FormatFor(const QCommandLineParser &parser, const QString &file,
-                                 const QStringList &formats)
+// the first; nothing for a --format that names none of them.
+const FileFormat *FormatFor(const QCommandLineParser &parser, const QString &file,
+                            const FormatHelper &formats)
 {
-    QString format = parser.value(FORMAT).toLower();
-    if (format.isEmpty()) {
-        const QString extension = file.section(u'.', -1).toLower();
-        format = file.contains(u'.') && formats.contains(extension) ? extension : formats[0];
-    }
-    if (!formats.contains(format))
-        return std::nullopt;
-    return format;
+    if (!parser.value(FORMAT).isEmpty())
+        return formats.byKey(parser.value(FORMAT));
+    const FileFormat *named = formats.byPath(file);
+    return named ? named : &formats.fallback();
 }
 
-int UnknownFormat(const QCommandLineParser &parser, const QStringList &formats, const Console &io)
+int UnknownFormat(const QCommandLineParser &parser, const FormatHelper &formats, const Console &io)
 {
-    return io.fail(EXIT_REFUSED,
-                   Text::tr("Unknown format \"%1\": use %2.")
-                       .arg(parser.value(FORMAT), formats.join(QStringLiteral(", "))));
-}
-
-TableFormat TableFormatOf(const QString &format)
-{
-    return format == u"json" ? TableFormat::Json : TableFormat::Csv;
+    return io.fail(EXIT_REFUSED, Text::tr("Unknown format \"%1\": use %2.")
+                                     .arg(parser.value(FORMAT), formats.keys(QStringLiteral(", "))));
 }
 
 int Export(const QCommandLineParser &parser, const QString &image, const Console &io)
 {
-    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json")};
     const QString output = parser.value(OUTPUT);
-    const auto format = FormatFor(parser, output, formats);
+    const FileFormat *format = FormatFor(parser, output, TABLES);
     if (!format)
-        return UnknownFormat(parser, formats, io);
+        return UnknownFormat(parser, TABLES, io);
     ImageSession session;
     io.readLabels(session);
     session.openReadOnly(FileName(image));
-    const QByteArray bytes = WriteTable(ExportTable(StoredTable(session)), TableFormatOf(*format));
+    const QByteArray bytes = format->writeTable(ExportTable(StoredTable(session)));
     return io.deliver(output, bytes, {&session.rom()});
 }
 
@@ -295,10 +294,9 @@ int ImportInto(ImageSession &session, PlannedImport planned, const QCommandLineP
 int Import(const QCommandLineParser &parser, const QString &image, const QString &table,
            const Console &io)
 {
-    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json")};
-    const auto format = FormatFor(parser, table, formats);
+    const FileFormat *format = FormatFor(parser, table, TABLES);
     if (!format)
-        return UnknownFormat(parser, formats, io);
+        return UnknownFormat(parser, TABLES, io);
     const bool dryRun = parser.isSet(DRY_RUN);
     ImageSession session;
     io.readLabels(session);
@@ -310,31 +308,28 @@ int Import(const QCommandLineParser &parser, const QString &image, const QString
     const EnemyTable stored = StoredTable(session);
     PlannedImport planned =
         table == STANDARD_STREAM
-            ? PlanImportFrom(io.in(), Text::tr("standard input"), TableFormatOf(*format), stored)
-            : PlanImportOfFile(table, TableFormatOf(*format), stored);
+            ? PlanImportFrom(io.in(), Text::tr("standard input"), *format, stored)
+            : PlanImportOfFile(table, *format, stored);
     return ImportInto(session, std::move(planned), parser, io);
 }
 
 int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QString &imagePath,
          const Console &io)
 {
-    const QStringList formats = {QStringLiteral("csv"), QStringLiteral("json"),
-                                 QStringLiteral("ips"), QStringLiteral("bps")};
     const QString output = parser.value(OUTPUT);
-    const auto format = FormatFor(parser, output, formats);
+    const FileFormat *format = FormatFor(parser, output, DIFFERENCES);
     if (!format)
-        return UnknownFormat(parser, formats, io);
+        return UnknownFormat(parser, DIFFERENCES, io);
     RomFile baseline = RomFile::open(FileName(baselinePath), OpenReadOnlyFile);
     RomFile image = RomFile::open(FileName(imagePath), OpenReadOnlyFile);
     QByteArray bytes;
-    if (*format == u"csv" || *format == u"json") {
-        bytes = WriteTable(DifferenceTable(ReadAllRecords(baseline), ReadAllRecords(image)),
-                           TableFormatOf(*format));
+    if (format->kind == FormatKind::Table) {
+        bytes = format->writeTable(DifferenceTable(ReadAllRecords(baseline), ReadAllRecords(image)));
     } else {
         try {
-            const auto patch = MakeImagePatch(
-                *format == u"ips" ? PatchFormat::Ips : PatchFormat::Bps, baseline.readAll(),
-                image.readAll(), parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
+            const auto patch =
+                MakeImagePatch(*format, baseline.readAll(), image.readAll(),
+                               parser.isSet(HEADERLESS) ? ImageKind::Headerless : image.kind());
             bytes = QByteArray(reinterpret_cast<const char *>(patch.data()),
                                static_cast<qsizetype>(patch.size()));
         } catch (const std::logic_error &error) {
@@ -401,7 +396,7 @@ int RunCommandLine(const QStringList &arguments, const CommandStreams &streams)
     const qsizetype wordsNeeded = command == EXPORT ? 2 : 3;
     if (COMMAND_OPTIONS.contains(command) && words.size() == wordsNeeded)
         return RunCommand(parser, words, io);
-    return io.fail(EXIT_REFUSED, Text::tr("Usage:\n%1\nSee --help.").arg(USAGE.arg(program)));
+    return io.fail(EXIT_REFUSED, Text::tr("Usage:\n%1\nSee --help.").arg(Usage(program)));
 }
 
 } // namespace mobwright

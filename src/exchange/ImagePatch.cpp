@@ -1,8 +1,6 @@
 #include "ImagePatch.h"
 
-#include "BpsPatch.h"
 #include "ImageForm.h"
-#include "IpsPatch.h"
 
 #include <optional>
 
@@ -23,23 +21,18 @@ std::optional<Bytes> AsIs(Bytes image, ImageKind form)
     return std::nullopt;
 }
 
-std::vector<std::uint8_t> Patch(PatchFormat format, Bytes source, Bytes target)
-{
-    return format == PatchFormat::Ips ? MakeIpsPatch(source, target) : MakeBpsPatch(source, target);
-}
-
 } // namespace
 
-std::vector<std::uint8_t> MakeImagePatch(PatchFormat format, Bytes baseline, Bytes image,
+std::vector<std::uint8_t> MakeImagePatch(const FileFormat &format, Bytes baseline, Bytes image,
                                          ImageKind form)
 {
     const std::optional<Bytes> target = AsIs(image, form);
     if (!target)
-        return Patch(format, baseline, InForm(image, form)); // throws: no image in form
+        return format.makePatch(baseline, InForm(image, form)); // throws: no image in form
     if (const std::optional<Bytes> source = AsIs(baseline, form))
-        return Patch(format, *source, *target);
+        return format.makePatch(*source, *target);
     // A baseline without a header takes the image's, which the patch then leaves alone.
-    return Patch(format, InForm(baseline, form, image), *target);
+    return format.makePatch(InForm(baseline, form, image), *target);
 }
 
 } // namespace mobwright

@@ -215,7 +215,7 @@ std::vector<CellChange> ChangedCells(const std::vector<RecordWrite> &writes, con
     return cells;
 }
 
-PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat format,
+PlannedImport PlanImportFrom(QIODevice &input, const QString &name, const FileFormat &format,
                              const EnemyTable &table)
 {
     const auto unreadable = [&name, &input] {
@@ -240,7 +240,7 @@ PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat 
         return unreadable();
     if (bytes.size() > MAX_TABLE_FILE_SIZE)
         return tooLarge();
-    TableRead read = ReadTable(bytes, format);
+    TableRead read = format.readTable(bytes);
     bytes.clear();
     // Without rows read, such as in a file that is no array, there is nothing more to judge.
     if (read.table.rows.empty() && !read.refusals.empty())
@@ -253,7 +253,7 @@ PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat 
     return std::move(std::get<ImportPlan>(planned));
 }
 
-PlannedImport PlanImportOfFile(const QString &path, TableFormat format, const EnemyTable &table)
+PlannedImport PlanImportOfFile(const QString &path, const FileFormat &format, const EnemyTable &table)
 {
     QFile file(path);
     if (QFileInfo(path).isDir())

@@ -2,7 +2,7 @@
 
 #include "RecordStore.h"
 #include "TableCells.h"
-#include "TextTable.h"
+#include "FileFormats.h"
 
 #include <QIODevice>
 
@@ -49,9 +49,9 @@ using PlannedImport = std::variant<ImportPlan, RefusalList, UnreadableFile>;
 
 // Reads a table in the format given and plans its import into table. Input
 // over MAX_TABLE_FILE_SIZE is refused without being parsed.
-PlannedImport PlanImportOfFile(const QString &path, TableFormat format, const EnemyTable &table);
+PlannedImport PlanImportOfFile(const QString &path, const FileFormat &format, const EnemyTable &table);
 // The same from an open device, such as standard input, that name tells of.
-PlannedImport PlanImportFrom(QIODevice &input, const QString &name, TableFormat format,
+PlannedImport PlanImportFrom(QIODevice &input, const QString &name, const FileFormat &format,
                              const EnemyTable &table);
 
 // A line for each refusal a message shows, the rest counted.

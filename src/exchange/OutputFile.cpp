@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include "FileFormats.h"
 #include "FileHandle.h"
 #include "RomFile.h"
 #include "TableGeometry.h"
@@ -27,8 +28,6 @@ struct Text
 
 // Cartridges are made of 32 KiB banks; copiers put 512 bytes before them.
 constexpr qint64 IMAGE_BANK_SIZE = 32 * 1024;
-const std::array<QString, 4> IMAGE_SUFFIXES = {QStringLiteral(".smc"), QStringLiteral(".sfc"),
-                                               QStringLiteral(".swc"), QStringLiteral(".fig")};
 
 std::string FileName(const QString &path)
 {
@@ -100,12 +99,12 @@ std::optional<QString> WhyAnImage(const QString &path, const QString &target, qi
     }
     if (IsLockedByAnEditor(FileName(target)))
         return Text::tr("it is an image that an editor has open; choose another file");
-    for (const QString &suffix : IMAGE_SUFFIXES) {
-        if (byName && (path.endsWith(suffix, Qt::CaseInsensitive) ||
-                       target.endsWith(suffix, Qt::CaseInsensitive)))
+    const FileFormat &image = FormatHelper({FormatKind::Image}).fallback();
+    for (const QString &name : {path, target}) {
+        if (byName && image.names(name))
             return Text::tr("an existing file named *%1 is taken for a cartridge image; choose "
                             "another file")
-                .arg(suffix);
+                .arg(u'.' + QFileInfo(name).suffix().toLower());
     }
     if (!HasImageSize(size))
         return std::nullopt;

@@ -34,8 +34,8 @@ struct OutputPlace
 // The guard of every file the program writes other than the image: why
 // writing to place would harm what is there, or nothing. Links are followed
 // only to look at what they lead to. Refused are a cartridge image (one of
-// place.images, a file an editor holds locked, an existing file named
-// *.smc, *.sfc, *.swc or *.fig, or one whose size is a whole number of
+// place.images, a file an editor holds locked, an existing file named as
+// images are (FileFormats), or one whose size is a whole number of
 // 32 KiB, or that plus 512 bytes, and which holds a zero byte) and anything
 // that is no regular file: a folder, a FIFO, a device, a socket.
 std::optional<QString> OutputRefusal(const OutputPlace &place);

@@ -1,8 +1,5 @@
 #include "TableExport.h"
 
-#include "CsvTable.h"
-#include "JsonTable.h"
-
 namespace mobwright {
 namespace {
 
@@ -61,16 +58,6 @@ TextTable ShownPart(const TextTable &table, const std::vector<int> &enemies,
         part.rows.push_back(std::move(row));
     }
     return part;
-}
-
-QByteArray WriteTable(const TextTable &table, TableFormat format)
-{
-    return format == TableFormat::Json ? WriteJson(table) : WriteCsv(table);
-}
-
-TableRead ReadTable(const QByteArray &bytes, TableFormat format)
-{
-    return format == TableFormat::Json ? ReadJson(bytes) : ReadCsv(bytes);
 }
 
 } // namespace mobwright

@@ -17,9 +17,4 @@ TextTable ExportTable(const EnemyTable &table);
 TextTable ShownPart(const TextTable &table, const std::vector<int> &enemies,
                     const std::vector<const Column *> &columns);
 
-// The file's bytes in the format asked for.
-QByteArray WriteTable(const TextTable &table, TableFormat format);
-// Reads a file's bytes in the format asked for.
-TableRead ReadTable(const QByteArray &bytes, TableFormat format);
-
 } // namespace mobwright

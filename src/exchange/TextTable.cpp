@@ -8,10 +8,4 @@ void TextTable::addRow(QStringList cells, int number)
     rowNumbers.push_back(number);
 }
 
-TableFormat FormatOfPath(const QString &path)
-{
-    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? TableFormat::Json
-                                                                       : TableFormat::Csv;
-}
-
 } // namespace mobwright

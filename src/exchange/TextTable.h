@@ -34,11 +34,6 @@ struct TableRead
     RefusalList refusals;
 };
 
-enum class TableFormat { Csv, Json };
-
-// The format a file's name asks for: JSON for *.json, CSV otherwise.
-TableFormat FormatOfPath(const QString &path);
-
 // The largest table file that is read: an export is about 100 KB, so a
 // larger file is no table, and is refused before it is parsed.
 inline constexpr qint64 MAX_TABLE_FILE_SIZE = 16 * 1024 * 1024;

@@ -3,6 +3,7 @@
 #include "Comparison.h"
 #include "Counted.h"
 #include "DifferencesView.h"
+#include "FileFormats.h"
 #include "EnemyEditor.h"
 #include "MainWindow.h"
 #include "PatchDialog.h"
@@ -59,7 +60,7 @@ CompareActions::CompareActions(Main &window, MessageSink report)
     setObjectName(QStringLiteral("compareActions"));
     openDialog_ = [](QWidget *parent, const QString &folder) {
         return QFileDialog::getOpenFileName(parent, tr("Compare With"), folder,
-                                            tr("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
+                                            FormatHelper({FormatKind::Image}).filter());
     };
     QMenuBar *menus = window.menuBar();
     buildFileEntries(menus->findChild<QMenu *>(QStringLiteral("mnuFile")));

@@ -5,7 +5,7 @@
 #include "ImageDiff.h"
 #include "ImageSession.h"
 #include "QtText.h"
-#include "CsvTable.h"
+#include "FileFormats.h"
 #include "OutputFile.h"
 #include "SaveDialog.h"
 #include "TableExport.h"
@@ -234,7 +234,7 @@ void DifferencesView::saveCsv()
     const QString path = AskWhereToSave(this,
                                         {tr("Save Differences"),
                                          QFileInfo(session_.path()).dir().filePath(suggested),
-                                         tr("CSV Files (*.csv)"), OpenImages(session_)},
+                                         FormatNamed(u"csv").filter(), OpenImages(session_)},
                                         report_);
     if (!path.isEmpty())
         saveCsvTo(path);
@@ -242,7 +242,7 @@ void DifferencesView::saveCsv()
 
 bool DifferencesView::saveCsvTo(const QString &path)
 {
-    const auto failure = SaveOutput({path, OpenImages(session_)}, WriteCsv(table(false)));
+    const auto failure = SaveOutput({path, OpenImages(session_)}, FormatNamed(u"csv").writeTable(table(false)));
     if (failure)
         report_(failure->message);
     return !failure;

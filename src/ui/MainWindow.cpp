@@ -6,6 +6,7 @@
 #include "CompareActions.h"
 #include "EnemyEditor.h"
 #include "EnemyTableView.h"
+#include "FileFormats.h"
 #include "FindEnemy.h"
 #include "ListModels.h"
 #include "MessageBox.h"
@@ -82,7 +83,7 @@ Main::Main(QWidget *parent)
     statusBar()->addPermanentWidget(imageStatus_);
     openDialog_ = [this](QWidget *parent) {
         return QFileDialog::getOpenFileName(parent, tr("Open ROM"), recent_->lastFolder(),
-                                            tr("Snes Rom Files (*.smc *.sfc);;All Files (*)"));
+                                            FormatHelper({FormatKind::Image}).filter());
     };
     messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
     nameQuestion_ = AskForName;

@@ -17,6 +17,7 @@ class QMessageBox;
 namespace mobwright {
 
 struct CellChange;
+struct FileFormat;
 class EnemyEditor;
 class EnemyTableView;
 class FindEnemy;
@@ -76,7 +77,7 @@ public:
     void goToEnemy(int index);
     // "Export Table…" and "Import Table…" once a file is chosen.
     // onlyShown: only the rows and columns the table view shows.
-    void exportTableTo(const QString &path, bool onlyShown = false);
+    void exportTableTo(const QString &path, const FileFormat &format, bool onlyShown = false);
     void importTableFrom(const QString &path);
 
 protected:

@@ -67,7 +67,7 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
             return PatchDialog::tr("The image is byte for byte the baseline: a patch would change "
                                    "nothing, so none was written.");
         const std::vector<std::uint8_t> patch =
-            MakeImagePatch(choice.format, source, target, choice.form);
+            MakeImagePatch(*choice.format, source, target, choice.form);
         // Never over the image or the baseline, whatever name or link leads to them.
         const auto failure = SaveOutput({path, OpenImages(session)},
                                         QByteArray(reinterpret_cast<const char *>(patch.data()),
@@ -140,20 +140,18 @@ PatchDialog::PatchDialog(ImageSession &session, MessageSink report, QWidget *par
 
 PatchChoice PatchDialog::choice() const
 {
-    return {ips_->isChecked() ? PatchFormat::Ips : PatchFormat::Bps,
+    return {&FormatNamed(ips_->isChecked() ? u"ips" : u"bps"),
             headerless_->isChecked() ? ImageKind::Headerless : session_.rom().kind()};
 }
 
 void PatchDialog::exportPatch()
 {
     const PatchChoice chosen = choice();
-    const QString suffix =
-        chosen.format == PatchFormat::Ips ? QStringLiteral("ips") : QStringLiteral("bps");
     const QFileInfo image(session_.path());
     const QString path = AskWhereToSave(
         this,
-        {tr("Export Patch"), image.dir().filePath(image.completeBaseName() + u'.' + suffix),
-         tr("%1 Patches (*.%2)").arg(suffix.toUpper(), suffix), OpenImages(session_)},
+        {tr("Export Patch"), chosen.format->withExtension(image.dir().filePath(image.completeBaseName())),
+         chosen.format->filter(), OpenImages(session_)},
         report_);
     if (path.isEmpty())
         return;

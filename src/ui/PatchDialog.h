@@ -15,7 +15,7 @@ class ImageSession;
 
 struct PatchChoice
 {
-    PatchFormat format = PatchFormat::Bps;
+    const FileFormat *format = &FormatNamed(u"bps"); // or IPS
     ImageKind form = ImageKind::Headerless; // the form both images are brought to
 };
 

@@ -1,23 +1,12 @@
 #include "SaveDialog.h"
 
+#include "FileFormats.h"
 #include "OutputFile.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace mobwright {
-namespace {
-
-// ".csv" for "CSV Files (*.csv)"; nothing for a filter of no one extension.
-QString ExtensionOf(const QString &filter)
-{
-    static const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));
-    return extension.match(filter).captured(1);
-}
-
-} // namespace
-
 QString AskWhereToSave(QWidget *parent, const SaveQuestion &question,
                        const std::function<void(const QString &)> &tell, QString *filter)
 {
@@ -28,8 +17,9 @@ QString AskWhereToSave(QWidget *parent, const SaveQuestion &question,
             QFileDialog::getSaveFileName(parent, question.title, path, question.filters, &chosen);
         if (path.isEmpty())
             return {};
-        if (QFileInfo(path).suffix().isEmpty())
-            path += ExtensionOf(chosen);
+        // A name without an extension takes the chosen filter's.
+        if (const FileFormat *format = FormatHelper({FormatKind::Table, FormatKind::Patch}).byFilter(chosen))
+            path = format->withExtension(path);
         const auto refusal = OutputRefusal({path, question.images});
         if (!refusal)
             break;

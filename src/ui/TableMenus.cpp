@@ -11,6 +11,7 @@
 #include "QtText.h"
 #include "RomError.h"
 #include "SaveDialog.h"
+#include "FileFormats.h"
 #include "TableExport.h"
 
 #include <QDir>
@@ -21,17 +22,7 @@
 namespace mobwright {
 namespace {
 
-QString TableFilters()
-{
-    return Main::tr("CSV Files (*.csv);;JSON Files (*.json)");
-}
-
-// Offered while the table view is open: only the rows and columns it shows.
-QString ShownFilters()
-{
-    return Main::tr(
-        "CSV, only what the table shows (*.csv);;JSON, only what the table shows (*.json)");
-}
+const FormatHelper TABLES({FormatKind::Table});
 
 // The table as the file holds it, its lists labelled as the window labels them.
 EnemyTable StoredTable(const ImageSession &session)
@@ -70,27 +61,25 @@ void Main::showTable()
 void Main::mnuExport_Click()
 {
     const QFileInfo image(session_.path());
-    const QString suggested = image.dir().filePath(image.completeBaseName() + QStringLiteral(".csv"));
+    const QString suggested = TABLES.fallback().withExtension(image.dir().filePath(image.completeBaseName()));
     QString filter;
+    // Offered while the table view is open: only the rows and columns it shows.
     const bool tableShown = tableView_ && tableView_->isVisible();
     const QString path = AskWhereToSave(
-        this,
-        {tr("Export Table"), suggested,
-         TableFilters() + (tableShown ? QStringLiteral(";;") + ShownFilters() : QString()),
-         OpenImages(session_)},
+        this, {tr("Export Table"), suggested, TABLES.filter(tableShown), OpenImages(session_)},
         messageSink_, &filter);
     if (!path.isEmpty())
-        exportTableTo(path, tableShown && ShownFilters().contains(filter));
+        exportTableTo(path, TABLES.ofPath(path), tableShown && TABLES.isPartFilter(filter));
 }
 
-void Main::exportTableTo(const QString &path, bool onlyShown)
+void Main::exportTableTo(const QString &path, const FileFormat &format, bool onlyShown)
 {
     TextTable table = ExportTable(StoredTable(session_));
     if (onlyShown && tableView_)
         table = ShownPart(table, tableView_->shownRows(), tableView_->shownColumns());
     // Never over the open image, whatever name or link the dialog was given.
     if (const auto failure =
-            SaveOutput({path, OpenImages(session_)}, WriteTable(table, FormatOfPath(path))))
+            SaveOutput({path, OpenImages(session_)}, format.writeTable(table)))
         report(failure->message);
     else
         statusBar()->showMessage(tr("Table exported to %1").arg(QDir::toNativeSeparators(path)));
@@ -99,14 +88,14 @@ void Main::exportTableTo(const QString &path, bool onlyShown)
 void Main::mnuImport_Click()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import Table"), QFileInfo(session_.path()).absolutePath(), TableFilters());
+        this, tr("Import Table"), QFileInfo(session_.path()).absolutePath(), TABLES.filter());
     if (!path.isEmpty())
         importTableFrom(path);
 }
 
 void Main::importTableFrom(const QString &path)
 {
-    const auto planned = PlanImportOfFile(path, FormatOfPath(path), StoredTable(session_));
+    const auto planned = PlanImportOfFile(path, TABLES.ofPath(path), StoredTable(session_));
     if (const auto *unreadable = std::get_if<UnreadableFile>(&planned)) {
         report(unreadable->message);
         return;

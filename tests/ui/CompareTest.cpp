@@ -280,16 +280,16 @@ TEST(ComparePatches, TurnTheBaselineIntoTheImageInEitherForm)
             if (form == ImageKind::CopierHeader)
                 source.insert(source.begin(), header.begin(), header.end());
             const Bytes wanted = form == ImageKind::CopierHeader ? target : Headerless(target);
-            for (const PatchFormat format : {PatchFormat::Ips, PatchFormat::Bps}) {
+            for (const FileFormat *format : FormatHelper({FormatKind::Patch}).formats()) {
                 ASSERT_EQ(ExportPatch(session, {format, form}, patchFile), std::nullopt);
                 QFile file(patchFile);
                 file.open(QIODevice::ReadOnly);
                 const QByteArray written = file.readAll();
                 const Bytes patch(written.begin(), written.end());
-                EXPECT_EQ(format == PatchFormat::Ips ? ApplyIps(source, patch)
-                                                     : ApplyBps(source, patch).value_or(Bytes{}),
+                EXPECT_EQ(format->key == u"ips" ? ApplyIps(source, patch)
+                                                : ApplyBps(source, patch).value_or(Bytes{}),
                           wanted)
-                    << size << " " << int(form) << " " << int(format);
+                    << size << " " << int(form) << " " << format->key.toStdString();
             }
         }
         const Bytes original = baseline.contents();

@@ -238,7 +238,7 @@ TEST_P(OutputGuard, DoesWhatItsCaseFileSays)
         const FileSizeLimit limit(limited);
         std::optional<QString> message;
         if (action == u"export") {
-            editor.window().exportTableTo(target);
+            editor.window().exportTableTo(target, FormatNamed(u"csv"));
         } else if (action == u"patch") {
             message = ExportPatch(editor.window().session(), {}, target);
         } else {
