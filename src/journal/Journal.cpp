@@ -28,6 +28,8 @@ void JoinOldest(JournalContent &content, qint64 cap)
     std::size_t joining = 0;
     while (size > cap / 4 * 3 && joining + 1 < entries.size())
         size -= sizes[joining++];
+    if (joining == 0)
+        return; // the newest entry alone outgrows the cap
     NetChange net;
     std::set<int> enemies;
     for (std::size_t i = 0; i < joining; ++i) {

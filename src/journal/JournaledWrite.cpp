@@ -2,7 +2,6 @@
 
 #include "RomFile.h"
 
-#include <algorithm>
 #include <chrono>
 
 namespace mobwright {
@@ -31,7 +30,6 @@ JournalEntry EntryOf(const RomFile &rom, const std::vector<RecordWrite> &writes,
                                {before.begin(), before.end()},
                                {after.begin(), after.end()}});
     }
-    std::ranges::sort(entry.enemies);
     return entry;
 }
 

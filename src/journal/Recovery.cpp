@@ -162,13 +162,16 @@ WriteOutcome Settle(Journal &journal, RomFile &rom, const Recovery &recovery, Se
                               sync, recovery.entry.sequence);
     WriteOutcome outcome;
     outcome.image = rom.path();
-    // The mark says what the image holds, which nothing written changed.
+    // The mark says what the image holds, once that is on the disk: the
+    // write it tells of may not have been synced.
     const WriteHolds holds = recovery.overall();
     try {
+        if (sync)
+            rom.Sync();
         journal.settle(holds == WriteHolds::New   ? EntryMark::Written
                        : holds == WriteHolds::Old ? EntryMark::NothingWritten
                                                   : EntryMark::Left);
-    } catch (const JournalError &error) {
+    } catch (const std::runtime_error &error) { // the image's or the journal's
         outcome.kind = WriteOutcome::Kind::NothingWritten;
         outcome.cause = WriteOutcome::Cause::Failed;
         outcome.reason = error.what();

@@ -90,12 +90,16 @@ TEST_P(CrashTest, StoppedWriteIsToldExactlyAndSettles)
         EXPECT_EQ(marks, std::string(test.holds) == (finish ? "NNN" : "OOO")
                              ? (finish ? "WW" : "W-")
                              : "W?W");
+        disk_->losePower(image_, false); // the settlement is on the disk
         for (const RecordWrite &write : writes)
             EXPECT_TRUE(std::ranges::equal(image_.recordBytes(write.index),
                                            (finish ? write.after : write.before).allBytes()));
     }
     EXPECT_EQ(holds, test.holds);
-    EXPECT_EQ(journal().unfinished(), nullptr) << "settled for good";
+    // Only a settling write's mark, which needs no sync, may be lost.
+    const Journal read = journal();
+    EXPECT_TRUE(!read.unfinished() ||
+                Recover(*read.unfinished(), rom).overall() == WriteHolds::New);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, CrashTest,
