@@ -34,11 +34,6 @@ const CrashCase CASES[] = {
     {Step::None, false, false, "-", 2},
 };
 
-char Letter(WriteHolds holds)
-{
-    return "NOMX"[int(holds)];
-}
-
 class CrashTest : public testing::TestWithParam<std::tuple<CrashCase, Settlement>>
 {
 protected:
@@ -80,7 +75,7 @@ TEST_P(CrashTest, StoppedWriteIsToldExactlyAndSettles)
         const Recovery recovery = Recover(*open, rom);
         holds.clear();
         for (const auto &[enemy, held] : recovery.enemies)
-            holds += Letter(held);
+            holds += "NOMX"[int(held)];
         ASSERT_TRUE(Settle(again, rom, recovery, settlement).wroteAll()) << recovery.message();
         // The entry is marked as the image holds it, or a write settled it.
         const bool finish = settlement == Settlement::Finish;

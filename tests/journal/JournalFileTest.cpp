@@ -169,3 +169,18 @@ TEST(JournalGuardTest, FileWithTheSignatureIsNoImageByItsLooks)
     place.signature = JOURNAL_SIGNATURE;
     EXPECT_FALSE(OutputRefusal(place));
 }
+
+// Whole records that make no sense where they stand are not read.
+TEST(JournalFormatTest, RecordsThatMakeNoSenseAreNotRead)
+{
+    const QByteArray journal = EncodeJournal({{"image"}, {}, {JournalEntry{5}}});
+    for (const QByteArray &record :
+         {EncodeOriginal({0, std::vector<std::uint8_t>(10)}), EncodeEntry({5}),
+          EncodeEntry({6, 0, "", {ENEMY_COUNT}}), EncodeMark(4, EntryMark::Written),
+          EncodeMark(5, EntryMark(7))}) {
+        const DecodedJournal decoded = DecodeJournal(journal + record);
+        EXPECT_EQ(decoded.unreadBytes, record.size());
+        EXPECT_FALSE(decoded.content.original);
+        EXPECT_EQ(decoded.content.entries, std::vector{JournalEntry{5}});
+    }
+}

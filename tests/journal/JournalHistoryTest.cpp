@@ -1,4 +1,3 @@
-#include "EnemyLabels.h"
 #include "JournalHarness.h"
 #include "JournalRevert.h"
 #include "JournaledWrite.h"
@@ -39,9 +38,7 @@ TEST_F(HistoryTest, RevertsToTheOriginalOrWhereAWriteLeftIt)
     std::vector<std::vector<std::uint8_t>> tables{table()}; // after write n
     Journal first = journal();
     for (const int enemy : {0, 1, 0}) {
-        const std::string step = "Apply to " + EnemyNumber(enemy);
-        ASSERT_TRUE(JournaledWrite(&first, rom_, Rewrites(rom_, {enemy}, unsigned(enemy)), step)
-                        .wroteAll());
+        ASSERT_TRUE(JournaledWrite(&first, rom_, Rewrites(rom_, {enemy}, 5), "Apply").wroteAll());
         if (tables.size() == 1) // before write 2 takes it, or the original
             image_.setRecordBytes(1, 33, {0x56, 0x78});
         tables.push_back(table());
@@ -57,9 +54,8 @@ TEST_F(HistoryTest, RevertsToTheOriginalOrWhereAWriteLeftIt)
         history +=
             entry.step + " " + std::to_string(entry.enemies.front()) + (entry.time > 0 ? ";" : "?");
     EXPECT_EQ(history,
-              "Apply to 001 0;Apply to 002 1;Apply to 001 0;Revert to the original 0;Revert to "
-              "where write 2 "
-              "left it 0;Revert to where write 1 left it 1;Revert to where write 3 left it 0;");
+              "Apply 0;Apply 1;Apply 0;Revert to the original 0;Revert to where write 2 left it 0;"
+              "Revert to where write 1 left it 1;Revert to where write 3 left it 0;");
 
     image_.setRecordBytes(1, 33, {0x12, 0x34}); // HP
     const auto changed = table();
