@@ -87,10 +87,21 @@ std::optional<bool> HoldsZeroByte(const QString &path)
     return zero;
 }
 
+// Whether the file at path begins with signature; an empty one never.
+bool BeginsWith(const QString &path, const QByteArray &signature)
+{
+    if (signature.isEmpty())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(signature.size()) == signature;
+}
+
 // Why the regular file of size that path leads to (target, all links
-// followed) is taken for a cartridge image, or nothing.
+// followed) is taken for a cartridge image, or nothing. Only a file open or
+// locked as an image is refused where byLooks is false.
 std::optional<QString> WhyAnImage(const QString &path, const QString &target, qint64 size,
-                                  const std::vector<const RomFile *> &images, bool byName)
+                                  const std::vector<const RomFile *> &images, bool byName,
+                                  bool byLooks = true)
 {
     for (const RomFile *image : images) {
         if (image->holds(FileName(path)))
@@ -99,6 +110,8 @@ std::optional<QString> WhyAnImage(const QString &path, const QString &target, qi
     }
     if (IsLockedByAnEditor(FileName(target)))
         return Text::tr("it is an image that an editor has open; choose another file");
+    if (!byLooks)
+        return std::nullopt;
     const FileFormat &image = FormatHelper({FormatKind::Image}).fallback();
     for (const QString &name : {path, target}) {
         if (byName && image.names(name))
@@ -117,6 +130,28 @@ std::optional<QString> WhyAnImage(const QString &path, const QString &target, qi
     return std::nullopt;
 }
 
+OutputFailure CannotWrite(const QString &path, int error)
+{
+    return OutputFailure{false, Text::tr("Cannot write %1: %2.").arg(path, SystemReason(error))};
+}
+
+// Writes all of bytes from offset at; false with errno set where it fails.
+bool WriteAllAt(int fd, qint64 at, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done,
+                                   static_cast<std::size_t>(bytes.size() - done), at + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            errno = n < 0 ? errno : EIO;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<QString> OutputRefusal(const OutputPlace &place)
@@ -131,9 +166,10 @@ std::optional<QString> OutputRefusal(const OutputPlace &place)
     if (::stat(name.c_str(), &status) != 0)
         return std::nullopt; // nothing there yet: the file is made new
     auto why = WhyNoRegularFile(status.st_mode);
+    const QString target = QFileInfo(place.path).canonicalFilePath();
     if (!why)
-        why = WhyAnImage(place.path, QFileInfo(place.path).canonicalFilePath(), status.st_size,
-                         place.images, true);
+        why = WhyAnImage(place.path, target, status.st_size, place.images, true,
+                         !BeginsWith(target, place.signature));
     if (why)
         return NotWritten(place.path, *why);
     return std::nullopt;
@@ -146,8 +182,10 @@ std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArr
     // Qt's own message may be "Unknown error" where the system said why.
     QSaveFile file(place.path);
     errno = 0;
-    bool done =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    bool done = file.open(QIODevice::WriteOnly) &&
+                (!place.ownerOnly ||
+                 file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) &&
+                file.write(bytes) == bytes.size() && file.flush();
     int error = errno;
     if (done) {
         errno = 0;
@@ -159,6 +197,36 @@ std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArr
             false, Text::tr("Cannot write %1: %2.")
                        .arg(place.path, error != 0 ? SystemReason(error) : file.errorString())};
     return std::nullopt;
+}
+
+std::optional<OutputFailure> AppendOutput(const OutputPlace &place, qint64 at,
+                                          const QByteArray &bytes, bool sync)
+{
+    if (const auto refusal = OutputRefusal(place))
+        return OutputFailure{true, *refusal};
+    const int fd = ::open(FileName(place.path).c_str(),
+                          O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return CannotWrite(place.path, errno);
+    struct stat status
+    {
+    };
+    std::optional<OutputFailure> failure;
+    // What is open is looked at again: the place may have changed since.
+    if (::fstat(fd, &status) != 0)
+        failure = CannotWrite(place.path, errno);
+    else if (const auto why = WhyNoRegularFile(status.st_mode))
+        failure = OutputFailure{true, NotWritten(place.path, *why)};
+    else if (status.st_size < at)
+        failure = OutputFailure{true, NotWritten(place.path, Text::tr("it is shorter than it was "
+                                                                      "left, so another program "
+                                                                      "changed it"))};
+    else if ((status.st_size > at && ::ftruncate(fd, at) != 0) ||
+             (place.ownerOnly && ::fchmod(fd, S_IRUSR | S_IWUSR) != 0) ||
+             !WriteAllAt(fd, at, bytes) || (sync && ::fsync(fd) != 0))
+        failure = CannotWrite(place.path, errno);
+    ::close(fd);
+    return failure;
 }
 
 std::optional<OutputFailure> WriteOutput(QIODevice &out, const QByteArray &bytes,

@@ -29,6 +29,11 @@ struct OutputPlace
     // A file of the label folder: its place must hold the file itself, never
     // a link, and nothing but a regular file.
     bool ownFileOnly = false;
+    // Only the user may read and write the file: it is made 0600.
+    bool ownerOnly = false;
+    // A file that begins with these bytes is this program's own, which its
+    // size and zero bytes never make a cartridge image.
+    QByteArray signature;
 };
 
 // The guard of every file the program writes other than the image: why
@@ -44,6 +49,14 @@ std::optional<QString> OutputRefusal(const OutputPlace &place);
 // beside it that replaces the file once written whole: a failure leaves any
 // file there as it was, and says the system's own reason.
 std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArray &bytes);
+
+// Writes bytes into the existing regular file at place from offset at, as
+// OutputRefusal allows, and syncs it when asked: what lay past at (a torn
+// tail) is cut off first, and a file shorter than at, which another program
+// must have changed, is refused. The file is never replaced, so a failure
+// leaves the bytes before at as they were.
+std::optional<OutputFailure> AppendOutput(const OutputPlace &place, qint64 at,
+                                          const QByteArray &bytes, bool sync);
 
 // Writes bytes to out, standard output, and makes sure they went out. Where
 // it is a regular file, one that is a cartridge image is refused.
