@@ -44,7 +44,7 @@ enum class Settlement { Finish, RollBack, Leave };
 
 // Settles the journal's unfinished entry as the user chose: the write that
 // finishes or rolls it back, journaled as settling it, or a mark where
-// there is nothing to write.
+// there is nothing to write (the outcome then says nothing was written).
 WriteOutcome Settle(Journal &journal, RomFile &rom, const Recovery &recovery, Settlement how,
                     bool sync = true);
 

@@ -120,6 +120,7 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
     } catch (const RomError &error) {
         return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
     }
+    outcome.kind = WriteOutcome::Kind::Written;
     if (!sync)
         return outcome;
     try {

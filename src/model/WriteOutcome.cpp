@@ -86,6 +86,7 @@ std::string EnemyList(const std::vector<int> &indexes, const std::function<std::
 std::string WriteOutcome::message() const
 {
     switch (kind) {
+    case Kind::Nothing:
     case Kind::Written:
         return {};
     case Kind::NotSynced:

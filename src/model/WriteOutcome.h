@@ -13,6 +13,7 @@ namespace mobwright {
 struct WriteOutcome
 {
     enum class Kind {
+        Nothing,        // nothing was asked to be written
         Written,        // every record written and on the disk
         NotSynced,      // every record written, but the sync failed
         NothingWritten, // refused before writing, for cause
@@ -20,7 +21,7 @@ struct WriteOutcome
     };
     enum class Cause { None, Replaced, Resized, ChangedBehind, Failed };
 
-    Kind kind = Kind::Written;
+    Kind kind = Kind::Nothing;
     Cause cause = Cause::None;
     std::string image;  // the image's path
     std::string reason; // the system's own words, where it gave any
@@ -38,7 +39,8 @@ struct WriteOutcome
 
     bool wroteAll() const { return kind == Kind::Written || kind == Kind::NotSynced; }
     bool wroteAny() const { return wroteAll() || kind == Kind::ShortWrite; }
-    // What went wrong, for the user; empty when all was written and synced.
+    // What went wrong, for the user; empty when all was written and synced,
+    // or nothing was asked.
     std::string message() const;
 };
 

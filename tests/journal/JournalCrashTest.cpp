@@ -76,7 +76,7 @@ TEST_P(CrashTest, StoppedWriteIsToldExactlyAndSettles)
         holds.clear();
         for (const auto &[enemy, held] : recovery.enemies)
             holds += "NOMX"[int(held)];
-        ASSERT_TRUE(Settle(again, rom, recovery, settlement).wroteAll()) << recovery.message();
+        ASSERT_EQ(Settle(again, rom, recovery, settlement).message(), "") << recovery.message();
         // The entry is marked as the image holds it, or a write settled it.
         const bool finish = settlement == Settlement::Finish;
         std::string marks;

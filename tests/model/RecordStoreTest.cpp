@@ -66,9 +66,11 @@ std::vector<int> Range(int first, int count)
 } // namespace
 
 // The span from the first to the last changed record goes in one write;
-// records inside it that do not change are written exactly as read.
+// records inside it that do not change are written exactly as read. No
+// record asked is nothing written.
 TEST_F(WriteRecordsTest, WritesTheWholeSpanInOneWriteAndSyncsOnce)
 {
+    EXPECT_EQ(WriteRecords(rom_, {}).kind, Kind::Nothing);
     const auto writes = raisingHp({3, 100, 229});
     const WriteOutcome outcome = WriteRecords(rom_, writes);
     EXPECT_EQ(outcome.kind, Kind::Written);
