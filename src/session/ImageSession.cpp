@@ -29,15 +29,29 @@ QList<int> ToList(const std::vector<int> &indexes)
     return {indexes.begin(), indexes.end()};
 }
 
+std::optional<ImageSession::RefusedEdit> FirstRefusal(const std::map<int, PendingRecord> &records)
+{
+    for (const auto &[index, pending] : records) {
+        if (auto refusal = pending.refusal())
+            return ImageSession::RefusedEdit{index, *std::move(refusal)};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ImageSession::ImageSession(QObject *parent)
     : QObject(parent)
 {
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &ImageSession::readTableAgain);
+    connect(&history_, &QUndoStack::indexChanged, this, &ImageSession::historyChanged);
 }
 
-ImageSession::~ImageSession() = default;
+// The history clears itself as it goes, when no view may be told any more.
+ImageSession::~ImageSession()
+{
+    disconnect(&history_, nullptr, this, nullptr);
+}
 
 QString ImageSession::path() const
 {
@@ -216,14 +230,10 @@ void ImageSession::setPending(int index, PendingRecord record)
     emit pendingChanged({index});
 }
 
-std::optional<Refusal> ImageSession::refusalIn(const std::vector<int> &enemies) const
+std::optional<ImageSession::RefusedEdit>
+ImageSession::firstRefusal(const std::vector<int> &enemies) const
 {
-    for (const int index : enemies) {
-        const PendingRecord *pending = pending_.find(index);
-        if (auto refusal = pending ? pending->refusal() : std::nullopt)
-            return refusal;
-    }
-    return std::nullopt;
+    return FirstRefusal(pendingRecords(enemies));
 }
 
 void ImageSession::restorePending(int index, const PendingRecord &record)
@@ -241,15 +251,19 @@ std::map<int, PendingRecord> ImageSession::pendingRecords(const std::vector<int>
     return records;
 }
 
-WriteOutcome ImageSession::applyPending(const std::vector<int> &enemies, const QString &what,
-                                        const Confirmed &confirmed)
+ImageSession::ApplyOutcome ImageSession::applyPending(const std::vector<int> &enemies,
+                                                      const QString &what,
+                                                      const Confirmed &confirmed)
 {
     return applyRecords(pendingRecords(enemies), what, confirmed);
 }
 
-WriteOutcome ImageSession::applyRecords(const std::map<int, PendingRecord> &records,
-                                        const QString &what, const Confirmed &confirmed)
+ImageSession::ApplyOutcome ImageSession::applyRecords(const std::map<int, PendingRecord> &records,
+                                                      const QString &what,
+                                                      const Confirmed &confirmed)
 {
+    if (auto refused = FirstRefusal(records))
+        return *std::move(refused);
     std::vector<RecordWrite> writes;
     std::map<int, PendingRecord> written;
     for (const auto &[index, pending] : records) {
@@ -261,48 +275,54 @@ WriteOutcome ImageSession::applyRecords(const std::map<int, PendingRecord> &reco
         written.emplace(index, pending);
     }
     if (writes.empty())
-        return {};
-    history_.push(new WriteStep(*this, std::move(writes), std::move(written), what));
-    return *lastOutcome_; // a step whose write failed is deleted by now
+        return WriteOutcome{};
+    return pushWrite(std::move(writes), std::move(written), what);
 }
 
 WriteOutcome ImageSession::writeChanges(std::vector<RecordWrite> changes, const QString &what)
 {
-    history_.push(new WriteStep(*this, std::move(changes), {}, what));
-    return *lastOutcome_;
+    return changes.empty() ? WriteOutcome{} : pushWrite(std::move(changes), {}, what);
 }
 
-std::optional<WriteOutcome> ImageSession::undo()
+WriteOutcome ImageSession::pushWrite(std::vector<RecordWrite> writes,
+                                     std::map<int, PendingRecord> written, const QString &what)
+{
+    WriteOutcome first;
+    history_.push(new WriteStep(*this, std::move(writes), std::move(written), what, first));
+    // A first write that fails takes no step, but takes the steps to redo.
+    if (!first.wroteAll())
+        emit historyChanged();
+    return first;
+}
+
+WriteOutcome ImageSession::undo()
 {
     return moveHistory(true);
 }
 
-std::optional<WriteOutcome> ImageSession::redo()
+WriteOutcome ImageSession::redo()
 {
     return moveHistory(false);
 }
 
-std::optional<WriteOutcome> ImageSession::moveHistory(bool undoing)
+// A step whose write fails is put back where it was, to be tried again.
+WriteOutcome ImageSession::moveHistory(bool undoing)
 {
     const int index = history_.index();
     if (undoing ? !history_.canUndo() : !history_.canRedo())
-        return std::nullopt;
-    const auto *step = static_cast<const SessionStep *>(history_.command(undoing ? index - 1 : index));
-    const std::vector<int> enemies = step->enemies();
-    stepFailed_ = false;
-    lastOutcome_.reset();
+        return {};
+    const auto *step =
+        static_cast<const SessionStep *>(history_.command(undoing ? index - 1 : index));
     if (undoing)
         history_.undo();
     else
         history_.redo();
-    if (stepFailed_) {
-        restoring_ = true;
+    const WriteOutcome outcome = step->outcome();
+    if (step->failed())
         history_.setIndex(index);
-        restoring_ = false;
-        return lastOutcome_;
-    }
-    emit steppedOver(ToList(enemies));
-    return lastOutcome_;
+    else
+        emit steppedOver(ToList(step->enemies()));
+    return outcome;
 }
 
 WriteOutcome ImageSession::write(const std::vector<RecordWrite> &changes)
@@ -335,7 +355,6 @@ WriteOutcome ImageSession::write(const std::vector<RecordWrite> &changes)
     }
     if (outcome.cause == WriteOutcome::Cause::Replaced || outcome.cause == WriteOutcome::Cause::Resized)
         lostTold_ = true;
-    lastOutcome_ = outcome;
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include "PendingEdits.h"
 #include "RecordStore.h"
 #include "RomFile.h"
+#include "StepTarget.h"
 
 #include <QFileSystemWatcher>
 #include <QList>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace mobwright {
@@ -23,8 +25,9 @@ namespace mobwright {
 // The open image and everything the editor keeps of it: the enemy table as
 // the file holds it, the names and list labels, the edits not yet written
 // and the undo history. The window, the table and the command line all work
-// through it, and every write goes through its one write path.
-class ImageSession : public QObject
+// through it, and every write goes through its one write path; the steps of
+// its history are its own.
+class ImageSession : public QObject, private StepTarget
 {
     Q_OBJECT
 
@@ -67,7 +70,7 @@ public:
     // Edits not yet written, and a record as the views show it: with its
     // pending edits.
     const PendingEdits &pending() const { return pending_; }
-    const PendingRecord *pendingOf(int index) const { return pending_.find(index); }
+    const PendingRecord *pendingOf(int index) const override { return pending_.find(index); }
     const EnemyRecord &shown(int index) const;
     PendingRecord pendingOrStored(int index) const;
 
@@ -79,20 +82,31 @@ public:
     // Drops the pending edits of enemies, as one step.
     void revert(const std::vector<int> &enemies, const QString &what);
 
-    // Writes the pending edits of enemies as one step; the first field that
-    // cannot be written refuses them all before anything is written.
-    std::optional<Refusal> refusalIn(const std::vector<int> &enemies) const;
+    // An edit whose text its field cannot take, and the enemy it is in.
+    struct RefusedEdit
+    {
+        int enemy;
+        Refusal refusal;
+    };
+    // The first such edit of enemies, in ascending order.
+    std::optional<RefusedEdit> firstRefusal(const std::vector<int> &enemies) const;
+    // What a write did, or the edit that refused it before anything was written.
+    using ApplyOutcome = std::variant<WriteOutcome, RefusedEdit>;
     // Conflicting edits to write over what the file holds: by enemy, the
     // first offsets of their fields and bytes.
     using Confirmed = std::map<int, std::set<int>>;
-    WriteOutcome applyPending(const std::vector<int> &enemies, const QString &what,
+    // Writes the pending edits of enemies as one step, unless an edit
+    // refuses them all: then nothing is written and no step taken. Where
+    // nothing is left to write, the outcome says so.
+    ApplyOutcome applyPending(const std::vector<int> &enemies, const QString &what,
                               const Confirmed &confirmed = {});
     // The pending records of enemies, as a preview shows them.
     std::map<int, PendingRecord> pendingRecords(const std::vector<int> &enemies) const;
     // Writes such records as they were taken, each over the bytes its edits
-    // were made on; a conflicting edit left out stays pending. Records the
-    // file no longer holds as they were taken are refused, as changed behind.
-    WriteOutcome applyRecords(const std::map<int, PendingRecord> &records, const QString &what,
+    // were made on, as applyPending does; a conflicting edit left out stays
+    // pending. Records the file no longer holds as they were taken are
+    // refused, as changed behind.
+    ApplyOutcome applyRecords(const std::map<int, PendingRecord> &records, const QString &what,
                               const Confirmed &confirmed = {});
     // Writes changes read from elsewhere (an import) as one step.
     WriteOutcome writeChanges(std::vector<RecordWrite> changes, const QString &what);
@@ -103,28 +117,21 @@ public:
     void setBaseline(const std::string &fileName);
     void clearBaseline();
     const Baseline *baseline() const { return baseline_.get(); }
-    Baseline *baseline() { return baseline_.get(); }
     // Every byte of the image as the file holds it now, in one read.
     ImageBytes readImage() { return rom_.readAll(); }
+    // The same of the baseline, which must be chosen; throws RomError when
+    // its file changed since it was compared.
+    ImageBytes readBaseline() { return baseline_->contents(); }
 
-    QUndoStack *history() { return &history_; }
-    // Moves through the history; a write that fails leaves it where it was.
-    // Gives what the write did, for a step that writes.
-    std::optional<WriteOutcome> undo();
-    std::optional<WriteOutcome> redo();
-
-    // The one write path; history steps call it. Afterwards every view is
-    // told what the file holds.
-    WriteOutcome write(const std::vector<RecordWrite> &changes);
-    // Sets an enemy's pending record outside the history; steps call it.
-    void setPending(int index, PendingRecord record);
-    // The same for a record a step kept: edits made on bytes the file no
-    // longer holds are merged onto what it holds.
-    void restorePending(int index, const PendingRecord &record);
-    // A step whose write failed asks to stay where it is in the history;
-    // while it is put back there, its write is not made again.
-    void stepFailed() { stepFailed_ = true; }
-    bool restoringHistory() const { return restoring_; }
+    // The steps taken, to undo and redo; historyChanged tells when these change.
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    QString undoText() const { return history_.undoText(); }
+    QString redoText() const { return history_.redoText(); }
+    // Moves through the history and gives what the step wrote, if anything;
+    // a write that fails leaves the history where it was.
+    WriteOutcome undo();
+    WriteOutcome redo();
 
 signals:
     // The image open is about to be let go: closed, or replaced by one opened.
@@ -146,15 +153,22 @@ signals:
     void steppedOver(const QList<int> &indexes);
     // A baseline was chosen, or let go.
     void baselineChanged();
+    void historyChanged();
 
 private:
+    WriteOutcome write(const std::vector<RecordWrite> &changes) override;
+    void restorePending(int index, const PendingRecord &record) override;
+    void setPending(int index, PendingRecord record);
     void take(RomFile rom);
     void readTableAgain();
     // Takes records as the file holds them; gives the enemies whose edits
     // were merged with them.
     QList<int> storedAre(int first, const std::vector<EnemyRecord> &records);
     void watchPath();
-    std::optional<WriteOutcome> moveHistory(bool undoing);
+    WriteOutcome moveHistory(bool undoing);
+    // Pushes a step that writes; gives what its first write did.
+    WriteOutcome pushWrite(std::vector<RecordWrite> writes, std::map<int, PendingRecord> written,
+                           const QString &what);
 
     RomFile rom_;
     std::unique_ptr<Baseline> baseline_;
@@ -166,7 +180,6 @@ private:
     PendingEdits pending_;
     QUndoStack history_;
     QFileSystemWatcher watcher_;
-    std::optional<WriteOutcome> lastOutcome_; // of the last write
     // Each enemy's label with the name bytes it was made from: another image
     // mostly names the same enemies, and a label is made again only for a new name.
     struct Label
@@ -175,8 +188,6 @@ private:
         QString text;
     };
     mutable std::vector<Label> labelCache_ = std::vector<Label>(ENEMY_COUNT);
-    bool stepFailed_ = false;
-    bool restoring_ = false;
     bool lostTold_ = false; // imageLost was emitted, or a write told it
 };
 

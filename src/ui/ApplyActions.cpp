@@ -8,7 +8,6 @@
 #include "EnemyEditor.h"
 #include "ImportPlan.h"
 #include "QtText.h"
-#include "RecordMerge.h"
 #include "RomError.h"
 
 #include <QDir>
@@ -34,15 +33,6 @@ RecordCell CellOfRow(const CellChange &row)
     return column && column->cell ? *column->cell : RecordCell(Field::Name);
 }
 
-bool WritesAnything(const std::map<int, PendingRecord> &records, const ImageSession::Confirmed &confirmed)
-{
-    return std::ranges::any_of(records, [&confirmed](const auto &entry) {
-        const auto ticked = confirmed.find(entry.first);
-        return !(ToWrite(entry.second, ticked == confirmed.end() ? std::set<int>{} : ticked->second) ==
-                 entry.second.base);
-    });
-}
-
 } // namespace
 
 bool Main::ApplyEnemyRecord()
@@ -52,11 +42,6 @@ bool Main::ApplyEnemyRecord()
     const int index = editor_->shownEnemy();
     if (!session_.pendingOf(index)) {
         statusBar()->showMessage(tr("Nothing to apply"));
-        return false;
-    }
-    if (const auto refusal = session_.refusalIn({index})) {
-        editor_->focusField(*refusal->field);
-        report(ToQString(refusal->message()));
         return false;
     }
     return writePending({index}, tr("Apply to %1").arg(session_.enemyLabel(index)), false);
@@ -69,15 +54,6 @@ bool Main::applyAll(bool preview)
         statusBar()->showMessage(tr("Nothing to apply"));
         return true;
     }
-    if (const auto refusal = session_.refusalIn(enemies)) {
-        for (const int index : enemies) {
-            if (session_.refusalIn({index}))
-                goToEnemy(index);
-        }
-        editor_->focusField(*refusal->field);
-        report(ToQString(refusal->message()));
-        return false;
-    }
     const QString what = tr("Apply to %1").arg(Counted(qsizetype(enemies.size()), Noun::Enemy));
     return writePending(enemies, what, preview);
 }
@@ -87,14 +63,22 @@ bool Main::writePending(const std::vector<int> &enemies, const QString &what, bo
     const std::map<int, PendingRecord> records = session_.pendingRecords(enemies);
     const bool conflicts = std::ranges::any_of(records, [](const auto &entry) { return !entry.second.conflicts.empty(); });
     ImageSession::Confirmed confirmed;
-    if ((preview || conflicts) &&
-        !previewWrite(records, enemies.size() == 1 ? tr("Apply Changes") : tr("Apply All"), confirmed))
-        return false;
-    if (!WritesAnything(records, confirmed)) {
+    if (preview || conflicts) {
+        // No preview of edits that cannot be written.
+        if (const auto refused = session_.firstRefusal(enemies))
+            return refuse(*refused);
+        const QString title = enemies.size() == 1 ? tr("Apply Changes") : tr("Apply All");
+        if (!previewWrite(records, title, confirmed))
+            return false;
+    }
+    const ImageSession::ApplyOutcome applied = session_.applyRecords(records, what, confirmed);
+    if (const auto *refused = std::get_if<ImageSession::RefusedEdit>(&applied))
+        return refuse(*refused);
+    const WriteOutcome &outcome = std::get<WriteOutcome>(applied);
+    if (outcome.kind == WriteOutcome::Kind::Nothing) {
         statusBar()->showMessage(tr("Nothing written: no conflicting edit was ticked"));
         return false;
     }
-    const WriteOutcome outcome = session_.applyRecords(records, what, confirmed);
     tell(what, outcome);
     const qsizetype left = std::ranges::count_if(enemies, [this](int index) {
         const PendingRecord *pending = session_.pendingOf(index);
@@ -138,6 +122,14 @@ bool Main::previewWrite(const std::map<int, PendingRecord> &records, const QStri
             confirmed[rows[k].index].insert(CellOfRow(rows[k]).offset());
     }
     return true;
+}
+
+bool Main::refuse(const ImageSession::RefusedEdit &refused)
+{
+    goToEnemy(refused.enemy);
+    editor_->focusField(*refused.refusal.field);
+    report(ToQString(refused.refusal.message()));
+    return false;
 }
 
 void Main::noteChangedBehind(const QList<int> &indexes)

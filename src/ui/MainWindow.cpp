@@ -158,14 +158,11 @@ void Main::buildEditMenu()
         action->setEnabled(can);
         action->setText(can ? verb + u' ' + QString(step).replace(u'&', QStringLiteral("&&")) : verb);
     };
-    // The stack clears itself when it is destroyed, after the window is gone
-    // but before the menu: so the renaming holds no window and lives with the menu.
-    const auto nameBoth = [history = session_.history(), undo, redo, name] {
-        name(undo, tr("&Undo"), history->canUndo(), history->undoText());
-        name(redo, tr("&Redo"), history->canRedo(), history->redoText());
+    const auto nameBoth = [&session = session_, undo, redo, name] {
+        name(undo, tr("&Undo"), session.canUndo(), session.undoText());
+        name(redo, tr("&Redo"), session.canRedo(), session.redoText());
     };
-    connect(session_.history(), &QUndoStack::indexChanged, edit, nameBoth);
-    connect(session_.history(), &QUndoStack::cleanChanged, edit, nameBoth);
+    connect(&session_, &ImageSession::historyChanged, edit, nameBoth);
     nameBoth();
     edit->addSeparator();
     QAction *apply = edit->addAction(tr("&Apply Changes"), this, [this] { ApplyEnemyRecord(); });
@@ -340,10 +337,9 @@ bool Main::settlePendingEdits()
 
 void Main::stepHistory(bool undoing)
 {
-    const QString what = undoing ? tr("Undo %1").arg(session_.history()->undoText())
-                                 : tr("Redo %1").arg(session_.history()->redoText());
-    if (const std::optional<WriteOutcome> outcome = undoing ? session_.undo() : session_.redo())
-        tell(what, *outcome);
+    const QString what =
+        undoing ? tr("Undo %1").arg(session_.undoText()) : tr("Redo %1").arg(session_.redoText());
+    tell(what, undoing ? session_.undo() : session_.redo());
 }
 
 void Main::tell(const QString &what, const WriteOutcome &outcome)
@@ -361,6 +357,8 @@ void Main::tell(const QString &what, const WriteOutcome &outcome)
     default:
         break;
     }
+    if (outcome.kind == WriteOutcome::Kind::Nothing)
+        return;
     if (outcome.kind != WriteOutcome::Kind::Written) {
         report(tr("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
         return;

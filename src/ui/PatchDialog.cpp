@@ -57,11 +57,10 @@ QString NameAndHeader(const QString &path, bool hasHeader)
 
 std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, const QString &path)
 {
-    Baseline *baseline = session.baseline();
-    if (!session.isOpen() || !baseline)
+    if (!session.isOpen() || !session.baseline())
         return PatchDialog::tr("Choose an image to compare with first: File › Compare With.");
     try {
-        const ImageBytes source = baseline->contents();
+        const ImageBytes source = session.readBaseline();
         const ImageBytes target = session.readImage();
         if (source == target)
             return PatchDialog::tr("The image is byte for byte the baseline: a patch would change "

@@ -13,8 +13,17 @@
 
 using namespace mobwright;
 using namespace mobwright::test;
+using Kind = WriteOutcome::Kind;
 
 namespace {
+
+// What a write did; an edit that refuses it fails the test.
+WriteOutcome Written(const ImageSession::ApplyOutcome &applied)
+{
+    const auto *refused = std::get_if<ImageSession::RefusedEdit>(&applied);
+    EXPECT_FALSE(refused) << (refused ? refused->refusal.message() : "");
+    return refused ? WriteOutcome{} : std::get<WriteOutcome>(applied);
+}
 
 // A byte of a record: set by the user in the editor, or by another program in the file.
 struct Byte
@@ -75,7 +84,7 @@ protected:
 
 // Pending edits of many enemies go in one write, as one step of the history;
 // undoing it writes the earlier bytes back, in one write, and the edits are
-// pending again; redoing writes them once more.
+// pending again; redoing writes them once more. Each says what it wrote.
 TEST_F(ImageSessionTest, ApplyAllIsOneWriteAndOneStepThatUndoesToPendingEdits)
 {
     const std::vector<int> enemies{0, 7, 100, 229};
@@ -84,24 +93,21 @@ TEST_F(ImageSessionTest, ApplyAllIsOneWriteAndOneStepThatUndoesToPendingEdits)
         before.push_back(hpInFile(index));
         setHp(index, 1000 + index);
     }
-    const int steps = session_.history()->index();
-    const WriteOutcome applied = session_.applyPending(enemies, "Apply to 4 enemies");
-    EXPECT_EQ(applied.kind, WriteOutcome::Kind::Written);
+    EXPECT_EQ(Written(session_.applyPending(enemies, "Apply to 4 enemies")).kind, Kind::Written);
     EXPECT_EQ(probe_->writeCalls, 1);
-    EXPECT_EQ(session_.history()->index(), steps + 1);
-    EXPECT_EQ(session_.history()->undoText(), "Apply to 4 enemies");
+    EXPECT_EQ(session_.undoText(), "Apply to 4 enemies");
     EXPECT_TRUE(session_.pending().empty());
     for (const int index : enemies)
         EXPECT_EQ(hpInFile(index), 1000 + index);
 
-    ASSERT_TRUE(session_.undo());
+    EXPECT_EQ(session_.undo().kind, Kind::Written);
     EXPECT_EQ(probe_->writeCalls, 2);
     EXPECT_EQ(session_.pending().enemies(), enemies);
     for (std::size_t k = 0; k < enemies.size(); ++k) {
         EXPECT_EQ(hpInFile(enemies[k]), before[k]);
         EXPECT_EQ(session_.shown(enemies[k]).value(Field::HP), 1000u + enemies[k]);
     }
-    ASSERT_TRUE(session_.redo());
+    EXPECT_EQ(session_.redo().kind, Kind::Written);
     EXPECT_EQ(probe_->writeCalls, 3);
     EXPECT_TRUE(session_.pending().empty());
     EXPECT_EQ(hpInFile(229), 1229);
@@ -114,19 +120,59 @@ TEST_F(ImageSessionTest, AWriteThatFailsLeavesTheHistoryWhereItWas)
     setHp(3, 300);
     session_.applyPending({3}, "Apply to 004");
     image_.setRecordBytes(3, 33, {7, 0}); // another program, before the watcher tells
-    const int index = session_.history()->index();
-    const auto undone = session_.undo();
-    ASSERT_TRUE(undone);
-    EXPECT_EQ(undone->changedParts.at(3), std::vector<std::string>{"HP"});
-    EXPECT_EQ(session_.history()->index(), index);
+    EXPECT_EQ(session_.undo().changedParts.at(3), std::vector<std::string>{"HP"});
+    EXPECT_EQ(session_.undoText(), "Apply to 004");
+    EXPECT_FALSE(session_.canRedo());
     EXPECT_EQ(hpInFile(3), 7);
 
     setHp(4, 400);
     probe_->failWritesAfter = 0;
-    const int count = session_.history()->count();
-    EXPECT_EQ(session_.applyPending({4}, "Apply to 005").kind, WriteOutcome::Kind::NothingWritten);
-    EXPECT_EQ(session_.history()->count(), count);
+    EXPECT_EQ(Written(session_.applyPending({4}, "Apply to 005")).kind, Kind::NothingWritten);
+    EXPECT_EQ(session_.undoText(), "Edit HP of 005");
     EXPECT_EQ(session_.shown(4).value(Field::HP), 400u);
+}
+
+// Edits whose text their fields cannot take refuse the whole write, named
+// by the first enemy, in ascending order, that holds one: nothing is
+// written, no step is taken.
+TEST_F(ImageSessionTest, EditsThatCannotBeWrittenRefuseTheWholeWrite)
+{
+    setHp(1, 100);
+    session_.editField(7, Field::HP, {"abc", KEEP_STORED});
+    session_.editField(3, Field::HP, {"1.5", KEEP_STORED});
+    const auto file = image_.contents();
+    const ImageSession::ApplyOutcome applied = session_.applyPending({7, 3, 1}, "Apply All");
+    const auto *refused = std::get_if<ImageSession::RefusedEdit>(&applied);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->enemy, 3);
+    EXPECT_EQ(refused->refusal.field, Field::HP);
+    EXPECT_EQ(refused->refusal.text, "1.5");
+    EXPECT_EQ(session_.firstRefusal({7, 3, 1})->enemy, 3);
+    EXPECT_FALSE(session_.firstRefusal({1}));
+    EXPECT_TRUE(image_.contents() == file);
+    EXPECT_EQ(probe_->writeCalls, 0);
+    EXPECT_EQ(session_.undoText(), "Edit HP of 004");
+}
+
+// Undo and redo of pending edits, or with no step to take, write nothing,
+// and say so. The views are told whenever the steps change, also when a
+// first write that fails takes the steps to redo; writing no change does not.
+TEST_F(ImageSessionTest, StepsOfPendingEditsWriteNothing)
+{
+    QSignalSpy changed(&session_, &ImageSession::historyChanged);
+    EXPECT_EQ(session_.redo().kind, Kind::Nothing);
+    setHp(2, 5);
+    setHp(3, 6);
+    changed.clear();
+    EXPECT_EQ(session_.undo().kind, Kind::Nothing);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(session_.undoText() + "|" + session_.redoText(), "Edit HP of 003|Edit HP of 004");
+    EXPECT_EQ(session_.writeChanges({}, "Import").kind, Kind::Nothing);
+    EXPECT_TRUE(session_.canRedo());
+    probe_->failWritesAfter = 0;
+    EXPECT_EQ(Written(session_.applyPending({2}, "Apply to 003")).kind, Kind::NothingWritten);
+    EXPECT_FALSE(session_.canRedo());
+    EXPECT_EQ(changed.count(), 2);
 }
 
 // The steps and edits of one image never reach another opened after it.
@@ -135,11 +181,11 @@ TEST_F(ImageSessionTest, AnotherImageStartsWithNoHistoryAndNoPendingEdits)
     setHp(0, 1234);
     session_.applyPending({0}, "Apply to 001");
     setHp(1, 99);
-    ASSERT_TRUE(session_.history()->canUndo());
+    ASSERT_TRUE(session_.canUndo());
     TestImage other;
     other.fillRandom(4);
     session_.open(other.path());
-    EXPECT_FALSE(session_.history()->canUndo());
+    EXPECT_FALSE(session_.canUndo());
     EXPECT_TRUE(session_.pending().empty());
 }
 
@@ -183,13 +229,13 @@ TEST(MergeTest, EditsMergeWithAnotherProgramsChangePartByPart)
         EXPECT_EQ(Pending(session), c.pending);
 
         const std::vector<int> enemies = session.pending().enemies();
-        session.applyPending(enemies, "Apply All");
+        Written(session.applyPending(enemies, "Apply All"));
         for (const Byte &byte : c.written)
             EXPECT_EQ(image.recordBytes(byte.enemy)[byte.offset], byte.value) << byte.offset;
         ImageSession::Confirmed all;
         for (const int enemy : session.pending().enemies())
             all[enemy] = session.pendingOf(enemy)->conflicts;
-        session.applyPending(enemies, "Apply All", all);
+        Written(session.applyPending(enemies, "Apply All", all));
         EXPECT_TRUE(session.pending().empty());
         for (const Byte &byte : c.mine)
             EXPECT_EQ(image.recordBytes(byte.enemy)[byte.offset], byte.value) << byte.offset;
@@ -203,15 +249,17 @@ TEST_F(ImageSessionTest, AnApplyRefusedForAChangeBehindMergesAndTheNextOneWrites
     setHp(5, 600);
     image_.setRecordBytes(5, 60, {77});
     const auto file = image_.contents();
-    EXPECT_EQ(session_.applyPending({5}, "Apply to 006").changedParts.at(5), std::vector<std::string>{"Speed"});
+    EXPECT_EQ(Written(session_.applyPending({5}, "Apply to 006")).changedParts.at(5),
+              std::vector<std::string>{"Speed"});
     EXPECT_TRUE(image_.contents() == file);
     EXPECT_EQ(Pending(session_), "006 HP");
-    EXPECT_EQ(session_.applyPending({5}, "Apply to 006").kind, WriteOutcome::Kind::Written);
+    EXPECT_EQ(Written(session_.applyPending({5}, "Apply to 006")).kind, Kind::Written);
     EXPECT_EQ(hpInFile(5) + image_.recordBytes(5)[60], 600 + 77);
 }
 
 // Records taken for a preview are written as shown or not at all: a change
-// that arrives while it is open refuses them, and merges with the edits.
+// that arrives while it is open refuses them, and merges with the edits. With
+// only a conflicting edit left, and not ticked, nothing is written.
 TEST_F(ImageSessionTest, AChangeWhileThePreviewIsOpenWritesNothing)
 {
     setHp(5, 600);
@@ -220,9 +268,12 @@ TEST_F(ImageSessionTest, AChangeWhileThePreviewIsOpenWritesNothing)
     image_.setRecordBytes(5, 33, {1, 2});
     ASSERT_TRUE(stored.wait(5000));
     const auto file = image_.contents();
-    EXPECT_EQ(session_.applyRecords(previewed, "Apply All").cause, WriteOutcome::Cause::ChangedBehind);
-    EXPECT_TRUE(image_.contents() == file);
+    EXPECT_EQ(Written(session_.applyRecords(previewed, "Apply All")).cause,
+              WriteOutcome::Cause::ChangedBehind);
     EXPECT_EQ(Pending(session_), "006 HP!");
+    EXPECT_EQ(Written(session_.applyPending({5}, "Apply All")).kind, Kind::Nothing);
+    EXPECT_TRUE(image_.contents() == file);
+    EXPECT_EQ(session_.undoText(), "Edit HP of 006");
 }
 
 // Undo and redo of edits made before another program's change merge them

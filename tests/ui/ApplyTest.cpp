@@ -1,4 +1,5 @@
 #include "EditorHarness.h"
+#include "EnemyEditor.h"
 #include "FieldText.h"
 #include "ProbedFile.h"
 
@@ -124,6 +125,27 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
     }
     QTest::keyClicks(editor_.edit("txtName"), QString(30, 'x'));
     EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
+}
+
+// Apply All with edits refused in several enemies shows the first of them,
+// with the focus in the refused field, says why once, and writes nothing.
+TEST_F(ApplyTest, ApplyAllShowsTheFirstEnemyWhoseEditIsRefused)
+{
+    editor_.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor_.window()));
+    const Bytes before = image_.contents();
+    for (const auto &[enemy, text] : {std::pair(3, "1.5"), std::pair(7, "abc")}) {
+        editor_.window().goToEnemy(enemy);
+        editor_.type("txtHP", text);
+    }
+    editor_.find<QAction>("mnuApplyAll")->trigger();
+    EXPECT_EQ(editor_.window().editor().shownEnemy(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), editor_.find("txtHP"));
+    const Refusal refusal{
+        .field = Field::HP, .text = "1.5", .accepted = AcceptedText(LayoutOf(Field::HP))};
+    EXPECT_EQ(editor_.takeMessages(), QStringList(QString::fromStdString(refusal.message())));
+    EXPECT_TRUE(editor_.takePreviews().isEmpty());
+    EXPECT_TRUE(image_.contents() == before);
 }
 
 // An apply is one write of the whole record; a failed sync is told, not taken for success, and

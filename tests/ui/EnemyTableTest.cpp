@@ -161,11 +161,11 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     select(0, 0, {"HP"});
     view_->pasteText("10\t20\n30\t40\n");
     EXPECT_EQ(cell(1, "PP"), "40");
-    EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
+    EXPECT_EQ(editor_.window().session().undoText(), "Paste 4 cells");
     select(0, 4, {"HP", "PP"});
     view_->fillDown();
     EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
-    EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
+    EXPECT_EQ(editor_.window().session().undoText(), "Fill Down 8 cells");
     action("mnuTableUndo")->trigger();
     EXPECT_EQ(cell(4, "HP"), "992");
 }

@@ -180,7 +180,7 @@ TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
 
 // Fields that both the user and another program changed are marked in the
 // form and the table with both values; the Apply preview shows them, and
-// only the one ticked there is written. Revert takes the file's value.
+// only the one ticked there is written, if any. Revert takes the file's value.
 TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
 {
     editor_.window().setApplyQuestion(ConfirmApply);
@@ -207,6 +207,13 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
     EXPECT_TRUE(speed.data(Qt::FontRole).value<QFont>().underline());
     EXPECT_EQ(speed.data(Qt::ToolTipRole).toString(), "The file now holds 77; your edit is 10");
 
+    // Written with no conflict ticked, the edits write nothing, and stay.
+    QTimer::singleShot(0, [] {
+        QApplication::activeModalWidget()->findChild<QPushButton *>("cmdWriteChanges")->click();
+    });
+    editor_.clickApply();
+    EXPECT_EQ(editor_.window().statusBar()->currentMessage(),
+              "Nothing written: no conflicting edit was ticked");
     QString summary;
     QTimer::singleShot(0, [&summary] {
         QWidget *preview = QApplication::activeModalWidget();

@@ -1,6 +1,6 @@
 #include "HistorySteps.h"
 
-#include "ImageSession.h"
+#include <utility>
 
 namespace mobwright {
 namespace {
@@ -17,15 +17,15 @@ template <typename Map> std::vector<int> Keys(const Map &map)
 
 } // namespace
 
-SessionStep::SessionStep(ImageSession &session, const QString &what)
+SessionStep::SessionStep(StepTarget &target, const QString &what)
     : QUndoCommand(what)
-    , session_(session)
+    , target_(target)
 {
 }
 
-PendingStep::PendingStep(ImageSession &session, Records before, Records after,
-                         const QString &what, int mergeKey)
-    : SessionStep(session, what)
+PendingStep::PendingStep(StepTarget &target, Records before, Records after, const QString &what,
+                         int mergeKey)
+    : SessionStep(target, what)
     , before_(std::move(before))
     , after_(std::move(after))
     , mergeKey_(mergeKey)
@@ -65,14 +65,15 @@ void PendingStep::undo()
 void PendingStep::set(const Records &records)
 {
     for (const auto &[index, record] : records)
-        session_.restorePending(index, record);
+        target_.restorePending(index, record);
 }
 
-WriteStep::WriteStep(ImageSession &session, std::vector<RecordWrite> writes,
-                     std::map<int, PendingRecord> written, const QString &what)
-    : SessionStep(session, what)
+WriteStep::WriteStep(StepTarget &target, std::vector<RecordWrite> writes,
+                     std::map<int, PendingRecord> written, const QString &what, WriteOutcome &first)
+    : SessionStep(target, what)
     , writes_(std::move(writes))
     , written_(std::move(written))
+    , first_(&first)
 {
 }
 
@@ -84,35 +85,38 @@ std::vector<int> WriteStep::enemies() const
     return indexes;
 }
 
+bool WriteStep::writeAll(const std::vector<RecordWrite> &changes)
+{
+    // Put back after a failed write, the step finds the file as it was.
+    if (std::exchange(failed_, false)) {
+        outcome_ = {};
+        return false;
+    }
+    outcome_ = target_.write(changes);
+    failed_ = !outcome_.wroteAll();
+    return !failed_;
+}
+
 void WriteStep::redo()
 {
-    if (session_.restoringHistory())
-        return;
-    // A first write that fails never enters the history.
-    if (!session_.write(writes_).wroteAll()) {
-        if (pushed_)
-            session_.stepFailed();
-        else
-            setObsolete(true);
+    const bool written = writeAll(writes_);
+    if (first_) {
+        *std::exchange(first_, nullptr) = outcome_;
+        setObsolete(!written);
     }
-    pushed_ = true;
 }
 
 void WriteStep::undo()
 {
-    if (session_.restoringHistory())
-        return;
     std::vector<RecordWrite> back;
     for (const RecordWrite &write : writes_)
         back.push_back(Reversed(write));
-    if (!session_.write(back).wroteAll()) {
-        session_.stepFailed();
+    if (!writeAll(back))
         return;
-    }
     // The edits it wrote are pending again, with any made since on top.
     for (const auto &[index, record] : written_) {
-        const PendingRecord *since = session_.pendingOf(index);
-        session_.restorePending(index, since ? record.withEditsOf(*since) : record);
+        const PendingRecord *since = target_.pendingOf(index);
+        target_.restorePending(index, since ? record.withEditsOf(*since) : record);
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "PendingEdits.h"
-#include "RecordStore.h"
+#include "StepTarget.h"
 
 #include <QUndoCommand>
 
@@ -10,17 +9,21 @@
 
 namespace mobwright {
 
-class ImageSession;
-
-// A step of the session's history, over the enemies it names.
+// A step of the session's history, over the enemies it names. It keeps what
+// its last redo or undo wrote; one whose write failed is put back where it
+// was by the history, and takes no action then.
 class SessionStep : public QUndoCommand
 {
 public:
-    SessionStep(ImageSession &session, const QString &what);
+    SessionStep(StepTarget &target, const QString &what);
     virtual std::vector<int> enemies() const = 0;
+    const WriteOutcome &outcome() const { return outcome_; }
+    bool failed() const { return failed_; }
 
 protected:
-    ImageSession &session_;
+    StepTarget &target_;
+    WriteOutcome outcome_;
+    bool failed_ = false;
 };
 
 // Pending edits of enemies replaced: a cell edit, a paste, a revert. Each
@@ -33,7 +36,7 @@ public:
     using Records = std::map<int, PendingRecord>;
 
     // mergeKey: steps with the same key, one after another, become one.
-    PendingStep(ImageSession &session, Records before, Records after, const QString &what,
+    PendingStep(StepTarget &target, Records before, Records after, const QString &what,
                 int mergeKey = -1);
 
     std::vector<int> enemies() const override;
@@ -57,17 +60,22 @@ private:
 class WriteStep : public SessionStep
 {
 public:
-    WriteStep(ImageSession &session, std::vector<RecordWrite> writes,
-              std::map<int, PendingRecord> written, const QString &what);
+    // first: what the first write does. A step whose first write fails
+    // never enters the history, and the history deletes it at once.
+    WriteStep(StepTarget &target, std::vector<RecordWrite> writes,
+              std::map<int, PendingRecord> written, const QString &what, WriteOutcome &first);
 
     std::vector<int> enemies() const override;
     void redo() override;
     void undo() override;
 
 private:
+    // Writes changes; false when not all were written.
+    bool writeAll(const std::vector<RecordWrite> &changes);
+
     std::vector<RecordWrite> writes_;
     std::map<int, PendingRecord> written_;
-    bool pushed_ = false;
+    WriteOutcome *first_;
 };
 
 } // namespace mobwright
