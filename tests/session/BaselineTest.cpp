@@ -65,7 +65,8 @@ TEST_F(BaselineTest, RevertingAndApplyingMakesTheTableTheBaselines)
 }
 
 // An image that cannot be the baseline is refused, saying why; the one
-// before stays. A baseline is never locked, and goes with its image.
+// before stays. A baseline is never locked, and goes with its image, as do
+// the steps and edits; a failed open keeps them all.
 TEST_F(BaselineTest, RefusesABaselineThatIsNoImageAndGoesWithItsImage)
 {
     TestImage odd(HEADERLESS_IMAGE_SIZE + 100), shortOne(64 * 1024);
@@ -89,12 +90,15 @@ TEST_F(BaselineTest, RefusesABaselineThatIsNoImageAndGoesWithItsImage)
     EXPECT_EQ(changes.count(), 0);
 
     RomFile otherEditor = RomFile::open(baseline_.path()); // locks it: the baseline is only read
-    EXPECT_THROW(session_.open(odd.path() + ".gone"), RomError);
     session_.open(image_.path()); // the same image again
+    session_.editField(1, Field::HP, {"99", KEEP_STORED});
+    EXPECT_THROW(session_.open(odd.path() + ".gone"), RomError);
     EXPECT_EQ(baselinePath().toStdString(), baseline_.path());
+    EXPECT_TRUE(session_.canUndo() && session_.pendingOf(1));
     TestImage other;
     session_.open(other.path());
     EXPECT_EQ(baselinePath(), "");
+    EXPECT_FALSE(session_.canUndo() || !session_.pending().empty());
     session_.open(image_.path());
     session_.setBaseline(baseline_.path());
     session_.close();
