@@ -173,6 +173,29 @@ TEST_F(ImageSessionTest, StepsOfPendingEditsWriteNothing)
     EXPECT_EQ(changed.count(), 2);
 }
 
+// Typing on in one field is one step, which goes when the field is typed
+// back to what the file holds. A session going away tells no view of it.
+TEST_F(ImageSessionTest, TypingOnInOneFieldIsOneStep)
+{
+    const std::string stored = std::to_string(session_.stored(0).value(Field::HP));
+    setHp(0, 5);
+    setHp(0, 55);
+    EXPECT_EQ(session_.undoText(), "Edit HP of 001");
+    session_.undo();
+    EXPECT_FALSE(session_.canUndo() || session_.pendingOf(0));
+    session_.redo();
+    session_.editField(0, Field::HP, {stored, KEEP_STORED});
+    EXPECT_FALSE(session_.canUndo());
+
+    TestImage other;
+    auto *going = new ImageSession;
+    going->open(other.path());
+    going->editField(0, Field::HP, {"1", KEEP_STORED});
+    QSignalSpy told(going, &ImageSession::historyChanged);
+    delete going;
+    EXPECT_TRUE(told.isEmpty());
+}
+
 // The user's edits and another program's change of the same image, merged
 // field by field and uncovered byte by byte: what the views show and the
 // preview lists, then what Apply All writes with no conflict ticked, then
