@@ -177,13 +177,25 @@ TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
 
 // Fields that both the user and another program changed are marked in the
 // form and the table with both values; the Apply preview shows them, and
-// only the one ticked there is written, if any. Revert takes the file's value.
+// only the one ticked there is written, if any; escaped, nothing is, and the
+// image stays open. Revert takes the file's value.
 TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
 {
     editor_.window().setApplyQuestion(ConfirmApply);
     editor_.type("txtSpeed", "10");
     editor_.type("txtGuts", "20");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor_.window())); // its focus sets the status bar first
+    const auto escapeThePreview = [] {
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    };
+    // Escaped, the preview writes nothing.
+    const auto file = image_.contents();
+    escapeThePreview();
+    editor_.find<QAction>("mnuApplyAll")->trigger();
+    EXPECT_TRUE(image_.contents() == file);
+    editor_.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor_.window()));
     image_.setRecordBytes(0, 60, {77, 88});
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return editor_.window().statusBar()->currentMessage().contains(
@@ -204,6 +216,12 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
     EXPECT_TRUE(speed.data(Qt::FontRole).value<QFont>().underline());
     EXPECT_EQ(speed.data(Qt::ToolTipRole).toString(), "The file now holds 77; your edit is 10");
 
+    // Leaving the image to apply them shows the preview: escaped, the image stays open.
+    editor_.window().setUnappliedQuestion(
+        [](QWidget *, const QString &) { return UnappliedAnswer::Apply; });
+    escapeThePreview();
+    editor_.closeRom();
+    EXPECT_TRUE(editor_.window().session().isOpen());
     // Written with no conflict ticked, the edits write nothing, and stay.
     QTimer::singleShot(0, [] {
         QApplication::activeModalWidget()->findChild<QPushButton *>("cmdWriteChanges")->click();
