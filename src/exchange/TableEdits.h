@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-#include <functional>
 #include <map>
 #include <variant>
 #include <vector>
@@ -31,8 +30,6 @@ struct CellEdit
     std::string text;
 };
 
-// An enemy's pending record, or its record as stored when it has none.
-using PendingOf = std::function<PendingRecord(int enemy)>;
 // Pending records of enemies, or why cells refuse their text (the first
 // few cells at fault, each naming its enemy and column).
 using CellEdits = std::variant<std::map<int, PendingRecord>, std::vector<Refusal>>;

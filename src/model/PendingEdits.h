@@ -4,6 +4,7 @@
 #include "EnemyRecord.h"
 #include "Refusal.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -88,6 +89,9 @@ EnemyRecord WithAction(EnemyRecord record, int slot, int code);
 // A pending record with a cell set from text as the window takes it: a
 // field as its control does, a byte as a number from 0 to 255.
 Checked<PendingRecord> WithCellText(PendingRecord pending, RecordCell cell, std::string_view text);
+
+// An enemy's pending record, or its record as stored when it has none.
+using PendingOf = std::function<PendingRecord(int enemy)>;
 
 // The pending edits of a whole image, by enemy; enemies without edits have none.
 class PendingEdits
