@@ -56,6 +56,11 @@ bool Column::isNumeric() const
     return encoding != Encoding::GameText && encoding != Encoding::TextAddress;
 }
 
+bool Column::takesNames() const
+{
+    return kind == ColumnKind::Field && IsChoice(LayoutOf(field).encoding);
+}
+
 int Column::mostDigits() const
 {
     if (kind == ColumnKind::Enemy || kind == ColumnKind::Byte)
@@ -81,6 +86,11 @@ const Column *FindColumn(const QString &name)
         return map;
     }();
     return byName.value(name, nullptr);
+}
+
+QString SqueezedName(const QString &name)
+{
+    return name.toCaseFolded().remove(u' ');
 }
 
 QString ColumnTitle(const Column &column)

@@ -69,7 +69,8 @@ RecordCell CellOf(const Column &column)
     return {column.field, LayoutOf(column.field).offset};
 }
 
-CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf)
+CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf,
+                   const ValueReading &reading)
 {
     std::map<int, PendingRecord> records;
     std::vector<Refusal> refusals;
@@ -77,7 +78,7 @@ CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingO
         auto found = records.find(text.cell.enemy);
         if (found == records.end())
             found = records.emplace(text.cell.enemy, pendingOf(text.cell.enemy)).first;
-        auto checked = WithCellText(found->second, CellOf(*text.cell.column), text.text);
+        auto checked = WithCellText(found->second, CellOf(*text.cell.column), text.text, reading);
         if (auto *refusal = std::get_if<Refusal>(&checked)) {
             if (refusals.size() < NAMED_REFUSALS)
                 refusals.push_back(AtCell(*refusal, text.cell));

@@ -34,9 +34,11 @@ struct CellEdit
 // few cells at fault, each naming its enemy and column).
 using CellEdits = std::variant<std::map<int, PendingRecord>, std::vector<Refusal>>;
 
-// Every cell set to its text, as the window takes typed text; any cell that
-// refuses its text refuses them all.
-CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf);
+// Every cell set to its text, as the window takes typed text, list cells
+// read as reading says (typed and pasted text: NumberForm::Listed with the
+// table's NamingOf); any cell that refuses its text refuses them all.
+CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf,
+                   const ValueReading &reading = {});
 
 // Pasted text larger than this holds far more than the table's cells, and is
 // refused before it is read.

@@ -3,6 +3,7 @@
 #include "ActionKinds.h"
 #include "EnemyForm.h"
 #include "FieldText.h"
+#include "ListValueText.h"
 
 namespace mobwright {
 namespace {
@@ -43,7 +44,7 @@ std::string Accepts(const FieldLayout &layout, const EnemyRecord *record)
     }
     // Only an argument's list depends on the record: on its slot's action.
     if (record || layout.list != ValueList::Argument)
-        return ListAcceptedText(layout.field, record ? *record : EnemyRecord{});
+        return ListAcceptedText(layout.field, record ? *record : EnemyRecord{}, NumberForm::Listed);
     return "0 (no entry) or an entry of the list its action offers";
 }
 

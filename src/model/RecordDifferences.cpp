@@ -3,6 +3,7 @@
 #include "ASCIIControl.h"
 #include "FieldText.h"
 #include "HexText.h"
+#include "ListEntries.h"
 #include "PendingEdits.h"
 
 #include <algorithm>
@@ -45,8 +46,10 @@ std::string ValueText(const Place &place, const EnemyRecord &record)
         return ASCIIControl::DecodeGameString(record.bytes(layout.field));
     case Encoding::TextAddress:
         return FieldText(layout, record.bytes(layout.field));
-    default:
+    case Encoding::Number:
         return std::to_string(record.value(layout.field));
+    default:
+        return EntryNumber(layout.field, record.value(layout.field));
     }
 }
 

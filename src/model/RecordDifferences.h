@@ -14,9 +14,10 @@ struct RecordDifference
     int enemy;                  // index, 0 to 229
     std::optional<Field> field; // none for a byte that no field shows
     int offset;                 // of the field or byte within the record
-    // The values as the user reads them: numbers in decimal, text addresses
-    // in six hex digits, the name as text, or as its bytes in hex when the
-    // two names read alike.
+    // The values as the user reads them: numbers in decimal, a list's
+    // entries as the list numbers them (music in hex), text addresses in six
+    // hex digits, the name as text, or as its bytes in hex when the two
+    // names read alike.
     std::string baseline;
     std::string current;
 
