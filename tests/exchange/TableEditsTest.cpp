@@ -1,8 +1,12 @@
+#include "ColumnValues.h"
 #include "DataLines.h"
 #include "RowFilter.h"
+#include "SavedFilters.h"
 #include "TableEdits.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 using namespace mobwright;
 
@@ -52,6 +56,36 @@ TEST(RowFilter, KeepsTheRowsThatMeetEveryTermOrSaysWhyItCannotBeRead)
                                                 : got == c[0])
             << c[1] << "\n" << got;
     }
+}
+
+// A column's values with their counts, in the column's order, and the term
+// that keeps the rows showing those ticked.
+TEST(RowFilter, ColumnValuesAreCountedAndTickedOnesMakeATerm)
+{
+    const EnemyTable table = Table();
+    std::vector<int> rows(ENEMY_COUNT);
+    std::iota(rows.begin(), rows.end(), 0);
+    EXPECT_EQ(DistinctValues(*Named("Type"), table, rows),
+              (std::vector<DistinctValue>{{"0 – Normal", 77}, {"1 – Insect", 77}, {"2 – Metal", 76}}));
+    EXPECT_EQ(DistinctValues(*Named("Music"), table, {0, 1, 4}),
+              (std::vector<DistinctValue>{{"01 – Gas station", 1}, {"5B – (unnamed)", 2}}));
+    EXPECT_EQ(OneOfTerm(*Named("Name"), {"Bat", "Say \"hi\""}), QString(R"(Name = "Bat" | "Say ""hi""")"));
+    const auto ticked = RowFilter::Parse(OneOfTerm(*Named("Type"), {"1 – Insect", "2 – Metal"}), table);
+    EXPECT_EQ(std::ranges::count_if(rows, [&](int k) { return std::get<RowFilter>(ticked).matches(k, table); }), 153);
+}
+
+TEST(RowFilter, SavedFiltersKeepTheirTextUnderANameOfAnyCase)
+{
+    SavedFilters saved;
+    saved.save("Strong", "HP > 3000");
+    saved.save("Bats", "Name ~ bat");
+    saved.save(" strong ", "HP > 4000");
+    EXPECT_TRUE(saved.save(" ", "HP > 1").has_value());
+    const SavedFilters again(saved.stored());
+    EXPECT_EQ(again.all(), (std::vector<std::pair<QString, QString>>{{"strong", "HP > 4000"}, {"Bats", "Name ~ bat"}}));
+    EXPECT_EQ(again.textOf("BATS"), "Name ~ bat");
+    saved.remove("bats");
+    EXPECT_FALSE(saved.textOf("Bats"));
 }
 
 // Many cells set as one: any refused cell refuses them all, naming the first few.
