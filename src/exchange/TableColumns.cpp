@@ -93,6 +93,16 @@ QString SqueezedName(const QString &name)
     return name.toCaseFolded().remove(u' ');
 }
 
+const Column *ColumnCalled(const QString &typed)
+{
+    const QString wanted = SqueezedName(typed);
+    for (const Column &column : TableColumns()) {
+        if (SqueezedName(column.name) == wanted || SqueezedName(ColumnTitle(column)) == wanted)
+            return &column;
+    }
+    return nullptr;
+}
+
 QString ColumnTitle(const Column &column)
 {
     switch (column.kind) {

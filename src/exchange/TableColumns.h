@@ -43,6 +43,8 @@ const Column *FindColumn(const QString &name);
 // A column's name or title as a user's text is compared with it: in any
 // case and spacing ("max call", "MaxCall", "byte26").
 QString SqueezedName(const QString &name);
+// The column a user calls so, or null.
+const Column *ColumnCalled(const QString &typed);
 
 // The name of a field in a table's header: its name in the record layout.
 QString ColumnName(Field field);

@@ -1,9 +1,11 @@
 #include "TableEdits.h"
 
 #include "EnemyLabels.h"
+#include "RowFormula.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace mobwright {
 namespace {
@@ -44,7 +46,8 @@ double Adjusted(double value, const Adjustment &adjustment)
     switch (adjustment.operation) {
     case Adjustment::Operation::SetTo: return adjustment.value;
     case Adjustment::Operation::Add: return value + adjustment.value;
-    case Adjustment::Operation::MultiplyBy: break;
+    case Adjustment::Operation::MultiplyBy:
+    case Adjustment::Operation::Formula: break;
     }
     return value * adjustment.value;
 }
@@ -115,6 +118,13 @@ std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
 std::variant<std::vector<CellEdit>, std::vector<Refusal>>
 AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf)
 {
+    std::optional<RowFormula> formula;
+    if (adjustment.operation == Adjustment::Operation::Formula) {
+        auto parsed = RowFormula::Parse(adjustment.formula);
+        if (auto *refusal = std::get_if<Refusal>(&parsed))
+            return std::vector<Refusal>{*refusal};
+        formula = std::get<RowFormula>(std::move(parsed));
+    }
     std::vector<CellEdit> texts;
     std::vector<Refusal> refusals;
     for (const TableCell &cell : cells) {
@@ -122,7 +132,9 @@ AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment,
             continue;
         const RecordCell recordCell = CellOf(*cell.column);
         const double largest = LargestValue(recordCell);
-        double value = std::round(Adjusted(StoredValue(pendingOf(cell.enemy).target, recordCell), adjustment));
+        const EnemyRecord row = pendingOf(cell.enemy).target;
+        double value = std::round(formula ? formula->valueFor(row)
+                                          : Adjusted(StoredValue(row, recordCell), adjustment));
         if (adjustment.clamp && !std::isnan(value))
             value = std::clamp(value, 0.0, largest);
         if (!(value >= 0 && value <= largest)) {

@@ -53,15 +53,18 @@ std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
 
 struct Adjustment
 {
-    enum class Operation { SetTo, Add, MultiplyBy };
+    enum class Operation { SetTo, Add, MultiplyBy, Formula };
     Operation operation = Operation::MultiplyBy;
     double value = 1;
     bool clamp = true; // values that leave the field's range: clamped, or refused
+    QString formula;   // a RowFormula over the row's columns, for Formula
 };
 
 // The texts that an adjustment gives number cells, rounded to whole
-// numbers; cells of other columns are left out. Refuses values out of the
-// field's range unless they are clamped.
+// numbers; cells of other columns are left out. A formula is worked out
+// for each cell's row as it is before the adjustment. Refuses values out
+// of the field's range unless they are clamped, and a formula that cannot
+// be read.
 std::variant<std::vector<CellEdit>, std::vector<Refusal>>
 AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf);
 
