@@ -1,4 +1,4 @@
-#include "../exchange/PatchAppliers.h"
+#include "../../exchange/PatchAppliers.h"
 #include "CompareActions.h"
 #include "DifferencesView.h"
 #include "EditorHarness.h"
