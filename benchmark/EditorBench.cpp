@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     const QString &image = images[0];
     int loads = 0;
 
-    Main window;
+    MainWindow window;
     window.setOpenDialog([&](QWidget *) { return images[loads++ % 2]; });
     window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
     window.setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });

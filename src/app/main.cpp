@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    mobwright::Main window;
+    mobwright::MainWindow window;
     mobwright::CloseOnSignals(window);
     window.show();
     window.useLabelFolder(mobwright::LabelFolder());
@@ -69,6 +69,6 @@ int main(int argc, char *argv[])
     // QApplication has taken its own options out of argv; "--" may come first.
     const int image = argc > 1 && std::string_view(argv[1]) == "--" ? 2 : 1;
     if (argc > image)
-        window.LoadImageFile(argv[image]);
+        window.loadImageFile(argv[image]);
     return QApplication::exec();
 }

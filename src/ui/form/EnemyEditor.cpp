@@ -57,7 +57,7 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
     showHelpOnFocus();
     connect(&session_, &ImageSession::opened, this, &EnemyEditor::imageOpened);
     connect(&session_, &ImageSession::closed, this, [this] {
-        Form_Load();
+        showNoImage();
         relabelArgumentLists();
     });
     connect(&session_, &ImageSession::storedChanged, this, [this](const QList<int> &indexes) {
@@ -66,9 +66,10 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
         showUsers();
     });
     connect(&session_, &ImageSession::pendingChanged, this, &EnemyEditor::showIfShown);
-    connect(&session_, &ImageSession::baselineChanged, this, [this] { showIfShown({ShownEnemy}); });
+    connect(&session_, &ImageSession::baselineChanged, this,
+            [this] { showIfShown({shownEnemy_}); });
     connect(&session_, &ImageSession::labelsChanged, this, [this] { relabelArgumentLists(); });
-    Form_Load();
+    showNoImage();
 }
 
 void EnemyEditor::buildPages()
@@ -78,21 +79,21 @@ void EnemyEditor::buildPages()
     column->addWidget(HorizontalRule("Line1"));
     column->addWidget(HorizontalRule("Line2"));
 
-    TabStrip1 = new QTabBar;
-    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
-    TabStrip1->setExpanding(false);
+    tabs_ = new QTabBar;
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    tabs_->setExpanding(false);
     for (const char *caption : TabCaptions)
-        TabStrip1->addTab(tr(caption));
-    connect(TabStrip1, &QTabBar::currentChanged, this, &EnemyEditor::TabStrip1_Click);
-    column->addWidget(TabStrip1);
+        tabs_->addTab(tr(caption));
+    connect(tabs_, &QTabBar::currentChanged, this, &EnemyEditor::showCurrentPage);
+    column->addWidget(tabs_);
 
     QHash<QString, QWidget *> controls;
     for (const FieldLayout &layout : EnemyLayout)
         controls.insert(ToQString(layout.control), controls_.control(layout.field));
-    for (std::size_t k = 0; k < cmbEnemy.size(); ++k) {
+    for (std::size_t k = 0; k < pickers_.size(); ++k) {
         QComboBox *picker = MakeComboBox(IndexedName("cmbEnemy", static_cast<int>(k)), 30);
         picker->setModel(lists_.enemies());
-        cmbEnemy[k] = picker;
+        pickers_[k] = picker;
         controls.insert(picker->objectName(), picker);
         connect(picker, &QComboBox::currentIndexChanged, this, &EnemyEditor::showEnemy);
     }
@@ -175,7 +176,7 @@ void EnemyEditor::offerNaming(Field field)
 
 void EnemyEditor::showUsers()
 {
-    const EnemyRecord &record = session_.shown(ShownEnemy);
+    const EnemyRecord &record = session_.shown(shownEnemy_);
     for (const auto &[field, button] : usedBy_) {
         const int plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1 ? 1 : 0;
         button->showUsers(session_.labels().users(
@@ -204,7 +205,7 @@ void EnemyEditor::showHelpOnFocus()
 {
     for (const FieldLayout &layout : EnemyLayout)
         controls_.control(layout.field)->installEventFilter(this);
-    for (QComboBox *picker : cmbEnemy) {
+    for (QComboBox *picker : pickers_) {
         picker->setToolTip(tr("The enemy to edit: its number and its name as the image "
                               "holds it. The three pages show the same enemy."));
         picker->installEventFilter(this);
@@ -221,59 +222,57 @@ bool EnemyEditor::eventFilter(QObject *object, QEvent *event)
 void EnemyEditor::controlEdited(Field field)
 {
     if (session_.isOpen())
-        session_.editField(ShownEnemy, field, controls_.value(field));
+        session_.editField(shownEnemy_, field, controls_.value(field));
 }
 
-void EnemyEditor::Form_Load()
+void EnemyEditor::showNoImage()
 {
     for (QGroupBox *frame : frames_)
         frame->hide();
-    TabStrip1->hide();
+    tabs_->hide();
     firstLook_->show();
 }
 
 void EnemyEditor::imageOpened()
 {
     firstLook_->hide();
-    TabStrip1->setCurrentIndex(0);
-    TabStrip1->show();
-    TabStrip1_Click();
-    FillEnemyLists();
+    tabs_->setCurrentIndex(0);
+    tabs_->show();
+    showCurrentPage();
+    fillEnemyPickers();
     relabelArgumentLists();
     showEnemy(0);
 }
 
-void EnemyEditor::TabStrip1_Click()
+// Only the frame of the tab chosen shows, with the focus on its enemy picker.
+void EnemyEditor::showCurrentPage()
 {
-    const QString caption = TabStrip1->tabText(TabStrip1->currentIndex());
-    for (std::size_t i = 0; i < frames_.size(); ++i) {
-        if (caption == tr(TabCaptions[i])) {
-            for (std::size_t k = 0; k < frames_.size(); ++k)
-                frames_[k]->setVisible(k == i);
-            cmbEnemy[static_cast<std::size_t>(EnemyPickerIndex(Pages[i]))]->setFocus();
-        }
-    }
+    const auto page = static_cast<std::size_t>(tabs_->currentIndex());
+    if (page >= frames_.size())
+        return;
+    for (std::size_t k = 0; k < frames_.size(); ++k)
+        frames_[k]->setVisible(k == page);
+    pickers_[static_cast<std::size_t>(EnemyPickerIndex(Pages[page]))]->setFocus();
 }
 
 void EnemyEditor::stepPage(int step)
 {
     if (session_.isOpen())
-        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + TabStrip1->count()) %
-                                   TabStrip1->count());
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
 }
 
 int EnemyEditor::shownPage() const
 {
-    return TabStrip1->currentIndex();
+    return tabs_->currentIndex();
 }
 
 void EnemyEditor::showPage(int page)
 {
-    if (session_.isOpen() && page >= 0 && page < TabStrip1->count())
-        TabStrip1->setCurrentIndex(page);
+    if (session_.isOpen() && page >= 0 && page < tabs_->count())
+        tabs_->setCurrentIndex(page);
 }
 
-void EnemyEditor::FillEnemyLists()
+void EnemyEditor::fillEnemyPickers()
 {
     QStringList entries;
     entries.reserve(ENEMY_COUNT);
@@ -299,26 +298,25 @@ void EnemyEditor::showEnemy(int index)
 {
     if (!session_.isOpen() || index < 0 || index >= ENEMY_COUNT)
         return;
-    for (QComboBox *picker : cmbEnemy) {
+    for (QComboBox *picker : pickers_) {
         const QSignalBlocker quiet(picker);
         picker->setCurrentIndex(index);
     }
-    ShownEnemy = index;
-    LoadEnemyRecord();
+    shownEnemy_ = index;
+    showRecord();
     emit enemyShown(index);
 }
 
 void EnemyEditor::showIfShown(const QList<int> &indexes)
 {
-    if (session_.isOpen() && indexes.contains(ShownEnemy))
-        LoadEnemyRecord();
+    if (session_.isOpen() && indexes.contains(shownEnemy_))
+        showRecord();
 }
 
-// Fills every control from the shown enemy's record with its pending edits.
-void EnemyEditor::LoadEnemyRecord()
+void EnemyEditor::showRecord()
 {
-    const PendingRecord *pending = session_.pendingOf(ShownEnemy);
-    FormValues form = FormFromRecord(session_.shown(ShownEnemy));
+    const PendingRecord *pending = session_.pendingOf(shownEnemy_);
+    FormValues form = FormFromRecord(session_.shown(shownEnemy_));
     if (pending) {
         for (const auto &[field, text] : pending->unparsed)
             form[static_cast<std::size_t>(field)].text = text;
@@ -326,20 +324,21 @@ void EnemyEditor::LoadEnemyRecord()
     // The argument lists are filled for the actions shown before their
     // stored arguments are selected.
     for (int slot = 0; slot < ACTION_SLOT_COUNT; ++slot) {
-        FillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
-        argumentBox(slot)->setToolTip(ToQString(FieldHelp(ArgumentField(slot), &session_.shown(ShownEnemy))));
+        fillArgumentList(slot, form[static_cast<std::size_t>(ActionField(slot))].position);
+        argumentBox(slot)->setToolTip(
+            ToQString(FieldHelp(ArgumentField(slot), &session_.shown(shownEnemy_))));
     }
     controls_.show(form);
     marks_.show(pending, [this, pending](Field field) {
         EnemyTable stored(session_.storedRecords());
         stored.longLabels = &session_.labels();
-        return ConflictText(field, ShownEnemy, *pending, std::move(stored));
+        return ConflictText(field, shownEnemy_, *pending, std::move(stored));
     });
     showUsers();
-    differences_.show(BaselineRecord(session_, ShownEnemy), session_.shown(ShownEnemy));
+    differences_.show(BaselineRecord(session_, shownEnemy_), session_.shown(shownEnemy_));
 }
 
-void EnemyEditor::FillArgumentList(int slot, int code)
+void EnemyEditor::fillArgumentList(int slot, int code)
 {
     const std::optional<ActionKind> kind = KindOfAction(static_cast<std::uint32_t>(code));
     QComboBox *arguments = argumentBox(slot);
@@ -369,7 +368,7 @@ void EnemyEditor::focusField(Field field)
     QWidget *control = controls_.control(field);
     for (std::size_t i = 0; i < frames_.size(); ++i) {
         if (frames_[i]->isAncestorOf(control))
-            TabStrip1->setCurrentIndex(static_cast<int>(i));
+            tabs_->setCurrentIndex(static_cast<int>(i));
     }
     control->setFocus();
 }

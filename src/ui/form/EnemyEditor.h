@@ -32,7 +32,7 @@ class EnemyEditor : public QWidget
 public:
     EnemyEditor(ImageSession &session, ListModels &lists, QWidget *parent = nullptr);
 
-    int shownEnemy() const { return ShownEnemy; }
+    int shownEnemy() const { return shownEnemy_; }
     // Shows the enemy in the pickers and on the pages.
     void showEnemy(int index);
     // Shows the page of a field's control and puts the focus on it.
@@ -57,13 +57,15 @@ protected:
 private:
     void buildPages();
     void connectEdits();
-    void Form_Load();
+    // Without an image, only the first look's advice shows.
+    void showNoImage();
     void imageOpened();
-    void TabStrip1_Click();
-    void FillEnemyLists();
+    void showCurrentPage();
+    void fillEnemyPickers();
     void relabelEnemies(const QList<int> &indexes);
-    void LoadEnemyRecord();
-    void FillArgumentList(int slot, int code);
+    // Fills every control from the shown enemy's record with its pending edits.
+    void showRecord();
+    void fillArgumentList(int slot, int code);
     void relabelArgumentLists();
     void controlEdited(Field field);
     void showHelpOnFocus();
@@ -80,12 +82,12 @@ private:
     FieldControls controls_;
     EditMarks marks_;
     DifferenceMarks differences_;
-    QTabBar *TabStrip1 = nullptr;
+    QTabBar *tabs_ = nullptr;
     std::array<QGroupBox *, 3> frames_{};
-    std::array<QComboBox *, 3> cmbEnemy{};
+    std::array<QComboBox *, 3> pickers_{};
     QLabel *firstLook_ = nullptr;
     std::map<Field, UsedByButton *> usedBy_;
-    int ShownEnemy = 0; // the enemy the pages show
+    int shownEnemy_ = 0; // the enemy the pages show
 };
 
 } // namespace mobwright

@@ -45,7 +45,7 @@ bool WritesAnything(const std::map<int, PendingRecord> &records, const ImageSess
 
 } // namespace
 
-bool Main::ApplyEnemyRecord()
+bool MainWindow::applyShownEnemy()
 {
     if (!session_.isOpen())
         return false;
@@ -56,13 +56,13 @@ bool Main::ApplyEnemyRecord()
     }
     if (const auto refusal = session_.refusalIn({index})) {
         editor_->focusField(*refusal->field);
-        report(ToQString(refusal->message()));
+        warn(ToQString(refusal->message()));
         return false;
     }
     return writePending({index}, tr("Apply to %1").arg(session_.enemyLabel(index)), false);
 }
 
-bool Main::applyAll(bool preview)
+bool MainWindow::applyAll(bool preview)
 {
     const std::vector<int> enemies = session_.pending().enemies();
     if (enemies.empty()) {
@@ -72,17 +72,17 @@ bool Main::applyAll(bool preview)
     if (const auto refusal = session_.refusalIn(enemies)) {
         for (const int index : enemies) {
             if (session_.refusalIn({index}))
-                goToEnemy(index);
+                showEnemy(index);
         }
         editor_->focusField(*refusal->field);
-        report(ToQString(refusal->message()));
+        warn(ToQString(refusal->message()));
         return false;
     }
     const QString what = tr("Apply to %1").arg(Counted(qsizetype(enemies.size()), Noun::Enemy));
     return writePending(enemies, what, preview);
 }
 
-bool Main::writePending(const std::vector<int> &enemies, const QString &what, bool preview)
+bool MainWindow::writePending(const std::vector<int> &enemies, const QString &what, bool preview)
 {
     const std::map<int, PendingRecord> records = session_.pendingRecords(enemies);
     const bool conflicts = std::ranges::any_of(records, [](const auto &entry) { return !entry.second.conflicts.empty(); });
@@ -95,7 +95,7 @@ bool Main::writePending(const std::vector<int> &enemies, const QString &what, bo
         return false;
     }
     const WriteOutcome outcome = session_.applyRecords(records, what, confirmed);
-    tell(what, outcome);
+    tellOutcome(what, outcome);
     const qsizetype left = std::ranges::count_if(enemies, [this](int index) {
         const PendingRecord *pending = session_.pendingOf(index);
         return pending && !pending->conflicts.empty();
@@ -109,8 +109,8 @@ bool Main::writePending(const std::vector<int> &enemies, const QString &what, bo
 
 // Every field the write changes, and where another program changed one
 // too, both values: the count is of the rows.
-bool Main::previewWrite(const std::map<int, PendingRecord> &records, const QString &title,
-                        ImageSession::Confirmed &confirmed)
+bool MainWindow::previewWrite(const std::map<int, PendingRecord> &records, const QString &title,
+                              ImageSession::Confirmed &confirmed)
 {
     std::vector<RecordWrite> writes;
     for (const auto &[index, record] : records)
@@ -140,7 +140,7 @@ bool Main::previewWrite(const std::map<int, PendingRecord> &records, const QStri
     return true;
 }
 
-void Main::noteChangedBehind(const QList<int> &indexes)
+void MainWindow::noteChangedBehind(const QList<int> &indexes)
 {
     const int shown = editor_->shownEnemy();
     if (!indexes.contains(shown)) {
@@ -163,7 +163,7 @@ void Main::noteChangedBehind(const QList<int> &indexes)
                                         .arg(session_.enemyLabel(shown)));
 }
 
-void Main::offerToOpenAgain(const QString &failure)
+void MainWindow::offerToOpenAgain(const QString &failure)
 {
     const QString image = QDir::toNativeSeparators(session_.path());
     const RomFile &rom = session_.rom();
@@ -192,7 +192,7 @@ void Main::offerToOpenAgain(const QString &failure)
     try {
         session_.openAgain();
     } catch (const RomError &error) {
-        report(ToQString(error.what()));
+        warn(ToQString(error.what()));
         return;
     }
     statusBar()->showMessage(tr("Opened %1 again").arg(image));

@@ -51,7 +51,7 @@ QString RecentKey(const QString &imagePath)
 
 } // namespace
 
-CompareActions::CompareActions(Main &window, MessageSink report)
+CompareActions::CompareActions(MainWindow &window, MessageSink report)
     : QObject(&window)
     , window_(window)
     , session_(window.session())
@@ -133,7 +133,7 @@ DifferencesView &CompareActions::differences()
         differences_ = new DifferencesView(session_, report_, &window_);
         connect(differences_, &DifferencesView::differenceChosen, this,
                 [this](const RecordDifference &difference) {
-                    window_.goToEnemy(difference.enemy);
+                    window_.showEnemy(difference.enemy);
                     if (const auto field = difference.cell.field())
                         window_.editor().focusField(*field);
                     window_.raise();

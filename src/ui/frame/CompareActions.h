@@ -14,7 +14,7 @@ namespace mobwright {
 
 class DifferencesView;
 class ImageSession;
-class Main;
+class MainWindow;
 class RecentImages;
 
 // The window's comparing with a baseline image. It puts its entries into
@@ -30,7 +30,7 @@ public:
     using OpenDialog = std::function<QString(QWidget *parent, const QString &folder)>;
     using MessageSink = std::function<void(const QString &message)>;
 
-    CompareActions(Main &window, MessageSink report);
+    CompareActions(MainWindow &window, MessageSink report);
 
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     // "Compare With…" once a file is chosen.
@@ -45,7 +45,7 @@ private:
     void exportPatch();
     void showState();
 
-    Main &window_;
+    MainWindow &window_;
     ImageSession &session_;
     MessageSink report_;
     OpenDialog openDialog_;

@@ -14,30 +14,30 @@
 
 namespace mobwright {
 
-void Main::mnuLabelFolder_Click()
+void MainWindow::openLabelFolder()
 {
     const QString folder = LabelFolder();
     if (!QDir().mkpath(folder)) {
-        report(tr("The label folder %1 cannot be created.").arg(folder));
+        warn(tr("The label folder %1 cannot be created.").arg(folder));
         return;
     }
     // Without a file manager the user still learns where the files go.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        report(tr("No file manager opened the label folder. Your label files go in:\n\n") +
-               QDir::toNativeSeparators(folder));
+        warn(tr("No file manager opened the label folder. Your label files go in:\n\n") +
+             QDir::toNativeSeparators(folder));
 }
 
-void Main::useLabelFolder(const QString &folder)
+void MainWindow::useLabelFolder(const QString &folder)
 {
     delete labelFolder_;
     labelFolder_ = new UserLabelFolder(session_, folder, this);
-    connect(labelFolder_, &UserLabelFolder::problems, this, &Main::showLabelProblems);
+    connect(labelFolder_, &UserLabelFolder::problems, this, &MainWindow::showLabelProblems);
     labelFolder_->readAll();
 }
 
 // In a box that waits for nothing: the start goes on meanwhile, and once the
 // files are mended the box goes, rather than telling of what is no more.
-void Main::showLabelProblems(const QStringList &problems)
+void MainWindow::showLabelProblems(const QStringList &problems)
 {
     if (!labelNotice_) {
         labelNotice_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mobwright"), {},
@@ -50,7 +50,7 @@ void Main::showLabelProblems(const QStringList &problems)
     labelNotice_->setVisible(!problems.isEmpty());
 }
 
-void Main::nameEntry(ListEntry entry)
+void MainWindow::nameEntry(ListEntry entry)
 {
     if (!labelFolder_)
         return;
@@ -61,7 +61,7 @@ void Main::nameEntry(ListEntry entry)
     if (!typed)
         return;
     if (const auto failure = labelFolder_->nameEntry(entry, *typed))
-        report(*failure);
+        warn(*failure);
     else if (entry.list == LongList::Item &&
              session_.labels().label(entry) !=
                  session_.labels().baseLabels(entry.list).at(std::size_t(entry.position)))

@@ -50,8 +50,8 @@ std::optional<QString> AskForName(QWidget *parent, const QString &entry, const Q
 {
     bool ok = false;
     const QString name = QInputDialog::getText(
-        parent, Main::tr("Name This Entry"),
-        Main::tr("A name for %1, kept in your label folder (empty: the built-in label):")
+        parent, MainWindow::tr("Name This Entry"),
+        MainWindow::tr("A name for %1, kept in your label folder (empty: the built-in label):")
             .arg(entry),
         QLineEdit::Normal, current, &ok);
     return ok ? std::optional(name) : std::nullopt;
@@ -59,7 +59,7 @@ std::optional<QString> AskForName(QWidget *parent, const QString &entry, const Q
 
 } // namespace
 
-Main::Main(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     // The window's first child: it goes after the views of it, which are
     // hidden before any child is deleted.
@@ -76,7 +76,7 @@ Main::Main(QWidget *parent)
     buildEditMenu();
     buildViewMenu();
     buildHelpMenu();
-    new CompareActions(*this, [this](const QString &message) { report(message); });
+    new CompareActions(*this, [this](const QString &message) { warn(message); });
     new WindowMemory(*this, session_, *editor_);
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
@@ -90,51 +90,53 @@ Main::Main(QWidget *parent)
     changesQuestion_ = ConfirmChanges;
     applyQuestion_ = ConfirmApply;
 
-    connect(editor_, &EnemyEditor::applyRequested, this, [this] { ApplyEnemyRecord(); });
-    connect(editor_, &EnemyEditor::nameEntryRequested, this, &Main::nameEntry);
+    connect(editor_, &EnemyEditor::applyRequested, this, [this] { applyShownEnemy(); });
+    connect(editor_, &EnemyEditor::nameEntryRequested, this, &MainWindow::nameEntry);
     connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
         statusBar()->showMessage(help);
     });
-    connect(&session_, &ImageSession::opened, this, &Main::showImageState);
-    connect(&session_, &ImageSession::closed, this, &Main::showImageState);
+    connect(&session_, &ImageSession::opened, this, &MainWindow::showImageState);
+    connect(&session_, &ImageSession::closed, this, &MainWindow::showImageState);
     connect(&session_, &ImageSession::pendingChanged, this,
             [this] { setWindowModified(!session_.pending().empty()); });
-    connect(&session_, &ImageSession::changedBehind, this, &Main::noteChangedBehind);
+    connect(&session_, &ImageSession::changedBehind, this, &MainWindow::noteChangedBehind);
     connect(&session_, &ImageSession::imageLost, this, [this] { offerToOpenAgain(); });
     // A step of one enemy shows that enemy.
     connect(&session_, &ImageSession::steppedOver, this, [this](const QList<int> &enemies) {
         if (enemies.size() == 1)
-            goToEnemy(enemies.front());
+            showEnemy(enemies.front());
     });
     showImageState();
 }
 
 // A view in a window of its own is hidden while the session it shows lives.
-Main::~Main()
+MainWindow::~MainWindow()
 {
     if (tableView_)
         tableView_->close();
 }
 
-void Main::buildFileMenu()
+void MainWindow::buildFileMenu()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *load = file->addAction(tr("&Load ROM"), this, &Main::mnuLoad_Click);
+    QAction *load = file->addAction(tr("&Load ROM"), this, &MainWindow::chooseImage);
     load->setObjectName(QStringLiteral("mnuLoad"));
     load->setShortcut(QKeySequence::Open);
-    QAction *close = file->addAction(tr("&Close ROM"), this, &Main::mnuClose_Click);
+    QAction *close = file->addAction(tr("&Close ROM"), this, &MainWindow::closeImage);
     close->setObjectName(QStringLiteral("mnuClose"));
     close->setShortcut(QKeySequence::Close);
     file->addSeparator();
     QMenu *recent = file->addMenu(tr("&Recent"));
     recent->setObjectName(QStringLiteral("mnuRecent"));
     recent_ = new RecentImages(recent, this);
-    connect(recent_, &RecentImages::chosen, this, &Main::openRecent);
+    connect(recent_, &RecentImages::chosen, this, &MainWindow::openRecent);
     file->addSeparator();
-    QAction *exportTable = file->addAction(tr("&Export Table…"), this, &Main::mnuExport_Click);
+    QAction *exportTable =
+        file->addAction(tr("&Export Table…"), this, &MainWindow::chooseExportFile);
     exportTable->setObjectName(QStringLiteral("mnuExport"));
-    QAction *importTable = file->addAction(tr("&Import Table…"), this, &Main::mnuImport_Click);
+    QAction *importTable =
+        file->addAction(tr("&Import Table…"), this, &MainWindow::chooseImportFile);
     importTable->setObjectName(QStringLiteral("mnuImport"));
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
@@ -143,7 +145,7 @@ void Main::buildFileMenu()
     imageActions_.insert(imageActions_.end(), {exportTable, importTable});
 }
 
-void Main::buildEditMenu()
+void MainWindow::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -168,7 +170,7 @@ void Main::buildEditMenu()
     connect(session_.history(), &QUndoStack::cleanChanged, edit, nameBoth);
     nameBoth();
     edit->addSeparator();
-    QAction *apply = edit->addAction(tr("&Apply Changes"), this, [this] { ApplyEnemyRecord(); });
+    QAction *apply = edit->addAction(tr("&Apply Changes"), this, [this] { applyShownEnemy(); });
     apply->setObjectName(QStringLiteral("mnuApply"));
     apply->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
@@ -185,11 +187,11 @@ void Main::buildEditMenu()
     find->setShortcut(QKeySequence::Find);
     // Alt with Page Up/Down: the lists and text boxes use neither.
     QAction *previous = edit->addAction(tr("&Previous Enemy"), this,
-                                        [this] { goToEnemy(editor_->shownEnemy() - 1); });
+                                        [this] { showEnemy(editor_->shownEnemy() - 1); });
     previous->setObjectName(QStringLiteral("mnuPreviousEnemy"));
     previous->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
     QAction *next =
-        edit->addAction(tr("&Next Enemy"), this, [this] { goToEnemy(editor_->shownEnemy() + 1); });
+        edit->addAction(tr("&Next Enemy"), this, [this] { showEnemy(editor_->shownEnemy() + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
     QAction *revert = edit->addAction(tr("Re&vert Changes"), this, [this] {
@@ -205,21 +207,21 @@ void Main::buildEditMenu()
     StepPagesOnKeys(*this, [this](int step) { editor_->stepPage(step); });
 }
 
-void Main::buildViewMenu()
+void MainWindow::buildViewMenu()
 {
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QAction *table = view->addAction(tr("Enemy &Table"), this, &Main::showTable);
+    QAction *table = view->addAction(tr("Enemy &Table"), this, &MainWindow::showTable);
     table->setObjectName(QStringLiteral("mnuTable"));
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     imageActions_.push_back(table);
 }
 
-void Main::buildHelpMenu()
+void MainWindow::buildHelpMenu()
 {
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *folder = help->addAction(tr("Open &Label Folder"), this, &Main::mnuLabelFolder_Click);
+    QAction *folder = help->addAction(tr("Open &Label Folder"), this, &MainWindow::openLabelFolder);
     folder->setObjectName(QStringLiteral("mnuLabelFolder"));
     help->addSeparator();
     QAction *about =
@@ -229,7 +231,7 @@ void Main::buildHelpMenu()
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
 }
 
-void Main::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!settlePendingEdits()) {
         event->ignore();
@@ -239,13 +241,13 @@ void Main::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Main::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!DroppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void Main::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = DroppedFile(event->mimeData());
     if (path.isEmpty())
@@ -254,50 +256,50 @@ void Main::dropEvent(QDropEvent *event)
     openImage(path);
 }
 
-void Main::mnuLoad_Click()
+void MainWindow::chooseImage()
 {
     if (!settlePendingEdits())
         return;
     const QString fileName = openDialog_(this);
     if (!fileName.isEmpty())
-        LoadImage(fileName);
+        loadImage(fileName);
 }
 
-void Main::LoadImage(const QString &path)
+void MainWindow::loadImage(const QString &path)
 {
-    LoadImageFile(QFile::encodeName(path).toStdString());
+    loadImageFile(QFile::encodeName(path).toStdString());
 }
 
-void Main::LoadImageFile(const std::string &fileName)
+void MainWindow::loadImageFile(const std::string &fileName)
 {
     try {
         session_.open(fileName);
     } catch (const RomError &error) {
-        report(ToQString(error.what()));
+        warn(ToQString(error.what()));
         return;
     }
     recent_->add(session_.path());
 }
 
 // Drops and recent images open as "Load ROM" does once a file is chosen.
-void Main::openImage(const QString &path)
+void MainWindow::openImage(const QString &path)
 {
     if (settlePendingEdits())
-        LoadImage(path);
+        loadImage(path);
 }
 
-void Main::openRecent(const QString &path)
+void MainWindow::openRecent(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
         recent_->remove(path);
-        report(tr("\"%1\" no longer exists; it is taken off the recent images.")
-                   .arg(QDir::toNativeSeparators(path)));
+        warn(tr("\"%1\" no longer exists; it is taken off the recent images.")
+                 .arg(QDir::toNativeSeparators(path)));
         return;
     }
     openImage(path);
 }
 
-void Main::mnuClose_Click()
+void MainWindow::closeImage()
 {
     if (settlePendingEdits()) {
         session_.close();
@@ -307,22 +309,22 @@ void Main::mnuClose_Click()
 }
 
 // Built on first use: its icons alone would cost the start a theme lookup.
-FindEnemy *Main::findBar()
+FindEnemy *MainWindow::findBar()
 {
     if (!find_) {
         find_ = new FindEnemy(lists_->enemies(), this);
         addToolBar(Qt::TopToolBarArea, find_);
-        connect(find_, &FindEnemy::enemyChosen, this, &Main::goToEnemy);
+        connect(find_, &FindEnemy::enemyChosen, this, &MainWindow::showEnemy);
     }
     return find_;
 }
 
-void Main::goToEnemy(int index)
+void MainWindow::showEnemy(int index)
 {
     editor_->showEnemy(index);
 }
 
-bool Main::settlePendingEdits()
+bool MainWindow::settlePendingEdits()
 {
     const PendingEdits &pending = session_.pending();
     if (!session_.isOpen() || pending.empty())
@@ -338,15 +340,15 @@ bool Main::settlePendingEdits()
     return false;
 }
 
-void Main::stepHistory(bool undoing)
+void MainWindow::stepHistory(bool undoing)
 {
     const QString what = undoing ? tr("Undo %1").arg(session_.history()->undoText())
                                  : tr("Redo %1").arg(session_.history()->redoText());
     if (const std::optional<WriteOutcome> outcome = undoing ? session_.undo() : session_.redo())
-        tell(what, *outcome);
+        tellOutcome(what, *outcome);
 }
 
-void Main::tell(const QString &what, const WriteOutcome &outcome)
+void MainWindow::tellOutcome(const QString &what, const WriteOutcome &outcome)
 {
     switch (outcome.cause) {
     case WriteOutcome::Cause::Replaced:
@@ -354,21 +356,21 @@ void Main::tell(const QString &what, const WriteOutcome &outcome)
         offerToOpenAgain(tr("%1 failed: nothing was written.").arg(what));
         return;
     case WriteOutcome::Cause::ChangedBehind:
-        report(tr("%1 failed.\n\n%2\n\nThe editor shows what the file holds now, with your "
-                  "pending edits merged onto it.")
-                   .arg(what, ToQString(outcome.message())));
+        warn(tr("%1 failed.\n\n%2\n\nThe editor shows what the file holds now, with your "
+                "pending edits merged onto it.")
+                 .arg(what, ToQString(outcome.message())));
         return;
     default:
         break;
     }
     if (outcome.kind != WriteOutcome::Kind::Written) {
-        report(tr("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
+        warn(tr("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
         return;
     }
     statusBar()->showMessage(tr("%1: written and synced").arg(what));
 }
 
-void Main::showImageState()
+void MainWindow::showImageState()
 {
     const bool open = session_.isOpen();
     for (QAction *action : imageActions_)
@@ -385,7 +387,7 @@ void Main::showImageState()
         (session_.rom().hasCopierHeader() ? tr("with copier header") : tr("no copier header")));
 }
 
-void Main::report(const QString &message)
+void MainWindow::warn(const QString &message)
 {
     messageSink_(message);
 }

@@ -28,7 +28,7 @@ class UserLabelFolder;
 // The editor's one window, "Main": the menus (to which CompareActions adds
 // its entries), dialogs and status bar around the record editor, all
 // working through one image session.
-class Main : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -47,8 +47,8 @@ public:
         QWidget *parent, const QString &title, const QString &summary,
         const std::vector<CellChange> &cells, const std::vector<bool> &conflicting)>;
 
-    explicit Main(QWidget *parent = nullptr);
-    ~Main() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
@@ -65,16 +65,16 @@ public:
     EnemyEditor &editor() { return *editor_; }
 
     // Opens an image as "Load ROM" does once a file is chosen.
-    void LoadImage(const QString &path);
+    void loadImage(const QString &path);
     // The same for a file name as the system gives it, whatever bytes it holds.
-    void LoadImageFile(const std::string &fileName);
+    void loadImageFile(const std::string &fileName);
     // Takes the user's label files from folder, and follows them while they
     // change; a file that is not used is told of once.
     void useLabelFolder(const QString &folder);
     // "Name This Entry…": the entry's new name, written to its list's file.
     void nameEntry(ListEntry entry);
     // Selects the enemy in the pickers exactly as picking it would.
-    void goToEnemy(int index);
+    void showEnemy(int index);
     // "Export Table…" and "Import Table…" once a file is chosen.
     // onlyShown: only the rows and columns the table view shows.
     void exportTableTo(const QString &path, const FileFormat &format, bool onlyShown = false);
@@ -90,18 +90,18 @@ private:
     void buildEditMenu();
     void buildViewMenu();
     void buildHelpMenu();
-    void mnuLoad_Click();
-    void mnuClose_Click();
-    void mnuExport_Click();
-    void mnuImport_Click();
-    void mnuLabelFolder_Click();
+    void chooseImage();
+    void closeImage();
+    void chooseExportFile();
+    void chooseImportFile();
+    void openLabelFolder();
     void openImage(const QString &path);
     void openRecent(const QString &path);
     void showTable();
     FindEnemy *findBar();
 
     // Writes the shown enemy's pending edits; false if nothing was written.
-    bool ApplyEnemyRecord();
+    bool applyShownEnemy();
     // Writes every pending edit, after showing them all when asked to.
     bool applyAll(bool preview);
     // Writes the pending edits of enemies as one step named what, after
@@ -116,14 +116,14 @@ private:
     bool settlePendingEdits();
     void stepHistory(bool undoing);
     // Says what a write did: in the status bar when all went well.
-    void tell(const QString &what, const WriteOutcome &outcome);
+    void tellOutcome(const QString &what, const WriteOutcome &outcome);
     void noteChangedBehind(const QList<int> &indexes);
     // Says that the image's file is no longer the one opened, after what
     // failed, if anything, and offers to open it again.
     void offerToOpenAgain(const QString &failure = {});
     void showImageState();
     void showLabelProblems(const QStringList &problems);
-    void report(const QString &message);
+    void warn(const QString &message);
 
     ImageSession &session_;
     ListModels *lists_;

@@ -34,20 +34,20 @@ EnemyTable StoredTable(const ImageSession &session)
 
 } // namespace
 
-void Main::showTable()
+void MainWindow::showTable()
 {
     if (!tableView_) {
         tableView_ = new EnemyTableView(session_, this);
         connect(tableView_, &EnemyTableView::enemyChosen, this, [this](int index) {
-            goToEnemy(index);
+            showEnemy(index);
             raise();
             activateWindow();
         });
         connect(tableView_, &EnemyTableView::applyAllRequested, this, [this] { applyAll(true); });
         connect(tableView_, &EnemyTableView::undoRequested, this, [this] { stepHistory(true); });
         connect(tableView_, &EnemyTableView::redoRequested, this, [this] { stepHistory(false); });
-        connect(tableView_, &EnemyTableView::refused, this, &Main::report);
-        connect(tableView_, &EnemyTableView::nameEntryRequested, this, &Main::nameEntry);
+        connect(tableView_, &EnemyTableView::refused, this, &MainWindow::warn);
+        connect(tableView_, &EnemyTableView::nameEntryRequested, this, &MainWindow::nameEntry);
     }
     if (tableView_->isVisible()) {
         // Open already, and kept up to date: it only comes to the front.
@@ -58,7 +58,7 @@ void Main::showTable()
     tableView_->show(); // a window shown anew is activated by the window manager
 }
 
-void Main::mnuExport_Click()
+void MainWindow::chooseExportFile()
 {
     const QFileInfo image(session_.path());
     const QString suggested = TABLES.fallback().withExtension(image.dir().filePath(image.completeBaseName()));
@@ -72,7 +72,7 @@ void Main::mnuExport_Click()
         exportTableTo(path, TABLES.ofPath(path), tableShown && TABLES.isPartFilter(filter));
 }
 
-void Main::exportTableTo(const QString &path, const FileFormat &format, bool onlyShown)
+void MainWindow::exportTableTo(const QString &path, const FileFormat &format, bool onlyShown)
 {
     TextTable table = ExportTable(StoredTable(session_));
     if (onlyShown && tableView_)
@@ -80,12 +80,12 @@ void Main::exportTableTo(const QString &path, const FileFormat &format, bool onl
     // Never over the open image, whatever name or link the dialog was given.
     if (const auto failure =
             SaveOutput({path, OpenImages(session_)}, format.writeTable(table)))
-        report(failure->message);
+        warn(failure->message);
     else
         statusBar()->showMessage(tr("Table exported to %1").arg(QDir::toNativeSeparators(path)));
 }
 
-void Main::mnuImport_Click()
+void MainWindow::chooseImportFile()
 {
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Import Table"), QFileInfo(session_.path()).absolutePath(), TABLES.filter());
@@ -93,21 +93,21 @@ void Main::mnuImport_Click()
         importTableFrom(path);
 }
 
-void Main::importTableFrom(const QString &path)
+void MainWindow::importTableFrom(const QString &path)
 {
     const auto planned = PlanImportOfFile(path, TABLES.ofPath(path), StoredTable(session_));
     if (const auto *unreadable = std::get_if<UnreadableFile>(&planned)) {
-        report(unreadable->message);
+        warn(unreadable->message);
         return;
     }
     if (const auto *refusals = std::get_if<RefusalList>(&planned)) {
-        report(tr("%1 is not imported, and nothing was written:\n\n%2")
-                   .arg(QFileInfo(path).fileName(), RefusalLines(*refusals).join(u'\n')));
+        warn(tr("%1 is not imported, and nothing was written:\n\n%2")
+                 .arg(QFileInfo(path).fileName(), RefusalLines(*refusals).join(u'\n')));
         return;
     }
     const ImportPlan &plan = std::get<ImportPlan>(planned);
     if (plan.records.empty()) {
-        report(tr("The image already holds this table: nothing was written."));
+        warn(tr("The image already holds this table: nothing was written."));
         return;
     }
     const QString summary =
@@ -123,7 +123,7 @@ void Main::importTableFrom(const QString &path)
             tr("%1: %2 written and synced")
                 .arg(what, Counted(qsizetype(plan.records.size()), Noun::Enemy)));
     else
-        tell(what, outcome);
+        tellOutcome(what, outcome);
 }
 
 } // namespace mobwright

@@ -125,7 +125,7 @@ protected:
 TEST_F(CompareTest, MarksExactlyTheFieldsAndEnemiesThatDiffer)
 {
     EXPECT_EQ(markedEnemies(), QList<int>({3, 7}));
-    editor_.window().goToEnemy(3);
+    editor_.window().showEnemy(3);
     const QString type = editor_.combo("cmbType")->itemText(2);
     EXPECT_EQ(marked(),
               QStringList({"cmbType: Baseline: " + type + " (2)", "txtHP: Baseline: 300"}));
@@ -138,12 +138,12 @@ TEST_F(CompareTest, MarksExactlyTheFieldsAndEnemiesThatDiffer)
     // The field's own help stays, without the baseline's line.
     const QString help = editor_.widget("txtHP")->toolTip();
     EXPECT_FALSE(help.contains("Baseline") || help.endsWith('\n') || help.isEmpty()) << help.toStdString();
-    editor_.window().goToEnemy(7);
+    editor_.window().showEnemy(7);
     EXPECT_EQ(marked(), QStringList({"chkFlag: Baseline: 1", "txtLevel: Baseline: 5"}));
-    editor_.window().goToEnemy(8);
+    editor_.window().showEnemy(8);
     EXPECT_EQ(marked(), QStringList());
     trigger("mnuStopComparing");
-    editor_.window().goToEnemy(7);
+    editor_.window().showEnemy(7);
     EXPECT_EQ(marked(), QStringList());
     EXPECT_EQ(markedEnemies(), QList<int>());
 }
@@ -190,14 +190,14 @@ TEST_F(CompareTest, RevertAllThenApplyAllMakesTheTableTheBaselines)
     EXPECT_EQ(history.count(), 1);
     EXPECT_EQ(markedEnemies(), QList<int>());
     // The shown enemy alone, typing that no field takes included.
-    editor_.window().goToEnemy(3);
+    editor_.window().showEnemy(3);
     editor_.type("txtHP", "not a number");
-    editor_.window().goToEnemy(7);
+    editor_.window().showEnemy(7);
     editor_.type("txtLevel", "9");
     trigger("mnuRevertToBaseline");
     EXPECT_EQ(editor_.edit("txtLevel")->text(), "5");
     EXPECT_EQ(session().pendingOf(3)->unparsed.size(), 1u);
-    editor_.window().goToEnemy(3);
+    editor_.window().showEnemy(3);
     trigger("mnuRevertToBaseline");
     EXPECT_EQ(editor_.edit("txtHP")->text(), "300");
 

@@ -22,11 +22,11 @@ int main(int argc, char *argv[])
     // left behind by every kill.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    Main window;
+    MainWindow window;
     CloseOnSignals(window);
     window.show();
     window.setMessageSink([](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
-    window.LoadImageFile(argv[1]);
+    window.loadImageFile(argv[1]);
     window.findChild<QComboBox *>("cmbEnemy(0)")->setCurrentIndex(5);
 
     int count = 0;

@@ -101,7 +101,7 @@ TEST_F(FileChangeTest, LoadingAReplacedPathOpensTheNewFileAndARenamedOneIsTheSam
 
     const std::string renamed = image_.path() + "\xff\xfe.smc"; // not UTF-8 either
     fs::rename(image_.path(), renamed);
-    editor_.window().LoadImageFile(renamed);
+    editor_.window().loadImageFile(renamed);
     editor_.type("txtLevel", "9");
     editor_.clickApply();
     EXPECT_TRUE(editor_.takeMessages().isEmpty());

@@ -52,7 +52,7 @@ TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
 
 TEST(Window, LoadRomAsksForAnImageWithItsTitleAndFilters)
 {
-    Main window; // with the real open dialog
+    MainWindow window; // with the real open dialog
     QString asked;
     QTimer::singleShot(0, [&] {
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {

@@ -50,7 +50,7 @@ public:
         window_.show();
     }
 
-    Main &window() { return window_; }
+    MainWindow &window() { return window_; }
     template <typename T = QWidget> T *find(const QString &name) const
     {
         return window_.findChild<T *>(name);
@@ -89,7 +89,7 @@ public:
     void answerOpenAgain(bool again) { openAgain_ = again; }
 
 private:
-    Main window_;
+    MainWindow window_;
     QString nextFile_;
     QStringList messages_;
     QStringList previews_;
