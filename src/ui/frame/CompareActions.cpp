@@ -10,7 +10,7 @@
 #include "QtText.h"
 #include "RecentImages.h"
 #include "RomError.h"
-#include "WindowMemory.h"
+#include "Settings.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,7 +92,8 @@ void CompareActions::buildFileEntries(QMenu *file)
     connect(compare, &QAction::triggered, this, &CompareActions::chooseBaseline);
     auto *recent = new QMenu(tr("Recent &Baselines"), file);
     recent->setObjectName(QStringLiteral("mnuRecentBaselines"));
-    recent_ = new RecentImages(recent, QString(), QStringLiteral("mnuRecentBaseline"), 5, this);
+    recent_ = new RecentImages(recent, window_.settings(), QString(),
+                               QStringLiteral("mnuRecentBaseline"), 5, this);
     connect(recent_, &RecentImages::chosen, this, [this](const QString &path) {
         if (QFileInfo::exists(path)) {
             compareWith(path);

@@ -12,6 +12,7 @@
 #include "MessageBox.h"
 #include "QtText.h"
 #include "RecentImages.h"
+#include "Settings.h"
 #include "RomError.h"
 #include "WindowKeys.h"
 #include "WindowMemory.h"
@@ -61,6 +62,7 @@ std::optional<QString> AskForName(QWidget *parent, const QString &entry, const Q
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , settings_(std::make_shared<Settings>())
     // The window's first child: it goes after the views of it, which are
     // hidden before any child is deleted.
     , session_(*new ImageSession(this))
@@ -77,7 +79,7 @@ MainWindow::MainWindow(QWidget *parent)
     buildViewMenu();
     buildHelpMenu();
     new CompareActions(*this, [this](const QString &message) { warn(message); });
-    new WindowMemory(*this, session_, *editor_);
+    new WindowMemory(*this, session_, *editor_, settings_);
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);
@@ -129,7 +131,7 @@ void MainWindow::buildFileMenu()
     file->addSeparator();
     QMenu *recent = file->addMenu(tr("&Recent"));
     recent->setObjectName(QStringLiteral("mnuRecent"));
-    recent_ = new RecentImages(recent, this);
+    recent_ = new RecentImages(recent, settings_, this);
     connect(recent_, &RecentImages::chosen, this, &MainWindow::openRecent);
     file->addSeparator();
     QAction *exportTable =

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ class EnemyTableView;
 class FindEnemy;
 class ListModels;
 class RecentImages;
+class Settings;
 class UserLabelFolder;
 
 // The editor's one window, "Main": the menus (to which CompareActions adds
@@ -62,6 +64,8 @@ public:
     void setNameQuestion(NameQuestion question) { nameQuestion_ = std::move(question); }
 
     ImageSession &session() { return session_; }
+    // The one store of the user's settings, for every part of the window that keeps something.
+    const std::shared_ptr<Settings> &settings() const { return settings_; }
     EnemyEditor &editor() { return *editor_; }
 
     // Opens an image as "Load ROM" does once a file is chosen.
@@ -125,6 +129,7 @@ private:
     void showLabelProblems(const QStringList &problems);
     void warn(const QString &message);
 
+    std::shared_ptr<Settings> settings_;
     ImageSession &session_;
     ListModels *lists_;
     EnemyEditor *editor_;

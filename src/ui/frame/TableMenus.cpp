@@ -37,7 +37,7 @@ EnemyTable StoredTable(const ImageSession &session)
 void MainWindow::showTable()
 {
     if (!tableView_) {
-        tableView_ = new EnemyTableView(session_, this);
+        tableView_ = new EnemyTableView(session_, settings_, this);
         connect(tableView_, &EnemyTableView::enemyChosen, this, [this](int index) {
             showEnemy(index);
             raise();

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "UserSettings.h"
+#include "Settings.h"
 
 #include <QObject>
+
+#include <memory>
 
 class QMainWindow;
 
@@ -20,7 +22,8 @@ class WindowMemory : public QObject
 
 public:
     // Gives window the size and place it had when last closed.
-    WindowMemory(QMainWindow &window, ImageSession &session, EnemyEditor &editor);
+    WindowMemory(QMainWindow &window, ImageSession &session, EnemyEditor &editor,
+                 std::shared_ptr<Settings> settings);
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -32,11 +35,7 @@ private:
     QMainWindow &window_;
     ImageSession &session_;
     EnemyEditor &editor_;
-    UserSettings settings_;
+    std::shared_ptr<Settings> settings_; // kept until the last part that writes to it goes
 };
-
-// The settings key under group for what is kept of one image: its absolute
-// path, encoded so that no character of it is read as part of a key.
-QString ImageKey(const QString &group, const QString &imagePath);
 
 } // namespace mobwright

@@ -9,6 +9,7 @@
 #include "ImageSession.h"
 #include "QtText.h"
 #include "RowFilter.h"
+#include "ShownColumns.h"
 #include "TitleHeader.h"
 
 #include <QAction>
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -75,25 +75,8 @@ private:
     bool onlyDiffering_ = false;
 };
 
-namespace {
-
-const QString ShownColumnsKey = QStringLiteral("enemyTable/hiddenColumns");
-
-bool IsFrozen(const Column &column)
-{
-    return column.kind == ColumnKind::Enemy ||
-           (column.kind == ColumnKind::Field && column.cell == RecordCell(Field::Name));
-}
-
-// Bytes whose meaning nobody knows are hidden until asked for.
-bool HiddenAtFirst(const Column &column)
-{
-    return column.kind == ColumnKind::Byte && !KnownByteAt(column.cell->offset());
-}
-
-} // namespace
-
-EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
+EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> settings,
+                               QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
     , model_(new EnemyTableModel(session, this))
@@ -104,7 +87,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     , table_(new QTableView)
 {
     setObjectName(QStringLiteral("frmEnemyTable"));
-    buildViews();
+    buildViews(std::move(settings));
     buildActions();
 
     filter_->setObjectName(QStringLiteral("txtFilter"));
@@ -158,7 +141,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, QWidget *parent)
     updateCount();
 }
 
-void EnemyTableView::buildViews()
+void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
 {
     auto *delegate = new CellDelegate(*model_, this);
     for (QTableView *view : {frozen_, table_}) {
@@ -174,9 +157,6 @@ void EnemyTableView::buildViews()
                               QAbstractItemView::AnyKeyPressed);
         view->setAlternatingRowColors(true);
         view->setWordWrap(false);
-        view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(view->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
-                &EnemyTableView::showColumnMenu);
         view->setContextMenuPolicy(Qt::ActionsContextMenu);
         view->installEventFilter(this);
     }
@@ -184,6 +164,9 @@ void EnemyTableView::buildViews()
     table_->setObjectName(QStringLiteral("tblEnemies"));
     frozen_->setSelectionModel(table_->selectionModel());
     table_->sortByColumn(0, Qt::AscendingOrder);
+    auto *shown = new ShownColumns(*frozen_, *table_, *model_, std::move(settings), this);
+    connect(shown, &ShownColumns::columnShown, this,
+            [this](int section) { sizeColumns(table_, {section}); });
     freezeLeadingColumns();
 }
 
@@ -191,14 +174,6 @@ void EnemyTableView::buildViews()
 // scrolls up and down with the rest but never sideways.
 void EnemyTableView::freezeLeadingColumns()
 {
-    const QStringList hidden = QSettings().value(ShownColumnsKey).toStringList();
-    const bool remembered = QSettings().contains(ShownColumnsKey);
-    for (int section = 0; section < model_->columnCount(); ++section) {
-        const Column &column = model_->columnAt(section);
-        frozen_->setColumnHidden(section, !IsFrozen(column));
-        table_->setColumnHidden(section, IsFrozen(column) || (remembered ? hidden.contains(column.name)
-                                                                        : HiddenAtFirst(column)));
-    }
     // Both views keep a scroll bar at the bottom, so that their rows line up.
     frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -288,45 +263,11 @@ bool EnemyTableView::eventFilter(QObject *object, QEvent *event)
     return QWidget::eventFilter(object, event);
 }
 
-void EnemyTableView::showColumnMenu(const QPoint &where)
-{
-    QMenu menu;
-    for (int section = 0; section < model_->columnCount(); ++section) {
-        const Column &column = model_->columnAt(section);
-        if (IsFrozen(column))
-            continue;
-        QAction *entry = menu.addAction(ColumnTitle(column));
-        entry->setCheckable(true);
-        entry->setChecked(!table_->isColumnHidden(section));
-        connect(entry, &QAction::toggled, this,
-                [this, section](bool shown) { setColumnShown(section, shown); });
-    }
-    menu.exec(static_cast<QWidget *>(sender())->mapToGlobal(where));
-}
-
-void EnemyTableView::setColumnShown(int section, bool shown)
-{
-    table_->setColumnHidden(section, !shown);
-    if (shown)
-        sizeColumns(table_, {section});
-    saveShownColumns();
-}
-
 void EnemyTableView::sizeColumns(QTableView *view, const QList<int> &sections)
 {
     const ColumnWidths widths(*view);
     for (const int section : sections)
         view->setColumnWidth(section, widths.width(model_->columnAt(section), *model_, section));
-}
-
-void EnemyTableView::saveShownColumns() const
-{
-    QStringList hidden;
-    for (int section = 0; section < model_->columnCount(); ++section) {
-        if (!IsFrozen(model_->columnAt(section)) && table_->isColumnHidden(section))
-            hidden.append(model_->columnAt(section).name);
-    }
-    QSettings().setValue(ShownColumnsKey, hidden);
 }
 
 bool EnemyTableView::setFilter(const QString &text)

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -16,6 +17,7 @@ namespace mobwright {
 class EnemyTableModel;
 class EnemyTableFilter;
 class ImageSession;
+class Settings;
 
 // "View › Enemy Table": every enemy of the session's image, with its pending
 // edits, in a window of its own, as a sheet to edit: cells edit in place,
@@ -27,7 +29,9 @@ class EnemyTableView : public QWidget
     Q_OBJECT
 
 public:
-    explicit EnemyTableView(ImageSession &session, QWidget *parent = nullptr);
+    // The columns hidden are kept in settings.
+    EnemyTableView(ImageSession &session, std::shared_ptr<Settings> settings,
+                   QWidget *parent = nullptr);
 
     EnemyTableModel &model() { return *model_; }
     // The enemies of the rows shown, in their order, and the columns shown.
@@ -63,13 +67,10 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
-    void buildViews();
+    void buildViews(std::shared_ptr<Settings> settings);
     void buildActions();
     void freezeLeadingColumns();
-    void showColumnMenu(const QPoint &where);
-    void setColumnShown(int section, bool shown);
     void sizeColumns(QTableView *view, const QList<int> &sections);
-    void saveShownColumns() const;
     void askAdjustment();
     // Makes the edits of cells one step, or says which cells refuse them.
     void editCells(const std::vector<CellEdit> &texts, const QString &what, const QString &whenRefused);

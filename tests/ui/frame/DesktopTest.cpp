@@ -399,12 +399,12 @@ TEST(OpeningImages, TheImageOpenedLastAgainWritesNoSetting)
 {
     QMenu menu;
     const QString path = QDir::temp().filePath("opened-last.smc");
-    RecentImages(&menu).add(path); // written when it goes
+    RecentImages(&menu, std::make_shared<Settings>()).add(path); // written when it goes
     QFile file(QSettings("Mobwright", "Mobwright").fileName());
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("; not written since\n");
     file.close();
-    RecentImages(&menu).add(path);
+    RecentImages(&menu, std::make_shared<Settings>()).add(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("; not written since"));
 }

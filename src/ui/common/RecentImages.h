@@ -1,9 +1,11 @@
 #pragma once
 
-#include "UserSettings.h"
+#include "Settings.h"
 
 #include <QObject>
 #include <QStringList>
+
+#include <memory>
 
 class QMenu;
 
@@ -16,10 +18,10 @@ class RecentImages : public QObject
     Q_OBJECT
 
 public:
-    explicit RecentImages(QMenu *menu, QObject *parent = nullptr);
+    RecentImages(QMenu *menu, std::shared_ptr<Settings> settings, QObject *parent = nullptr);
     // Kept under key, at most limit; the menu entries are named entryName(0), entryName(1)…
-    RecentImages(QMenu *menu, const QString &key, const QString &entryName, int limit,
-                 QObject *parent = nullptr);
+    RecentImages(QMenu *menu, std::shared_ptr<Settings> settings, const QString &key,
+                 const QString &entryName, int limit, QObject *parent = nullptr);
     // Keeps and offers the images under another key; none for an empty key.
     void setKey(const QString &key);
 
@@ -37,7 +39,7 @@ private:
     void store(const QStringList &paths);
     void fillMenu();
 
-    UserSettings settings_;
+    std::shared_ptr<Settings> settings_;
     QStringList paths_; // as the settings hold them, or will once written
     QMenu *menu_;
     QString key_;

@@ -1,6 +1,8 @@
-#include "UserSettings.h"
+#include "Settings.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QUrl>
 
 namespace mobwright {
 namespace {
@@ -13,17 +15,23 @@ QSettings File()
 
 } // namespace
 
-UserSettings::UserSettings()
+QString ImageKey(const QString &group, const QString &imagePath)
+{
+    return group + u'/' +
+           QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(imagePath).absoluteFilePath()));
+}
+
+Settings::Settings()
 {
     writer_.setMaxThreadCount(1); // one after the other, as they were asked for
 }
 
-UserSettings::~UserSettings()
+Settings::~Settings()
 {
     writer_.waitForDone();
 }
 
-QVariant UserSettings::value(const QString &key, const QVariant &fallback)
+QVariant Settings::value(const QString &key, const QVariant &fallback)
 {
     if (!std::exchange(read_, true)) {
         const QSettings file = File();
@@ -34,7 +42,13 @@ QVariant UserSettings::value(const QString &key, const QVariant &fallback)
     return kept != kept_.cend() ? *kept : fallback;
 }
 
-void UserSettings::setValue(const QString &key, const QVariant &value)
+bool Settings::contains(const QString &key)
+{
+    value(key);
+    return kept_.contains(key);
+}
+
+void Settings::setValue(const QString &key, const QVariant &value)
 {
     QVariant kept = this->value(key); // read from the file as text
     if (kept.convert(value.metaType()) && kept == value)
@@ -48,7 +62,7 @@ void UserSettings::setValue(const QString &key, const QVariant &value)
 
 // On the writer's thread: the file is written and synced once the settings
 // object goes.
-void UserSettings::writeUnwritten()
+void Settings::writeUnwritten()
 {
     QHash<QString, QVariant> values;
     {

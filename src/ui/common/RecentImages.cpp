@@ -6,14 +6,16 @@
 #include <QMenu>
 
 namespace mobwright {
-RecentImages::RecentImages(QMenu *menu, QObject *parent)
-    : RecentImages(menu, QStringLiteral("recentImages"), QStringLiteral("mnuRecent"), 8, parent)
+RecentImages::RecentImages(QMenu *menu, std::shared_ptr<Settings> settings, QObject *parent)
+    : RecentImages(menu, std::move(settings), QStringLiteral("recentImages"),
+                   QStringLiteral("mnuRecent"), 8, parent)
 {
 }
 
-RecentImages::RecentImages(QMenu *menu, const QString &key, const QString &entryName, int limit,
-                           QObject *parent)
+RecentImages::RecentImages(QMenu *menu, std::shared_ptr<Settings> settings, const QString &key,
+                           const QString &entryName, int limit, QObject *parent)
     : QObject(parent)
+    , settings_(std::move(settings))
     , menu_(menu)
     , entryName_(entryName)
     , limit_(limit)
@@ -24,7 +26,7 @@ RecentImages::RecentImages(QMenu *menu, const QString &key, const QString &entry
 void RecentImages::setKey(const QString &key)
 {
     key_ = key;
-    paths_ = key_.isEmpty() ? QStringList() : settings_.value(key_).toStringList();
+    paths_ = key_.isEmpty() ? QStringList() : settings_->value(key_).toStringList();
     fillMenu();
 }
 
@@ -58,7 +60,7 @@ void RecentImages::store(const QStringList &paths)
         return;
     paths_ = paths;
     if (!key_.isEmpty())
-        settings_.setValue(key_, paths);
+        settings_->setValue(key_, paths);
     fillMenu();
 }
 
