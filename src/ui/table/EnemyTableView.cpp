@@ -3,9 +3,10 @@
 #include "AdjustDialog.h"
 #include "CellDelegate.h"
 #include "ColumnWidths.h"
-#include "Comparison.h"
 #include "Counted.h"
+#include "EnemyTableFilter.h"
 #include "EnemyTableModel.h"
+#include "CellCommands.h"
 #include "ImageSession.h"
 #include "QtText.h"
 #include "RowFilter.h"
@@ -22,11 +23,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -35,58 +34,20 @@
 
 namespace mobwright {
 
-// The rows that meet the filter, sorted as asked.
-class EnemyTableFilter : public QSortFilterProxyModel
-{
-    Q_OBJECT
-
-public:
-    EnemyTableFilter(EnemyTableModel &model, const ImageSession &session, QObject *parent)
-        : QSortFilterProxyModel(parent)
-        , model_(model)
-        , session_(session)
-    {
-        setSourceModel(&model);
-        setSortRole(EnemyTableModel::SortRole);
-    }
-
-    void setRowFilter(RowFilter filter)
-    {
-        filter_ = std::move(filter);
-        invalidateFilter();
-    }
-    void setOnlyDifferingRows(bool only)
-    {
-        onlyDiffering_ = only;
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex &) const override
-    {
-        return filter_.matches(row, model_.table()) &&
-               (!onlyDiffering_ || DiffersFromBaseline(session_, row));
-    }
-
-private:
-    EnemyTableModel &model_;
-    const ImageSession &session_;
-    RowFilter filter_;
-    bool onlyDiffering_ = false;
-};
-
 EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> settings,
                                QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
     , model_(new EnemyTableModel(session, this))
     , proxy_(new EnemyTableFilter(*model_, session, this))
+    , cells_(new CellCommands(session, *model_, this))
     , filter_(new QLineEdit)
     , count_(new QLabel)
     , frozen_(new QTableView)
     , table_(new QTableView)
 {
     setObjectName(QStringLiteral("frmEnemyTable"));
+    connect(cells_, &CellCommands::refused, this, &EnemyTableView::refused);
     buildViews(std::move(settings));
     buildActions();
 
@@ -211,13 +172,13 @@ void EnemyTableView::buildActions()
     add(tr("&Paste"), "mnuPasteCells", QKeySequence::Paste,
         [this] { pasteText(QApplication::clipboard()->text()); });
     add(tr("Fill &Down"), "mnuFillDown", QKeySequence(Qt::CTRL | Qt::Key_D),
-        &EnemyTableView::fillDown);
+        [this] { cells_->fillDown(selectedCells()); });
     add(tr("Ad&just…"), "mnuAdjust", QKeySequence(Qt::CTRL | Qt::Key_J),
         &EnemyTableView::askAdjustment);
     add(tr("Re&vert Selected Cells"), "mnuRevertCells", QKeySequence(),
-        &EnemyTableView::revertSelection);
+        [this] { cells_->revert(selectedCells()); });
     add(tr("Revert Selected Cells to &Baseline"), "mnuRevertCellsToBaseline", QKeySequence(),
-        &EnemyTableView::revertSelectionToBaseline);
+        [this] { cells_->revertToBaseline(selectedCells()); });
     add(tr("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();
         if (current.isValid())
@@ -427,25 +388,8 @@ void EnemyTableView::pasteText(const QString &text)
             }
         }
     }
-    editCells(texts, tr("Paste %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
-              tr("Nothing was pasted"));
-}
-
-// Each selected column takes the value of its first selected cell.
-void EnemyTableView::fillDown()
-{
-    std::map<const Column *, std::string> top;
-    std::vector<CellEdit> texts;
-    for (const TableCell &cell : selectedCells()) {
-        if (!IsEditable(*cell.column))
-            continue;
-        const auto [found, first] = top.emplace(
-            cell.column, CellText(*cell.column, cell.enemy, model_->table()).toStdString());
-        if (!first)
-            texts.push_back({cell, found->second});
-    }
-    editCells(texts, tr("Fill Down %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
-              tr("Nothing was filled"));
+    cells_->edit(texts, tr("Paste %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
+                 tr("Nothing was pasted"));
 }
 
 void EnemyTableView::askAdjustment()
@@ -458,37 +402,7 @@ void EnemyTableView::askAdjustment()
         return;
     }
     if (const auto adjustment = AskAdjustment(this, static_cast<int>(numbers)))
-        adjust(*adjustment);
-}
-
-void EnemyTableView::adjust(const Adjustment &adjustment)
-{
-    const auto adjusted = AdjustedTexts(selectedCells(), adjustment,
-                                        [this](int enemy) { return session_.pendingOrStored(enemy); });
-    if (const auto *refusals = std::get_if<std::vector<Refusal>>(&adjusted)) {
-        refuse(tr("Nothing was adjusted"), *refusals);
-        return;
-    }
-    const auto &texts = std::get<std::vector<CellEdit>>(adjusted);
-    editCells(texts, tr("Adjust %1").arg(Counted(qsizetype(texts.size()), Noun::Cell)),
-              tr("Nothing was adjusted"));
-}
-
-void EnemyTableView::revertSelection()
-{
-    std::map<int, PendingRecord> reverted;
-    std::size_t count = 0;
-    for (const TableCell &cell : selectedCells()) {
-        const PendingRecord *pending = session_.pendingOf(cell.enemy);
-        if (!pending || !IsEditable(*cell.column) || !pending->edits(*cell.column->cell))
-            continue;
-        auto [found, first] = reverted.emplace(cell.enemy, *pending);
-        found->second = found->second.without(*cell.column->cell);
-        ++count;
-    }
-    if (count > 0)
-        session_.editPending(std::move(reverted),
-                             tr("Revert %1").arg(Counted(qsizetype(count), Noun::Cell)));
+        cells_->adjust(cells, *adjustment);
 }
 
 void EnemyTableView::showDifferences(int mode)
@@ -496,50 +410,6 @@ void EnemyTableView::showDifferences(int mode)
     proxy_->setOnlyDifferingRows(mode > 0);
     model_->showOnlyDifferingCells(mode == 2);
     updateCount();
-}
-
-// The selected cells take the baseline's bytes, as pending edits.
-void EnemyTableView::revertSelectionToBaseline()
-{
-    std::map<int, PendingRecord> reverted;
-    std::size_t count = 0;
-    for (const TableCell &cell : selectedCells()) {
-        const EnemyRecord *baseline = BaselineRecord(session_, cell.enemy);
-        if (!baseline || !IsEditable(*cell.column))
-            continue;
-        auto [found, first] = reverted.emplace(cell.enemy, session_.pendingOrStored(cell.enemy));
-        const RecordCell part = *cell.column->cell;
-        std::ranges::copy(baseline->bytes(part.offset(), part.width()),
-                          found->second.target.bytes(part.offset(), part.width()).begin());
-        if (const auto field = part.field())
-            found->second.unparsed.erase(*field);
-        ++count;
-    }
-    if (count > 0)
-        session_.editPending(
-            std::move(reverted),
-            tr("Revert %1 to the baseline").arg(Counted(qsizetype(count), Noun::Cell)));
-}
-
-void EnemyTableView::editCells(const std::vector<CellEdit> &texts, const QString &what,
-                               const QString &whenRefused)
-{
-    if (texts.empty())
-        return;
-    auto edits = SetCells(texts, [this](int enemy) { return session_.pendingOrStored(enemy); });
-    if (auto *refusals = std::get_if<std::vector<Refusal>>(&edits)) {
-        refuse(whenRefused, *refusals);
-        return;
-    }
-    session_.editPending(std::get<std::map<int, PendingRecord>>(std::move(edits)), what);
-}
-
-void EnemyTableView::refuse(const QString &what, const std::vector<Refusal> &refusals)
-{
-    QStringList lines;
-    for (const Refusal &refusal : refusals)
-        lines.append(ToQString(refusal.message()));
-    emit refused(what + QStringLiteral(":\n\n") + lines.join(u'\n'));
 }
 
 } // namespace mobwright

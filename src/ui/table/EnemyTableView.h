@@ -14,6 +14,7 @@ class QTableView;
 
 namespace mobwright {
 
+class CellCommands;
 class EnemyTableModel;
 class EnemyTableFilter;
 class ImageSession;
@@ -40,17 +41,7 @@ public:
     // The cells selected, row by row in the order shown.
     std::vector<TableCell> selectedCells() const;
 
-    void copySelection();
     void pasteText(const QString &text);
-    void fillDown();
-    void adjust(const Adjustment &adjustment);
-    void revertSelection();
-    void revertSelectionToBaseline();
-    // 0 all rows, 1 the rows that differ from the baseline, 2 those rows
-    // with only their differing cells filled.
-    void showDifferences(int mode);
-    // Rows meeting the filter's text; false when it cannot be read.
-    bool setFilter(const QString &text);
 
 signals:
     // Enter on a row, or "Show in Form": the window goes to that enemy.
@@ -71,16 +62,20 @@ private:
     void buildActions();
     void freezeLeadingColumns();
     void sizeColumns(QTableView *view, const QList<int> &sections);
+    void copySelection();
     void askAdjustment();
-    // Makes the edits of cells one step, or says which cells refuse them.
-    void editCells(const std::vector<CellEdit> &texts, const QString &what, const QString &whenRefused);
-    void refuse(const QString &what, const std::vector<Refusal> &refusals);
+    // 0 all rows, 1 the rows that differ from the baseline, 2 those rows
+    // with only their differing cells filled.
+    void showDifferences(int mode);
+    // Rows meeting the filter's text; false when it cannot be read.
+    bool setFilter(const QString &text);
     std::vector<int> visibleSections() const;
     void updateCount();
 
     ImageSession &session_;
     EnemyTableModel *model_;
     EnemyTableFilter *proxy_;
+    CellCommands *cells_;
     QLineEdit *filter_;
     QLabel *count_;
     QTableView *frozen_;

@@ -1,5 +1,6 @@
 #include "EditorHarness.h"
 #include "EnemyTableModel.h"
+#include "CellCommands.h"
 #include "EnemyTableView.h"
 #include "ProbedFile.h"
 #include "TestImage.h"
@@ -163,7 +164,7 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     EXPECT_EQ(cell(1, "PP"), "40");
     EXPECT_EQ(editor_.window().session().history()->undoText(), "Paste 4 cells");
     select(0, 4, {"HP", "PP"});
-    view_->fillDown();
+    action("mnuFillDown")->trigger();
     EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
     EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
     action("mnuTableUndo")->trigger();
@@ -179,7 +180,8 @@ TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsOneWriteAndOneUndo)
     for (const char *key : {"HP", "Exp"})
         table_->selectionModel()->select(at(0, key),
                                          QItemSelectionModel::Select | QItemSelectionModel::Columns);
-    view_->adjust({Adjustment::Operation::MultiplyBy, 1.1, true});
+    view_->findChild<CellCommands *>()->adjust(view_->selectedCells(),
+                                               {Adjustment::Operation::MultiplyBy, 1.1, true});
     view_->findChild<QPushButton *>("cmdApplyAll")->click();
     // Small HPs round back to themselves; every Exp is 0.
     EXPECT_EQ(editor_.takePreviews(),
