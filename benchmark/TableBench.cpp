@@ -1,5 +1,7 @@
 #include "TableBench.h"
 
+#include "BenchPrompter.h"
+
 #include "CsvTable.h"
 #include "ImportPlan.h"
 #include "EnemyTableModel.h"
@@ -62,13 +64,15 @@ void MeasureRefusedPaste(MainWindow &window)
     QApplication::clipboard()->setMimeData(copied);
     const double before = ResidentMiB();
     QString told;
-    window.setMessageSink([&told](const QString &message) { told = message; });
+    auto &prompter = static_cast<bench::BenchPrompter &>(window.prompter());
+    const auto stop =
+        std::exchange(prompter.onWarning, [&told](const QString &message) { told = message; });
     window.findChild<QAction *>("mnuPasteCells")->trigger();
     QCoreApplication::processEvents();
     if (!told.startsWith(QStringLiteral("Nothing was pasted")))
         qFatal("The paste was not refused: %s", qPrintable(told));
     Print({"Resident memory a refused 20 MB paste adds", "MiB", 40}, ResidentMiB() - before);
-    window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
+    prompter.onWarning = stop;
     QApplication::clipboard()->clear();
 }
 

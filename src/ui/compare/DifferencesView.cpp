@@ -7,7 +7,7 @@
 #include "QtText.h"
 #include "FileFormats.h"
 #include "OutputFile.h"
-#include "SaveDialog.h"
+#include "Prompter.h"
 #include "TableExport.h"
 
 #include <QAbstractTableModel>
@@ -112,10 +112,10 @@ QPushButton *Button(const char *name, const QString &text)
 
 } // namespace
 
-DifferencesView::DifferencesView(ImageSession &session, MessageSink report, QWidget *parent)
+DifferencesView::DifferencesView(ImageSession &session, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
-    , report_(std::move(report))
+    , prompter_(prompter)
     , rows_(new DifferenceRows(this))
     , table_(new QTableView)
     , summary_(new QLabel)
@@ -231,11 +231,9 @@ void DifferencesView::saveCsv()
 {
     const QString suggested =
         tr("%1 differences.csv").arg(QFileInfo(session_.path()).completeBaseName());
-    const QString path = AskWhereToSave(this,
-                                        {tr("Save Differences"),
-                                         QFileInfo(session_.path()).dir().filePath(suggested),
-                                         FormatNamed(u"csv").filter(), OpenImages(session_)},
-                                        report_);
+    const QString path = prompter_.fileToSave(
+        this, {tr("Save Differences"), QFileInfo(session_.path()).dir().filePath(suggested),
+               FormatNamed(u"csv").filter(), OpenImages(session_)});
     if (!path.isEmpty())
         saveCsvTo(path);
 }
@@ -244,7 +242,7 @@ bool DifferencesView::saveCsvTo(const QString &path)
 {
     const auto failure = SaveOutput({path, OpenImages(session_)}, FormatNamed(u"csv").writeTable(table(false)));
     if (failure)
-        report_(failure->message);
+        prompter_.warn(this, failure->message);
     return !failure;
 }
 

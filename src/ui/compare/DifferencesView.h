@@ -14,6 +14,7 @@ namespace mobwright {
 
 class DifferenceRows;
 class ImageSession;
+class Prompter;
 struct TextTable;
 
 // "View › Differences": every field and unnamed byte in which the enemies,
@@ -26,9 +27,7 @@ class DifferencesView : public QWidget
     Q_OBJECT
 
 public:
-    using MessageSink = std::function<void(const QString &message)>;
-
-    DifferencesView(ImageSession &session, MessageSink report, QWidget *parent = nullptr);
+    DifferencesView(ImageSession &session, Prompter &prompter, QWidget *parent = nullptr);
 
     // The rows, or the selected ones, as a table: header and cells.
     TextTable table(bool selectedOnly) const;
@@ -47,7 +46,7 @@ private:
     void saveCsv();
 
     ImageSession &session_;
-    MessageSink report_;
+    Prompter &prompter_;
     DifferenceRows *rows_;
     QTableView *table_;
     QLabel *summary_;

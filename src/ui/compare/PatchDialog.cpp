@@ -7,7 +7,7 @@
 #include "QtText.h"
 #include "RomError.h"
 #include "OutputFile.h"
-#include "SaveDialog.h"
+#include "Prompter.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -80,10 +80,10 @@ std::optional<QString> ExportPatch(ImageSession &session, PatchChoice choice, co
     }
 }
 
-PatchDialog::PatchDialog(ImageSession &session, MessageSink report, QWidget *parent)
+PatchDialog::PatchDialog(ImageSession &session, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , session_(session)
-    , report_(std::move(report))
+    , prompter_(prompter)
 {
     setObjectName(QStringLiteral("frmExportPatch"));
     setWindowTitle(tr("Export Patch"));
@@ -148,15 +148,14 @@ void PatchDialog::exportPatch()
 {
     const PatchChoice chosen = choice();
     const QFileInfo image(session_.path());
-    const QString path = AskWhereToSave(
-        this,
-        {tr("Export Patch"), chosen.format->withExtension(image.dir().filePath(image.completeBaseName())),
-         chosen.format->filter(), OpenImages(session_)},
-        report_);
+    const QString path = prompter_.fileToSave(
+        this, {tr("Export Patch"),
+               chosen.format->withExtension(image.dir().filePath(image.completeBaseName())),
+               chosen.format->filter(), OpenImages(session_)});
     if (path.isEmpty())
         return;
     if (const auto failure = ExportPatch(session_, chosen, path)) {
-        report_(*failure);
+        prompter_.warn(this, *failure);
         return;
     }
     writtenTo_ = path;

@@ -12,6 +12,7 @@ class QRadioButton;
 namespace mobwright {
 
 class ImageSession;
+class Prompter;
 
 struct PatchChoice
 {
@@ -33,9 +34,7 @@ class PatchDialog : public QDialog
     Q_OBJECT
 
 public:
-    using MessageSink = std::function<void(const QString &message)>;
-
-    PatchDialog(ImageSession &session, MessageSink report, QWidget *parent = nullptr);
+    PatchDialog(ImageSession &session, Prompter &prompter, QWidget *parent = nullptr);
 
     PatchChoice choice() const;
     // Where the patch was written, once it was.
@@ -45,7 +44,7 @@ private:
     void exportPatch();
 
     ImageSession &session_;
-    MessageSink report_;
+    Prompter &prompter_;
     QRadioButton *ips_;
     QRadioButton *bps_;
     QRadioButton *imageForm_;

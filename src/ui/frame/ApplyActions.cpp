@@ -130,7 +130,7 @@ bool MainWindow::previewWrite(const std::map<int, PendingRecord> &records, const
                              "file holds now as old and your edit as new, which is written only "
                              "where you tick it.",
                              "", int(count));
-    const auto ticked = applyQuestion_(this, title, summary, rows, conflicting);
+    const auto ticked = prompter_->confirmApply(this, title, summary, rows, conflicting);
     if (!ticked)
         return false;
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -185,7 +185,7 @@ void MainWindow::offerToOpenAgain(const QString &failure)
                                 "Open the image again to merge them onto what it holds, or keep "
                                 "them while you decide?")
                                  .arg(Counted(edits, Noun::Field)));
-    if (!openAgainQuestion_(this, message)) {
+    if (!prompter_->openAgain(this, message)) {
         statusBar()->showMessage(tr("Nothing is written until the image is opened again."));
         return;
     }

@@ -3,7 +3,6 @@
 #include "Comparison.h"
 #include "Counted.h"
 #include "DifferencesView.h"
-#include "FileFormats.h"
 #include "EnemyEditor.h"
 #include "MainWindow.h"
 #include "PatchDialog.h"
@@ -15,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -51,17 +49,13 @@ QString RecentKey(const QString &imagePath)
 
 } // namespace
 
-CompareActions::CompareActions(MainWindow &window, MessageSink report)
+CompareActions::CompareActions(MainWindow &window)
     : QObject(&window)
     , window_(window)
     , session_(window.session())
-    , report_(std::move(report))
+    , prompter_(window.prompter())
 {
     setObjectName(QStringLiteral("compareActions"));
-    openDialog_ = [](QWidget *parent, const QString &folder) {
-        return QFileDialog::getOpenFileName(parent, tr("Compare With"), folder,
-                                            FormatHelper({FormatKind::Image}).filter());
-    };
     QMenuBar *menus = window.menuBar();
     buildFileEntries(menus->findChild<QMenu *>(QStringLiteral("mnuFile")));
     buildEditEntries(menus->findChild<QMenu *>(QStringLiteral("mnuEdit")));
@@ -100,8 +94,9 @@ void CompareActions::buildFileEntries(QMenu *file)
             return;
         }
         recent_->remove(path);
-        report_(tr("\"%1\" no longer exists; it is taken off the recent baselines.")
-                    .arg(QDir::toNativeSeparators(path)));
+        prompter_.warn(&window_,
+                       tr("\"%1\" no longer exists; it is taken off the recent baselines.")
+                           .arg(QDir::toNativeSeparators(path)));
     });
     QAction *stop = Entry("mnuStopComparing", tr("&Stop Comparing"), this);
     connect(stop, &QAction::triggered, &session_, &ImageSession::clearBaseline);
@@ -131,7 +126,7 @@ void CompareActions::buildEditEntries(QMenu *edit)
 DifferencesView &CompareActions::differences()
 {
     if (!differences_) {
-        differences_ = new DifferencesView(session_, report_, &window_);
+        differences_ = new DifferencesView(session_, prompter_, &window_);
         connect(differences_, &DifferencesView::differenceChosen, this,
                 [this](const RecordDifference &difference) {
                     window_.showEnemy(difference.enemy);
@@ -149,7 +144,7 @@ void CompareActions::chooseBaseline()
     const QStringList recent = recent_->paths();
     const QString folder = recent.isEmpty() ? QFileInfo(session_.path()).absolutePath()
                                             : QFileInfo(recent.first()).absolutePath();
-    const QString path = openDialog_(&window_, folder);
+    const QString path = prompter_.baselineToCompare(&window_, folder);
     if (!path.isEmpty())
         compareWith(path);
 }
@@ -160,9 +155,10 @@ void CompareActions::compareWith(const QString &path)
         session_.setBaseline(QFile::encodeName(path).toStdString());
     } catch (const RomError &error) {
         const Baseline *before = session_.baseline();
-        report_(tr("%1\n\nThe image is compared with %2 as before.")
-                    .arg(ToQString(error.what()),
-                         before ? QFileInfo(before->path()).fileName() : tr("nothing")));
+        prompter_.warn(&window_,
+                       tr("%1\n\nThe image is compared with %2 as before.")
+                           .arg(ToQString(error.what()),
+                                before ? QFileInfo(before->path()).fileName() : tr("nothing")));
         return;
     }
     recent_->add(session_.baseline()->path());
@@ -195,7 +191,7 @@ void CompareActions::revert(bool all)
 
 void CompareActions::exportPatch()
 {
-    PatchDialog dialog(session_, report_, &window_);
+    PatchDialog dialog(session_, prompter_, &window_);
     if (dialog.exec() == QDialog::Accepted)
         window_.statusBar()->showMessage(
             tr("Patch written to %1").arg(QDir::toNativeSeparators(dialog.writtenTo())));

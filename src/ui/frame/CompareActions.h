@@ -14,6 +14,7 @@ namespace mobwright {
 
 class DifferencesView;
 class ImageSession;
+class Prompter;
 class MainWindow;
 class RecentImages;
 
@@ -26,13 +27,8 @@ class CompareActions : public QObject
     Q_OBJECT
 
 public:
-    // Gives the file chosen, or an empty name when cancelled.
-    using OpenDialog = std::function<QString(QWidget *parent, const QString &folder)>;
-    using MessageSink = std::function<void(const QString &message)>;
+    explicit CompareActions(MainWindow &window);
 
-    CompareActions(MainWindow &window, MessageSink report);
-
-    void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
     // "Compare With…" once a file is chosen.
     void compareWith(const QString &path);
     DifferencesView &differences();
@@ -47,8 +43,7 @@ private:
 
     MainWindow &window_;
     ImageSession &session_;
-    MessageSink report_;
-    OpenDialog openDialog_;
+    Prompter &prompter_;
     RecentImages *recent_ = nullptr;
     DifferencesView *differences_ = nullptr;
     QLabel *status_ = nullptr;

@@ -56,8 +56,8 @@ void MainWindow::nameEntry(ListEntry entry)
         return;
     const std::string label = session_.labels().baseLabels(entry.list).at(std::size_t(entry.position));
     const std::string_view name = NameInLabel(entry.list, entry.position, label);
-    const auto typed = nameQuestion_(this, ToQString(session_.labels().label(entry)),
-                                     IsPlaceholderName(name) ? QString() : ToQString(name));
+    const auto typed = prompter_->entryName(this, ToQString(session_.labels().label(entry)),
+                                            IsPlaceholderName(name) ? QString() : ToQString(name));
     if (!typed)
         return;
     if (const auto failure = labelFolder_->nameEntry(entry, *typed))

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
-#include "ChangesPreview.h"
+#include "DialogPrompter.h"
 #include "Counted.h"
 #include "CompareActions.h"
 #include "EnemyEditor.h"
@@ -9,7 +9,6 @@
 #include "FileFormats.h"
 #include "FindEnemy.h"
 #include "ListModels.h"
-#include "MessageBox.h"
 #include "QtText.h"
 #include "RecentImages.h"
 #include "Settings.h"
@@ -24,10 +23,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -46,22 +42,11 @@ QString DroppedFile(const QMimeData *data)
     return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
 }
 
-// Asks for an entry's name in a one-line dialog.
-std::optional<QString> AskForName(QWidget *parent, const QString &entry, const QString &current)
-{
-    bool ok = false;
-    const QString name = QInputDialog::getText(
-        parent, MainWindow::tr("Name This Entry"),
-        MainWindow::tr("A name for %1, kept in your label folder (empty: the built-in label):")
-            .arg(entry),
-        QLineEdit::Normal, current, &ok);
-    return ok ? std::optional(name) : std::nullopt;
-}
-
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     : QMainWindow(parent)
+    , prompter_(prompter ? std::move(prompter) : std::make_unique<DialogPrompter>())
     , settings_(std::make_shared<Settings>())
     // The window's first child: it goes after the views of it, which are
     // hidden before any child is deleted.
@@ -78,19 +63,11 @@ MainWindow::MainWindow(QWidget *parent)
     buildEditMenu();
     buildViewMenu();
     buildHelpMenu();
-    new CompareActions(*this, [this](const QString &message) { warn(message); });
+    new CompareActions(*this);
     new WindowMemory(*this, session_, *editor_, settings_);
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);
-    openDialog_ = [this](QWidget *parent) {
-        return QFileDialog::getOpenFileName(parent, tr("Open ROM"), recent_->lastFolder(),
-                                            FormatHelper({FormatKind::Image}).filter());
-    };
-    messageSink_ = [this](const QString &message) { ShowWarning(this, AppName, message); };
-    nameQuestion_ = AskForName;
-    changesQuestion_ = ConfirmChanges;
-    applyQuestion_ = ConfirmApply;
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { applyShownEnemy(); });
     connect(editor_, &EnemyEditor::nameEntryRequested, this, &MainWindow::nameEntry);
@@ -262,7 +239,7 @@ void MainWindow::chooseImage()
 {
     if (!settlePendingEdits())
         return;
-    const QString fileName = openDialog_(this);
+    const QString fileName = prompter_->imageToOpen(this, recent_->lastFolder());
     if (!fileName.isEmpty())
         loadImage(fileName);
 }
@@ -334,7 +311,7 @@ bool MainWindow::settlePendingEdits()
     const QString what =
         QStringLiteral("%1 (%2)").arg(Counted(qsizetype(pending.enemies().size()), Noun::Enemy),
                                       Counted(pending.editCount(), Noun::Field));
-    switch (question_(this, what)) {
+    switch (prompter_->unappliedEdits(this, what)) {
     case UnappliedAnswer::Apply: return applyAll(false);
     case UnappliedAnswer::Discard: return true;
     case UnappliedAnswer::Cancel: break;
@@ -391,7 +368,7 @@ void MainWindow::showImageState()
 
 void MainWindow::warn(const QString &message)
 {
-    messageSink_(message);
+    prompter_->warn(this, message);
 }
 
 } // namespace mobwright

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ImageSession.h"
-#include "OpenAgainQuestion.h"
-#include "UnappliedQuestion.h"
+#include "Prompter.h"
 
 #include <QMainWindow>
 
@@ -35,35 +34,12 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Gives the file chosen to open, or an empty name when cancelled.
-    using OpenDialog = std::function<QString(QWidget *parent)>;
-    // Tells the user of a failure or a refusal.
-    using MessageSink = std::function<void(const QString &message)>;
-    // Shows the cells a write would change and asks whether to write them.
-    using ChangesQuestion = std::function<bool(QWidget *parent, const QString &title,
-                                               const QString &summary,
-                                               const std::vector<CellChange> &cells)>;
-    // The same for pending edits, those another program changed too each
-    // with a box (conflicting, by row): gives the rows ticked, or nothing.
-    using ApplyQuestion = std::function<std::optional<std::vector<bool>>(
-        QWidget *parent, const QString &title, const QString &summary,
-        const std::vector<CellChange> &cells, const std::vector<bool> &conflicting)>;
-
-    explicit MainWindow(QWidget *parent = nullptr);
+    // Asks its questions through prompter; the desktop's dialogs when none is given.
+    explicit MainWindow(std::unique_ptr<Prompter> prompter = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void setOpenDialog(OpenDialog dialog) { openDialog_ = std::move(dialog); }
-    void setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
-    void setUnappliedQuestion(UnappliedQuestion question) { question_ = std::move(question); }
-    void setOpenAgainQuestion(OpenAgainQuestion question) { openAgainQuestion_ = std::move(question); }
-    void setChangesQuestion(ChangesQuestion question) { changesQuestion_ = std::move(question); }
-    void setApplyQuestion(ApplyQuestion question) { applyQuestion_ = std::move(question); }
-    // Asks for an entry's new name, showing its current one; nothing when cancelled.
-    using NameQuestion = std::function<std::optional<QString>(QWidget *parent, const QString &entry,
-                                                              const QString &current)>;
-    void setNameQuestion(NameQuestion question) { nameQuestion_ = std::move(question); }
-
     ImageSession &session() { return session_; }
+    Prompter &prompter() { return *prompter_; }
     // The one store of the user's settings, for every part of the window that keeps something.
     const std::shared_ptr<Settings> &settings() const { return settings_; }
     EnemyEditor &editor() { return *editor_; }
@@ -129,6 +105,7 @@ private:
     void showLabelProblems(const QStringList &problems);
     void warn(const QString &message);
 
+    std::unique_ptr<Prompter> prompter_;
     std::shared_ptr<Settings> settings_;
     ImageSession &session_;
     ListModels *lists_;
@@ -140,13 +117,6 @@ private:
     // Menu entries that only an open image gives something to do.
     std::vector<QAction *> imageActions_;
 
-    OpenDialog openDialog_;
-    MessageSink messageSink_;
-    UnappliedQuestion question_ = AskAboutUnappliedEdits;
-    OpenAgainQuestion openAgainQuestion_ = AskToOpenAgain;
-    ChangesQuestion changesQuestion_;
-    ApplyQuestion applyQuestion_;
-    NameQuestion nameQuestion_;
     UserLabelFolder *labelFolder_ = nullptr;
     QMessageBox *labelNotice_ = nullptr;
 };

@@ -10,12 +10,10 @@
 #include "OutputFile.h"
 #include "QtText.h"
 #include "RomError.h"
-#include "SaveDialog.h"
 #include "FileFormats.h"
 #include "TableExport.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
 
@@ -37,7 +35,7 @@ EnemyTable StoredTable(const ImageSession &session)
 void MainWindow::showTable()
 {
     if (!tableView_) {
-        tableView_ = new EnemyTableView(session_, settings_, this);
+        tableView_ = new EnemyTableView(session_, settings_, *prompter_, this);
         connect(tableView_, &EnemyTableView::enemyChosen, this, [this](int index) {
             showEnemy(index);
             raise();
@@ -65,9 +63,9 @@ void MainWindow::chooseExportFile()
     QString filter;
     // Offered while the table view is open: only the rows and columns it shows.
     const bool tableShown = tableView_ && tableView_->isVisible();
-    const QString path = AskWhereToSave(
+    const QString path = prompter_->fileToSave(
         this, {tr("Export Table"), suggested, TABLES.filter(tableShown), OpenImages(session_)},
-        messageSink_, &filter);
+        &filter);
     if (!path.isEmpty())
         exportTableTo(path, TABLES.ofPath(path), tableShown && TABLES.isPartFilter(filter));
 }
@@ -87,8 +85,7 @@ void MainWindow::exportTableTo(const QString &path, const FileFormat &format, bo
 
 void MainWindow::chooseImportFile()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import Table"), QFileInfo(session_.path()).absolutePath(), TABLES.filter());
+    const QString path = prompter_->tableToImport(this, QFileInfo(session_.path()).absolutePath());
     if (!path.isEmpty())
         importTableFrom(path);
 }
@@ -114,7 +111,7 @@ void MainWindow::importTableFrom(const QString &path)
         tr("Importing %1 changes %2 in %3. Write these changes into the image?")
             .arg(QFileInfo(path).fileName(), Counted(qsizetype(plan.records.size()), Noun::Enemy),
                  Counted(qsizetype(plan.cells.size()), Noun::Field));
-    if (!changesQuestion_(this, tr("Import Table"), summary, plan.cells))
+    if (!prompter_->confirmChanges(this, tr("Import Table"), summary, plan.cells))
         return;
     const QString what = tr("Import of %1").arg(QFileInfo(path).fileName());
     const WriteOutcome outcome = session_.writeChanges(plan.records, what);

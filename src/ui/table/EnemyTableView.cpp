@@ -1,6 +1,6 @@
 #include "EnemyTableView.h"
 
-#include "AdjustDialog.h"
+#include "Prompter.h"
 #include "CellDelegate.h"
 #include "ColumnWidths.h"
 #include "Counted.h"
@@ -35,9 +35,10 @@
 namespace mobwright {
 
 EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> settings,
-                               QWidget *parent)
+                               Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
+    , prompter_(prompter)
     , model_(new EnemyTableModel(session, this))
     , proxy_(new EnemyTableFilter(*model_, session, this))
     , cells_(new CellCommands(session, *model_, this))
@@ -401,7 +402,7 @@ void EnemyTableView::askAdjustment()
         emit refused(tr("Nothing to adjust: select number cells (HP, Level, a byte…) first."));
         return;
     }
-    if (const auto adjustment = AskAdjustment(this, static_cast<int>(numbers)))
+    if (const auto adjustment = prompter_.adjustment(this, static_cast<int>(numbers)))
         cells_->adjust(cells, *adjustment);
 }
 

@@ -18,6 +18,7 @@ class CellCommands;
 class EnemyTableModel;
 class EnemyTableFilter;
 class ImageSession;
+class Prompter;
 class Settings;
 
 // "View › Enemy Table": every enemy of the session's image, with its pending
@@ -31,7 +32,7 @@ class EnemyTableView : public QWidget
 
 public:
     // The columns hidden are kept in settings.
-    EnemyTableView(ImageSession &session, std::shared_ptr<Settings> settings,
+    EnemyTableView(ImageSession &session, std::shared_ptr<Settings> settings, Prompter &prompter,
                    QWidget *parent = nullptr);
 
     EnemyTableModel &model() { return *model_; }
@@ -73,6 +74,7 @@ private:
     void updateCount();
 
     ImageSession &session_;
+    Prompter &prompter_;
     EnemyTableModel *model_;
     EnemyTableFilter *proxy_;
     CellCommands *cells_;

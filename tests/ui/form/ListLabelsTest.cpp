@@ -63,9 +63,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     EditorHarness editor;
     editor.window().useLabelFolder(folder.path());
     editor.loadRom(QString::fromStdString(image.path()));
-    editor.window().setNameQuestion([](QWidget *, const QString &, const QString &) {
-        return std::optional<QString>("Gym");
-    });
+    editor.prompter().nextName = "Gym";
     editor.window().nameEntry({LongList::Music, 0x33});
     QFile file(folder.filePath("music_labels.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -80,9 +78,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     EXPECT_TRUE(editor.window().statusBar()->currentMessage().endsWith(
         "the image names this item itself, and its name comes first"));
     // A name is one line.
-    editor.window().setNameQuestion([](QWidget *, const QString &, const QString &) {
-        return std::optional<QString>("Gym\nHall");
-    });
+    editor.prompter().nextName = "Gym\nHall";
     editor.window().nameEntry({LongList::Music, 0x34});
     EXPECT_EQ(editor.takeMessages(), QStringList("A name is one line of text, without tabs."));
 

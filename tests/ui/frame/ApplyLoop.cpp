@@ -2,6 +2,7 @@
 // writes one counter value into every number field and the name's length,
 // so a record that is part one apply and part another shows two values.
 #include "CloseOnSignals.h"
+#include "DialogPrompter.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -15,6 +16,19 @@
 
 using namespace mobwright;
 
+namespace {
+
+// A failure is told on standard error, for the test that stops the loop to show.
+class StderrPrompter : public DialogPrompter
+{
+    void warn(QWidget *, const QString &message) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,10 +36,9 @@ int main(int argc, char *argv[])
     // left behind by every kill.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    MainWindow window;
+    MainWindow window(std::make_unique<StderrPrompter>());
     CloseOnSignals(window);
     window.show();
-    window.setMessageSink([](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
     window.loadImageFile(argv[1]);
     window.findChild<QComboBox *>("cmbEnemy(0)")->setCurrentIndex(5);
 

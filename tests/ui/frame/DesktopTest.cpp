@@ -1,5 +1,6 @@
 #include "AdjustDialog.h"
 #include "ChangesPreview.h"
+#include "DialogPrompter.h"
 #include "EditorHarness.h"
 #include "LabelFolder.h"
 #include "MessageBox.h"
@@ -58,8 +59,7 @@ protected:
     bool bold(const char *name) { return editor_.widget(name)->font().bold(); }
     void answerWith(UnappliedAnswer answer)
     {
-        editor_.window().setUnappliedQuestion(
-            [answer](QWidget *, const QString &) { return answer; });
+        editor_.prompter().unapplied = [answer](const QString &) { return answer; };
     }
 
     TestImage image_;
@@ -154,10 +154,10 @@ TEST_F(DesktopTest, EditsStayPendingAndLeavingTheImageAsksOnce)
             editor_.type("txtHP", "1234");
             editor_.choose("cmbEnemy(0)", 9);
             QString asked;
-            editor_.window().setUnappliedQuestion([&](QWidget *, const QString &what) {
+            editor_.prompter().unapplied = [&](const QString &what) {
                 asked += what;
                 return answer;
-            });
+            };
             triggers[trigger]();
             EXPECT_EQ(asked, "1 enemy (1 field)");
             EXPECT_EQ(storedHp(), answer == UnappliedAnswer::Apply ? 1234 : 0);
@@ -306,13 +306,14 @@ TEST(Dialogs, EveryButtonHasAnAccessKeyOfItsOwn)
     ImageSession session;
     session.open(image.path());
     session.setBaseline(baseline.path());
+    ScriptedPrompter quiet;
     const std::pair<const char *, std::function<void()>> dialogs[] = {
-        {"unapplied edits", [] { AskAboutUnappliedEdits(nullptr, "1 enemy (1 field)"); }},
+        {"unapplied edits", [] { DialogPrompter().unappliedEdits(nullptr, "1 enemy (1 field)"); }},
         {"changes", [] { ConfirmChanges(nullptr, "Apply All", "Apply All writes", {}); }},
-        {"open again", [] { AskToOpenAgain(nullptr, "The image was replaced."); }},
+        {"open again", [] { DialogPrompter().openAgain(nullptr, "The image was replaced."); }},
         {"adjust", [] { AskAdjustment(nullptr, 3); }},
         {"warning", [] { ShowWarning(nullptr, "Mobwright", "A message."); }},
-        {"patch", [&] { PatchDialog(session, [](const QString &) {}).exec(); }}};
+        {"patch", [&] { PatchDialog(session, quiet).exec(); }}};
     for (const auto &[where, open] : dialogs) {
         QStringList buttons; // and the labels of fields
         QTimer::singleShot(0, [&buttons] {

@@ -183,7 +183,7 @@ TEST_F(FileChangeTest, TypedTextIsRefusedAsTypedAndQuotedShortAndVisibly)
 // only the one ticked there is written. Revert takes the file's value.
 TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
 {
-    editor_.window().setApplyQuestion(ConfirmApply);
+    editor_.prompter().apply = ConfirmApply;
     editor_.type("txtSpeed", "10");
     editor_.type("txtGuts", "20");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor_.window())); // its focus sets the status bar first

@@ -242,9 +242,7 @@ TEST_P(OutputGuard, DoesWhatItsCaseFileSays)
         } else if (action == u"patch") {
             message = ExportPatch(editor.window().session(), {}, target);
         } else {
-            editor.window().setNameQuestion([](QWidget *, const QString &, const QString &) {
-                return std::optional<QString>("Gym");
-            });
+            editor.prompter().nextName = "Gym";
             const auto list = std::ranges::find_if(LONG_LISTS, [&](LongList list) {
                 return target.endsWith(QString::fromUtf8(LabelFileName(list)));
             });

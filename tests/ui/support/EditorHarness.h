@@ -2,6 +2,7 @@
 
 #include "ImportPlan.h"
 #include "MainWindow.h"
+#include "ScriptedPrompter.h"
 #include "TestImage.h"
 
 #include <QAction>
@@ -18,8 +19,9 @@
 
 namespace mobwright::test {
 
-// Drives the real editor window the way a user does, without dialogs:
-// "Load ROM" opens whatever file the test names, and messages are kept.
+// Drives the real editor window the way a user does, without dialogs: its
+// questions are answered by a script, "Load ROM" opens whatever file the test
+// names, and messages are kept.
 class EditorHarness
 {
 public:
@@ -27,26 +29,6 @@ public:
     {
         // No test reads or writes the user's own settings.
         EXPECT_TRUE(QSettings("Mobwright", "Mobwright").fileName().startsWith(QDir::tempPath()));
-        window_.setOpenDialog([this](QWidget *) { return nextFile_; });
-        window_.setMessageSink([this](const QString &message) { messages_.append(message); });
-        window_.setUnappliedQuestion(
-            [](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
-        // The preview of a write is taken as read, and kept; no conflict is ticked.
-        window_.setChangesQuestion([this](QWidget *, const QString &, const QString &summary,
-                                          const std::vector<CellChange> &) {
-            previews_.append(summary);
-            return true;
-        });
-        window_.setApplyQuestion([this](QWidget *, const QString &, const QString &summary,
-                                        const std::vector<CellChange> &, const std::vector<bool> &rows) {
-            previews_.append(summary);
-            return std::optional(std::vector<bool>(rows.size(), false));
-        });
-        // The offer to open a replaced image again is kept as a message.
-        window_.setOpenAgainQuestion([this](QWidget *, const QString &message) {
-            messages_.append(QStringLiteral("Open again? ") + message);
-            return openAgain_;
-        });
         window_.show();
     }
 
@@ -64,7 +46,7 @@ public:
     // File, "Load ROM", choosing path; an empty path cancels the dialog.
     void loadRom(const QString &path)
     {
-        nextFile_ = path;
+        prompter_.nextFile = path;
         find<QAction>("mnuLoad")->trigger();
     }
     void loadRom(const std::string &path) { loadRom(QString::fromStdString(path)); }
@@ -83,17 +65,15 @@ public:
             visible += find<QGroupBox>(frame)->isHidden() ? "" : frame;
         return visible;
     }
-    QStringList takeMessages() { return std::exchange(messages_, {}); }
-    QStringList takePreviews() { return std::exchange(previews_, {}); }
+    QStringList takeMessages() { return std::exchange(prompter_.messages, {}); }
+    QStringList takePreviews() { return std::exchange(prompter_.previews, {}); }
     // What the offer to open the image again is answered.
-    void answerOpenAgain(bool again) { openAgain_ = again; }
+    void answerOpenAgain(bool again) { prompter_.openAgainAnswer = again; }
+    ScriptedPrompter &prompter() { return prompter_; }
 
 private:
-    MainWindow window_;
-    QString nextFile_;
-    QStringList messages_;
-    QStringList previews_;
-    bool openAgain_ = false;
+    ScriptedPrompter &prompter_ = *new ScriptedPrompter;
+    MainWindow window_{std::unique_ptr<Prompter>(&prompter_)};
 };
 
 } // namespace mobwright::test

@@ -47,6 +47,12 @@ TEST(TableFile, ARefusedNameBringsTheSaveDialogBack)
         }
     });
     answer.start(20);
+    // The desktop's save dialog, its refusals kept with the messages.
+    editor.prompter().save = [&](QWidget *parent, const SaveQuestion &question, QString *filter) {
+        return AskWhereToSave(
+            parent, question,
+            [&](const QString &refusal) { editor.prompter().messages.append(refusal); }, filter);
+    };
     editor.find<QAction>("mnuExport")->trigger();
     // Back with the name refused, its extension the filter's.
     ASSERT_EQ(offered.size(), 2);
@@ -65,7 +71,7 @@ TEST(TableFile, ImportWritesValuesNoListNamesOnlyWhenAskedFor)
     TestImage image;
     EditorHarness editor;
     editor.loadRom(image.path());
-    editor.window().setChangesQuestion(ConfirmChanges);
+    editor.prompter().changes = ConfirmChanges;
     const QString csv = QString::fromStdString(image.path()) + ".csv";
     QFile file(csv);
     file.open(QIODevice::WriteOnly);
