@@ -53,6 +53,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , session_(*new ImageSession(this))
     , lists_(new ListModels(session_, this))
     , editor_(new EnemyEditor(session_, *lists_))
+    , compare_(new CompareActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -63,7 +64,6 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     buildEditMenu();
     buildViewMenu();
     buildHelpMenu();
-    new CompareActions(*this);
     new WindowMemory(*this, session_, *editor_, settings_);
     imageStatus_ = new QLabel;
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
@@ -111,12 +111,15 @@ void MainWindow::buildFileMenu()
     recent_ = new RecentImages(recent, settings_, this);
     connect(recent_, &RecentImages::chosen, this, &MainWindow::openRecent);
     file->addSeparator();
+    compare_->addFileEntries(file);
+    file->addSeparator();
     QAction *exportTable =
         file->addAction(tr("&Export Table…"), this, &MainWindow::chooseExportFile);
     exportTable->setObjectName(QStringLiteral("mnuExport"));
     QAction *importTable =
         file->addAction(tr("&Import Table…"), this, &MainWindow::chooseImportFile);
     importTable->setObjectName(QStringLiteral("mnuImport"));
+    compare_->addPatchEntry(file);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
@@ -158,6 +161,8 @@ void MainWindow::buildEditMenu()
     all->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Enter)});
     edit->addSeparator();
+    compare_->addEditEntries(edit);
+    edit->addSeparator();
     QAction *find = edit->addAction(tr("&Find Enemy…"), this, [this] {
         if (session_.isOpen())
             findBar()->start();
@@ -194,6 +199,7 @@ void MainWindow::buildViewMenu()
     table->setObjectName(QStringLiteral("mnuTable"));
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     imageActions_.push_back(table);
+    compare_->addViewEntries(view);
 }
 
 void MainWindow::buildHelpMenu()
@@ -293,14 +299,21 @@ FindEnemy *MainWindow::findBar()
     if (!find_) {
         find_ = new FindEnemy(lists_->enemies(), this);
         addToolBar(Qt::TopToolBarArea, find_);
-        connect(find_, &FindEnemy::enemyChosen, this, &MainWindow::showEnemy);
+        connect(find_, &FindEnemy::enemyChosen, this, [this](int index) { showEnemy(index); });
     }
     return find_;
 }
 
-void MainWindow::showEnemy(int index)
+int MainWindow::shownEnemy() const
+{
+    return editor_->shownEnemy();
+}
+
+void MainWindow::showEnemy(int index, std::optional<Field> focus)
 {
     editor_->showEnemy(index);
+    if (focus)
+        editor_->focusField(*focus);
 }
 
 bool MainWindow::settlePendingEdits()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EnemyNavigator.h"
 #include "ImageSession.h"
 #include "Prompter.h"
 
@@ -18,6 +19,7 @@ namespace mobwright {
 
 struct CellChange;
 struct FileFormat;
+class CompareActions;
 class EnemyEditor;
 class EnemyTableView;
 class FindEnemy;
@@ -26,10 +28,10 @@ class RecentImages;
 class Settings;
 class UserLabelFolder;
 
-// The editor's one window, "Main": the menus (to which CompareActions adds
-// its entries), dialogs and status bar around the record editor, all
-// working through one image session.
-class MainWindow : public QMainWindow
+// The editor's one window, "Main": the menus (with the entries of the
+// comparison's and the table's parts), dialogs and status bar around the
+// record editor, all working through one image session.
+class MainWindow : public QMainWindow, public EnemyNavigator
 {
     Q_OBJECT
 
@@ -53,8 +55,8 @@ public:
     void useLabelFolder(const QString &folder);
     // "Name This Entry…": the entry's new name, written to its list's file.
     void nameEntry(ListEntry entry);
-    // Selects the enemy in the pickers exactly as picking it would.
-    void showEnemy(int index);
+    int shownEnemy() const override;
+    void showEnemy(int index, std::optional<Field> focus = {}) override;
     // "Export Table…" and "Import Table…" once a file is chosen.
     // onlyShown: only the rows and columns the table view shows.
     void exportTableTo(const QString &path, const FileFormat &format, bool onlyShown = false);
@@ -110,6 +112,7 @@ private:
     ImageSession &session_;
     ListModels *lists_;
     EnemyEditor *editor_;
+    CompareActions *compare_;
     EnemyTableView *tableView_ = nullptr;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
