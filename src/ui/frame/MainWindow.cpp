@@ -5,7 +5,7 @@
 #include "Counted.h"
 #include "CompareActions.h"
 #include "EnemyEditor.h"
-#include "EnemyTableView.h"
+#include "TableActions.h"
 #include "FileFormats.h"
 #include "FindEnemy.h"
 #include "ListModels.h"
@@ -54,6 +54,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , lists_(new ListModels(session_, this))
     , editor_(new EnemyEditor(session_, *lists_))
     , compare_(new CompareActions({*this, session_, *prompter_, *this, settings_}))
+    , table_(new TableActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -71,6 +72,11 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
 
     connect(editor_, &EnemyEditor::applyRequested, this, [this] { applyShownEnemy(); });
     connect(editor_, &EnemyEditor::nameEntryRequested, this, &MainWindow::nameEntry);
+    connect(table_, &TableActions::applyAllRequested, this, [this] { applyAll(true); });
+    connect(table_, &TableActions::undoRequested, this, [this] { stepHistory(true); });
+    connect(table_, &TableActions::redoRequested, this, [this] { stepHistory(false); });
+    connect(table_, &TableActions::nameEntryRequested, this, &MainWindow::nameEntry);
+    connect(table_, &TableActions::writeFailed, this, &MainWindow::tellOutcome);
     connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
         statusBar()->showMessage(help);
     });
@@ -91,8 +97,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
 // A view in a window of its own is hidden while the session it shows lives.
 MainWindow::~MainWindow()
 {
-    if (tableView_)
-        tableView_->close();
+    table_->closeTable();
 }
 
 void MainWindow::buildFileMenu()
@@ -113,18 +118,12 @@ void MainWindow::buildFileMenu()
     file->addSeparator();
     compare_->addFileEntries(file);
     file->addSeparator();
-    QAction *exportTable =
-        file->addAction(tr("&Export Table…"), this, &MainWindow::chooseExportFile);
-    exportTable->setObjectName(QStringLiteral("mnuExport"));
-    QAction *importTable =
-        file->addAction(tr("&Import Table…"), this, &MainWindow::chooseImportFile);
-    importTable->setObjectName(QStringLiteral("mnuImport"));
+    table_->addFileEntries(file);
     compare_->addPatchEntry(file);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
     quit->setShortcuts(StandardKeysOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    imageActions_.insert(imageActions_.end(), {exportTable, importTable});
 }
 
 void MainWindow::buildEditMenu()
@@ -195,10 +194,7 @@ void MainWindow::buildViewMenu()
 {
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QAction *table = view->addAction(tr("Enemy &Table"), this, &MainWindow::showTable);
-    table->setObjectName(QStringLiteral("mnuTable"));
-    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    imageActions_.push_back(table);
+    table_->addViewEntries(view);
     compare_->addViewEntries(view);
 }
 

@@ -18,10 +18,9 @@ class QMessageBox;
 namespace mobwright {
 
 struct CellChange;
-struct FileFormat;
 class CompareActions;
 class EnemyEditor;
-class EnemyTableView;
+class TableActions;
 class FindEnemy;
 class ListModels;
 class RecentImages;
@@ -57,10 +56,6 @@ public:
     void nameEntry(ListEntry entry);
     int shownEnemy() const override;
     void showEnemy(int index, std::optional<Field> focus = {}) override;
-    // "Export Table…" and "Import Table…" once a file is chosen.
-    // onlyShown: only the rows and columns the table view shows.
-    void exportTableTo(const QString &path, const FileFormat &format, bool onlyShown = false);
-    void importTableFrom(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,12 +69,9 @@ private:
     void buildHelpMenu();
     void chooseImage();
     void closeImage();
-    void chooseExportFile();
-    void chooseImportFile();
     void openLabelFolder();
     void openImage(const QString &path);
     void openRecent(const QString &path);
-    void showTable();
     FindEnemy *findBar();
 
     // Writes the shown enemy's pending edits; false if nothing was written.
@@ -113,7 +105,7 @@ private:
     ListModels *lists_;
     EnemyEditor *editor_;
     CompareActions *compare_;
-    EnemyTableView *tableView_ = nullptr;
+    TableActions *table_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;

@@ -24,6 +24,7 @@
 // IMAGE names the image open; names are in the case's folder unless absolute.
 #include "CommandLine.h"
 #include "EditorHarness.h"
+#include "TableActions.h"
 #include "FileHandle.h"
 #include "PatchDialog.h"
 
@@ -238,7 +239,7 @@ TEST_P(OutputGuard, DoesWhatItsCaseFileSays)
         const FileSizeLimit limit(limited);
         std::optional<QString> message;
         if (action == u"export") {
-            editor.window().exportTableTo(target, FormatNamed(u"csv"));
+            editor.find<TableActions>()->exportTableTo(target, FormatNamed(u"csv"));
         } else if (action == u"patch") {
             message = ExportPatch(editor.window().session(), {}, target);
         } else {

@@ -33,7 +33,7 @@ public:
     }
 
     MainWindow &window() { return window_; }
-    template <typename T = QWidget> T *find(const QString &name) const
+    template <typename T = QWidget> T *find(const QString &name = {}) const
     {
         return window_.findChild<T *>(name);
     }

@@ -1,5 +1,6 @@
 #include "ChangesPreview.h"
 #include "EditorHarness.h"
+#include "TableActions.h"
 #include "MessageBox.h"
 
 #include <QApplication>
@@ -87,7 +88,7 @@ TEST(TableFile, ImportWritesValuesNoListNamesOnlyWhenAskedFor)
         take->click();
         write->click();
     });
-    editor.window().importTableFrom(csv);
+    editor.find<TableActions>()->importTableFrom(csv);
     EXPECT_EQ(seen, "&Also write 1 value that no list names|disabled|2 (no list names it)");
     EXPECT_EQ(image.recordBytes(0)[0], 2);
 }
@@ -107,7 +108,7 @@ TEST(TableFile, ImportRefusalsFitTheScreen)
     file.open(QIODevice::WriteOnly);
     file.write(csv);
     file.close();
-    editor.window().importTableFrom(path);
+    editor.find<TableActions>()->importTableFrom(path);
     const QString message = editor.takeMessages().value(0);
     EXPECT_TRUE(message.endsWith("\u2026 and 440 more refusals.")) << message.toStdString();
     const auto box = WarningBox(&editor.window(), "Mobwright", message);
