@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTest>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -176,6 +177,26 @@ TEST_F(CompareTest, ListsTheDifferencesToCopyAndChoose)
     emit table->activated(table->model()->index(5, 0));
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 7);
     EXPECT_EQ(editor_.window().focusWidget(), editor_.widget("txtLevel"));
+
+    // The row chosen stays chosen, by enemy and field, as edits add rows above it.
+    const auto rowText = [table](int row) {
+        return table->model()->index(row, 0).data().toString() + " " +
+               table->model()->index(row, 1).data().toString();
+    };
+    const QString chosen = session().enemyLabel(3) + " HP";
+    editor_.type("txtHP", "999"); // enemy 7's HP, after enemy 3's
+    QTest::qWait(0);
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        if (rowText(row) == chosen)
+            table->setCurrentIndex(table->model()->index(row, 0));
+    }
+    editor_.window().showEnemy(0);
+    editor_.type("txtHP", "5");
+    QTest::qWait(0);
+    EXPECT_EQ(rowText(table->currentIndex().row()), chosen);
+    // The list goes with the image.
+    trigger("mnuClose");
+    EXPECT_FALSE(view.isVisible());
 }
 
 // Reverting takes the baseline's records, every byte, as pending edits in
