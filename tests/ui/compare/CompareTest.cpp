@@ -322,6 +322,21 @@ TEST(ComparePatches, TurnTheBaselineIntoTheImageInEitherForm)
     }
 }
 
+// Without a baseline, or without an image, no patch is written, and the user learns why.
+TEST(ComparePatches, NeedAnImageAndABaseline)
+{
+    TestImage image;
+    ImageSession session;
+    const QString target = QString::fromStdString(image.path()) + ".ips";
+    for (const bool open : {false, true}) {
+        if (open)
+            session.open(image.path());
+        EXPECT_EQ(ExportPatch(session, {&FormatNamed(u"ips"), ImageKind::Headerless}, target),
+                  "Choose an image to compare with first: File › Compare With.");
+        EXPECT_FALSE(QFile::exists(target));
+    }
+}
+
 // The table marks exactly the cells that differ, shows only the rows that
 // do when asked, and takes the baseline's bytes into selected cells.
 TEST_F(CompareTest, TheTableMarksAndRevertsCellsThatDiffer)
