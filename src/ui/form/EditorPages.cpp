@@ -4,6 +4,7 @@
 #include "QtText.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace mobwright {
@@ -29,7 +31,7 @@ struct Cell
 {
     int row;
     Column column;
-    const char *control;
+    std::optional<Field> field; // none: the page's enemy picker
 };
 
 struct PageDescription
@@ -52,55 +54,55 @@ const PageDescription &Describe(Page page)
                                        0,
                                        0,
                                        0,
-                                       {{0, Wide, "cmbEnemy(0)"},
-                                        {1, Left, "txtName"},
-                                        {2, Left, "txtHP"},
-                                        {1, Right, "chkFlag"},
-                                        {3, Left, "txtPP"},
-                                        {4, Left, "txtExp"},
-                                        {5, Left, "txtMoney"},
-                                        {5, Right, "txtSpeed"},
-                                        {3, Right, "txtOffense"},
-                                        {4, Right, "txtDefense"},
-                                        {9, Left, "txtStatus"},
-                                        {2, Right, "txtLevel"},
-                                        {6, Right, "txtGuts"},
-                                        {7, Right, "txtIQ"},
-                                        {6, Left, "cmbItem"},
-                                        {7, Left, "cmbItemFreq"},
-                                        {8, Right, "txtRate"},
-                                        {8, Left, "cmbType"}}};
+                                       {{0, Wide, std::nullopt},
+                                        {1, Left, Field::Name},
+                                        {2, Left, Field::HP},
+                                        {1, Right, Field::TheFlag},
+                                        {3, Left, Field::PP},
+                                        {4, Left, Field::Exp},
+                                        {5, Left, Field::Money},
+                                        {5, Right, Field::Speed},
+                                        {3, Right, Field::Offense},
+                                        {4, Right, Field::Defense},
+                                        {9, Left, Field::Status},
+                                        {2, Right, Field::Level},
+                                        {6, Right, Field::Guts},
+                                        {7, Right, Field::IQ},
+                                        {6, Left, Field::Item},
+                                        {7, Left, Field::ItemFreq},
+                                        {8, Right, Field::MissRate},
+                                        {8, Left, Field::Type}}};
     static const PageDescription actions{"frmTwo",
                                          QT_TRANSLATE_NOOP("EditorPages", "Actions."),
                                          2,
                                          2,
                                          17,
-                                         {{0, Wide, "cmbEnemy(2)"},
-                                          {1, Left, "cmbAct1"},
-                                          {1, Right, "cmbArgs(0)"},
-                                          {2, Left, "cmbAct2"},
-                                          {2, Right, "cmbArgs(1)"},
-                                          {3, Left, "cmbAct3"},
-                                          {3, Right, "cmbArgs(2)"},
-                                          {4, Left, "cmbAct4"},
-                                          {4, Right, "cmbArgs(3)"},
-                                          {5, Left, "cmbOrd"},
-                                          {6, Left, "cmbFinalAct"},
-                                          {7, Left, "txtStart"},
-                                          {8, Left, "txtDeath"},
-                                          {9, Left, "txtMaxCall"}}};
+                                         {{0, Wide, std::nullopt},
+                                          {1, Left, Field::Action1},
+                                          {1, Right, Field::Argument1},
+                                          {2, Left, Field::Action2},
+                                          {2, Right, Field::Argument2},
+                                          {3, Left, Field::Action3},
+                                          {3, Right, Field::Argument3},
+                                          {4, Left, Field::Action4},
+                                          {4, Right, Field::Argument4},
+                                          {5, Left, Field::Order},
+                                          {6, Left, Field::FinalAction},
+                                          {7, Left, Field::StartText},
+                                          {8, Left, Field::DeathText},
+                                          {9, Left, Field::MaxCall}}};
     static const PageDescription gfxSound{"frmThree",
                                           QT_TRANSLATE_NOOP("EditorPages", "Gfx / Sound"),
                                           1,
                                           1,
                                           34,
-                                          {{0, Wide, "cmbEnemy(1)"},
-                                           {1, Left, "cmbOutside"},
-                                           {1, Right, "txtMove"},
-                                           {2, Left, "cmbInside"},
-                                           {2, Right, "cmbDeath"},
-                                           {3, Left, "txtPal"},
-                                           {3, Right, "cmbMusic"}}};
+                                          {{0, Wide, std::nullopt},
+                                           {1, Left, Field::OutsidePic},
+                                           {1, Right, Field::Movement},
+                                           {2, Left, Field::InsidePic},
+                                           {2, Right, Field::DeathSound},
+                                           {3, Left, Field::Palette},
+                                           {3, Right, Field::Music}}};
     switch (page) {
     case Page::Stats: return stats;
     case Page::Actions: return actions;
@@ -118,15 +120,9 @@ int NextLabelIndex(int index)
     return index;
 }
 
-QString LabelText(const QString &control)
+QString LabelText(std::optional<Field> field)
 {
-    if (control.startsWith("cmbEnemy"))
-        return Text::tr("Enemy: ");
-    for (const FieldLayout &layout : EnemyLayout) {
-        if (control == ToQString(layout.control))
-            return ToQString(layout.label);
-    }
-    return {};
+    return field ? ToQString(LayoutOf(*field).label) : Text::tr("Enemy: ");
 }
 
 } // namespace
@@ -136,17 +132,13 @@ QString IndexedName(const char *array, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-int ApplyButtonIndex(Page page)
-{
-    return Describe(page).applyButton;
-}
-
 int EnemyPickerIndex(Page page)
 {
     return Describe(page).enemyPicker;
 }
 
-QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNamed &besideOf)
+BuiltPage BuildPage(Page page, const ControlOf &controlOf, QComboBox *picker,
+                    const ControlOf &besideOf)
 {
     const PageDescription &description = Describe(page);
     auto *frame = new QGroupBox(Text::tr(description.caption));
@@ -163,12 +155,11 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
     // The widgets that take the focus, by where they stand: row, then column.
     std::multimap<std::pair<int, int>, QWidget *> readingOrder;
     for (const Cell &cell : description.cells) {
-        const QString name = QString::fromLatin1(cell.control);
-        QWidget *control = controlNamed(name);
+        QWidget *control = cell.field ? controlOf(*cell.field) : picker;
         const int labelColumn = cell.column == Right ? 3 : 0;
         readingOrder.emplace(std::pair(cell.row, labelColumn), control);
         QWidget *placed = control;
-        if (QWidget *beside = besideOf(name)) {
+        if (QWidget *beside = cell.field ? besideOf(*cell.field) : nullptr) {
             placed = new QWidget;
             auto *row = new QHBoxLayout(placed);
             row->setContentsMargins({});
@@ -176,11 +167,10 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
             row->addWidget(beside);
             readingOrder.emplace(std::pair(cell.row, labelColumn + 1), beside);
         }
-        const QString text = LabelText(name);
-        if (name == QLatin1String("chkFlag")) {
+        if (cell.field && LayoutOf(*cell.field).encoding == Encoding::Flag) {
             grid->addWidget(control, cell.row, labelColumn, 1, 2);
         } else {
-            auto *label = new QLabel(text);
+            auto *label = new QLabel(LabelText(cell.field));
             label->setObjectName(IndexedName("lbls", labelIndex));
             label->setBuddy(control);
             labelIndex = NextLabelIndex(labelIndex);
@@ -206,7 +196,7 @@ QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNam
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    return frame;
+    return {frame, apply};
 }
 
 void AlignColumns(const std::array<QGroupBox *, 3> &frames)

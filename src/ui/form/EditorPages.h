@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EnemyLayout.h"
+
 #include <QString>
 
 #include <array>
@@ -7,7 +9,9 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QGroupBox;
+class QPushButton;
 class QWidget;
 
 namespace mobwright {
@@ -15,12 +19,19 @@ namespace mobwright {
 // In the order of the tabs.
 enum class Page { Stats, Actions, GfxSound };
 
+struct BuiltPage
+{
+    QGroupBox *frame;
+    QPushButton *apply; // the page's "Apply Changes"
+};
+
 // Builds a page's frame: each control beside its label, in the page's
 // reading order and columns, and the page's "Apply Changes" button.
-// controlNamed gives the control of each name the page holds; besideOf a
-// widget to put at a control's right, or null.
-using WidgetNamed = std::function<QWidget *(const QString &name)>;
-QGroupBox *BuildPage(Page page, const WidgetNamed &controlNamed, const WidgetNamed &besideOf);
+// controlOf gives each field's control, picker is the page's enemy picker,
+// and besideOf gives a widget to put at a field's control's right, or null.
+using ControlOf = std::function<QWidget *(Field field)>;
+BuiltPage BuildPage(Page page, const ControlOf &controlOf, QComboBox *picker,
+                    const ControlOf &besideOf);
 
 // Gives the columns of every page the same widths, so that the pickers and
 // columns keep their place when the page changes, and a width they grow to
@@ -39,8 +50,7 @@ inline constexpr std::array<const char *, 3> TabCaptions{
 // A control array element's name: IndexedName("cmbArgs", 2) is "cmbArgs(2)".
 QString IndexedName(const char *array, int index);
 
-// The page's elements of the "Apply Changes" buttons and of the enemy pickers.
-int ApplyButtonIndex(Page page);
+// The page's element of the enemy pickers.
 int EnemyPickerIndex(Page page);
 
 } // namespace mobwright

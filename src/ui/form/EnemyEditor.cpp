@@ -15,7 +15,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,23 +86,19 @@ void EnemyEditor::buildPages()
     connect(tabs_, &QTabBar::currentChanged, this, &EnemyEditor::showCurrentPage);
     column->addWidget(tabs_);
 
-    QHash<QString, QWidget *> controls;
-    for (const FieldLayout &layout : EnemyLayout)
-        controls.insert(ToQString(layout.control), controls_.control(layout.field));
     for (std::size_t k = 0; k < pickers_.size(); ++k) {
         QComboBox *picker = MakeComboBox(IndexedName("cmbEnemy", static_cast<int>(k)), 30);
         picker->setModel(lists_.enemies());
         pickers_[k] = picker;
-        controls.insert(picker->objectName(), picker);
         connect(picker, &QComboBox::currentIndexChanged, this, &EnemyEditor::showEnemy);
     }
     // The frames lie at one place, the size of the largest, one shown at a time.
     auto *stack = new QGridLayout;
     for (const Page page : Pages) {
-        QGroupBox *frame =
-            BuildPage(page, [&controls](const QString &name) { return controls.value(name); },
-                      [this](const QString &name) { return usedByButton(name); });
-        auto *apply = frame->findChild<QPushButton *>(IndexedName("cmdApply", ApplyButtonIndex(page)));
+        const auto [frame, apply] = BuildPage(
+            page, [this](Field field) { return controls_.control(field); },
+            pickers_[static_cast<std::size_t>(EnemyPickerIndex(page))],
+            [this](Field field) { return usedByButton(field); });
         connect(apply, &QPushButton::clicked, this, &EnemyEditor::applyRequested);
         frames_[static_cast<std::size_t>(page)] = frame;
         QSizePolicy policy = frame->sizePolicy();
@@ -143,19 +138,16 @@ void EnemyEditor::buildPages()
     storePsi->hide();
 }
 
-QWidget *EnemyEditor::usedByButton(const QString &controlName)
+QWidget *EnemyEditor::usedByButton(Field field)
 {
-    for (const FieldLayout &layout : EnemyLayout) {
-        if (ToQString(layout.control) != controlName || !LongListOf(layout.field))
-            continue;
-        offerNaming(layout.field);
-        auto *button = new UsedByButton([this](int index) { return session_.enemyLabel(index); });
-        button->setObjectName(QStringLiteral("cmdUsedBy") + ToQString(layout.key));
-        connect(button, &UsedByButton::enemyChosen, this, &EnemyEditor::showEnemy);
-        usedBy_[layout.field] = button;
-        return button;
-    }
-    return nullptr;
+    if (!LongListOf(field))
+        return nullptr;
+    offerNaming(field);
+    auto *button = new UsedByButton([this](int index) { return session_.enemyLabel(index); });
+    button->setObjectName(QStringLiteral("cmdUsedBy") + ToQString(LayoutOf(field).key));
+    connect(button, &UsedByButton::enemyChosen, this, &EnemyEditor::showEnemy);
+    usedBy_[field] = button;
+    return button;
 }
 
 // A right-click on a long list's control offers to name the entry it shows.

@@ -71,7 +71,7 @@ private:
     void showHelpOnFocus();
     void offerNaming(Field field);
     // The "used by" buttons of the long lists, for the entries shown.
-    QWidget *usedByButton(const QString &controlName);
+    QWidget *usedByButton(Field field);
     void showUsers();
     void showIfShown(const QList<int> &indexes);
 
