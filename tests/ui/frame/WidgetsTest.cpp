@@ -79,6 +79,7 @@ TEST(Widgets, KeepTheirNamesAndTexts)
 {
     TestImage image;
     TestImage baseline;
+    QSettings("Mobwright", "Mobwright").clear(); // no image opened before is offered
     EditorHarness editor;
     editor.loadRom(image.path());
     editor.find<CompareActions>("compareActions")->compareWith(QString::fromStdString(baseline.path()));
@@ -104,5 +105,6 @@ TEST(Widgets, KeepTheirNamesAndTexts)
         file.write(dump.join('\n').toUtf8() + '\n');
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(dump, QString::fromUtf8(file.readAll()).trimmed().split('\n'));
+    EXPECT_EQ(dump.join('\n').toStdString(),
+              QString::fromUtf8(file.readAll()).trimmed().toStdString());
 }
