@@ -8,6 +8,7 @@
 #include "TableActions.h"
 #include "FileFormats.h"
 #include "FindEnemy.h"
+#include "LabelFolderActions.h"
 #include "ListModels.h"
 #include "QtText.h"
 #include "RecentImages.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , editor_(new EnemyEditor(session_, *lists_))
     , compare_(new CompareActions({*this, session_, *prompter_, *this, settings_}))
     , table_(new TableActions({*this, session_, *prompter_, *this, settings_}))
+    , labels_(new LabelFolderActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -202,8 +204,7 @@ void MainWindow::buildHelpMenu()
 {
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *folder = help->addAction(tr("Open &Label Folder"), this, &MainWindow::openLabelFolder);
-    folder->setObjectName(QStringLiteral("mnuLabelFolder"));
+    help->addAction(labels_->openEntry());
     help->addSeparator();
     QAction *about =
         help->addAction(tr("&About Mobwright"), this, [this] { ShowAboutMobwright(this); });
@@ -298,6 +299,16 @@ FindEnemy *MainWindow::findBar()
         connect(find_, &FindEnemy::enemyChosen, this, [this](int index) { showEnemy(index); });
     }
     return find_;
+}
+
+void MainWindow::useLabelFolder(const QString &folder)
+{
+    labels_->useLabelFolder(folder);
+}
+
+void MainWindow::nameEntry(ListEntry entry)
+{
+    labels_->nameEntry(entry);
 }
 
 int MainWindow::shownEnemy() const

@@ -13,19 +13,18 @@
 
 class QAction;
 class QLabel;
-class QMessageBox;
 
 namespace mobwright {
 
 struct CellChange;
 class CompareActions;
 class EnemyEditor;
+class LabelFolderActions;
 class TableActions;
 class FindEnemy;
 class ListModels;
 class RecentImages;
 class Settings;
-class UserLabelFolder;
 
 // The editor's one window, "Main": the menus (with the entries of the
 // comparison's and the table's parts), dialogs and status bar around the
@@ -69,7 +68,6 @@ private:
     void buildHelpMenu();
     void chooseImage();
     void closeImage();
-    void openLabelFolder();
     void openImage(const QString &path);
     void openRecent(const QString &path);
     FindEnemy *findBar();
@@ -96,7 +94,6 @@ private:
     // failed, if anything, and offers to open it again.
     void offerToOpenAgain(const QString &failure = {});
     void showImageState();
-    void showLabelProblems(const QStringList &problems);
     void warn(const QString &message);
 
     std::unique_ptr<Prompter> prompter_;
@@ -106,14 +103,12 @@ private:
     EnemyEditor *editor_;
     CompareActions *compare_;
     TableActions *table_;
+    LabelFolderActions *labels_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;
     // Menu entries that only an open image gives something to do.
     std::vector<QAction *> imageActions_;
-
-    UserLabelFolder *labelFolder_ = nullptr;
-    QMessageBox *labelNotice_ = nullptr;
 };
 
 } // namespace mobwright
