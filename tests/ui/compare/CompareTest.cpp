@@ -143,10 +143,12 @@ TEST_F(CompareTest, MarksExactlyTheFieldsAndEnemiesThatDiffer)
     EXPECT_EQ(marked(), QStringList({"chkFlag: Baseline: 1", "txtLevel: Baseline: 5"}));
     editor_.window().showEnemy(8);
     EXPECT_EQ(marked(), QStringList());
+    EXPECT_TRUE(editor_.widget("lblBaseline")->isVisible());
     trigger("mnuStopComparing");
     editor_.window().showEnemy(7);
     EXPECT_EQ(marked(), QStringList());
     EXPECT_EQ(markedEnemies(), QList<int>());
+    EXPECT_FALSE(editor_.widget("lblBaseline")->isVisible());
 }
 
 // The list names every field and byte that differs; copied, it is

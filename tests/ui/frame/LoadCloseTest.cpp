@@ -11,6 +11,7 @@ static QString Shown(EditorHarness &editor)
     for (const char *picker : {"cmbEnemy(1)", "cmbEnemy(2)"})
         shown += editor.combo(picker)->currentText() == shown ? "" : "|differs";
     if (editor.window().session().isOpen() != editor.tabs()->isVisible() ||
+        editor.window().session().isOpen() == editor.widget("lblFirstLook")->isVisible() ||
         shown.mid(5) != editor.edit("txtName")->text())
         shown += "|inconsistent";
     return editor.tabs()->isVisible() ? shown + "|" + editor.visibleFrame() : editor.visibleFrame();

@@ -169,6 +169,10 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     EXPECT_EQ(editor_.window().session().history()->undoText(), "Fill Down 8 cells");
     action("mnuTableUndo")->trigger();
     EXPECT_EQ(cell(4, "HP"), "992");
+    // Reverting a block takes back the pasted cells; the rows without edits are left alone.
+    action("mnuRevertCells")->trigger();
+    EXPECT_EQ(editor_.window().session().history()->undoText(), "Revert 4 cells");
+    EXPECT_EQ(cell(1, "PP"), cell(4, "PP"));
 }
 
 // Raising HP and Exp by a tenth for every enemy: select the columns,
