@@ -363,7 +363,10 @@ TEST_F(CompareTest, TheTableMarksAndRevertsCellsThatDiffer)
     auto *table = view->findChild<QTableView *>("tblEnemies");
     table->selectionModel()->select(table->model()->index(0, model.sectionOf(*FindColumn("HP"))),
                                     QItemSelectionModel::ClearAndSelect);
+    editor_.window().showEnemy(3);
+    editor_.type("txtHP", "lots"); // a text the field does not take, kept as typed
     trigger("mnuRevertCellsToBaseline");
     EXPECT_EQ(session().shown(3).value(Field::HP), 300u);
+    EXPECT_EQ(editor_.edit("txtHP")->text(), "300");
     EXPECT_EQ(session().pending().enemies(), std::vector<int>({3}));
 }
