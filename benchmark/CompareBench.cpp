@@ -40,9 +40,10 @@ QString MakeBaseline(const QString &image, const QString &path, char hp)
 
 } // namespace
 
-void MeasureCompare(int repetitions, const QString &image, const QString &folder, Main &window)
+void MeasureCompare(int repetitions, const QString &image, const QString &folder,
+                    MainWindow &window)
 {
-    window.LoadImage(image);
+    window.loadImage(image);
     const QDir dir(folder);
     const QString baselines[] = {MakeBaseline(image, dir.filePath("base1.sfc"), 1),
                                  MakeBaseline(image, dir.filePath("base2.sfc"), 2)};

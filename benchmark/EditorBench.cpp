@@ -3,6 +3,7 @@
 // repetitions and the unit; ratios to a floor in "x".
 // Usage: mobwright_bench [--reps N] [--callgrind RUNS]
 #include "CompareBench.h"
+#include "BenchPrompter.h"
 #include "MainWindow.h"
 #include "StartupBench.h"
 #include "Stats.h"
@@ -70,17 +71,7 @@ int main(int argc, char *argv[])
     // "Load ROM" alternates between two images, so that each load opens a file.
     const QString images[] = {MakeImage(dir.filePath("one.smc")), MakeImage(dir.filePath("two.smc"))};
     const QString &image = images[0];
-    int loads = 0;
-
-    Main window;
-    window.setOpenDialog([&](QWidget *) { return images[loads++ % 2]; });
-    window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
-    window.setUnappliedQuestion([](QWidget *, const QString &) { return UnappliedAnswer::Discard; });
-    window.setChangesQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &) {
-        return true;
-    });
-    window.setApplyQuestion([](QWidget *, const QString &, const QString &, const std::vector<CellChange> &,
-                               const std::vector<bool> &rows) { return std::optional(std::vector<bool>(rows.size())); });
+    MainWindow window(std::make_unique<bench::BenchPrompter>(QStringList{images[0], images[1]}));
     window.show();
     auto *load = window.findChild<QAction *>("mnuLoad");
     auto *picker = window.findChild<QComboBox *>("cmbEnemy(0)");

@@ -10,11 +10,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mobwright"));
-    mobwright::Main window;
+    mobwright::MainWindow window;
     mobwright::bench::QuitOncePainted(window);
     window.show();
     window.useLabelFolder(mobwright::LabelFolder());
     if (argc > 1)
-        window.LoadImage(QString::fromLocal8Bit(argv[1]));
+        window.loadImage(QString::fromLocal8Bit(argv[1]));
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "TableBench.h"
 
+#include "BenchPrompter.h"
+
 #include "CsvTable.h"
 #include "ImportPlan.h"
 #include "EnemyTableModel.h"
@@ -55,20 +57,22 @@ double ResidentMiB()
 // What a paste the table refuses for its size leaves in memory, the text
 // already on the clipboard as another program puts it there: bytes, which
 // the paste makes text of.
-void MeasureRefusedPaste(Main &window)
+void MeasureRefusedPaste(MainWindow &window)
 {
     auto *copied = new QMimeData;
     copied->setData(QStringLiteral("text/plain"), QByteArray("7\t").repeated(10 << 20));
     QApplication::clipboard()->setMimeData(copied);
     const double before = ResidentMiB();
     QString told;
-    window.setMessageSink([&told](const QString &message) { told = message; });
+    auto &prompter = static_cast<bench::BenchPrompter &>(window.prompter());
+    const auto stop =
+        std::exchange(prompter.onWarning, [&told](const QString &message) { told = message; });
     window.findChild<QAction *>("mnuPasteCells")->trigger();
     QCoreApplication::processEvents();
     if (!told.startsWith(QStringLiteral("Nothing was pasted")))
         qFatal("The paste was not refused: %s", qPrintable(told));
     Print({"Resident memory a refused 20 MB paste adds", "MiB", 40}, ResidentMiB() - before);
-    window.setMessageSink([](const QString &message) { qFatal("%s", qPrintable(message)); });
+    prompter.onWarning = stop;
     QApplication::clipboard()->clear();
 }
 
@@ -80,13 +84,13 @@ ImportPlan Plan(const QByteArray &csv, const ImageSession &session)
 // Each time in a window of its own that has not built its table view yet.
 void MeasureFirstTableOpening(int repetitions, const QString &image)
 {
-    std::unique_ptr<Main> window;
+    std::unique_ptr<MainWindow> window;
     Print({"Opening the enemy table view the first time, painted", "ms", 6},
           Measure(
               repetitions,
               [&](int) {
-                  window = std::make_unique<Main>();
-                  window->LoadImage(image);
+                  window = std::make_unique<MainWindow>();
+                  window->loadImage(image);
                   QCoreApplication::processEvents();
               },
               [&](int) {
@@ -98,7 +102,7 @@ void MeasureFirstTableOpening(int repetitions, const QString &image)
 
 } // namespace
 
-void MeasureTable(int repetitions, const QString &image, Main &window)
+void MeasureTable(int repetitions, const QString &image, MainWindow &window)
 {
     ImageSession session;
     session.open(QFile::encodeName(image).toStdString());

@@ -3,7 +3,7 @@
 # translations/mobwright.ts.
 find_program(MOBWRIGHT_LUPDATE lupdate HINTS /usr/lib/qt6/bin)
 find_program(MOBWRIGHT_LRELEASE lrelease HINTS /usr/lib/qt6/bin)
-set(MOBWRIGHT_TRANSLATED_FOLDERS src/ui src/session src/exchange src/cli)
+set(MOBWRIGHT_TRANSLATED_FOLDERS src/app src/ui src/session src/exchange src/cli)
 
 if(MOBWRIGHT_LUPDATE)
     add_custom_target(translations

@@ -1,7 +1,8 @@
 #include "RowFormula.h"
 
 #include "QtText.h"
-#include "TableEdits.h"
+#include "RecordCell.h"
+#include "TableColumns.h"
 
 #include <muParser.h>
 

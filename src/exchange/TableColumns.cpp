@@ -140,4 +140,10 @@ QString ColumnName(Field field)
     return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
+bool IsNumberColumn(const Column &column)
+{
+    return column.kind == ColumnKind::Byte ||
+           (column.kind == ColumnKind::Field && LayoutOf(column.field()).encoding == Encoding::Number);
+}
+
 } // namespace mobwright

@@ -63,4 +63,7 @@ QString ColumnHelp(const Column &column);
 
 inline const QString ENEMY_COLUMN = QStringLiteral("Enemy");
 
+// Columns whose values are plain numbers, which Adjust… changes.
+bool IsNumberColumn(const Column &column);
+
 } // namespace mobwright

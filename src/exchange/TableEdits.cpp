@@ -53,18 +53,6 @@ bool IsEditable(const Column &column)
     return column.kind == ColumnKind::Field || column.kind == ColumnKind::Byte;
 }
 
-bool IsNumberColumn(const Column &column)
-{
-    return column.kind == ColumnKind::Byte ||
-           (column.kind == ColumnKind::Field && LayoutOf(column.field()).encoding == Encoding::Number);
-}
-
-std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell)
-{
-    const std::optional<Field> field = cell.field();
-    return field ? record.value(*field) : record.bytes(cell.offset(), 1)[0];
-}
-
 CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf,
                    const ValueReading &reading)
 {

@@ -20,10 +20,6 @@ struct TableCell
 };
 
 bool IsEditable(const Column &column);
-// Columns whose values are plain numbers, which Adjust… changes.
-bool IsNumberColumn(const Column &column);
-// The number a field or uncovered byte stores in record.
-std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell);
 
 struct CellEdit
 {

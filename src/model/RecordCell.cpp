@@ -36,4 +36,10 @@ std::string CellName(const RecordCell &cell)
     return known ? std::string(known->title) : "Byte " + std::to_string(cell.offset());
 }
 
+std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell)
+{
+    const std::optional<Field> field = cell.field();
+    return field ? record.value(*field) : record.bytes(cell.offset(), 1)[0];
+}
+
 } // namespace mobwright

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EnemyLayout.h"
+#include "EnemyRecord.h"
 
 #include <optional>
 #include <string>
@@ -60,5 +61,8 @@ RecordCell CellAt(int offset);
 const std::vector<RecordCell> &EveryCell();
 // Its name as the user reads it: "Speed", "Pronoun", "Byte 57".
 std::string CellName(const RecordCell &cell);
+
+// The number a field or uncovered byte stores in record.
+std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell);
 
 } // namespace mobwright

@@ -81,7 +81,7 @@ TEST(CommandLine, QtOptionsAndDoubleDashLeaveTheWindowItsImage)
 }
 
 // A failed write to standard output is told in the system's words; the
-// output guard's cases are in tests/ui/outputs.
+// output guard's cases are in tests/ui/frame/outputs.
 TEST(CommandLine, AFailedWriteToStandardOutputIsTold)
 {
     TestImage image;

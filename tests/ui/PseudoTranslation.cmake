@@ -4,6 +4,8 @@
 get_filename_component(work "${OUTPUT}" DIRECTORY)
 set(ts "${work}/pseudo.ts")
 string(REPLACE "," ";" folders "${FOLDERS}")
+# Gathered anew each time: lupdate would carry a renamed class's texts over under its old name.
+file(REMOVE "${ts}")
 execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none ${folders} -ts "${ts}"
                 WORKING_DIRECTORY "${SOURCE}" COMMAND_ERROR_IS_FATAL ANY)
 file(READ "${ts}" text)

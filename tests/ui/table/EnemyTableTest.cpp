@@ -1,0 +1,254 @@
+#include "EditorHarness.h"
+#include "EnemyTableModel.h"
+#include "CellCommands.h"
+#include "EnemyTableView.h"
+#include "TestImage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTest>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+class EnemyTableTest : public testing::Test
+{
+protected:
+    EnemyTableTest()
+    {
+        // HP 1000 down to 992 for enemies 1-5, one digit for the rest: text order differs.
+        for (int k = 0; k < 230; ++k) {
+            const int hp = k < 5 ? 1000 - 2 * k : 9 - k % 9;
+            image_.setRecordBytes(k, 33, {std::uint8_t(hp), std::uint8_t(hp >> 8)});
+            image_.setName(k, k % 7 == 0 ? "Rust Beetle" : "Frog");
+        }
+        editor_.loadRom(QString::fromStdString(image_.path()));
+        action("mnuTable")->trigger();
+        view_ = editor_.window().findChild<EnemyTableView *>("frmEnemyTable");
+        table_ = view_->findChild<QTableView *>("tblEnemies");
+    }
+
+    QAction *action(const char *name) { return editor_.window().findChild<QAction *>(name); }
+    int column(const char *key) const
+    {
+        return view_->model().sectionOf(*FindColumn(QString::fromLatin1(key)));
+    }
+    QModelIndex at(int row, const char *key) const { return table_->model()->index(row, column(key)); }
+    QString cell(int row, const char *key) const { return at(row, key).data().toString(); }
+    void select(int firstRow, int lastRow, std::initializer_list<const char *> keys)
+    {
+        table_->clearSelection();
+        for (const char *key : keys)
+            table_->selectionModel()->select(QItemSelection(at(firstRow, key), at(lastRow, key)),
+                                             QItemSelectionModel::Select);
+    }
+    int hpInFile(int index) const { return image_.recordBytes(index)[33] | image_.recordBytes(index)[34] << 8; }
+
+    TestImage image_;
+    EditorHarness editor_;
+    EnemyTableView *view_ = nullptr;
+    QTableView *table_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesInView)
+{
+    ASSERT_TRUE(table_ && table_->isVisible());
+    // A click on a title sorts by it, a second the other way.
+    QHeaderView *titles = table_->horizontalHeader();
+    const QPoint onHp(titles->sectionViewportPosition(column("HP")) + 5, titles->height() / 2);
+    const auto descendingByHp = [&] {
+        return titles->sortIndicatorSection() == column("HP") && titles->sortIndicatorOrder() == Qt::DescendingOrder;
+    };
+    for (int click = 0; click < 2 && !descendingByHp(); ++click)
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, onHp);
+    EXPECT_TRUE(descendingByHp());
+    EXPECT_EQ(cell(0, "HP") + " " + cell(4, "HP") + " " + cell(5, "HP"), "1000 992 9");
+    auto *filter = view_->findChild<QLineEdit *>("txtFilter");
+    filter->setText("HP > 995, name ~ beetle");
+    EXPECT_EQ(table_->model()->rowCount(), 1);
+    EXPECT_EQ(view_->findChild<QLabel *>("lblCount")->text(), "1 of 230 enemies");
+    filter->setText("HP >");
+    EXPECT_FALSE(filter->styleSheet().isEmpty()) << "a filter that cannot be read is marked";
+    EXPECT_EQ(table_->model()->rowCount(), 1);
+    // Enemy and Name live in the view that does not scroll sideways.
+    const auto *names = view_->findChild<QTableView *>("tblEnemyNames");
+    EXPECT_TRUE(table_->isColumnHidden(column("Name")) && !names->isColumnHidden(column("Name")));
+    EXPECT_TRUE(!table_->isColumnHidden(column("HP")) && names->isColumnHidden(column("HP")));
+    EXPECT_EQ(table_->model()->headerData(column("MaxCall"), Qt::Horizontal).toString(), "Max Call");
+    EXPECT_EQ(cell(0, "Type"), "0 – Normal");
+}
+
+// A value typed in the form shows in the table at once and the other way
+// round; a cell refuses what the form refuses, staying in edit.
+TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
+{
+    editor_.type("txtHP", "4321");
+    EXPECT_EQ(cell(0, "HP"), "4321");
+    EXPECT_TRUE(at(0, "HP").data(Qt::FontRole).value<QFont>().bold());
+    ASSERT_TRUE(table_->model()->setData(at(0, "Level"), "77"));
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+
+    table_->setCurrentIndex(at(0, "Level"));
+    table_->edit(at(0, "Level"));
+    auto *editor = table_->findChild<QLineEdit *>("txtCell");
+    ASSERT_TRUE(editor);
+    editor->setText("256");
+    EXPECT_FALSE(editor->styleSheet().isEmpty()) << "refused text is framed as it is typed";
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_TRUE(editor->isVisible()) << "a refused cell stays in edit";
+    EXPECT_TRUE(editor->toolTip().contains("from 0 to 255"));
+    EXPECT_EQ(editor_.edit("txtLevel")->text(), "77");
+    editor->setText("78");
+    QTest::keyClick(editor, Qt::Key_Return); // taken once the event loop turns
+    EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.edit("txtLevel")->text() == "78"; }));
+
+    // A list cell edits through its list, numbered by what it stores.
+    table_->edit(at(0, "Type"));
+    auto *list = table_->findChild<QComboBox *>("cmbCell");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), 3);
+    list->setCurrentIndex(2);
+    QTest::keyClick(list, Qt::Key_Return); // taken once the event loop turns
+    EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.combo("cmbType")->currentIndex() == 2; }));
+}
+
+// A paste is refused whole when one cell refuses it; a paste, Fill Down and
+// Adjust are each one step of the history.
+TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    select(0, 0, {"HP"});
+    view_->pasteText("10\t20\n30\tx\n");
+    EXPECT_TRUE(editor_.takeMessages().value(0).contains("Enemy 002, column \"PP\""));
+    EXPECT_TRUE(editor_.window().session().pending().empty());
+    // Half of a character pair is refused in a paste and a cell as the form refuses it.
+    const QString half = "Frog" + QString(QChar(0xD83D));
+    select(0, 0, {"Name"});
+    view_->pasteText(half);
+    EXPECT_FALSE(table_->model()->setData(at(0, "Name"), half));
+    editor_.type("txtName", half);
+    editor_.clickApply();
+    const QStringList refused = editor_.takeMessages();
+    ASSERT_EQ(refused.size(), 2);
+    EXPECT_TRUE(refused[0].contains("column \"Name\": cannot take \"FrogU+FFFD\""));
+    EXPECT_TRUE(refused[1].contains("The field \"Name\" cannot take \"FrogU+FFFD\""));
+    EXPECT_EQ(cell(0, "Name"), "Frog" + QString(QChar(0xFFFD))) << "the form's pending text";
+    action("mnuTableUndo")->trigger();
+    // Too much text is refused unread; the table's refusals speak of no file.
+    view_->pasteText(QString(MAX_PASTED_TEXT + 1, u'7'));
+    view_->pasteText(QString("1\n").repeated(231));
+    action("mnuAdjust")->trigger();
+    EXPECT_EQ(editor_.takeMessages().join('|').toStdString(),
+              "Nothing was pasted: the text is over 16 MiB, far more than the table's cells hold.|"
+              "Nothing was pasted: the pasted rows reach past the last row shown.|"
+              "Nothing to adjust: select number cells (HP, Level, a byte…) first.");
+
+    select(0, 0, {"HP"});
+    view_->pasteText("10\t20\n30\t40\n");
+    EXPECT_EQ(cell(1, "PP"), "40");
+    EXPECT_EQ(editor_.window().session().undoText(), "Paste 4 cells");
+    select(0, 4, {"HP", "PP"});
+    action("mnuFillDown")->trigger();
+    EXPECT_EQ(cell(4, "HP") + " " + cell(4, "PP"), "10 20");
+    EXPECT_EQ(editor_.window().session().undoText(), "Fill Down 8 cells");
+    action("mnuTableUndo")->trigger();
+    EXPECT_EQ(cell(4, "HP"), "992");
+    // Reverting a block takes back the pasted cells; the rows without edits are left alone.
+    action("mnuRevertCells")->trigger();
+    EXPECT_EQ(editor_.window().session().undoText(), "Revert 4 cells");
+    EXPECT_EQ(cell(1, "PP"), cell(4, "PP"));
+}
+
+// Raising HP and Exp by a tenth for every enemy: select the columns,
+// Adjust, Apply All, which previews and writes them.
+TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsPreviewedAndWritten)
+{
+    table_->clearSelection();
+    for (const char *key : {"HP", "Exp"})
+        table_->selectionModel()->select(at(0, key),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Columns);
+    view_->findChild<CellCommands *>()->adjust(view_->selectedCells(),
+                                               {Adjustment::Operation::MultiplyBy, 1.1, true});
+    view_->findChild<QPushButton *>("cmdApplyAll")->click();
+    // Small HPs round back to themselves; every Exp is 0.
+    EXPECT_EQ(editor_.takePreviews(),
+              QStringList("Apply All writes 130 fields of 130 enemies into the image."));
+    EXPECT_EQ(hpInFile(0) + hpInFile(9), 1100 + 10);
+}
+
+TEST_F(EnemyTableTest, EnterOnARowGoesToThatEnemyAndTheTableClosesWithTheImage)
+{
+    // Other keys type into the cell.
+    table_->setCurrentIndex(at(2, "HP"));
+    QTest::keyClick(table_, Qt::Key_5);
+    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 0);
+    ASSERT_TRUE(table_->findChild<QLineEdit *>("txtCell"));
+    QTest::keyClick(table_->findChild<QLineEdit *>("txtCell"), Qt::Key_Escape);
+    table_->setCurrentIndex(at(1, "HP"));
+    QTest::keyClick(table_, Qt::Key_Return);
+    EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 1);
+    editor_.closeRom();
+    EXPECT_FALSE(view_->isVisible());
+}
+
+// Cells paint as the style paints them: plain, edited, selected, current,
+// and too narrow for their text, which the style elides.
+TEST_F(EnemyTableTest, CellsPaintAsTheStylePaintsThem)
+{
+    editor_.type("txtHP", "4321");
+    table_->setCurrentIndex(at(3, "Level"));
+    select(5, 7, {"HP", "Type"});
+    table_->setColumnWidth(column("InsidePic"), 30);
+    view_->resize(6000, 400);
+    table_->scrollToTop();
+    table_->horizontalScrollBar()->setValue(0);
+    for (const QModelIndex &cell : {at(0, "HP"), at(3, "Level"), at(5, "Type"), at(0, "InsidePic")})
+        ASSERT_TRUE(table_->viewport()->rect().contains(table_->visualRect(cell))) << cell.column();
+    const QImage ours = table_->viewport()->grab().toImage();
+    table_->setItemDelegate(new QStyledItemDelegate(table_));
+    const QImage theirs = table_->viewport()->grab().toImage();
+    EXPECT_TRUE(ours == theirs);
+}
+
+// Every column shown has room for its title with the sort arrow, and for
+// each of its cells, bold and italic, as the style measures them; numbers
+// at the top of their range included. The header is as tall as its titles.
+TEST_F(EnemyTableTest, EveryColumnHasRoomForItsTitleAndItsMarkedCells)
+{
+    ASSERT_TRUE(table_->model()->setData(at(9, "HP"), "65535"));
+    ASSERT_TRUE(table_->model()->setData(at(9, "Exp"), "4294967295"));
+    for (QTableView *view : view_->findChildren<QTableView *>()) {
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font.setBold(true);
+        option.font.setItalic(true);
+        const QHeaderView *header = view->horizontalHeader();
+        QHeaderView measuringEach(Qt::Horizontal);
+        measuringEach.setModel(view->model());
+        EXPECT_EQ(header->sizeHint().height(), measuringEach.sizeHint().height());
+        for (int section = 0; section < header->count(); ++section) {
+            if (view->isColumnHidden(section))
+                continue;
+            const int room = view->columnWidth(section) - (view->showGrid() ? 1 : 0);
+            EXPECT_LE(header->sectionSizeHint(section), view->columnWidth(section)) << section;
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                const QModelIndex index = view->model()->index(row, section);
+                ASSERT_LE(view->itemDelegate()->sizeHint(option, index).width(), room)
+                    << index.data().toString().toStdString();
+            }
+        }
+    }
+}

@@ -1,0 +1,82 @@
+#include "EditorHarness.h"
+#include "EnemyTableModel.h"
+#include "EnemyTableView.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableView>
+#include <QTimer>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+// The table of a new window on image, and the section of its column titled title.
+struct OpenTable
+{
+    explicit OpenTable(const TestImage &image, const QString &title)
+    {
+        editor.loadRom(image.path());
+        editor.find<QAction>("mnuTable")->trigger();
+        const EnemyTableModel &model = editor.find<EnemyTableView>("frmEnemyTable")->model();
+        for (int k = 0; k < model.columnCount(); ++k)
+            section = ColumnTitle(model.columnAt(k)) == title ? k : section;
+    }
+    QTableView *table() const { return editor.find<QTableView>("tblEnemies"); }
+    bool shown() const { return !table()->isColumnHidden(section); }
+
+    // A right click on the header, and a click on the menu's entry for the column.
+    void toggleInHeaderMenu(const QString &title)
+    {
+        QHeaderView *header = table()->horizontalHeader();
+        QTimer::singleShot(0, [title] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction *entry : menu->actions()) {
+                if (entry->text() == title)
+                    entry->trigger();
+            }
+            menu->close();
+        });
+        const QPoint where(5, header->height() / 2);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, where, header->mapToGlobal(where));
+        QApplication::sendEvent(header->viewport(), &click);
+    }
+
+    EditorHarness editor;
+    int section = -1;
+};
+
+} // namespace
+
+// A column hidden through the header's menu is hidden in the next window too, kept with the
+// other settings; shown again, it is shown there as well.
+TEST(ShownColumns, AreRememberedInTheOneSettingsFile)
+{
+    TestImage image;
+    {
+        OpenTable first(image, "HP");
+        ASSERT_GE(first.section, 0);
+        ASSERT_TRUE(first.shown());
+        first.toggleInHeaderMenu("HP");
+        EXPECT_FALSE(first.shown());
+    }
+    const QString file = QSettings("Mobwright", "Mobwright").fileName();
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains("hiddenColumns"));
+    // The settings folder holds no file of settings named by no one.
+    EXPECT_FALSE(QFileInfo(file).dir().exists("../Unknown Organization"));
+    {
+        OpenTable second(image, "HP");
+        EXPECT_FALSE(second.shown());
+        second.toggleInHeaderMenu("HP");
+        EXPECT_TRUE(second.shown());
+    }
+    EXPECT_TRUE(OpenTable(image, "HP").shown());
+}
