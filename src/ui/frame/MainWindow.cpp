@@ -2,8 +2,8 @@
 
 #include "AboutBox.h"
 #include "DialogPrompter.h"
-#include "Counted.h"
 #include "CompareActions.h"
+#include "EditActions.h"
 #include "EnemyEditor.h"
 #include "TableActions.h"
 #include "FileFormats.h"
@@ -57,6 +57,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , compare_(new CompareActions({*this, session_, *prompter_, *this, settings_}))
     , table_(new TableActions({*this, session_, *prompter_, *this, settings_}))
     , labels_(new LabelFolderActions({*this, session_, *prompter_, *this, settings_}))
+    , edits_(new EditActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -72,13 +73,13 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     imageStatus_->setObjectName(QStringLiteral("lblImage"));
     statusBar()->addPermanentWidget(imageStatus_);
 
-    connect(editor_, &EnemyEditor::applyRequested, this, [this] { applyShownEnemy(); });
+    connect(editor_, &EnemyEditor::applyRequested, edits_, &EditActions::applyShownEnemy);
     connect(editor_, &EnemyEditor::nameEntryRequested, this, &MainWindow::nameEntry);
-    connect(table_, &TableActions::applyAllRequested, this, [this] { applyAll(true); });
-    connect(table_, &TableActions::undoRequested, this, [this] { stepHistory(true); });
-    connect(table_, &TableActions::redoRequested, this, [this] { stepHistory(false); });
+    connect(table_, &TableActions::applyAllRequested, edits_, [this] { edits_->applyAll(true); });
+    connect(table_, &TableActions::undoRequested, edits_, [this] { edits_->stepHistory(true); });
+    connect(table_, &TableActions::redoRequested, edits_, [this] { edits_->stepHistory(false); });
     connect(table_, &TableActions::nameEntryRequested, this, &MainWindow::nameEntry);
-    connect(table_, &TableActions::writeFailed, this, &MainWindow::tellOutcome);
+    connect(table_, &TableActions::writeFailed, edits_, &EditActions::tellOutcome);
     connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
         statusBar()->showMessage(help);
     });
@@ -86,8 +87,6 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     connect(&session_, &ImageSession::closed, this, &MainWindow::showImageState);
     connect(&session_, &ImageSession::pendingChanged, this,
             [this] { setWindowModified(!session_.pending().empty()); });
-    connect(&session_, &ImageSession::changedBehind, this, &MainWindow::noteChangedBehind);
-    connect(&session_, &ImageSession::imageLost, this, [this] { offerToOpenAgain(); });
     // A step of one enemy shows that enemy.
     connect(&session_, &ImageSession::steppedOver, this, [this](const QList<int> &enemies) {
         if (enemies.size() == 1)
@@ -132,32 +131,9 @@ void MainWindow::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction *undo = edit->addAction(QString(), this, [this] { stepHistory(true); });
-    undo->setObjectName(QStringLiteral("mnuUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = edit->addAction(QString(), this, [this] { stepHistory(false); });
-    redo->setObjectName(QStringLiteral("mnuRedo"));
-    redo->setShortcut(QKeySequence::Redo);
-    // The entries say which step they take: "Undo Apply to 094: Rust Beetle".
-    const auto name = [](QAction *action, const QString &verb, bool can, const QString &step) {
-        action->setEnabled(can);
-        action->setText(can ? verb + u' ' + QString(step).replace(u'&', QStringLiteral("&&")) : verb);
-    };
-    const auto nameBoth = [&session = session_, undo, redo, name] {
-        name(undo, tr("&Undo"), session.canUndo(), session.undoText());
-        name(redo, tr("&Redo"), session.canRedo(), session.redoText());
-    };
-    connect(&session_, &ImageSession::historyChanged, edit, nameBoth);
-    nameBoth();
+    edits_->addStepEntries(edit);
     edit->addSeparator();
-    QAction *apply = edit->addAction(tr("&Apply Changes"), this, [this] { applyShownEnemy(); });
-    apply->setObjectName(QStringLiteral("mnuApply"));
-    apply->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    QAction *all = edit->addAction(tr("Apply A&ll…"), this, [this] { applyAll(true); });
-    all->setObjectName(QStringLiteral("mnuApplyAll"));
-    all->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Enter)});
+    edits_->addApplyEntries(edit);
     edit->addSeparator();
     compare_->addEditEntries(edit);
     edit->addSeparator();
@@ -176,16 +152,8 @@ void MainWindow::buildEditMenu()
         edit->addAction(tr("&Next Enemy"), this, [this] { showEnemy(editor_->shownEnemy() + 1); });
     next->setObjectName(QStringLiteral("mnuNextEnemy"));
     next->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
-    QAction *revert = edit->addAction(tr("Re&vert Changes"), this, [this] {
-        const int index = editor_->shownEnemy();
-        session_.revert({index}, tr("Revert %1").arg(session_.enemyLabel(index)));
-    });
-    revert->setObjectName(QStringLiteral("mnuRevert"));
-    QAction *revertAll = edit->addAction(tr("Revert All &Changes"), this, [this] {
-        session_.revert(session_.pending().enemies(), tr("Revert All Changes"));
-    });
-    revertAll->setObjectName(QStringLiteral("mnuRevertAll"));
-    imageActions_.insert(imageActions_.end(), {apply, all, revert, revertAll, find, previous, next});
+    edits_->addRevertEntries(edit);
+    imageActions_ = {find, previous, next};
     StepPagesOnKeys(*this, [this](int step) { editor_->stepPage(step); });
 }
 
@@ -212,7 +180,7 @@ void MainWindow::buildHelpMenu()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!settlePendingEdits()) {
+    if (!edits_->settlePendingEdits()) {
         event->ignore();
         return;
     }
@@ -237,7 +205,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::chooseImage()
 {
-    if (!settlePendingEdits())
+    if (!edits_->settlePendingEdits())
         return;
     const QString fileName = prompter_->imageToOpen(this, recent_->lastFolder());
     if (!fileName.isEmpty())
@@ -263,7 +231,7 @@ void MainWindow::loadImageFile(const std::string &fileName)
 // Drops and recent images open as "Load ROM" does once a file is chosen.
 void MainWindow::openImage(const QString &path)
 {
-    if (settlePendingEdits())
+    if (edits_->settlePendingEdits())
         loadImage(path);
 }
 
@@ -280,7 +248,7 @@ void MainWindow::openRecent(const QString &path)
 
 void MainWindow::closeImage()
 {
-    if (settlePendingEdits()) {
+    if (edits_->settlePendingEdits()) {
         session_.close();
         if (find_)
             find_->hide();
@@ -318,53 +286,6 @@ void MainWindow::showEnemy(int index, std::optional<Field> focus)
     editor_->showEnemy(index);
     if (focus)
         editor_->focusField(*focus);
-}
-
-bool MainWindow::settlePendingEdits()
-{
-    const PendingEdits &pending = session_.pending();
-    if (!session_.isOpen() || pending.empty())
-        return true;
-    const QString what =
-        QStringLiteral("%1 (%2)").arg(Counted(qsizetype(pending.enemies().size()), Noun::Enemy),
-                                      Counted(pending.editCount(), Noun::Field));
-    switch (prompter_->unappliedEdits(this, what)) {
-    case UnappliedAnswer::Apply: return applyAll(false);
-    case UnappliedAnswer::Discard: return true;
-    case UnappliedAnswer::Cancel: break;
-    }
-    return false;
-}
-
-void MainWindow::stepHistory(bool undoing)
-{
-    const QString what =
-        undoing ? tr("Undo %1").arg(session_.undoText()) : tr("Redo %1").arg(session_.redoText());
-    tellOutcome(what, undoing ? session_.undo() : session_.redo());
-}
-
-void MainWindow::tellOutcome(const QString &what, const WriteOutcome &outcome)
-{
-    switch (outcome.cause) {
-    case WriteOutcome::Cause::Replaced:
-    case WriteOutcome::Cause::Resized:
-        offerToOpenAgain(tr("%1 failed: nothing was written.").arg(what));
-        return;
-    case WriteOutcome::Cause::ChangedBehind:
-        warn(tr("%1 failed.\n\n%2\n\nThe editor shows what the file holds now, with your "
-                "pending edits merged onto it.")
-                 .arg(what, ToQString(outcome.message())));
-        return;
-    default:
-        break;
-    }
-    if (outcome.kind == WriteOutcome::Kind::Nothing)
-        return;
-    if (outcome.kind != WriteOutcome::Kind::Written) {
-        warn(tr("%1 failed.\n\n%2").arg(what, ToQString(outcome.message())));
-        return;
-    }
-    statusBar()->showMessage(tr("%1: written and synced").arg(what));
 }
 
 void MainWindow::showImageState()

@@ -16,8 +16,8 @@ class QLabel;
 
 namespace mobwright {
 
-struct CellChange;
 class CompareActions;
+class EditActions;
 class EnemyEditor;
 class LabelFolderActions;
 class TableActions;
@@ -72,31 +72,6 @@ private:
     void openRecent(const QString &path);
     FindEnemy *findBar();
 
-    // Writes the shown enemy's pending edits; false if nothing was written.
-    bool applyShownEnemy();
-    // Writes every pending edit, after showing them all when asked to.
-    bool applyAll(bool preview);
-    // Writes the pending edits of enemies as one step named what, after
-    // showing them when asked to or when another program's change conflicts
-    // with any: then only the conflicting edits ticked there are written.
-    // An edit that cannot be written is shown instead, and nothing written.
-    bool writePending(const std::vector<int> &enemies, const QString &what, bool preview);
-    // Shows what writing records would change; false when cancelled.
-    bool previewWrite(const std::map<int, PendingRecord> &records, const QString &title,
-                      ImageSession::Confirmed &confirmed);
-    // Shows the enemy and field whose edit refused a write, and says why.
-    bool refuse(const ImageSession::RefusedEdit &refused);
-    // Asks what becomes of the pending edits before they would be lost;
-    // false when the user cancels or the write they asked for failed.
-    bool settlePendingEdits();
-    void stepHistory(bool undoing);
-    // Says what a write did: in the status bar when all went well, nothing
-    // when nothing was asked.
-    void tellOutcome(const QString &what, const WriteOutcome &outcome);
-    void noteChangedBehind(const QList<int> &indexes);
-    // Says that the image's file is no longer the one opened, after what
-    // failed, if anything, and offers to open it again.
-    void offerToOpenAgain(const QString &failure = {});
     void showImageState();
     void warn(const QString &message);
 
@@ -108,6 +83,7 @@ private:
     CompareActions *compare_;
     TableActions *table_;
     LabelFolderActions *labels_;
+    EditActions *edits_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;
