@@ -142,15 +142,6 @@ private:
     const CommandStreams &streams_;
 };
 
-// The whole table as the file holds it, its long lists named from the image
-// as the window names them.
-EnemyTable StoredTable(const ImageSession &session)
-{
-    EnemyTable table(session.storedRecords());
-    table.longLabels = &session.labels();
-    return table;
-}
-
 std::string FileName(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
@@ -250,7 +241,8 @@ int Export(const QCommandLineParser &parser, const QString &image, const Console
     ImageSession session;
     io.readLabels(session);
     session.openReadOnly(FileName(image));
-    const QByteArray bytes = format->writeTable(ExportTable(StoredTable(session)));
+    const QByteArray bytes =
+        format->writeTable(ExportTable(EnemyTable(session.storedRecords(), &session.labels())));
     return io.deliver(output, bytes, {&session.rom()});
 }
 
@@ -305,7 +297,7 @@ int Import(const QCommandLineParser &parser, const QString &image, const QString
         session.openReadOnly(FileName(image));
     else
         session.open(FileName(image));
-    const EnemyTable stored = StoredTable(session);
+    const EnemyTable stored(session.storedRecords(), &session.labels());
     PlannedImport planned =
         table == STANDARD_STREAM
             ? PlanImportFrom(io.in(), Text::tr("standard input"), *format, stored)

@@ -70,8 +70,9 @@ std::optional<Refusal> StoreField(const FieldLayout &layout, const QString &text
 
 } // namespace
 
-EnemyTable::EnemyTable(std::vector<EnemyRecord> all)
+EnemyTable::EnemyTable(std::vector<EnemyRecord> all, const ListLabels *longLabels)
     : records(std::move(all))
+    , longLabels(longLabels)
 {
     for (std::size_t k = 0; k < records.size(); ++k)
         labels.append(FromStd(EnemyLabel(

@@ -22,7 +22,7 @@ struct EnemyTable
     // The long lists' labels as the window shows them; the built-in ones if null.
     const ListLabels *longLabels = nullptr;
 
-    explicit EnemyTable(std::vector<EnemyRecord> all = {});
+    explicit EnemyTable(std::vector<EnemyRecord> all = {}, const ListLabels *longLabels = nullptr);
 };
 
 // The names the table's lists go by: its long lists' labels, and its

@@ -322,9 +322,8 @@ void EnemyEditor::showRecord()
     }
     controls_.show(form);
     marks_.show(pending, [this, pending](Field field) {
-        EnemyTable stored(session_.storedRecords());
-        stored.longLabels = &session_.labels();
-        return ConflictText(field, shownEnemy_, *pending, std::move(stored));
+        return ConflictText(field, shownEnemy_, *pending,
+                            EnemyTable(session_.storedRecords(), &session_.labels()));
     });
     showUsers();
     differences_.show(BaselineRecord(session_, shownEnemy_), session_.shown(shownEnemy_));

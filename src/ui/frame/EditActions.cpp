@@ -21,13 +21,6 @@
 namespace mobwright {
 namespace {
 
-EnemyTable StoredTable(const ImageSession &session)
-{
-    EnemyTable table(session.storedRecords());
-    table.longLabels = &session.labels();
-    return table;
-}
-
 // The field or byte a preview's row names.
 RecordCell CellOfRow(const CellChange &row)
 {
@@ -177,7 +170,8 @@ bool EditActions::previewWrite(const std::map<int, PendingRecord> &records, cons
     std::vector<RecordWrite> writes;
     for (const auto &[index, record] : records)
         writes.push_back({index, record.base, record.target});
-    const std::vector<CellChange> rows = ChangedCells(writes, StoredTable(session_));
+    const std::vector<CellChange> rows =
+        ChangedCells(writes, EnemyTable(session_.storedRecords(), &session_.labels()));
     std::vector<bool> conflicting;
     std::set<int> enemies;
     for (const CellChange &row : rows) {
@@ -222,10 +216,11 @@ void EditActions::noteChangedBehind(const QList<int> &indexes)
     // The conflicts first: the status bar may cut the message short.
     QString text;
     if (const PendingRecord *pending = session_.pendingOf(shown)) {
+        const EnemyTable stored(session_.storedRecords(), &session_.labels());
         for (const int offset : pending->conflicts) {
             const RecordCell cell = CellAt(offset);
             text += tr("%1: %2.").arg(ToQString(CellName(cell)),
-                                      ConflictText(cell, shown, *pending, StoredTable(session_))) +
+                                      ConflictText(cell, shown, *pending, stored)) +
                     u' ';
         }
     }

@@ -71,8 +71,7 @@ void EnemyTableModel::showAll()
         for (int k = 0; k < ENEMY_COUNT; ++k)
             records.push_back(session_.shown(k));
     }
-    table_ = EnemyTable(std::move(records));
-    table_.longLabels = &session_.labels();
+    table_ = EnemyTable(std::move(records), &session_.labels());
     texts_.assign(table_.records.size() * columns_.size(), std::nullopt);
     endResetModel();
 }

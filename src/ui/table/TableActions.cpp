@@ -25,14 +25,6 @@ namespace {
 
 const FormatHelper TABLES({FormatKind::Table});
 
-// The table as the file holds it, its lists labelled as the window labels them.
-EnemyTable StoredTable(const ImageSession &session)
-{
-    EnemyTable table(session.storedRecords());
-    table.longLabels = &session.labels();
-    return table;
-}
-
 } // namespace
 
 TableActions::TableActions(const WindowParts &parts)
@@ -121,7 +113,7 @@ void TableActions::chooseExportFile()
 
 void TableActions::exportTableTo(const QString &path, const FileFormat &format, bool onlyShown)
 {
-    TextTable table = ExportTable(StoredTable(session_));
+    TextTable table = ExportTable(EnemyTable(session_.storedRecords(), &session_.labels()));
     if (onlyShown && tableView_)
         table = ShownPart(table, tableView_->shownRows(), tableView_->shownColumns());
     // Never over the open image, whatever name or link the dialog was given.
@@ -142,7 +134,8 @@ void TableActions::chooseImportFile()
 
 void TableActions::importTableFrom(const QString &path)
 {
-    const auto planned = PlanImportOfFile(path, TABLES.ofPath(path), StoredTable(session_));
+    const auto planned = PlanImportOfFile(path, TABLES.ofPath(path),
+                                          EnemyTable(session_.storedRecords(), &session_.labels()));
     if (const auto *unreadable = std::get_if<UnreadableFile>(&planned)) {
         parts_.prompter.warn(&parts_.window, unreadable->message);
         return;
