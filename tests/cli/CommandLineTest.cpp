@@ -1,7 +1,7 @@
-#include "ExchangeHarness.h"
+#include "../exchange/ExchangeHarness.h"
+#include "../exchange/PatchAppliers.h"
 #include "ImageSession.h"
 #include "LabelForms.h"
-#include "PatchAppliers.h"
 
 #include <QDir>
 #include <QElapsedTimer>
