@@ -69,7 +69,8 @@ Refusal InRow(int row, const QString &column, Refusal refusal)
 
 // The record a row gives, with every refusal of its cells added to refusals.
 EnemyRecord RecordFromRow(const std::vector<const Column *> &columns, const QStringList &row,
-                          int rowNumber, const EnemyRecord &before, RefusalList &refusals)
+                          int rowNumber, const EnemyRecord &before, const EntryNaming &naming,
+                          RefusalList &refusals)
 {
     EnemyRecord record = before;
     const QString *name = nullptr;
@@ -83,7 +84,7 @@ EnemyRecord RecordFromRow(const std::vector<const Column *> &columns, const QStr
             name = &cell;
         else if (column.kind == ColumnKind::NameBytes)
             nameBytes = &cell;
-        else if (const auto error = StoreCell(column, cell, record))
+        else if (const auto error = StoreCell(column, cell, record, naming))
             refusals.add(InRow(rowNumber, column.name, *error));
     }
     if (auto error = StoreName(name, nameBytes, record)) {
@@ -159,6 +160,7 @@ std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const En
     const auto &columns = std::get<std::vector<const Column *>>(header);
     const auto enemyColumn = text.header.indexOf(ENEMY_COLUMN);
 
+    const EntryNaming naming = NamingOf(table);
     RefusalList refusals;
     std::map<int, int> rowOfEnemy;
     ImportPlan plan;
@@ -184,7 +186,7 @@ std::variant<ImportPlan, RefusalList> PlanImport(const TextTable &text, const En
         }
         const EnemyRecord &before = table.records[static_cast<std::size_t>(*index)];
         const std::size_t refusedBefore = refusals.size();
-        const EnemyRecord record = RecordFromRow(columns, row, rowNumber, before, refusals);
+        const EnemyRecord record = RecordFromRow(columns, row, rowNumber, before, naming, refusals);
         if (refusals.size() == refusedBefore && !(record == before))
             plan.records.push_back({*index, before, record});
     }

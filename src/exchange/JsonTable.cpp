@@ -255,9 +255,12 @@ private:
             return outsideRow();
         if (depth_ > 2 || !column_)
             return true; // inside a value already refused
-        if (!cell || isNumber != column_->isNumeric()) {
+        // A list's entry may be named by a string too.
+        if (!cell || (isNumber != column_->isNumeric() && !column_->takesNames())) {
             refuse(Refusal{.text = text,
-                           .accepted = column_->isNumeric() ? "a JSON number" : "a JSON string"});
+                           .accepted = column_->takesNames() ? "a JSON number, or a string naming an entry"
+                                       : column_->isNumeric() ? "a JSON number"
+                                                              : "a JSON string"});
             return true;
         }
         qsizetype index = table_.header.indexOf(column_->name);

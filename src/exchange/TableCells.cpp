@@ -3,12 +3,9 @@
 #include "GameText.h"
 #include "EnemyForm.h"
 #include "EnemyLabels.h"
-#include "FieldEntries.h"
 #include "HexText.h"
 #include "FieldText.h"
 #include "QtText.h"
-
-#include <array>
 
 namespace mobwright {
 namespace {
@@ -23,73 +20,6 @@ bool NameTextGivesBytesBack(const EnemyRecord &record)
     const auto bytes = record.bytes(Field::Name);
     const auto field = GameText::Encode(GameText::Decode(bytes));
     return std::equal(field.begin(), field.end(), bytes.begin());
-}
-
-// A long list's entry as the window names it, where the table has the names.
-std::string LongLabel(const EnemyTable &table, ListEntry entry, std::string_view builtIn)
-{
-    return table.longLabels ? table.longLabels->label(entry) : std::string(builtIn);
-}
-
-// Where the entry at position of a field's list comes from while record is
-// shown: an enemy (a call's argument), a long list's entry, or fixed text.
-struct EntrySource
-{
-    std::optional<int> enemy;
-    std::optional<ListEntry> entry;
-    std::string_view builtIn;
-};
-
-EntrySource SourceOf(Field field, const EnemyRecord &record, int position)
-{
-    const auto at = static_cast<std::size_t>(position);
-    if (LayoutOf(field).encoding == Encoding::Flag)
-        return {std::nullopt, std::nullopt, FLAG_VALUES[at]};
-    if (const auto slot = ArgumentSlot(field)) {
-        switch (KindOfAction(record.value(ActionField(*slot))).value()) {
-        case ActionKind::Normal: return {};
-        case ActionKind::Psi: return {std::nullopt, std::nullopt, PsiArgumentLabels()[at]};
-        case ActionKind::Call: return {position, std::nullopt, {}};
-        case ActionKind::Item:
-            return {std::nullopt, ListEntry{LongList::Item, position + 1}, ItemArgumentLabels()[at]};
-        }
-    }
-    const auto list = LongListOf(field);
-    return {std::nullopt, list ? std::optional(ListEntry{*list, position}) : std::nullopt,
-            FixedEntries(field)[at]};
-}
-
-// The entry at position of the field's list while record is shown.
-QString EntryAt(Field field, const EnemyRecord &record, const EnemyTable &table, int position)
-{
-    const EntrySource source = SourceOf(field, record, position);
-    if (source.enemy)
-        return table.labels.value(*source.enemy);
-    return source.entry ? FromStd(LongLabel(table, *source.entry, source.builtIn))
-                        : QString::fromUtf8(source.builtIn);
-}
-
-// The same entry's name, without the number its label carries.
-QString EntryNameAt(Field field, const EnemyRecord &record, const EnemyTable &table, int position)
-{
-    const EntrySource source = SourceOf(field, record, position);
-    if (source.enemy)
-        return table.labels.value(*source.enemy).section(QStringLiteral(": "), 1);
-    if (!source.entry)
-        return QString::fromUtf8(source.builtIn);
-    // Cut from the label as the list holds it, which is converted once.
-    const std::string label = LongLabel(table, *source.entry, source.builtIn);
-    return QString::fromUtf8(NameInLabel(source.entry->list, source.entry->position, label));
-}
-
-// The position a list field's stored value picks, if its control shows one.
-std::optional<int> PositionOf(Field field, const EnemyRecord &record)
-{
-    const std::uint32_t stored = record.value(field);
-    const bool plus1 = LayoutOf(field).encoding == Encoding::ListPositionPlus1;
-    if ((plus1 && stored == 0) || !ControlShowsStored(field, record))
-        return std::nullopt;
-    return static_cast<int>(stored) - (plus1 ? 1 : 0);
 }
 
 Refusal Refused(std::optional<Field> field, const QString &text, std::string accepted)
@@ -119,20 +49,21 @@ std::optional<GameText::NameBytes> NameBytesOf(const QString &hex)
 }
 
 std::optional<Refusal> StoreField(const FieldLayout &layout, const QString &text,
-                                  EnemyRecord &record)
+                                  EnemyRecord &record, const EntryNaming &naming)
 {
     if (layout.encoding == Encoding::GameText)
         return std::nullopt; // StoreName, once the bytes are in
-    FieldLayout asNumber = layout;
-    asNumber.encoding =
-        layout.encoding == Encoding::TextAddress ? Encoding::TextAddress : Encoding::Number;
-    const auto value = ParseFieldText(asNumber, ToModelText(text));
-    const bool isChoice =
-        asNumber.encoding == Encoding::Number && layout.encoding != Encoding::Number;
-    // Negative numbers are the window's way of typing large ones, not a list's.
-    if (!value || (isChoice && text.trimmed().startsWith(u'-')))
-        return Refused(layout.field, text,
-                       isChoice ? ListAcceptedText(layout.field, record) : AcceptedText(asNumber));
+    if (IsChoice(layout.encoding)) {
+        const auto value = ReadListValue(layout.field, record, ToModelText(text),
+                                         {naming, NumberForm::Stored});
+        if (const auto *refusal = std::get_if<Refusal>(&value))
+            return *refusal;
+        record.setValue(layout.field, std::get<std::uint32_t>(value));
+        return std::nullopt;
+    }
+    const auto value = ParseFieldText(layout, ToModelText(text));
+    if (!value)
+        return Refused(layout.field, text, AcceptedText(layout));
     record.setValue(layout.field, *value);
     return std::nullopt;
 }
@@ -174,51 +105,54 @@ QString CellText(const Column &column, int index, const EnemyTable &table)
     }
 }
 
+EntryNaming NamingOf(const EnemyTable &table)
+{
+    return {table.longLabels,
+            [&labels = table.labels](int enemy) { return ToModelText(labels.value(enemy)); }};
+}
+
 QString ListLabel(Field field, int index, const EnemyTable &table)
 {
-    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
-    const auto position = PositionOf(field, record);
-    return position ? EntryAt(field, record, table, *position).trimmed() : QString();
+    const auto entry = StoredEntry(field, table.records[static_cast<std::size_t>(index)], NamingOf(table));
+    return entry ? FromStd(entry->label) : QString();
 }
 
 QString EntryName(Field field, int index, const EnemyTable &table)
 {
-    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
-    const auto position = PositionOf(field, record);
-    return position ? EntryNameAt(field, record, table, *position).trimmed() : QString();
+    const auto entry = StoredEntry(field, table.records[static_cast<std::size_t>(index)], NamingOf(table));
+    return entry ? FromStd(entry->name) : QString();
 }
 
 std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table)
 {
-    const EnemyRecord &record = table.records[static_cast<std::size_t>(index)];
-    const FieldLayout &layout = LayoutOf(field);
-    const int plus1 = layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0;
     std::vector<std::pair<QString, int>> choices;
-    if (plus1)
+    if (LayoutOf(field).encoding == Encoding::ListPositionPlus1)
         choices.emplace_back(QStringLiteral("none"), 0);
-    const int count = layout.encoding == Encoding::Flag ? int(FLAG_VALUES.size()) : EntryCount(field, record);
-    for (int position = 0; position < count; ++position) {
-        choices.emplace_back(EntryNameAt(field, record, table, position).trimmed(), position + plus1);
-    }
+    for (const OfferedEntry &entry :
+         OfferedEntries(field, table.records[static_cast<std::size_t>(index)], NamingOf(table)))
+        choices.emplace_back(FromStd(entry.name), static_cast<int>(entry.stored));
     return choices;
 }
 
 QString DisplayText(const Column &column, int index, const EnemyTable &table)
 {
-    const QString text = CellText(column, index, table);
     if (column.kind != ColumnKind::Field || !IsChoice(LayoutOf(column.field()).encoding))
-        return text;
-    const QString name = EntryName(column.field(), index, table);
-    return name.isEmpty() ? text : text + QStringLiteral(" – ") + name;
+        return CellText(column, index, table);
+    const Field field = column.field();
+    const QString number =
+        FromStd(EntryNumber(field, table.records[static_cast<std::size_t>(index)].value(field)));
+    const QString name = EntryName(field, index, table);
+    return name.isEmpty() ? number : number + QStringLiteral(" – ") + name;
 }
 
-std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record)
+std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record,
+                                 const EntryNaming &naming)
 {
     switch (column.kind) {
     case ColumnKind::Byte:
         return StoreByte(column.cell->offset(), text, record);
     case ColumnKind::Field:
-        return StoreField(LayoutOf(column.field()), text, record);
+        return StoreField(LayoutOf(column.field()), text, record, naming);
     default:
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include "EnemyRecord.h"
 #include "FieldText.h"
 #include "ListLabels.h"
+#include "ListValueText.h"
 #include "TableColumns.h"
 
 #include <QStringList>
@@ -24,6 +25,10 @@ struct EnemyTable
     explicit EnemyTable(std::vector<EnemyRecord> all = {});
 };
 
+// The names the table's lists go by: its long lists' labels, and its
+// enemies' labels for the arguments that call them.
+EntryNaming NamingOf(const EnemyTable &table);
+
 // A cell as export writes it: stored values in unsigned decimal, text
 // addresses in six hex digits, the name as text.
 QString CellText(const Column &column, int index, const EnemyTable &table);
@@ -35,8 +40,9 @@ QString ListLabel(Field field, int index, const EnemyTable &table);
 // label carries ("Invisible" for outside picture 440); "" for none.
 QString EntryName(Field field, int index, const EnemyTable &table);
 
-// A cell as the enemy table shows it: a list's value with its entry's name,
-// "440 – Invisible"; other cells as export writes them.
+// A cell as the enemy table shows it: a list's value as its list numbers
+// it, with its entry's name, "440 – Invisible", "5B – Boss"; other cells as
+// export writes them.
 QString DisplayText(const Column &column, int index, const EnemyTable &table);
 
 // What a list or flag cell of enemy index offers: each entry's name and the
@@ -44,10 +50,12 @@ QString DisplayText(const Column &column, int index, const EnemyTable &table);
 std::vector<std::pair<QString, int>> ListChoices(Field field, int index, const EnemyTable &table);
 
 // Stores a cell's text into record, or says why the column refuses it. List
-// fields take any value that fits their bytes; UnlistedFields tells, once
-// the whole row is in, which of them no entry names, since the actions
-// decide what the argument lists hold. The name is StoreName's.
-std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record);
+// fields take a stored value in decimal (or after 0x) that fits their
+// bytes, or an entry's label or name as naming has them; UnlistedFields
+// tells, once the whole row is in, which values no entry names, since the
+// actions decide what the argument lists hold. The name is StoreName's.
+std::optional<Refusal> StoreCell(const Column &column, const QString &text, EnemyRecord &record,
+                                 const EntryNaming &naming = {});
 
 // Stores the name from a row's "Name" and "Name bytes" cells, each null when
 // the row does not give it. Bytes that are given win, and the name must then

@@ -54,6 +54,11 @@ bool Column::isNumeric() const
     return encoding != Encoding::GameText && encoding != Encoding::TextAddress;
 }
 
+bool Column::takesNames() const
+{
+    return kind == ColumnKind::Field && IsChoice(LayoutOf(field()).encoding);
+}
+
 int Column::mostDigits() const
 {
     if (kind == ColumnKind::Enemy || kind == ColumnKind::Byte)
@@ -87,6 +92,21 @@ const Column &ColumnOf(const RecordCell &cell)
     return *std::ranges::find_if(columns, [&cell](const Column &column) {
         return (column.kind == ColumnKind::Field || column.kind == ColumnKind::Byte) && column.cell == cell;
     });
+}
+
+QString SqueezedName(const QString &name)
+{
+    return name.toCaseFolded().remove(u' ');
+}
+
+const Column *ColumnCalled(const QString &typed)
+{
+    const QString wanted = SqueezedName(typed);
+    for (const Column &column : TableColumns()) {
+        if (SqueezedName(column.name) == wanted || SqueezedName(ColumnTitle(column)) == wanted)
+            return &column;
+    }
+    return nullptr;
 }
 
 QString ColumnTitle(const Column &column)

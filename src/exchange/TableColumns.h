@@ -29,6 +29,9 @@ struct Column
     Field field() const { return cell.value().field().value(); }
     // Whether JSON holds the column's values as numbers rather than text.
     bool isNumeric() const;
+    // Whether a file may give the column's value by an entry's label or
+    // name too: a list or flag field's.
+    bool takesNames() const;
     // The most digits a cell of the column can show, when it shows a plain
     // number; 0 for text, flags and list entries.
     int mostDigits() const;
@@ -42,6 +45,11 @@ const std::vector<Column> &TableColumns();
 const Column *FindColumn(const QString &name);
 // The Field or Byte column of a field or byte.
 const Column &ColumnOf(const RecordCell &cell);
+// A column's name or title as a user's text is compared with it: in any
+// case and spacing ("max call", "MaxCall", "byte26").
+QString SqueezedName(const QString &name);
+// The column a user calls so, or null.
+const Column *ColumnCalled(const QString &typed);
 
 // The name of a field in a table's header: its name in the record layout.
 QString ColumnName(Field field);

@@ -1,9 +1,11 @@
 #include "TableEdits.h"
 
 #include "EnemyLabels.h"
+#include "RowFormula.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace mobwright {
 namespace {
@@ -16,12 +18,6 @@ Refusal AtCell(Refusal refusal, const TableCell &cell)
     refusal.place = "Enemy " + EnemyNumber(cell.enemy);
     refusal.column = cell.column->name.toStdString();
     return refusal;
-}
-
-std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell)
-{
-    const std::optional<Field> field = cell.field();
-    return field ? record.value(*field) : record.bytes(cell.offset(), 1)[0];
 }
 
 double LargestValue(const RecordCell &cell)
@@ -44,7 +40,8 @@ double Adjusted(double value, const Adjustment &adjustment)
     switch (adjustment.operation) {
     case Adjustment::Operation::SetTo: return adjustment.value;
     case Adjustment::Operation::Add: return value + adjustment.value;
-    case Adjustment::Operation::MultiplyBy: break;
+    case Adjustment::Operation::MultiplyBy:
+    case Adjustment::Operation::Formula: break;
     }
     return value * adjustment.value;
 }
@@ -62,7 +59,14 @@ bool IsNumberColumn(const Column &column)
            (column.kind == ColumnKind::Field && LayoutOf(column.field()).encoding == Encoding::Number);
 }
 
-CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf)
+std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell)
+{
+    const std::optional<Field> field = cell.field();
+    return field ? record.value(*field) : record.bytes(cell.offset(), 1)[0];
+}
+
+CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf,
+                   const ValueReading &reading)
 {
     std::map<int, PendingRecord> records;
     std::vector<Refusal> refusals;
@@ -70,7 +74,7 @@ CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingO
         auto found = records.find(text.cell.enemy);
         if (found == records.end())
             found = records.emplace(text.cell.enemy, pendingOf(text.cell.enemy)).first;
-        auto checked = WithCellText(found->second, *text.cell.column->cell, text.text);
+        auto checked = WithCellText(found->second, *text.cell.column->cell, text.text, reading);
         if (auto *refusal = std::get_if<Refusal>(&checked)) {
             if (refusals.size() < NAMED_REFUSALS)
                 refusals.push_back(AtCell(*refusal, text.cell));
@@ -107,6 +111,13 @@ std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
 std::variant<std::vector<CellEdit>, std::vector<Refusal>>
 AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf)
 {
+    std::optional<RowFormula> formula;
+    if (adjustment.operation == Adjustment::Operation::Formula) {
+        auto parsed = RowFormula::parse(adjustment.formula);
+        if (auto *refusal = std::get_if<Refusal>(&parsed))
+            return std::vector<Refusal>{*refusal};
+        formula = std::get<RowFormula>(std::move(parsed));
+    }
     std::vector<CellEdit> texts;
     std::vector<Refusal> refusals;
     for (const TableCell &cell : cells) {
@@ -114,7 +125,9 @@ AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment,
             continue;
         const RecordCell recordCell = *cell.column->cell;
         const double largest = LargestValue(recordCell);
-        double value = std::round(Adjusted(StoredValue(pendingOf(cell.enemy).target, recordCell), adjustment));
+        const EnemyRecord row = pendingOf(cell.enemy).target;
+        double value = std::round(formula ? formula->valueFor(row)
+                                          : Adjusted(StoredValue(row, recordCell), adjustment));
         if (adjustment.clamp && !std::isnan(value))
             value = std::clamp(value, 0.0, largest);
         if (!(value >= 0 && value <= largest)) {

@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-#include <functional>
 #include <map>
 #include <variant>
 #include <vector>
@@ -23,6 +22,8 @@ struct TableCell
 bool IsEditable(const Column &column);
 // Columns whose values are plain numbers, which Adjust… changes.
 bool IsNumberColumn(const Column &column);
+// The number a field or uncovered byte stores in record.
+std::uint32_t StoredValue(const EnemyRecord &record, const RecordCell &cell);
 
 struct CellEdit
 {
@@ -30,15 +31,15 @@ struct CellEdit
     std::string text;
 };
 
-// An enemy's pending record, or its record as stored when it has none.
-using PendingOf = std::function<PendingRecord(int enemy)>;
 // Pending records of enemies, or why cells refuse their text (the first
 // few cells at fault, each naming its enemy and column).
 using CellEdits = std::variant<std::map<int, PendingRecord>, std::vector<Refusal>>;
 
-// Every cell set to its text, as the window takes typed text; any cell that
-// refuses its text refuses them all.
-CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf);
+// Every cell set to its text, as the window takes typed text, list cells
+// read as reading says (typed and pasted text: NumberForm::Listed with the
+// table's NamingOf); any cell that refuses its text refuses them all.
+CellEdits SetCells(const std::vector<CellEdit> &texts, const PendingOf &pendingOf,
+                   const ValueReading &reading = {});
 
 // Pasted text larger than this holds far more than the table's cells, and is
 // refused before it is read.
@@ -53,15 +54,18 @@ std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
 
 struct Adjustment
 {
-    enum class Operation { SetTo, Add, MultiplyBy };
+    enum class Operation { SetTo, Add, MultiplyBy, Formula };
     Operation operation = Operation::MultiplyBy;
     double value = 1;
     bool clamp = true; // values that leave the field's range: clamped, or refused
+    QString formula;   // a RowFormula over the row's columns, for Formula
 };
 
 // The texts that an adjustment gives number cells, rounded to whole
-// numbers; cells of other columns are left out. Refuses values out of the
-// field's range unless they are clamped.
+// numbers; cells of other columns are left out. A formula is worked out
+// for each cell's row as it is before the adjustment. Refuses values out
+// of the field's range unless they are clamped, and a formula that cannot
+// be read.
 std::variant<std::vector<CellEdit>, std::vector<Refusal>>
 AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf);
 

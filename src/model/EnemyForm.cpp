@@ -55,18 +55,6 @@ bool ControlShowsStored(Field field, const EnemyRecord &record)
     return storesNoEntry || PositionOf(layout, record) != KEEP_STORED;
 }
 
-std::string ListAcceptedText(Field field, const EnemyRecord &record)
-{
-    const FieldLayout &layout = LayoutOf(field);
-    if (layout.encoding == Encoding::Flag)
-        return "0 (" + std::string(FLAG_VALUES[0]) + ") or 1 (" + std::string(FLAG_VALUES[1]) + ")";
-    const int count = EntryCount(field, record);
-    if (layout.encoding == Encoding::ListPositionPlus1)
-        return count == 0 ? std::string("0 (no entry), as its action offers no list")
-                          : "0 (no entry) or an entry's number from 1 to " + std::to_string(count);
-    return "an entry's number from 0 to " + std::to_string(count - 1);
-}
-
 FormValues FormFromRecord(const EnemyRecord &record)
 {
     FormValues form;

@@ -35,7 +35,5 @@ int EntryCount(Field field, const EnemyRecord &record);
 // Whether the control of a list or flag field can show what record stores
 // there; the actions stored decide what the argument lists hold.
 bool ControlShowsStored(Field field, const EnemyRecord &record);
-// The values a list or flag field's control can show, as the end of a sentence.
-std::string ListAcceptedText(Field field, const EnemyRecord &record);
 
 } // namespace mobwright

@@ -4,6 +4,7 @@
 #include "EnemyForm.h"
 #include "FieldText.h"
 #include "GameText.h"
+#include "ListValueText.h"
 
 namespace mobwright {
 namespace {
@@ -44,7 +45,7 @@ std::string Accepts(const FieldLayout &layout, const EnemyRecord *record)
     }
     // Only an argument's list depends on the record: on its slot's action.
     if (record || layout.list != ValueList::Argument)
-        return ListAcceptedText(layout.field, record ? *record : EnemyRecord{});
+        return ListAcceptedText(layout.field, record ? *record : EnemyRecord{}, NumberForm::Listed);
     return "0 (no entry) or an entry of the list its action offers";
 }
 

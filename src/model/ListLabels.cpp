@@ -102,10 +102,12 @@ std::string ListLabels::label(ListEntry entry) const
         return renamed({image_->items[Index(position)], {}});
     if (entryBase.named)
         return base;
-    for (const EntryName &name : {imageName(entry), usage_.usersOf(entry)}) {
-        if (!name.empty())
-            return renamed(name);
-    }
+    if (const EntryName name = imageName(entry); !name.empty())
+        return renamed(name);
+    // A name made up from the enemies using the entry is set apart, so
+    // that it is not taken for the entry's own.
+    if (const EntryName users = usage_.usersOf(entry); !users.empty())
+        return renamed({"(" + users.name, users.tail + ")"});
     return base;
 }
 

@@ -38,7 +38,8 @@ public:
     // The base labels of a list, as a user's file holds them.
     std::vector<std::string> baseLabels(LongList list) const;
     // In order: the item table's name, a real name of the base list, the
-    // ability or items performing the action, the enemies using the entry.
+    // ability or items performing the action, or a placeholder made up from
+    // the enemies using the entry, in parentheses: "(Marsh Hopper +2)".
     std::string label(ListEntry entry) const;
     // The enemies whose stored records use the entry, in any field that takes it.
     std::vector<int> users(ListEntry entry) const { return usage_.users(entry); }

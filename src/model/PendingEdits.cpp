@@ -5,7 +5,6 @@
 #include "FieldText.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace mobwright {
 namespace {
@@ -30,18 +29,6 @@ void CopyEditedCells(const PendingRecord &edited, EnemyRecord &to)
     }
 }
 
-// The stored value that a list or flag field's text names: the number it
-// begins with, which a blank and the entry's label may follow.
-std::optional<std::uint32_t> ChoiceNumber(std::string_view text)
-{
-    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
-    std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || (end != text.data() + text.size() && *end != ' '))
-        return std::nullopt;
-    return value;
-}
-
 // A list or flag field set to a stored value; an action of another kind
 // moves its argument to its new list's first entry.
 EnemyRecord WithChoice(EnemyRecord record, Field field, std::uint32_t stored)
@@ -54,17 +41,19 @@ EnemyRecord WithChoice(EnemyRecord record, Field field, std::uint32_t stored)
     return record;
 }
 
-Checked<EnemyRecord> WithChoiceText(EnemyRecord record, Field field, std::string_view text)
+Checked<EnemyRecord> WithChoiceText(EnemyRecord record, Field field, std::string_view text,
+                                    const ValueReading &reading)
 {
-    const auto value = ChoiceNumber(text);
-    const int width = LayoutOf(field).width;
-    if (value && *value < (1u << (8 * width))) {
-        EnemyRecord chosen = record;
-        chosen.setValue(field, *value);
-        if (ControlShowsStored(field, chosen))
-            return chosen;
-    }
-    return Refusal{.field = field, .text = std::string(text), .accepted = ListAcceptedText(field, record)};
+    const auto value = ReadListValue(field, record, text, reading);
+    if (const auto *refusal = std::get_if<Refusal>(&value))
+        return *refusal;
+    EnemyRecord chosen = record;
+    chosen.setValue(field, std::get<std::uint32_t>(value));
+    if (ControlShowsStored(field, chosen))
+        return chosen;
+    return Refusal{.field = field,
+                   .text = std::string(text),
+                   .accepted = ListAcceptedText(field, record, reading.numbers)};
 }
 
 } // namespace
@@ -138,7 +127,7 @@ std::optional<Refusal> PendingRecord::refusal() const
 }
 
 Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_view text,
-                                   const EnemyRecord &base)
+                                   const EnemyRecord &base, const ValueReading &reading)
 {
     const FieldLayout &layout = LayoutOf(field);
     switch (layout.encoding) {
@@ -166,7 +155,7 @@ Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_
     case Encoding::ListPositionPlus1:
         break;
     }
-    return WithChoiceText(std::move(record), field, text);
+    return WithChoiceText(std::move(record), field, text, reading);
 }
 
 EnemyRecord WithAction(EnemyRecord record, int slot, int code)
@@ -179,7 +168,8 @@ EnemyRecord WithAction(EnemyRecord record, int slot, int code)
     return record;
 }
 
-Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cell, std::string_view text)
+Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cell, std::string_view text,
+                                    const ValueReading &reading)
 {
     const std::optional<Field> field = cell.field();
     if (!field) {
@@ -189,7 +179,7 @@ Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cel
         pending.target.bytes(cell.offset(), 1)[0] = *value;
         return pending;
     }
-    auto checked = WithFieldText(pending.target, *field, text, pending.base);
+    auto checked = WithFieldText(pending.target, *field, text, pending.base, reading);
     if (auto *refusal = std::get_if<Refusal>(&checked))
         return *refusal;
     const EnemyRecord &record = std::get<EnemyRecord>(checked);

@@ -2,9 +2,11 @@
 
 #include "EnemyForm.h"
 #include "EnemyRecord.h"
+#include "ListValueText.h"
 #include "RecordCell.h"
 #include "Refusal.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -52,16 +54,22 @@ struct PendingRecord
 PendingRecord WithControlValue(PendingRecord pending, Field field, const ControlValue &value);
 
 // The record with field set from text typed for it, or why the field
-// refuses the text. A name that reads as base's keeps base's bytes.
+// refuses the text. A name that reads as base's keeps base's bytes; a list
+// or flag field reads its text as reading says and takes only a value its
+// control can show.
 Checked<EnemyRecord> WithFieldText(EnemyRecord record, Field field, std::string_view text,
-                                   const EnemyRecord &base);
+                                   const EnemyRecord &base, const ValueReading &reading = {});
 // The record with slot's action set to code; an action of another kind than
 // before takes the first entry of its argument list.
 EnemyRecord WithAction(EnemyRecord record, int slot, int code);
 
 // A pending record with a cell set from text as the window takes it: a
 // field as its control does, a byte as a number from 0 to 255.
-Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cell, std::string_view text);
+Checked<PendingRecord> WithCellText(PendingRecord pending, const RecordCell &cell, std::string_view text,
+                                    const ValueReading &reading = {});
+
+// An enemy's pending record, or its record as stored when it has none.
+using PendingOf = std::function<PendingRecord(int enemy)>;
 
 // The pending edits of a whole image, by enemy; enemies without edits have none.
 class PendingEdits

@@ -3,6 +3,7 @@
 #include "GameText.h"
 #include "FieldText.h"
 #include "HexText.h"
+#include "ListEntries.h"
 
 #include <algorithm>
 
@@ -29,8 +30,10 @@ std::string ValueText(const RecordCell &cell, const EnemyRecord &record)
         return GameText::Decode(record.bytes(layout.field));
     case Encoding::TextAddress:
         return FieldText(layout, record.bytes(layout.field));
-    default:
+    case Encoding::Number:
         return std::to_string(record.value(layout.field));
+    default:
+        return EntryNumber(layout.field, record.value(layout.field));
     }
 }
 

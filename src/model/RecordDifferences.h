@@ -14,9 +14,10 @@ struct RecordDifference
 {
     int enemy; // index, 0 to 229
     RecordCell cell;
-    // The values as the user reads them: numbers in decimal, text addresses
-    // in six hex digits, the name as text, or as its bytes in hex when the
-    // two names read alike.
+    // The values as the user reads them: numbers in decimal, a list's
+    // entries as the list numbers them (music in hex), text addresses in six
+    // hex digits, the name as text, or as its bytes in hex when the two
+    // names read alike.
     std::string baseline;
     std::string current;
 

@@ -60,7 +60,7 @@ TEST(TableCells, ListCellsShowTheirValueAndTheNameOfTheirEntry)
         {"Action1", "62 – Call for help", "62 – Call for help"},
         {"Argument1", "8 – Bat", "8 – Bat"},
         {"Argument2", "1 – PSI Special 1", "1 – PSI Special 1"},
-        {"Music", "240", "240"},
+        {"Music", "F0", "F0"},
         {"HP", "0", "0"},
     };
     for (const auto &c : cases) {

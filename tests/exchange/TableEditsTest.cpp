@@ -1,20 +1,30 @@
+#include "ColumnValues.h"
+#include "DataLines.h"
 #include "RowFilter.h"
+#include "SavedFilters.h"
 #include "TableEdits.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 using namespace mobwright;
 
 namespace {
 
-// Enemy k has HP 1000 + 10·k, type k % 3 and is named Bat for every fifth.
+// The table that filters.txt and adjustments.txt tell of.
 EnemyTable Table()
 {
     std::vector<EnemyRecord> records(ENEMY_COUNT);
     for (int k = 0; k < ENEMY_COUNT; ++k) {
         EnemyRecord &record = records[std::size_t(k)];
-        record.setValue(Field::HP, 1000u + 10u * static_cast<unsigned>(k));
-        record.setValue(Field::Type, static_cast<unsigned>(k % 3));
+        const auto u = static_cast<unsigned>(k);
+        record.setValue(Field::HP, 1000u + 10u * u);
+        record.setValue(Field::Type, u % 3);
+        record.setValue(Field::Music, k % 4 == 0 ? 0x5B : 1);
+        record.setValue(Field::Action1, k % 10 == 0 ? 62 : 0);
+        record.setValue(Field::Level, u % 100);
+        record.setValue(Field::Exp, 100u * u);
         if (k % 5 == 0)
             std::ranges::copy(std::vector<std::uint8_t>{0x72, 0x91, 0xA4}, record.bytes(Field::Name).begin());
     }
@@ -28,43 +38,54 @@ const Column *Named(const char *name)
 
 } // namespace
 
-TEST(RowFilter, KeepsTheRowsThatMeetEveryTermAndRefusesWhatItCannotRead)
+TEST(RowFilter, KeepsTheRowsThatMeetEveryTermOrSaysWhyItCannotBeRead)
 {
     const EnemyTable table = Table();
-    const struct
-    {
-        const char *text;
-        int rows; // -1: refused
-    } cases[] = {
-        {"", 230},
-        {"HP > 3000", 29},
-        {"hp >= 3000", 30},
-        {"HP 1000..1090", 10},
-        {"Type = Insect", 77},
-        {"type=1", 77},
-        {"Type != insect and HP < 1100", 7},
-        {"Name ~ at, Type = Metal", 15},
-        {"Bat", 46},
-        {"Max Call = 0", 230},
-        {"maxcall 1..2", 0},
-        {"uses music 0", 230},
-        {"Uses item 5", 0},
-        {"uses action 0 and HP > 3000", 29},
-        {"HP >", -1},
-        {"HP", 0},
-    };
-    for (const auto &c : cases) {
-        const auto filter = RowFilter::parse(QString::fromLatin1(c.text));
-        if (c.rows < 0) {
-            EXPECT_TRUE(std::holds_alternative<Refusal>(filter)) << c.text;
-            continue;
+    for (const auto &c : test::DataLines(TEST_DATA_DIR "/filters.txt", 2)) {
+        const auto filter = RowFilter::parse(QString::fromStdString(c[1]), table);
+        std::string got;
+        if (const auto *refusal = std::get_if<Refusal>(&filter)) {
+            got = "refused: " + refusal->message();
+        } else {
+            int rows = 0;
+            for (int k = 0; k < ENEMY_COUNT; ++k)
+                rows += std::get<RowFilter>(filter).matches(k, table) ? 1 : 0;
+            got = std::to_string(rows);
         }
-        ASSERT_TRUE(std::holds_alternative<RowFilter>(filter)) << c.text;
-        int rows = 0;
-        for (int k = 0; k < ENEMY_COUNT; ++k)
-            rows += std::get<RowFilter>(filter).matches(k, table) ? 1 : 0;
-        EXPECT_EQ(rows, c.rows) << c.text;
+        EXPECT_TRUE(c[0].starts_with("refused: ") ? got.find(c[0].substr(9)) != std::string::npos && got.starts_with("refused: ")
+                                                : got == c[0])
+            << c[1] << "\n" << got;
     }
+}
+
+// A column's values with their counts, in the column's order, and the term
+// that keeps the rows showing those ticked.
+TEST(RowFilter, ColumnValuesAreCountedAndTickedOnesMakeATerm)
+{
+    const EnemyTable table = Table();
+    std::vector<int> rows(ENEMY_COUNT);
+    std::iota(rows.begin(), rows.end(), 0);
+    EXPECT_EQ(DistinctValues(*Named("Type"), table, rows),
+              (std::vector<DistinctValue>{{"0 – Normal", 77}, {"1 – Insect", 77}, {"2 – Metal", 76}}));
+    EXPECT_EQ(DistinctValues(*Named("Music"), table, {0, 1, 4}),
+              (std::vector<DistinctValue>{{"01 – Gas station", 1}, {"5B – (unnamed)", 2}}));
+    EXPECT_EQ(OneOfTerm(*Named("Name"), {"Bat", "Say \"hi\""}), QString(R"(Name = "Bat" | "Say ""hi""")"));
+    const auto ticked = RowFilter::parse(OneOfTerm(*Named("Type"), {"1 – Insect", "2 – Metal"}), table);
+    EXPECT_EQ(std::ranges::count_if(rows, [&](int k) { return std::get<RowFilter>(ticked).matches(k, table); }), 153);
+}
+
+TEST(RowFilter, SavedFiltersKeepTheirTextUnderANameOfAnyCase)
+{
+    SavedFilters saved;
+    saved.save("Strong", "HP > 3000");
+    saved.save("Bats", "Name ~ bat");
+    saved.save(" strong ", "HP > 4000");
+    EXPECT_TRUE(saved.save(" ", "HP > 1").has_value());
+    const SavedFilters again(saved.stored());
+    EXPECT_EQ(again.all(), (std::vector<std::pair<QString, QString>>{{"strong", "HP > 4000"}, {"Bats", "Name ~ bat"}}));
+    EXPECT_EQ(again.textOf("BATS"), "Name ~ bat");
+    saved.remove("bats");
+    EXPECT_FALSE(saved.textOf("Bats"));
 }
 
 // Many cells set as one: any refused cell refuses them all, naming the first few.
@@ -82,6 +103,13 @@ TEST(TableEdits, CellsTakeTextAsTheFormDoesAndOneRefusalRefusesAll)
     EXPECT_EQ(records.at(1).target.value(Field::HP), 77u);
     EXPECT_EQ(records.at(1).target.bytes(26, 1)[0], 3);
     EXPECT_EQ(records.at(2).target.value(Field::Argument1), 1u) << "a call takes its first enemy";
+    // Pasted text names a list's entries as the table shows them.
+    const auto pasted = std::get<std::map<int, PendingRecord>>(
+        SetCells({{{3, Named("Type")}, "Insect"}, {{3, Named("Music")}, "0x5b"}, {{4, Named("Music")}, "5B"}},
+                 pendingOf, {NamingOf(table), NumberForm::Listed}));
+    EXPECT_EQ(pasted.at(3).target.value(Field::Type), 1u);
+    EXPECT_EQ(pasted.at(3).target.value(Field::Music), 0x5Bu);
+    EXPECT_EQ(pasted.at(4).target.value(Field::Music), 0x5Bu);
 
     std::vector<CellEdit> edits;
     for (int k = 0; k < 8; ++k)
@@ -102,28 +130,21 @@ TEST(TableEdits, AdjustingRoundsAndClampsOrRefusesLeavingOtherCellsAlone)
     using enum Adjustment::Operation;
     const std::vector<TableCell> cells{{0, Named("HP")}, {5, Named("HP")}, {5, Named("Name")},
                                        {229, Named("Level")}};
-    const struct
-    {
-        Adjustment adjustment;
-        const char *texts; // or the first refusal's text
-    } cases[] = {
-        {{MultiplyBy, 1.1, true}, "1100 1155 0"},
-        {{Add, -0.5, true}, "1000 1050 0"},
-        {{Add, -1, true}, "999 1049 0"},
-        {{SetTo, 300, true}, "300 300 255"},
-        {{SetTo, 300, false}, "300"},
-        {{MultiplyBy, 100, false}, "100000"},
-    };
-    for (const auto &c : cases) {
-        const auto adjusted = AdjustedTexts(cells, c.adjustment, pendingOf);
-        std::string texts;
+    const std::map<std::string, Adjustment::Operation> operations{
+        {"set", SetTo}, {"add", Add}, {"multiply", MultiplyBy}, {"formula", Formula}};
+    for (const auto &c : test::DataLines(TEST_DATA_DIR "/adjustments.txt", 4)) {
+        const Adjustment adjustment{operations.at(c[0]), std::atof(c[1].c_str()), c[2] == "clamp",
+                                    QString::fromStdString(c[1])};
+        const auto adjusted = AdjustedTexts(cells, adjustment, pendingOf);
+        std::string got;
         if (const auto *done = std::get_if<std::vector<CellEdit>>(&adjusted)) {
             for (const CellEdit &edit : *done)
-                texts += (texts.empty() ? "" : " ") + edit.text;
+                got += (got.empty() ? "" : " ") + edit.text;
         } else {
-            texts = *std::get<std::vector<Refusal>>(adjusted).front().text;
+            got = "refused: " + std::get<std::vector<Refusal>>(adjusted).front().message();
         }
-        EXPECT_EQ(texts, c.texts) << static_cast<int>(c.adjustment.operation) << " " << c.adjustment.value;
+        EXPECT_TRUE(c[3].starts_with("refused: ") ? got.find(c[3].substr(9)) != std::string::npos : got == c[3])
+            << c[0] << " " << c[1] << "\n" << got;
     }
 }
 

@@ -67,11 +67,11 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
             {LongList::Item, 0, "0 - Null"}, {LongList::Item, 1, "1 - Apple"}, {LongList::Item, 2, ""},
             {LongList::Item, 88, "88 - Bread"}, {LongList::Item, 253, "253 - " + std::string(25, 'Z')},
             {LongList::Item, 254, "254 - "}, {LongList::Action, 150, "Use: Cookie +3"},
-            {LongList::Action, 20, "PSI Spark β"}, {LongList::Action, 30, "Marsh Hopper +4"},
-            {LongList::Action, 200, "Cat"}, {LongList::Action, 31, ""},
-            {LongList::Music, 0x20, "20 - Marsh Hopper +4"}, {LongList::InsidePic, 3, "003   - Frog"},
-            {LongList::OutsidePic, 7, "Marsh Hopper +2          008"},
-            {LongList::OutsidePic, 9, std::string(21, 'W') + " +1 010"}, {LongList::OutsidePic, 10, ""},
+            {LongList::Action, 20, "PSI Spark β"}, {LongList::Action, 30, "(Marsh Hopper +4)"},
+            {LongList::Action, 200, "(Cat)"}, {LongList::Action, 31, ""},
+            {LongList::Music, 0x20, "20 - (Marsh Hopper +4)"}, {LongList::InsidePic, 3, "003   - Frog"},
+            {LongList::OutsidePic, 7, "(Marsh Hopper +2)        008"},
+            {LongList::OutsidePic, 9, "(" + std::string(19, 'W') + " +1) 010"}, {LongList::OutsidePic, 10, ""},
             // clang-format on
         };
         for (const auto &[list, position, label] : cases)
@@ -84,8 +84,8 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
         record[OUTSIDE] = 11;
         labels.recordStored(1,
                             EnemyRecord::fromBytes(std::span(record).first<ENEMY_RECORD_SIZE>()));
-        EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), "Marsh Hopper +1          008");
-        EXPECT_EQ(labels.label({LongList::OutsidePic, 10}), "Rat                      011");
+        EXPECT_EQ(labels.label({LongList::OutsidePic, 7}), "(Marsh Hopper +1)        008");
+        EXPECT_EQ(labels.label({LongList::OutsidePic, 10}), "(Rat)                    011");
 
         labels.forgetImage();
         EXPECT_EQ(labels.label({LongList::Item, 88}), "88 - Cookie");
@@ -127,7 +127,7 @@ TEST(ImageLabels, AbilityTableOutOfRangeIsNotUsed)
 {
     TestImage image;
     Craft(image, 6);
-    EXPECT_EQ(LabelsOf(image).label({LongList::Action, 20}), "Marsh Hopper +4");
+    EXPECT_EQ(LabelsOf(image).label({LongList::Action, 20}), "(Marsh Hopper +4)");
 }
 
 // The built-in list's text, extraLines longer, with one line replaced.

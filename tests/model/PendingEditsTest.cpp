@@ -1,4 +1,5 @@
 #include "PendingEdits.h"
+#include "RecordCopies.h"
 
 #include <gtest/gtest.h>
 
@@ -118,4 +119,30 @@ TEST(PendingEdits, TextForAListOrTheNameIsTakenAsTheControlWouldTakeIt)
         EXPECT_EQ(record ? std::optional(record->value(c.field)) : std::nullopt, c.stored) << c.text;
     }
     EXPECT_EQ(std::get<EnemyRecord>(WithFieldText(base, Name, "B", base)), base);
+}
+
+// A whole record, with the text its fields refuse, moves onto other enemies
+// or is exchanged; each keeps its base, the record the file holds for it.
+TEST(PendingEdits, WholeRecordsAreCopiedOntoOthersOrSwapped)
+{
+    std::vector<PendingRecord> enemies;
+    for (std::uint8_t k = 0; k < 3; ++k) {
+        EnemyRecord record;
+        record.setValue(HP, 100u * k);
+        record.bytes(93, 1)[0] = k; // a byte no field shows
+        enemies.push_back(Unedited(record));
+    }
+    enemies[0] = WithControlValue(enemies[0], Level, Text("x"));
+    const PendingOf pendingOf = [&](int k) { return enemies[std::size_t(k)]; };
+    const auto copied = RecordCopiedOnto(enemies[0], {0, 1, 2}, pendingOf);
+    ASSERT_EQ(copied.size(), 2u) << "enemy 0 shows its record already";
+    EXPECT_EQ(copied.at(2).target, enemies[0].target);
+    EXPECT_EQ(copied.at(2).unparsed, enemies[0].unparsed);
+    EXPECT_EQ(copied.at(2).base, enemies[2].base);
+
+    const auto swapped = RecordsSwapped(1, 2, pendingOf);
+    EXPECT_EQ(swapped.at(1).target, enemies[2].target);
+    EXPECT_EQ(swapped.at(2).target, enemies[1].target);
+    EXPECT_EQ(swapped.at(2).base, enemies[2].base);
+    EXPECT_TRUE(RecordsSwapped(1, 1, pendingOf).empty());
 }

@@ -30,12 +30,12 @@ TEST(ListLabelsWindow, ListsShowTheOpenImagesNamesAndFollowAnApply)
     const auto entry = [&](const char *list, int row) { return editor.combo(list)->itemText(row); };
     EXPECT_EQ(entry("cmbItem", 88), "88 - Bread");
     EXPECT_EQ(entry("cmbArgs(0)", 87), "88 - Bread");
-    EXPECT_EQ(entry("cmbOutside", 7), "Marsh Hopper             008");
+    EXPECT_EQ(entry("cmbOutside", 7), "(Marsh Hopper)           008");
 
     editor.choose("cmbOutside", 10);
     editor.clickApply();
     EXPECT_EQ(entry("cmbOutside", 7), ToQString(OutsidePicLabels()[7]));
-    EXPECT_EQ(entry("cmbOutside", 10), "Marsh Hopper             011");
+    EXPECT_EQ(entry("cmbOutside", 10), "(Marsh Hopper)           011");
 
     // Another image that names none of them drops them, and this one brings them back.
     const TestImage other;
@@ -43,7 +43,7 @@ TEST(ListLabelsWindow, ListsShowTheOpenImagesNamesAndFollowAnApply)
     EXPECT_EQ(entry("cmbItem", 88), ToQString(ItemLabels()[88]));
     EXPECT_EQ(entry("cmbOutside", 10), ToQString(OutsidePicLabels()[10]));
     editor.loadRom(QString::fromStdString(image.path()));
-    EXPECT_EQ(entry("cmbOutside", 10), "Marsh Hopper             011");
+    EXPECT_EQ(entry("cmbOutside", 10), "(Marsh Hopper)           011");
 
     // Closing drops the image's names, in the argument list shown too.
     editor.closeRom();
@@ -58,6 +58,8 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
 {
     TestImage image;
     image.setRecordBytes(0, 55, {0x33});
+    image.setName(1, "Rat");
+    image.setRecordBytes(1, 55, {0x17}); // shown as "(Rat)", kept in the file as its placeholder
     image.setGameText(image.imageOffset(0x155200 + 88 * 39), "Cookie"); // the item table
     const QTemporaryDir folder;
     EditorHarness editor;
@@ -72,7 +74,8 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 192);
     EXPECT_EQ(lines[0x33], "33 - Gym");
-    EXPECT_EQ(lines[0x16], ToQString(MusicLabels()[0x16]));
+    EXPECT_EQ(lines[0x17], ToQString(MusicLabels()[0x17]));
+    EXPECT_EQ(editor.combo("cmbMusic")->itemText(0x17), "17 - (Rat)");
     EXPECT_EQ(editor.combo("cmbMusic")->itemText(0x33), "33 - Gym");
     // An item the image's table names keeps that name, and the user is told so.
     editor.window().nameEntry({LongList::Item, 88});
