@@ -13,10 +13,6 @@ namespace mobwright {
 
 namespace {
 
-// No common font widens a text by a fifth in bold, italic or not: a label
-// narrower than that below the widest of its column cannot outgrow it marked.
-constexpr double WidestMarkedGrowth = 1.2;
-
 QString TextOf(const QWidget *label)
 {
     return label->property("text").toString();
@@ -45,17 +41,11 @@ void EditMarks::setField(Field field, QWidget *label, QWidget *control)
     controls_[static_cast<std::size_t>(field)] = control;
 }
 
-// Only the widest few of a column are measured marked, once each.
 void EditMarks::makeRoom(const std::vector<QWidget *> &column)
 {
-    int widest = 0;
+    int room = 0;
     for (const QWidget *label : column)
-        widest = std::max(widest, label->sizeHint().width());
-    int room = widest;
-    for (const QWidget *label : column) {
-        if (label->sizeHint().width() * WidestMarkedGrowth >= widest)
-            room = std::max(room, MarkedWidth(label));
-    }
+        room = std::max(room, MarkedWidth(label));
     for (QWidget *label : column)
         label->setMinimumWidth(room);
 }

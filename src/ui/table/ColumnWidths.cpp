@@ -84,11 +84,9 @@ int ColumnWidths::advance(const QString &text, const QList<QFont> &fonts, QHash<
             most = std::max(most, QFontMetricsF(font).horizontalAdvance(measured));
         return most;
     };
-    // Below U+0300 no character is a mark or joins its neighbours.
     const bool joins = std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() >= 0x300 &&
-               (c.isMark() || c.isSurrogate() ||
-                (c.script() != QChar::Script_Common && c.script() != QChar::Script_Latin));
+        return c.isMark() || c.isSurrogate() ||
+               (c.script() != QChar::Script_Common && c.script() != QChar::Script_Latin);
     });
     if (joins)
         return qCeil(widest(text));
