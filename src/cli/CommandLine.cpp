@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ImageDiff.h"
+#include "ImageInfo.h"
 #include "ImagePatch.h"
 #include "ImageSession.h"
 #include "Counted.h"
@@ -33,6 +34,8 @@ struct Text
 const QString EXPORT = QStringLiteral("export");
 const QString IMPORT = QStringLiteral("import");
 const QString DIFF = QStringLiteral("diff");
+const QString INFO = QStringLiteral("info");
+const QString CHECKSUM = QStringLiteral("checksum");
 // A file name that stands for standard input or output.
 const QString STANDARD_STREAM = QStringLiteral("-");
 
@@ -46,12 +49,17 @@ const QString HEADERLESS = QStringLiteral("headerless");
 // --format nor the file's extension names one.
 const FormatHelper TABLES({FormatKind::Table});
 const FormatHelper DIFFERENCES({FormatKind::Table, FormatKind::Patch});
+// info writes text, not a file: its formats are its own.
+const QString TEXT = QStringLiteral("text");
+const QString JSON = QStringLiteral("json");
 
 QString Usage(const QString &program)
 {
     return QStringLiteral("  %1 export IMAGE [-o FILE] [--format %2]\n"
                           "  %1 import IMAGE FILE [--format %2] [--dry-run] [--allow-unlisted]\n"
                           "  %1 diff BASELINE IMAGE [-o FILE] [--format %3] [--headerless]\n"
+                          "  %1 info IMAGE [--format text|json]\n"
+                          "  %1 checksum IMAGE\n"
                           "  %1 [IMAGE]")
         .arg(program, TABLES.keys(), DIFFERENCES.keys());
 }
@@ -61,6 +69,8 @@ const std::map<QString, QStringList> COMMAND_OPTIONS = {
     {EXPORT, {OUTPUT, FORMAT}},
     {IMPORT, {FORMAT, DRY_RUN, ALLOW_UNLISTED}},
     {DIFF, {OUTPUT, FORMAT, HEADERLESS}},
+    {INFO, {FORMAT}},
+    {CHECKSUM, {}},
 };
 
 // Qt's own options, which the window takes before the image: those followed
@@ -180,15 +190,18 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                  "input). A refused row refuses the whole file, and nothing is written. With "
                  "--allow-unlisted, importing an export restores every byte it was made from.\n"
                  "diff: what differs from the BASELINE image in IMAGE: a table of each field (CSV "
-                 "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n\n"
-                 "Export, diff and a dry run only read the images, even while the editor has them "
-                 "open. Output goes to standard output without -o or with -o -; a file is replaced "
-                 "only once written whole, and never when it is a cartridge image (by any name or "
-                 "link; one an editor has open, one named *.smc, *.sfc, *.swc or *.fig, or one "
-                 "with an image's size and a zero byte) or not a regular file. A table file over "
-                 "16 MiB is refused unread. \"--\" ends the options.\n\n"
-                 "Exit status: 0 done, 1 input refused, 2 a file could not be opened, read or "
-                 "written.")
+                 "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n"
+                 "info: the facts of IMAGE's internal header, as text or JSON.\n"
+                 "checksum: whether the checksum IMAGE's header stores matches its bytes (exit "
+                 "status 0) or not (1).\n\n"
+                 "Export, diff, info, checksum and a dry run only read the images, even while the "
+                 "editor has them open. Output goes to standard output without -o or with -o -; a "
+                 "file is replaced only once written whole, and never when it is a cartridge image "
+                 "(by any name or link; one an editor has open, one named *.smc, *.sfc, *.swc or "
+                 "*.fig, or one with an image's size and a zero byte) or not a regular file. A "
+                 "table file over 16 MiB is refused unread. \"--\" ends the options.\n\n"
+                 "Exit status: 0 done, 1 input refused (or a checksum that does not match), 2 a "
+                 "file could not be opened, read or written.")
             .arg(Usage(program)));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -199,7 +212,7 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
     parser.addOption({FORMAT,
                       Text::tr("export, import: csv or json; diff: csv, json (a table of the "
                                "differences), ips or bps (a patch). By default that of the file's "
-                               "extension, else csv."),
+                               "extension, else csv. info: text (the default) or json."),
                       QStringLiteral("format")});
     parser.addOption({DRY_RUN, Text::tr("import: list the changes, write nothing.")});
     parser.addOption({ALLOW_UNLISTED,
@@ -208,7 +221,8 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                                "them; without it they are refused.")});
     parser.addOption({HEADERLESS, Text::tr("diff: make the patch between both images without their "
                                            "copier headers, for the image without one.")});
-    parser.addPositionalArgument(QStringLiteral("command"), Text::tr("export, import or diff"),
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 Text::tr("export, import, diff, info or checksum"),
                                  Text::tr("[command]"));
     const FileFormat &image = FormatHelper({FormatKind::Image}).fallback();
     parser.addPositionalArgument(Text::tr("IMAGE"), Text::tr("The cartridge image (%1).")
@@ -226,10 +240,15 @@ const FileFormat *FormatFor(const QCommandLineParser &parser, const QString &fil
     return named ? named : &formats.fallback();
 }
 
+int UnknownFormat(const QCommandLineParser &parser, const QString &keys, const Console &io)
+{
+    return io.fail(EXIT_REFUSED,
+                   Text::tr("Unknown format \"%1\": use %2.").arg(parser.value(FORMAT), keys));
+}
+
 int UnknownFormat(const QCommandLineParser &parser, const FormatHelper &formats, const Console &io)
 {
-    return io.fail(EXIT_REFUSED, Text::tr("Unknown format \"%1\": use %2.")
-                                     .arg(parser.value(FORMAT), formats.keys(QStringLiteral(", "))));
+    return UnknownFormat(parser, formats.keys(QStringLiteral(", ")), io);
 }
 
 int Export(const QCommandLineParser &parser, const QString &image, const Console &io)
@@ -331,6 +350,32 @@ int Diff(const QCommandLineParser &parser, const QString &baselinePath, const QS
     return io.deliver(output, bytes, {&baseline, &image});
 }
 
+// info and checksum refuse an image whose internal header cannot be trusted.
+int Info(const QCommandLineParser &parser, const QString &image, const Console &io)
+{
+    const QString format = parser.value(FORMAT).isEmpty() ? TEXT : parser.value(FORMAT).toLower();
+    if (format != TEXT && format != JSON)
+        return UnknownFormat(parser, TEXT + QStringLiteral(", ") + JSON, io);
+    const auto read = ReadImageFacts(FileName(image));
+    if (const auto *refusal = std::get_if<QString>(&read))
+        return io.fail(EXIT_REFUSED, *refusal);
+    const ImageFacts &facts = std::get<ImageFacts>(read);
+    io.say(format == JSON ? QString::fromUtf8(ImageInfoJson(facts)).trimmed()
+                          : ImageInfoText(facts));
+    return EXIT_DONE;
+}
+
+// A checksum that does not match ends with status 1, as a refusal does.
+int Checksum(const QString &image, const Console &io)
+{
+    const auto read = ReadImageFacts(FileName(image));
+    if (const auto *refusal = std::get_if<QString>(&read))
+        return io.fail(EXIT_REFUSED, *refusal);
+    const ImageFacts &facts = std::get<ImageFacts>(read);
+    io.say(Text::tr("Checksum %1.").arg(ChecksumText(facts)));
+    return facts.checksumMatches() ? EXIT_DONE : EXIT_REFUSED;
+}
+
 // An option given to a command that does not take it, such as --dry-run to export.
 std::optional<QString> MisplacedOption(const QCommandLineParser &parser, const QString &command)
 {
@@ -352,6 +397,10 @@ int RunCommand(const QCommandLineParser &parser, const QStringList &words, const
             return Export(parser, words[1], io);
         if (command == IMPORT)
             return Import(parser, words[1], words[2], io);
+        if (command == INFO)
+            return Info(parser, words[1], io);
+        if (command == CHECKSUM)
+            return Checksum(words[1], io);
         return Diff(parser, words[1], words[2], io);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));
@@ -385,7 +434,7 @@ int RunCommandLine(const QStringList &arguments, const CommandStreams &streams)
     }
     const QStringList words = parser.positionalArguments();
     const QString command = words.value(0);
-    const qsizetype wordsNeeded = command == EXPORT ? 2 : 3;
+    const qsizetype wordsNeeded = command == IMPORT || command == DIFF ? 3 : 2;
     if (COMMAND_OPTIONS.contains(command) && words.size() == wordsNeeded)
         return RunCommand(parser, words, io);
     return io.fail(EXIT_REFUSED, Text::tr("Usage:\n%1\nSee --help.").arg(Usage(program)));

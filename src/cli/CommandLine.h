@@ -11,9 +11,9 @@ namespace mobwright {
 enum ExitStatus { EXIT_DONE = 0, EXIT_REFUSED = 1, EXIT_FILE_FAILED = 2 };
 
 // Whether the arguments ask for a command rather than the window: export,
-// import, diff, or an option such as --help. Qt's own options for the window
-// (-platform, -style …) may come first; "--" first leaves the window the
-// image name that follows, whatever it is.
+// import, diff, info, checksum, or an option such as --help. Qt's own options
+// for the window (-platform, -style …) may come first; "--" first leaves the
+// window the image name that follows, whatever it is.
 bool WantsCommandLine(const QStringList &arguments);
 
 // Where a command reads a table from standard input and writes its results

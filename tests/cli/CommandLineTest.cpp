@@ -93,7 +93,7 @@ TEST(CommandLine, AFailedWriteToStandardOutputIsTold)
     EXPECT_TRUE(err.data().contains("No space left on device")) << err.data().toStdString();
 }
 
-// Export and a dry run open the image read-only, without the lock an open
+// Export, info and a dry run open the image read-only, without the lock an open
 // editor holds; an import, which writes, waits for the editor to close it.
 TEST(CommandLine, ReadsWhileAnEditorHasTheImageOpen)
 {
@@ -104,6 +104,8 @@ TEST(CommandLine, ReadsWhileAnEditorHasTheImageOpen)
     EXPECT_EQ(RunCommand({"export", PathOf(image), "-o", PathOf(image) + ".out.csv"}).status,
               EXIT_DONE);
     EXPECT_EQ(RunCommand({"import", PathOf(image), csv, "--dry-run"}).status, EXIT_DONE);
+    // info reads the blank image, and refuses only its header.
+    EXPECT_TRUE(RunCommand({"info", PathOf(image)}).err.contains("No internal header"));
     const CommandRun run = RunCommand({"import", PathOf(image), csv});
     EXPECT_EQ(run.status, EXIT_FILE_FAILED);
     EXPECT_TRUE(run.err.contains("already open")) << run.err.toStdString();
