@@ -73,6 +73,11 @@ TEST(InfoCommand, TellsTheHeaderAndWhetherTheChecksumMatches)
         const CommandRun checksum = RunCommand({"checksum", PathOf(image)});
         EXPECT_EQ(checksum.status, c.matching ? EXIT_DONE : EXIT_REFUSED);
         EXPECT_EQ(checksum.out.contains(": matches."), c.matching) << checksum.out.toStdString();
+        // The complement must agree too.
+        const std::uint8_t staleComplement[] = {0, 0};
+        image.setBytes(HeaderOffset(c.place) + CHECKSUM_FIELD_OFFSET + c.size % 1024,
+                       staleComplement);
+        EXPECT_TRUE(RunCommand({"checksum", PathOf(image)}).out.contains("does not match"));
     }
 }
 
