@@ -410,7 +410,6 @@ void EnemyTableView::showDifferences(int mode)
 {
     proxy_->setOnlyDifferingRows(mode > 0);
     model_->showOnlyDifferingCells(mode == 2);
-    updateCount();
 }
 
 } // namespace mobwright

@@ -315,6 +315,7 @@ TEST_F(CompareTest, TheTableMarksAndRevertsCellsThatDiffer)
 
     view->findChild<QComboBox *>("cmbShowDifferences")->setCurrentIndex(1);
     EXPECT_EQ(view->shownRows(), std::vector<int>({3, 7}));
+    EXPECT_EQ(view->findChild<QLabel *>("lblCount")->text(), "2 of 230 enemies");
     auto *table = view->findChild<QTableView *>("tblEnemies");
     table->selectionModel()->select(table->model()->index(0, model.sectionOf(*FindColumn("HP"))),
                                     QItemSelectionModel::ClearAndSelect);

@@ -97,6 +97,8 @@ TEST_F(DesktopTest, NumbersShowUnsignedThroughTheFile)
         editor_.loadRom(PathOf(image_));
         editor_.choose("cmbEnemy(0)", Enemy);
         EXPECT_EQ(editor_.edit(control)->text(), shown) << control << " " << typed;
+        const QLineEdit *edit = editor_.edit(control); // room for the whole number
+        EXPECT_GT(edit->minimumWidth(), edit->fontMetrics().horizontalAdvance(shown)) << control;
     }
 }
 

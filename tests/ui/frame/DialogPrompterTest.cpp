@@ -35,7 +35,10 @@ QString Text(const std::optional<QString> &text)
 
 QString Text(const std::optional<Adjustment> &adjustment)
 {
-    return adjustment ? QString("%1 by %2").arg(int(adjustment->operation)).arg(adjustment->value)
+    return adjustment ? QString("%1 by %2%3")
+                            .arg(int(adjustment->operation))
+                            .arg(adjustment->value)
+                            .arg(adjustment->clamp ? ", clamped" : "")
                       : "none";
 }
 
@@ -107,11 +110,12 @@ const Case Cases[]{
     {"Mobwright", OpenAgain, Press("&Open Again"), "yes"},
     {"Mobwright", OpenAgain, Press("&Keep Edits"), "no"},
     {"Mobwright", OpenAgain, Key(Qt::Key_Escape), "no"},
+    {"Mobwright", OpenAgain, Key(Qt::Key_Return), "no"}, // Keep Edits is the default
     {"Apply All", Changes, Press("&Write Changes"), "yes"},
     {"Apply All", Changes, Key(Qt::Key_Return), "no"}, // Cancel is the default
     {"Name This Entry", Name, Type("Gym", "OK"), "\"Gym\""},
     {"Name This Entry", Name, Type("Gym", "Cancel"), "none"},
-    {"Adjust", Adjust, Type("2", "&OK"), "2 by 2"},
+    {"Adjust", Adjust, Type("2", "&OK"), "2 by 2, clamped"},
     {"Adjust", Adjust, Press("&Cancel"), "none"},
     {"Open ROM", Open, Key(Qt::Key_Escape), ""},
     {"Compare With", Compare, Key(Qt::Key_Escape), ""},

@@ -74,7 +74,7 @@ TEST(CellTextsTest, NumbersPaintAsTheirShapedTextPaints)
             QFont font = QApplication::font();
             font.setBold(bold);
             font.setItalic(italic);
-            for (const char *digits : {"0", "4294967295", "1000", "65535", "", "12a", "-7"}) {
+            for (const char *digits : {"0", "4294967295", "1000", "65535", "", "12a", "-7", "<b>Gym</b>"}) {
                 const QString number = QString::fromLatin1(digits);
                 const PaintedText &ours = texts.laidOut(number, font);
                 QStaticText theirs(number);

@@ -172,6 +172,30 @@ TEST_F(EnemyTableTest, PasteFillDownAndAdjustAreOneStepEach)
     EXPECT_EQ(cell(1, "PP"), cell(4, "PP"));
 }
 
+// Copy gives the selected cells, tab-separated; whole columns come with their titles.
+TEST_F(EnemyTableTest, CopyGivesWholeColumnsTheirTitles)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    select(0, 1, {"HP", "PP"});
+    action("mnuCopyCells")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1000\t0\n998\t0\n");
+    table_->selectColumn(column("HP"));
+    action("mnuCopyCells")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("HP\n1000\n998\n"))
+        << QGuiApplication::clipboard()->text().left(20).toStdString();
+}
+
+// The table shows what another image holds once that image is loaded.
+TEST_F(EnemyTableTest, AnotherImageShowsItsOwnValues)
+{
+    TestImage other;
+    other.setRecordBytes(0, 33, {0x39, 0x05});
+    editor_.loadRom(QString::fromStdString(other.path()));
+    action("mnuTable")->trigger();
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    EXPECT_EQ(cell(0, "HP"), "1337");
+}
+
 // Raising HP and Exp by a tenth for every enemy: select the columns,
 // Adjust, Apply All, which previews and writes them.
 TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsPreviewedAndWritten)
