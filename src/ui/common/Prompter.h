@@ -51,6 +51,8 @@ public:
     // An entry's new name, showing its current one; nothing when cancelled.
     virtual std::optional<QString> entryName(QWidget *parent, const QString &entry,
                                              const QString &current) = 0;
+    // A name to keep the table's filter under; nothing when cancelled.
+    virtual std::optional<QString> filterName(QWidget *parent, const QString &filter) = 0;
     // How to change cellCount number cells; nothing when cancelled.
     virtual std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) = 0;
 

@@ -100,6 +100,15 @@ std::optional<QString> DialogPrompter::entryName(QWidget *parent, const QString 
     return ok ? std::optional(name) : std::nullopt;
 }
 
+std::optional<QString> DialogPrompter::filterName(QWidget *parent, const QString &filter)
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(parent, tr("Save Filter"),
+                                               tr("A name to keep \"%1\" under:").arg(filter),
+                                               QLineEdit::Normal, QString(), &ok);
+    return ok ? std::optional(name) : std::nullopt;
+}
+
 std::optional<Adjustment> DialogPrompter::adjustment(QWidget *parent, int cellCount)
 {
     return AskAdjustment(parent, cellCount);

@@ -30,6 +30,7 @@ public:
     // A one-line dialog.
     std::optional<QString> entryName(QWidget *parent, const QString &entry,
                                      const QString &current) override;
+    std::optional<QString> filterName(QWidget *parent, const QString &filter) override;
     std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) override;
 
     void warn(QWidget *parent, const QString &message) override;

@@ -7,11 +7,16 @@
 #include "EnemyTableFilter.h"
 #include "EnemyTableModel.h"
 #include "CellCommands.h"
+#include "ColumnValues.h"
+#include "FilterBar.h"
+#include "HeaderMenu.h"
+#include "HeaderSelection.h"
 #include "ImageSession.h"
 #include "QtText.h"
 #include "RowFilter.h"
 #include "ShownColumns.h"
 #include "TitleHeader.h"
+#include "ValuesPopup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,14 +27,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 
 namespace mobwright {
@@ -42,8 +47,9 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
     , model_(new EnemyTableModel(session, this))
     , proxy_(new EnemyTableFilter(*model_, session, this))
     , cells_(new CellCommands(session, *model_, this))
-    , filter_(new QLineEdit)
+    , filter_(new FilterBar(*model_, settings, prompter))
     , count_(new QLabel)
+    , status_(new QStatusBar)
     , frozen_(new QTableView)
     , table_(new QTableView)
 {
@@ -52,11 +58,38 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
     buildViews(std::move(settings));
     buildActions();
 
-    filter_->setObjectName(QStringLiteral("txtFilter"));
-    filter_->setPlaceholderText(
-        tr("Name or number; or HP > 40000, Level 10..20, Type = Insect, Name ~ bat"));
-    filter_->setClearButtonEnabled(true);
-    connect(filter_, &QLineEdit::textChanged, this, &EnemyTableView::setFilter);
+    auto *views = new QHBoxLayout;
+    views->setSpacing(0);
+    views->addWidget(frozen_);
+    views->addWidget(table_, 1);
+    auto *column = new QVBoxLayout(this);
+    buildFilterRow(*column);
+    column->addLayout(views, 1);
+    status_->setObjectName(QStringLiteral("stbTable"));
+    status_->setSizeGripEnabled(false);
+    column->addWidget(status_);
+    resize(1000, 600);
+
+    connect(&session_, &ImageSession::closed, this, &QWidget::close);
+    connect(&session_, &ImageSession::opened, this, [this] {
+        setWindowTitle(tr("Enemy Table — %1").arg(QFileInfo(session_.path()).fileName()));
+    });
+    setWindowTitle(tr("Enemy Table — %1").arg(QFileInfo(session_.path()).fileName()));
+    updateCount();
+}
+
+void EnemyTableView::buildFilterRow(QVBoxLayout &column)
+{
+    connect(filter_, &FilterBar::filterChanged, this, [this](const RowFilter &filter) {
+        proxy_->setRowFilter(filter);
+        updateCount();
+    });
+    connect(filter_, &FilterBar::refusalChanged, status_, [this](const QString &reason) {
+        if (reason.isEmpty())
+            status_->clearMessage();
+        else
+            status_->showMessage(tr("The filter cannot be read: %1").arg(reason));
+    });
     count_->setObjectName(QStringLiteral("lblCount"));
     connect(proxy_, &QAbstractItemModel::rowsInserted, this, &EnemyTableView::updateCount);
     connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &EnemyTableView::updateCount);
@@ -79,28 +112,11 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
     connect(&session_, &ImageSession::baselineChanged, this, offerDifferences);
     offerDifferences();
     auto *filterRow = new QHBoxLayout;
-    auto *filterLabel = new QLabel(tr("&Filter:"));
-    filterLabel->setBuddy(filter_);
-    filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
     filterRow->addWidget(count_);
     filterRow->addWidget(differences);
     filterRow->addWidget(applyAll);
-    auto *views = new QHBoxLayout;
-    views->setSpacing(0);
-    views->addWidget(frozen_);
-    views->addWidget(table_, 1);
-    auto *column = new QVBoxLayout(this);
-    column->addLayout(filterRow);
-    column->addLayout(views, 1);
-    resize(1000, 600);
-
-    connect(&session_, &ImageSession::closed, this, &QWidget::close);
-    connect(&session_, &ImageSession::opened, this, [this] {
-        setWindowTitle(tr("Enemy Table — %1").arg(QFileInfo(session_.path()).fileName()));
-    });
-    setWindowTitle(tr("Enemy Table — %1").arg(QFileInfo(session_.path()).fileName()));
-    updateCount();
+    column.addLayout(filterRow);
 }
 
 void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
@@ -113,7 +129,6 @@ void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
         view->setModel(proxy_);
         view->setItemDelegate(delegate);
-        view->setSortingEnabled(true);
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
@@ -125,10 +140,14 @@ void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
     frozen_->setObjectName(QStringLiteral("tblEnemyNames"));
     table_->setObjectName(QStringLiteral("tblEnemies"));
     frozen_->setSelectionModel(table_->selectionModel());
-    table_->sortByColumn(0, Qt::AscendingOrder);
+    const int enemySection = model_->sectionOf(*FindColumn(QStringLiteral("Enemy")));
+    headerSelection_ = new HeaderSelection(*frozen_, *table_, enemySection, this);
     auto *shown = new ShownColumns(*frozen_, *table_, *model_, std::move(settings), this);
     connect(shown, &ShownColumns::columnShown, this,
             [this](int section) { sizeColumns(table_, {section}); });
+    headerMenu_ = new HeaderMenu(*frozen_, *table_, *shown, enemySection, this);
+    connect(headerMenu_, &HeaderMenu::valuesFilterRequested, this, &EnemyTableView::showValuesFilter);
+    headerMenu_->sortInEnemiesOrder();
     freezeLeadingColumns();
 }
 
@@ -145,14 +164,6 @@ void EnemyTableView::freezeLeadingColumns()
             &QScrollBar::setValue);
     connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, table_->verticalScrollBar(),
             &QScrollBar::setValue);
-    // Sorting by a column of one view takes the arrow off the other.
-    for (auto [from, to] : {std::pair{frozen_, table_}, std::pair{table_, frozen_}}) {
-        connect(from->horizontalHeader(), &QHeaderView::sortIndicatorChanged, to, [to] {
-            const QSignalBlocker quiet(to->horizontalHeader());
-            to->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-            to->horizontalHeader()->viewport()->update();
-        });
-    }
 }
 
 void EnemyTableView::buildActions()
@@ -180,6 +191,14 @@ void EnemyTableView::buildActions()
         [this] { cells_->revert(selectedCells()); });
     add(tr("Revert Selected Cells to &Baseline"), "mnuRevertCellsToBaseline", QKeySequence(),
         [this] { cells_->revertToBaseline(selectedCells()); });
+    add(tr("Select Colu&mns"), "mnuSelectColumns", QKeySequence(Qt::CTRL | Qt::Key_Space),
+        [this] { headerSelection_->selectColumnsOfSelection(); });
+    add(tr("Select Ro&ws"), "mnuSelectRows", QKeySequence(Qt::SHIFT | Qt::Key_Space),
+        [this] { headerSelection_->selectRowsOfSelection(); });
+    add(tr("Filter by Va&lues…"), "mnuFilterByValues", QKeySequence(Qt::ALT | Qt::Key_Down), [this] {
+        if (table_->currentIndex().isValid())
+            showValuesFilter(table_->currentIndex().column());
+    });
     add(tr("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();
         if (current.isValid())
@@ -232,21 +251,6 @@ void EnemyTableView::sizeColumns(QTableView *view, const QList<int> &sections)
         view->setColumnWidth(section, widths.width(model_->columnAt(section), *model_, section));
 }
 
-bool EnemyTableView::setFilter(const QString &text)
-{
-    auto filter = RowFilter::parse(text);
-    const auto *refusal = std::get_if<Refusal>(&filter);
-    filter_->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
-    filter_->setToolTip(
-        refusal ? tr("Cannot filter by this: it takes %1").arg(ToQString(refusal->accepted))
-                : QString());
-    if (refusal)
-        return false;
-    proxy_->setRowFilter(std::get<RowFilter>(std::move(filter)));
-    updateCount();
-    return true;
-}
-
 void EnemyTableView::updateCount()
 {
     count_->setText(tr("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
@@ -286,6 +290,10 @@ std::vector<TableCell> EnemyTableView::selectedCells() const
 {
     QModelIndexList selected = table_->selectionModel()->selectedIndexes();
     const std::vector<int> order = visibleSections();
+    // A range of whole columns passes over those hidden.
+    selected.removeIf([&order](const QModelIndex &index) {
+        return std::find(order.begin(), order.end(), index.column()) == order.end();
+    });
     const auto place = [&order](const QModelIndex &index) {
         return std::pair(index.row(), std::find(order.begin(), order.end(), index.column()) - order.begin());
     };
@@ -404,6 +412,22 @@ void EnemyTableView::askAdjustment()
     }
     if (const auto adjustment = prompter_.adjustment(this, static_cast<int>(numbers)))
         cells_->adjust(cells, *adjustment);
+}
+
+void EnemyTableView::showValuesFilter(int section)
+{
+    const Column &column = model_->columnAt(section);
+    std::vector<int> every(std::size_t(model_->rowCount()));
+    std::iota(every.begin(), every.end(), 0);
+    auto *popup = new ValuesPopup(DistinctValues(column, model_->table(), every),
+                                  filter_->valuesPut(column), this);
+    connect(popup, &ValuesPopup::valuesChosen, this,
+            [this, &column](const QStringList &texts) { filter_->putValues(column, texts); });
+    connect(popup, &ValuesPopup::sortRequested, this,
+            [this, section](Qt::SortOrder order) { headerMenu_->sortBy(section, order); });
+    const QTableView *view = frozen_->isColumnHidden(section) ? table_ : frozen_;
+    const QHeaderView *header = view->horizontalHeader();
+    popup->popUp(header->mapToGlobal(QPoint(header->sectionViewportPosition(section), header->height())));
 }
 
 void EnemyTableView::showDifferences(int mode)

@@ -9,7 +9,8 @@
 #include <vector>
 
 class QLabel;
-class QLineEdit;
+class QStatusBar;
+class QVBoxLayout;
 class QTableView;
 
 namespace mobwright {
@@ -17,6 +18,9 @@ namespace mobwright {
 class CellCommands;
 class EnemyTableModel;
 class EnemyTableFilter;
+class FilterBar;
+class HeaderMenu;
+class HeaderSelection;
 class ImageSession;
 class Prompter;
 class Settings;
@@ -24,8 +28,10 @@ class Settings;
 // "View › Enemy Table": every enemy of the session's image, with its pending
 // edits, in a window of its own, as a sheet to edit: cells edit in place,
 // copy and paste as a spreadsheet does, fill down and adjust many at once;
-// rows are filtered by comparisons per column. The Enemy and Name columns
-// stay in view when the others scroll sideways.
+// rows are filtered by comparisons per column and by the values ticked in a
+// column's drop-down. A click on a column's title, or on an enemy's number,
+// selects the column or row. The Enemy and Name columns stay in view when
+// the others scroll sideways.
 class EnemyTableView : public QWidget
 {
     Q_OBJECT
@@ -39,6 +45,10 @@ public:
     // The enemies of the rows shown, in their order, and the columns shown.
     std::vector<int> shownRows() const;
     std::vector<const Column *> shownColumns() const;
+    // The view's sorting, as the headers' menu sorts.
+    HeaderMenu &sorting() { return *headerMenu_; }
+    // The drop-down of the values of the column in section, under its title.
+    void showValuesFilter(int section);
     // The cells selected, row by row in the order shown.
     std::vector<TableCell> selectedCells() const;
 
@@ -62,14 +72,13 @@ private:
     void buildViews(std::shared_ptr<Settings> settings);
     void buildActions();
     void freezeLeadingColumns();
+    void buildFilterRow(QVBoxLayout &column);
     void sizeColumns(QTableView *view, const QList<int> &sections);
     void copySelection();
     void askAdjustment();
     // 0 all rows, 1 the rows that differ from the baseline, 2 those rows
     // with only their differing cells filled.
     void showDifferences(int mode);
-    // Rows meeting the filter's text; false when it cannot be read.
-    bool setFilter(const QString &text);
     std::vector<int> visibleSections() const;
     void updateCount();
 
@@ -78,8 +87,11 @@ private:
     EnemyTableModel *model_;
     EnemyTableFilter *proxy_;
     CellCommands *cells_;
-    QLineEdit *filter_;
+    FilterBar *filter_;
     QLabel *count_;
+    QStatusBar *status_;
+    HeaderSelection *headerSelection_ = nullptr;
+    HeaderMenu *headerMenu_ = nullptr;
     QTableView *frozen_;
     QTableView *table_;
     bool columnsSized_ = false;

@@ -3,7 +3,6 @@
 #include "EnemyTableModel.h"
 #include "Settings.h"
 
-#include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
 
@@ -36,12 +35,6 @@ ShownColumns::ShownColumns(QTableView &frozen, QTableView &table, const EnemyTab
             section, isFrozen(column) ||
                          (remembered ? hidden.contains(column.name) : HiddenAtFirst(column)));
     }
-    for (QTableView *view : {&frozen, &table}) {
-        QHeaderView *header = view->horizontalHeader();
-        header->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(header, &QHeaderView::customContextMenuRequested, this,
-                [this, header](const QPoint &where) { showMenu(*header, where); });
-    }
 }
 
 bool ShownColumns::isFrozen(const Column &column)
@@ -50,9 +43,8 @@ bool ShownColumns::isFrozen(const Column &column)
            (column.kind == ColumnKind::Field && column.cell == RecordCell(Field::Name));
 }
 
-void ShownColumns::showMenu(const QHeaderView &header, const QPoint &where)
+void ShownColumns::addEntries(QMenu &menu)
 {
-    QMenu menu;
     for (int section = 0; section < model_.columnCount(); ++section) {
         const Column &column = model_.columnAt(section);
         if (isFrozen(column))
@@ -63,7 +55,6 @@ void ShownColumns::showMenu(const QHeaderView &header, const QPoint &where)
         connect(entry, &QAction::toggled, this,
                 [this, section](bool shown) { setShown(section, shown); });
     }
-    menu.exec(header.mapToGlobal(where));
 }
 
 void ShownColumns::setShown(int section, bool shown)

@@ -4,8 +4,7 @@
 
 #include <memory>
 
-class QHeaderView;
-class QPoint;
+class QMenu;
 class QTableView;
 
 namespace mobwright {
@@ -18,6 +17,7 @@ class Settings;
 // columns, the other the rest but those the user hid through a header's menu.
 // Those are remembered in the settings from one run to the next; until the
 // user hides or shows any, the bytes whose meaning nobody knows are hidden.
+// Each column the user may hide has a ticked entry in the headers' menu.
 class ShownColumns : public QObject
 {
     Q_OBJECT
@@ -27,13 +27,14 @@ public:
                  std::shared_ptr<Settings> settings, QObject *parent);
 
     static bool isFrozen(const Column &column);
+    // An entry per column to show or hide, into menu.
+    void addEntries(QMenu &menu);
 
 signals:
     // A column the user showed again, to be sized to its cells.
     void columnShown(int section);
 
 private:
-    void showMenu(const QHeaderView &header, const QPoint &where);
     void setShown(int section, bool shown);
     void save() const;
 

@@ -76,6 +76,12 @@ public:
             ADD_FAILURE() << "a name asked for " << entry.toStdString() << ", and none given";
         return nextName;
     }
+    std::optional<QString> filterName(QWidget *, const QString &filter) override
+    {
+        if (!nextName)
+            ADD_FAILURE() << "a name asked for the filter " << filter.toStdString() << ", and none given";
+        return nextName;
+    }
     std::optional<Adjustment> adjustment(QWidget *, int) override
     {
         if (!nextAdjustment)

@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +56,20 @@ protected:
             table_->selectionModel()->select(QItemSelection(at(firstRow, key), at(lastRow, key)),
                                              QItemSelectionModel::Select);
     }
+    // A right click on key's title, and a click on the menu's entry named entry.
+    void chooseInHeaderMenu(const char *key, const char *entry)
+    {
+        QHeaderView *titles = table_->horizontalHeader();
+        QTimer::singleShot(0, [entry] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            menu->findChild<QAction *>(entry)->trigger();
+            menu->close();
+        });
+        const QPoint where(titles->sectionViewportPosition(column(key)) + 4, titles->height() / 2);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, where, titles->mapToGlobal(where));
+        QApplication::sendEvent(titles->viewport(), &click);
+    }
     int hpInFile(int index) const { return image_.recordBytes(index)[33] | image_.recordBytes(index)[34] << 8; }
 
     TestImage image_;
@@ -66,16 +83,17 @@ protected:
 TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesInView)
 {
     ASSERT_TRUE(table_ && table_->isVisible());
-    // A click on a title sorts by it, a second the other way.
+    // The title's menu sorts by its column, with the arrow on the title.
     QHeaderView *titles = table_->horizontalHeader();
-    const QPoint onHp(titles->sectionViewportPosition(column("HP")) + 5, titles->height() / 2);
-    const auto descendingByHp = [&] {
-        return titles->sortIndicatorSection() == column("HP") && titles->sortIndicatorOrder() == Qt::DescendingOrder;
-    };
-    for (int click = 0; click < 2 && !descendingByHp(); ++click)
-        QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, onHp);
-    EXPECT_TRUE(descendingByHp());
+    chooseInHeaderMenu("HP", "mnuSortDescending");
+    EXPECT_EQ(titles->sortIndicatorSection(), column("HP"));
+    EXPECT_EQ(titles->sortIndicatorOrder(), Qt::DescendingOrder);
     EXPECT_EQ(cell(0, "HP") + " " + cell(4, "HP") + " " + cell(5, "HP"), "1000 992 9");
+    chooseInHeaderMenu("HP", "mnuSortAscending");
+    EXPECT_EQ(cell(0, "HP"), "1");
+    chooseInHeaderMenu("Level", "mnuSortByEnemy");
+    EXPECT_EQ(cell(0, "HP") + " " + cell(229, "Enemy"), "1000 230");
+    EXPECT_EQ(titles->sortIndicatorSection(), -1) << "the Enemy column, in the other view, has the arrow";
     auto *filter = view_->findChild<QLineEdit *>("txtFilter");
     filter->setText("HP > 995, name ~ beetle");
     EXPECT_EQ(table_->model()->rowCount(), 1);
@@ -196,16 +214,19 @@ TEST_F(EnemyTableTest, AnotherImageShowsItsOwnValues)
     EXPECT_EQ(cell(0, "HP"), "1337");
 }
 
-// Raising HP and Exp by a tenth for every enemy: select the columns,
-// Adjust, Apply All, which previews and writes them.
+// Raising HP and Exp by a tenth for every enemy: click HP's title, Ctrl+click
+// Exp's, Ctrl+J, Apply All, which previews and writes them.
 TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsPreviewedAndWritten)
 {
-    table_->clearSelection();
-    for (const char *key : {"HP", "Exp"})
-        table_->selectionModel()->select(at(0, key),
-                                         QItemSelectionModel::Select | QItemSelectionModel::Columns);
-    view_->findChild<CellCommands *>()->adjust(view_->selectedCells(),
-                                               {Adjustment::Operation::MultiplyBy, 1.1, true});
+    QHeaderView *titles = table_->horizontalHeader();
+    for (const auto &[key, modifiers] : {std::pair{"HP", Qt::NoModifier}, std::pair{"Exp", Qt::ControlModifier}}) {
+        const QPoint title(titles->sectionViewportPosition(column(key)) + 4, titles->height() / 2);
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, modifiers, title);
+    }
+    view_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
+    editor_.prompter().nextAdjustment = Adjustment{Adjustment::Operation::MultiplyBy, 1.1, true};
+    QTest::keyClick(table_, Qt::Key_J, Qt::ControlModifier);
     view_->findChild<QPushButton *>("cmdApplyAll")->click();
     // Small HPs round back to themselves; every Exp is 0.
     EXPECT_EQ(editor_.takePreviews(),
