@@ -3,6 +3,7 @@
 #include "EnemyTableModel.h"
 #include "ListComboBox.h"
 #include "QtText.h"
+#include "RefusalFrame.h"
 
 #include <QAbstractProxyModel>
 #include <QApplication>
@@ -109,9 +110,10 @@ void CellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, cons
 
 bool CellDelegate::markRefusal(QWidget *editor, const QModelIndex &index) const
 {
-    const auto *edit = qobject_cast<QLineEdit *>(editor);
+    auto *edit = qobject_cast<QLineEdit *>(editor);
     const auto refusal = edit ? model_.refusalFor(index, edit->text()) : std::nullopt;
-    editor->setStyleSheet(refusal ? QStringLiteral("QLineEdit { border: 2px solid #d00000; }") : QString());
+    if (edit)
+        FrameAsRefused(*edit, refusal.has_value());
     editor->setToolTip(refusal ? tr("Accepts %1").arg(ToQString(refusal->accepted)) : QString());
     return refusal.has_value();
 }

@@ -28,6 +28,8 @@ struct GestureCase
     const char *selected; // whole columns or rows, in the order shown
 };
 
+void PrintTo(const GestureCase &gestures, std::ostream *out) { *out << gestures.name; }
+
 class HeaderSelectionTest : public testing::TestWithParam<GestureCase>
 {
 protected:
@@ -95,6 +97,10 @@ TEST_P(HeaderSelectionTest, SelectsWholeColumnsAndRows)
     for (const Gesture &gesture : GetParam().gestures)
         perform(gesture);
     EXPECT_EQ(selected().toStdString(), GetParam().selected);
+    // What the commands act on: the cells shown, never a column hidden between two shown.
+    const auto shown = view_->shownColumns();
+    for (const TableCell &cell : view_->selectedCells())
+        ASSERT_TRUE(std::find(shown.begin(), shown.end(), cell.column) != shown.end()) << cell.column->name.toStdString();
     EXPECT_EQ(names_->horizontalHeader()->sortIndicatorSection(), section("Enemy"));
     EXPECT_EQ(table_->horizontalHeader()->sortIndicatorSection(), -1);
 }
@@ -104,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         GestureCase{"Click", {{"HP"}}, "HP"},
         GestureCase{"ShiftClickExtends", {{"HP"}, {"Exp", Qt::ShiftModifier}}, "HP PP Exp"},
+        GestureCase{"ShiftClickPassesOverHiddenColumns", {{"Offense"}, {"Defense", Qt::ShiftModifier}}, "Offense Defense"},
         GestureCase{"CtrlClickAdds", {{"HP"}, {"Level", Qt::ControlModifier}}, "HP Level"},
         GestureCase{"CtrlClickTakesOut", {{"HP"}, {"PP", Qt::ShiftModifier}, {"HP", Qt::ControlModifier}}, "PP"},
         GestureCase{"DragSelectsTheColumnsPassed", {{"Exp", {}, "HP"}}, "HP PP Exp"},
