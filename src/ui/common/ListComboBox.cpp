@@ -110,12 +110,17 @@ void ListComboBox::narrow(const QString &text)
         if (keep && first < 0)
             first = row;
     }
-    const bool currentKept = list->currentIndex().isValid() && !list->isRowHidden(list->currentIndex().row());
-    if (!currentKept && first >= 0)
-        list->setCurrentIndex(model()->index(first, modelColumn(), rootModelIndex()));
+    // The first entry kept is the one Return picks; Up and Down move among those kept.
+    const auto makeCurrent = [&] {
+        const bool currentKept = list->currentIndex().isValid() && !list->isRowHidden(list->currentIndex().row());
+        if (first >= 0 && (!text.isEmpty() || !currentKept))
+            list->setCurrentIndex(model()->index(first, modelColumn(), rootModelIndex()));
+    };
+    makeCurrent();
     if (!list->isVisible())
         return;
-    QComboBox::showPopup(); // placed anew for the entries kept
+    QComboBox::showPopup(); // placed anew for the entries kept, with the box's entry current
+    makeCurrent();
     // and no taller than they need, however the style sizes it
     QWidget *popup = list->window();
     const int needed = popup->height() - list->viewport()->height() +

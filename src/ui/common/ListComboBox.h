@@ -6,8 +6,9 @@ namespace mobwright {
 
 // A pick-only drop-down list whose entries show their number in a column of
 // their own, so that equal labels are told apart, and which narrows, while
-// open, to the entries whose number or label holds the text typed. Its
-// pop-up is built when it is first opened.
+// open, to the entries whose number or label holds the text typed, the first
+// of them current for Return to pick. Its pop-up is built when it is first
+// opened.
 class ListComboBox : public SizedComboBox
 {
     Q_OBJECT

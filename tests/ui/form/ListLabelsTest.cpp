@@ -144,6 +144,25 @@ TEST(ListComboBox, NumbersItsEntriesAndNarrowsToWhatIsTyped)
     box.hidePopup();
 }
 
+// In a list narrowed by typing, the first entry kept is current; Up and Down move among
+// those kept, Return picks one; in the form and in a table's cell alike.
+TEST(ListComboBox, PicksFromANarrowedListByKeys)
+{
+    ListComboBox box;
+    box.addItems({"Frog", "Frost Bite", "Bash", "Deep Frost", "Frostier"});
+    for (const auto &[keys, picked] : {std::pair{QList<Qt::Key>{Qt::Key_Return}, 1},
+                                       {{Qt::Key_Down, Qt::Key_Return}, 3},
+                                       {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, 3}}) {
+        box.setCurrentIndex(2);
+        box.showPopup();
+        QTest::keyClicks(box.view(), "FROST");
+        for (const Qt::Key key : keys)
+            QTest::keyClick(box.view(), key);
+        EXPECT_EQ(box.currentIndex(), picked);
+        EXPECT_FALSE(box.view()->isVisible());
+    }
+}
+
 // The pop-up is built late, but a list is as wide as Qt makes one sized by
 // its minimum contents length, however long its entries.
 TEST(ListComboBox, IsAsWideAsItsMinimumContentsLengthMakesIt)
