@@ -8,6 +8,7 @@
 #include <QAbstractProxyModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -79,7 +80,7 @@ QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
         edit->setObjectName(QStringLiteral("txtCell"));
         const QPersistentModelIndex source = SourceIndex(index);
         edit->setProperty(CellProperty, QVariant::fromValue(source));
-        connect(edit, &QLineEdit::textChanged, edit, [this, edit, source] { markRefusal(edit, source); });
+        connect(edit, &QLineEdit::textChanged, edit, [this, edit] { markRefusal(edit); });
         return edit;
     }
     auto *box = new ListComboBox(parent);
@@ -87,33 +88,50 @@ QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     box->setMaxVisibleItems(20);
     for (const auto &[name, stored] : choices)
         box->addItem(name, stored);
+    // An entry may be typed too, by its number, label or name, which complete as typed.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    auto *completer = new QCompleter(box->model(), box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    box->setCompleter(completer);
+    box->lineEdit()->setProperty(CellProperty, QVariant::fromValue(QPersistentModelIndex(SourceIndex(index))));
+    connect(box->lineEdit(), &QLineEdit::textEdited, box, [this, box] { markRefusal(box); });
     return box;
 }
 
 void CellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    if (auto *box = qobject_cast<QComboBox *>(editor))
+    if (auto *box = qobject_cast<QComboBox *>(editor)) {
         box->setCurrentIndex(box->findData(index.data(Qt::EditRole).toInt()));
-    else
+        box->lineEdit()->selectAll(); // what is typed takes its place
+    } else
         QStyledItemDelegate::setEditorData(editor, index);
 }
 
 void CellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     if (auto *box = qobject_cast<QComboBox *>(editor)) {
-        if (box->currentIndex() >= 0)
+        if (box->currentIndex() >= 0 && box->currentText() == box->itemText(box->currentIndex()))
             model->setData(index, QString::number(box->currentData().toInt()));
+        else if (!box->currentText().isEmpty())
+            model->setData(index, box->currentText()); // typed: an entry's number, label or name
         return;
     }
     QStyledItemDelegate::setModelData(editor, model, index);
 }
 
-bool CellDelegate::markRefusal(QWidget *editor, const QModelIndex &index) const
+bool CellDelegate::markRefusal(QWidget *editor) const
 {
-    auto *edit = qobject_cast<QLineEdit *>(editor);
-    const auto refusal = edit ? model_.refusalFor(index, edit->text()) : std::nullopt;
-    if (edit)
-        FrameAsRefused(*edit, refusal.has_value());
+    const auto *box = qobject_cast<QComboBox *>(editor);
+    auto *edit = box ? box->lineEdit() : qobject_cast<QLineEdit *>(editor);
+    if (!edit)
+        return false;
+    const auto index = edit->property(CellProperty).value<QPersistentModelIndex>();
+    // An entry picked from the list is taken as it is.
+    const bool picked = box && box->currentIndex() >= 0 && box->currentText() == box->itemText(box->currentIndex());
+    const auto refusal = picked ? std::nullopt : model_.refusalFor(index, edit->text());
+    FrameAsRefused(*edit, refusal.has_value());
     editor->setToolTip(refusal ? tr("Accepts %1").arg(ToQString(refusal->accepted)) : QString());
     return refusal.has_value();
 }
@@ -155,10 +173,9 @@ void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
 // Return, Enter and Tab take the text only when the cell accepts it.
 bool CellDelegate::eventFilter(QObject *object, QEvent *event)
 {
-    auto *edit = qobject_cast<QLineEdit *>(object);
-    if (edit && IsCommitKey(event) &&
-        markRefusal(edit, edit->property(CellProperty).value<QPersistentModelIndex>())) {
-        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), edit->toolTip(), edit);
+    auto *editor = qobject_cast<QWidget *>(object);
+    if (editor && IsCommitKey(event) && markRefusal(editor)) {
+        QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), editor->toolTip(), editor);
         return true;
     }
     return QStyledItemDelegate::eventFilter(object, event);

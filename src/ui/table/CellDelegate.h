@@ -9,7 +9,8 @@ namespace mobwright {
 class EnemyTableModel;
 
 // Edits a cell of the enemy table as the form edits its field: list cells
-// through their list, others as text checked as the form checks it. Text a
+// through their list, or by an entry's number, label or name typed, which
+// complete as typed; others as text checked as the form checks it. Text a
 // cell refuses is not taken: the cell stays in edit, framed in red, and its
 // tooltip says what the cell accepts.
 class CellDelegate : public QStyledItemDelegate
@@ -35,7 +36,7 @@ protected:
 
 private:
     // Frames the editor in red with what it accepts when its text is refused.
-    bool markRefusal(QWidget *editor, const QModelIndex &index) const;
+    bool markRefusal(QWidget *editor) const;
 
     const EnemyTableModel &model_;
     mutable CellTexts laidOut_;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTimer>
@@ -141,6 +142,46 @@ TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
     list->setCurrentIndex(2);
     QTest::keyClick(list, Qt::Key_Return); // taken once the event loop turns
     EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.combo("cmbType")->currentIndex() == 2; }));
+}
+
+// A list cell takes an entry's name typed in any case, completing it from any part of its
+// label; what fits no entry is refused, and the cell stays in edit.
+TEST_F(EnemyTableTest, AListCellCompletesAndTakesNamesTyped)
+{
+    // Editing says nothing on standard error.
+    static QStringList warned;
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        warned += message.contains("editor") ? message : QString();
+    });
+    const auto typeInto = [this](const QString &text, bool completes, std::initializer_list<Qt::Key> inPopup) {
+        view_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(view_));
+        table_->setCurrentIndex(at(0, "Type"));
+        table_->edit(at(0, "Type"));
+        auto *box = table_->findChild<QComboBox *>("cmbCell");
+        QTest::keyClicks(box, text);
+        QAbstractItemView *popup = box->completer()->popup();
+        EXPECT_EQ(popup->isVisible(), completes) << text.toStdString();
+        for (const Qt::Key key : inPopup)
+            QTest::keyClick(popup, key);
+        QTest::keyClick(box, Qt::Key_Return);
+        // Taken once the event loop turns; a refused one stays.
+        QTest::qWaitFor([this] { return !table_->findChild<QComboBox *>("cmbCell"); }, 500);
+        return box;
+    };
+    typeInto("SECT", true, {Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(editor_.combo("cmbType")->currentIndex(), 1);
+    typeInto("2", false, {});
+    EXPECT_EQ(editor_.combo("cmbType")->currentIndex(), 2);
+    typeInto("normal", true, {});
+    EXPECT_EQ(editor_.combo("cmbType")->currentIndex(), 0);
+    QComboBox *refused = typeInto("bogus", false, {});
+    ASSERT_EQ(table_->findChild<QComboBox *>("cmbCell"), refused) << "a refused cell stays in edit";
+    EXPECT_FALSE(refused->lineEdit()->styleSheet().isEmpty());
+    EXPECT_TRUE(refused->toolTip().startsWith("Accepts")) << refused->toolTip().toStdString();
+    EXPECT_EQ(editor_.combo("cmbType")->currentIndex(), 0);
+    qInstallMessageHandler(before);
+    EXPECT_EQ(warned.join("").toStdString(), "");
 }
 
 // A paste is refused whole when one cell refuses it; a paste, Fill Down and
