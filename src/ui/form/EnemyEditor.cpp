@@ -206,8 +206,16 @@ void EnemyEditor::showHelpOnFocus()
 
 bool EnemyEditor::eventFilter(QObject *object, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn)
-        emit helpShown(static_cast<QWidget *>(object)->toolTip());
+    if (event->type() == QEvent::FocusIn) {
+        auto *control = static_cast<QWidget *>(object);
+        emit helpShown(control->toolTip());
+        // The style frames the control with the focus only once the keyboard has moved
+        // it; a click, or the window's start, should show where the keys go as well.
+        if (!control->window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            control->update();
+        }
+    }
     return QWidget::eventFilter(object, event);
 }
 

@@ -1,5 +1,7 @@
 #include "EditorHarness.h"
 
+#include <QTest>
+
 using namespace mobwright;
 using namespace mobwright::test;
 
@@ -42,4 +44,20 @@ TEST(ActionSlots, OfferWhatTheirActionsKindNamesAndRefillOnlyForAnotherKind)
     const auto record = image.recordBytes(0);
     EXPECT_EQ(std::vector(record.begin() + 80, record.begin() + 84),
               std::vector<std::uint8_t>(4, 1));
+}
+
+// The enemy picker is framed when it has the focus, however it came by it.
+TEST(EnemyPicker, ShowsItsFocusHoweverItCameByIt)
+{
+    TestImage image;
+    EditorHarness editor;
+    editor.loadRom(image.path());
+    editor.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor.window()));
+    QComboBox *picker = editor.combo("cmbEnemy(0)");
+    editor.edit("txtName")->setFocus(Qt::MouseFocusReason);
+    const QImage unfocused = picker->grab().toImage();
+    picker->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(picker->hasFocus());
+    EXPECT_NE(picker->grab().toImage(), unfocused);
 }
