@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
@@ -108,6 +109,60 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesI
     EXPECT_TRUE(!table_->isColumnHidden(column("HP")) && names->isColumnHidden(column("HP")));
     EXPECT_EQ(table_->model()->headerData(column("MaxCall"), Qt::Horizontal).toString(), "Max Call");
     EXPECT_EQ(cell(0, "Type"), "0 – Normal");
+}
+
+// A title selects its column and an enemy's number its row, as a spreadsheet's headers do:
+// "^" Ctrl, "+" Shift, "A>B" a drag. The sorting arrow stays; commands reach no column hidden
+// between two selected (Byte 57 lies between Offense and Defense).
+TEST_F(EnemyTableTest, HeadersSelectWholeColumnsAndRows)
+{
+    auto *names = view_->findChild<QTableView *>("tblEnemyNames");
+    const auto place = [&](const QString &at) -> std::pair<QWidget *, QPoint> {
+        if (at[0].isDigit())
+            return {names->viewport(), names->visualRect(names->model()->index(at.toInt(), 0)).center()};
+        const QHeaderView *titles = table_->horizontalHeader();
+        return {titles->viewport(), {titles->sectionViewportPosition(column(qPrintable(at))) + 4, titles->height() / 2}};
+    };
+    const auto selected = [&] {
+        QStringList whole;
+        for (const Column *shown : view_->shownColumns())
+            whole += table_->selectionModel()->isColumnSelected(view_->model().sectionOf(*shown)) ? shown->name : "";
+        for (int row = 0; row < table_->model()->rowCount(); ++row)
+            whole += table_->selectionModel()->isRowSelected(row) ? QString::number(row) : "";
+        whole.removeAll("");
+        return whole.join(' ').toStdString();
+    };
+    // No two presses in a row at one place, which would make a double click.
+    for (const auto &[gestures, expected] : std::vector<std::pair<QString, std::string>>{
+             {"HP +Exp", "HP PP Exp"}, {"HP ^Level", "HP Level"}, {"HP +PP ^HP", "PP"}, {"Exp>HP", "HP PP Exp"},
+             {"HP", "HP"}, {"Offense +Defense", "Offense Defense"}, {"3 +5", "3 4 5"}, {"HP 3", "3"},
+             {"1 ^4>5", "1 4 5"}, {"3 ^1", "1 3"}, {"3>5 ^4", "3 5"}, {"6>4", "4 5 6"}}) {
+        for (QString gesture : gestures.split(' ')) {
+            const auto modifiers = gesture[0] == '^' ? Qt::ControlModifier : gesture[0] == '+' ? Qt::ShiftModifier : Qt::NoModifier;
+            const QStringList ends = gesture.remove(QRegularExpression("^[\\^+]")).split('>');
+            const auto [widget, from] = place(ends.front());
+            QTest::mousePress(widget, Qt::LeftButton, modifiers, from);
+            const QPoint to = ends.size() > 1 ? place(ends.back()).second : from; // the press may scroll
+            if (ends.size() > 1)
+                QTest::mouseMove(widget, to);
+            QTest::mouseRelease(widget, Qt::LeftButton, modifiers, to);
+        }
+        EXPECT_EQ(selected(), expected) << gestures.toStdString();
+        EXPECT_EQ(names->horizontalHeader()->sortIndicatorSection() + table_->horizontalHeader()->sortIndicatorSection(),
+                  column("Enemy") - 1);
+        for (const TableCell &cell : view_->selectedCells())
+            ASSERT_NE(cell.column->name, "Byte 57");
+    }
+    // Ctrl+Space selects the columns of the cells selected, Shift+Space their rows.
+    view_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
+    for (const auto &[keys, expected] : {std::pair{Qt::ControlModifier, "HP Level"}, std::pair{Qt::ShiftModifier, "2 4"}}) {
+        select(2, 2, {"HP"});
+        table_->selectionModel()->select(at(4, "Level"), QItemSelectionModel::Select);
+        QTest::keyClick(table_, Qt::Key_Space, keys);
+        EXPECT_EQ(selected(), expected);
+        EXPECT_EQ(table_->findChild<QLineEdit *>("txtCell"), nullptr) << "no edit begun";
+    }
 }
 
 // A value typed in the form shows in the table at once and the other way

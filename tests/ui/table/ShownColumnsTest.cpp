@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -48,6 +50,21 @@ struct OpenTable
         QApplication::sendEvent(header->viewport(), &click);
     }
 
+    // Opens the Saved filters' menu and chooses its entry named entry.
+    void chooseSaved(const QString &entry)
+    {
+        QTimer::singleShot(0, [entry] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (auto *chosen = menu ? menu->findChild<QAction *>(entry) : nullptr)
+                chosen->trigger();
+            else
+                ADD_FAILURE() << "no entry " << entry.toStdString();
+            if (menu)
+                menu->close();
+        });
+        QTest::mouseClick(editor.find<QToolButton>("cmdSavedFilters"), Qt::LeftButton);
+    }
+
     EditorHarness editor;
     int section = -1;
 };
@@ -79,4 +96,22 @@ TEST(ShownColumns, AreRememberedInTheOneSettingsFile)
         EXPECT_TRUE(second.shown());
     }
     EXPECT_TRUE(OpenTable(image, "HP").shown());
+}
+
+// A filter saved under a name is offered in the next window, and chosen, filters as before.
+TEST(SavedFilters, AreChosenAgainInTheNextWindow)
+{
+    TestImage image;
+    image.setName(3, "Zed");
+    {
+        OpenTable first(image, "HP");
+        first.editor.find<QLineEdit>("txtFilter")->setText("Name = Zed");
+        first.editor.prompter().nextName = "Zeds";
+        first.chooseSaved("mnuSaveFilter");
+    }
+    OpenTable second(image, "HP");
+    EXPECT_EQ(second.table()->model()->rowCount(), 230);
+    second.chooseSaved("mnuSavedFilter(0)");
+    EXPECT_EQ(second.editor.find<QLineEdit>("txtFilter")->text(), "Name = Zed");
+    EXPECT_EQ(second.table()->model()->rowCount(), 1);
 }
