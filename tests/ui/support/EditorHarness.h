@@ -6,18 +6,39 @@
 #include "TestImage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace mobwright::test {
+
+// Chooses, in the next menu to open, the entry whose object name or text is entry.
+inline void ChooseInNextMenu(const QString &entry)
+{
+    QTimer::singleShot(0, [entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const QList<QAction *> entries = menu ? menu->actions() : QList<QAction *>();
+        const auto chosen = std::find_if(entries.begin(), entries.end(), [&entry](const QAction *action) {
+            return action->objectName() == entry || action->text() == entry;
+        });
+        if (chosen != entries.end())
+            (*chosen)->trigger();
+        else
+            ADD_FAILURE() << "no menu entry " << entry.toStdString();
+        if (menu)
+            menu->close();
+    });
+}
 
 // Drives the real editor window the way a user does, without dialogs: its
 // questions are answered by a script, "Load ROM" opens whatever file the test

@@ -10,8 +10,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -62,12 +60,7 @@ protected:
     void chooseInHeaderMenu(const char *key, const char *entry)
     {
         QHeaderView *titles = table_->horizontalHeader();
-        QTimer::singleShot(0, [entry] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            menu->findChild<QAction *>(entry)->trigger();
-            menu->close();
-        });
+        ChooseInNextMenu(entry);
         const QPoint where(titles->sectionViewportPosition(column(key)) + 4, titles->height() / 2);
         QContextMenuEvent click(QContextMenuEvent::Mouse, where, titles->mapToGlobal(where));
         QApplication::sendEvent(titles->viewport(), &click);

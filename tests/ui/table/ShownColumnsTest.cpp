@@ -36,15 +36,7 @@ struct OpenTable
     void toggleInHeaderMenu(const QString &title)
     {
         QHeaderView *header = table()->horizontalHeader();
-        QTimer::singleShot(0, [title] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            for (QAction *entry : menu->actions()) {
-                if (entry->text() == title)
-                    entry->trigger();
-            }
-            menu->close();
-        });
+        ChooseInNextMenu(title);
         const QPoint where(5, header->height() / 2);
         QContextMenuEvent click(QContextMenuEvent::Mouse, where, header->mapToGlobal(where));
         QApplication::sendEvent(header->viewport(), &click);
@@ -53,15 +45,7 @@ struct OpenTable
     // Opens the Saved filters' menu and chooses its entry named entry.
     void chooseSaved(const QString &entry)
     {
-        QTimer::singleShot(0, [entry] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (auto *chosen = menu ? menu->findChild<QAction *>(entry) : nullptr)
-                chosen->trigger();
-            else
-                ADD_FAILURE() << "no entry " << entry.toStdString();
-            if (menu)
-                menu->close();
-        });
+        ChooseInNextMenu(entry);
         QTest::mouseClick(editor.find<QToolButton>("cmdSavedFilters"), Qt::LeftButton);
     }
 
