@@ -41,6 +41,9 @@ ValuesPopup::ValuesPopup(const std::vector<DistinctValue> &values, const QString
     }
     list_->setCurrentRow(0);
     list_->installEventFilter(this);
+    // As tall as its values, up to a screenful of them.
+    const int shown = std::clamp(list_->count(), 1, 20);
+    list_->setFixedHeight(shown * list_->sizeHintForRow(0) + 2 * list_->frameWidth());
 
     auto *ascending = Button(tr("Sort &Ascending"), "cmdSortAscending");
     auto *descending = Button(tr("Sort &Descending"), "cmdSortDescending");
