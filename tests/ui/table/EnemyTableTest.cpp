@@ -110,11 +110,12 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesI
 TEST_F(EnemyTableTest, HeadersSelectWholeColumnsAndRows)
 {
     auto *names = view_->findChild<QTableView *>("tblEnemyNames");
-    const auto place = [&](const QString &at) -> std::pair<QWidget *, QPoint> {
-        if (at[0].isDigit())
-            return {names->viewport(), names->visualRect(names->model()->index(at.toInt(), 0)).center()};
+    const auto place = [&](const QString &where) -> std::pair<QWidget *, QPoint> {
+        if (where[0].isDigit() || where[0] == 'n') // an enemy's number, or its name ("n5")
+            return {names->viewport(), names->visualRect(where[0] == 'n' ? at(where.mid(1).toInt(), "Name")
+                                                                         : at(where.toInt(), "Enemy")).center()};
         const QHeaderView *titles = table_->horizontalHeader();
-        return {titles->viewport(), {titles->sectionViewportPosition(column(qPrintable(at))) + 4, titles->height() / 2}};
+        return {titles->viewport(), {titles->sectionViewportPosition(column(qPrintable(where))) + 4, titles->height() / 2}};
     };
     const auto selected = [&] {
         QStringList whole;
@@ -129,7 +130,7 @@ TEST_F(EnemyTableTest, HeadersSelectWholeColumnsAndRows)
     for (const auto &[gestures, expected] : std::vector<std::pair<QString, std::string>>{
              {"HP +Exp", "HP PP Exp"}, {"HP ^Level", "HP Level"}, {"HP +PP ^HP", "PP"}, {"Exp>HP", "HP PP Exp"},
              {"HP", "HP"}, {"Offense +Defense", "Offense Defense"}, {"3 +5", "3 4 5"}, {"HP 3", "3"},
-             {"1 ^4>5", "1 4 5"}, {"3 ^1", "1 3"}, {"3>5 ^4", "3 5"}, {"6>4", "4 5 6"}}) {
+             {"1 ^4>5", "1 4 5"}, {"3 ^1", "1 3"}, {"3>5 ^4", "3 5"}, {"6>4", "4 5 6"}, {"3 n5", ""}}) {
         for (QString gesture : gestures.split(' ')) {
             const auto modifiers = gesture[0] == '^' ? Qt::ControlModifier : gesture[0] == '+' ? Qt::ShiftModifier : Qt::NoModifier;
             const QStringList ends = gesture.remove(QRegularExpression("^[\\^+]")).split('>');
