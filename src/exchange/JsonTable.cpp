@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <set>
+#include <unordered_map>
 
 namespace mobwright {
 namespace {
@@ -130,21 +130,18 @@ public:
     }
 
     bool null() override { return value(std::nullopt, "null"); }
-    bool boolean(bool value) override
-    {
-        return this->value(std::nullopt, value ? "true" : "false");
-    }
-    bool number_integer(number_integer_t value) override { return number(std::to_string(value)); }
-    bool number_unsigned(number_unsigned_t value) override { return number(std::to_string(value)); }
-    bool number_float(number_float_t, const string_t &text) override { return number(text); }
-    bool string(string_t &text) override { return value(FromUtf8(text), text); }
+    bool boolean(bool value) override { return this->value(std::nullopt, value ? "true" : "false"); }
+    bool number_integer(number_integer_t value) override { return number(QString::number(value)); }
+    bool number_unsigned(number_unsigned_t value) override { return number(QString::number(value)); }
+    bool number_float(number_float_t, const string_t &text) override { return number(FromUtf8(text)); }
+    bool string(string_t &text) override { return value(FromUtf8(text)); }
     bool binary(binary_t &) override { return false; } // no JSON text holds one
 
     bool start_object(std::size_t) override
     {
         if (depth_ == 1) {
             cells_ = QStringList(table_.header.size());
-            given_.clear();
+            std::fill(given_.begin(), given_.end(), false);
             enemyRefused_ = false;
             column_ = nullptr;
             ++row_;
@@ -185,15 +182,19 @@ public:
     }
     bool key(string_t &name) override
     {
-        key_ = FromUtf8(name);
-        column_ = depth_ == 2 ? FindColumn(key_) : nullptr;
+        key_ = name;
+        column_ = nullptr;
         if (depth_ != 2)
             return true;
-        if (!column_) {
+        const Slot slot = slotOf(name);
+        if (!slot.column) {
             refuse("not a column this editor knows; the keys are the columns an export writes");
-        } else if (!given_.insert(column_).second) {
+        } else if (given_[std::size_t(slot.index)]) {
             refuse("the key comes twice in this object");
-            column_ = nullptr;
+        } else {
+            given_[std::size_t(slot.index)] = true;
+            column_ = slot.column;
+            index_ = slot.index;
         }
         return true;
     }
@@ -217,7 +218,7 @@ public:
             bytes_.first(std::min<qsizetype>(static_cast<qsizetype>(position), bytes_.size()));
         const qsizetype lineStart = read.lastIndexOf('\n') + 1;
         refusals_.add({.row = depth_ >= 2 ? row_ : 0,
-                       .column = depth_ == 2 ? key_.toStdString() : std::string(),
+                       .column = depth_ == 2 ? key_ : std::string(),
                        .accepted = "not well-formed JSON at line " +
                                    std::to_string(read.count('\n') + 1) + ", character " +
                                    std::to_string(read.size() - lineStart) + " (" +
@@ -247,9 +248,34 @@ private:
         return true;
     }
 
-    bool number(const std::string &text) { return value(FromUtf8(text), text, true); }
+    // A key's column and its place in the header, found once for every row:
+    // a table repeats its keys 230 times.
+    struct Slot
+    {
+        const Column *column = nullptr;
+        qsizetype index = -1;
+    };
+    Slot slotOf(const std::string &name)
+    {
+        const auto known = slots_.find(name);
+        if (known != slots_.end())
+            return known->second;
+        Slot slot{FindColumn(FromUtf8(name)), -1};
+        if (slot.column) {
+            slot.index = table_.header.indexOf(slot.column->name);
+            if (slot.index < 0) {
+                table_.header.append(slot.column->name);
+                slot.index = table_.header.size() - 1;
+                given_.push_back(false);
+            }
+        }
+        return slots_.emplace(name, slot).first->second;
+    }
 
-    bool value(std::optional<QString> cell, const std::string &text, bool isNumber = false)
+    bool number(QString text) { return value(std::move(text), nullptr, true); }
+
+    // literal: how a value that is no cell is written, for the refusal.
+    bool value(std::optional<QString> cell, const char *literal = nullptr, bool isNumber = false)
     {
         if (depth_ < 2)
             return outsideRow();
@@ -257,20 +283,15 @@ private:
             return true; // inside a value already refused
         // A list's entry may be named by a string too.
         if (!cell || (isNumber != column_->isNumeric() && !column_->takesNames())) {
-            refuse(Refusal{.text = text,
+            refuse(Refusal{.text = cell ? cell->toStdString() : literal,
                            .accepted = column_->takesNames() ? "a JSON number, or a string naming an entry"
                                        : column_->isNumeric() ? "a JSON number"
                                                               : "a JSON string"});
             return true;
         }
-        qsizetype index = table_.header.indexOf(column_->name);
-        if (index < 0) {
-            table_.header.append(column_->name);
-            index = table_.header.size() - 1;
-        }
-        if (cells_.size() <= index)
-            cells_.resize(index + 1);
-        cells_[index] = *cell;
+        if (cells_.size() <= index_)
+            cells_.resize(index_ + 1);
+        cells_[index_] = std::move(*cell);
         return true;
     }
 
@@ -278,18 +299,20 @@ private:
     void refuse(Refusal refusal)
     {
         refusal.row = row_;
-        refusal.column = key_.toStdString();
+        refusal.column = key_;
         refusals_.add(std::move(refusal));
-        enemyRefused_ = enemyRefused_ || key_ == ENEMY_COLUMN;
+        enemyRefused_ = enemyRefused_ || FromUtf8(key_) == ENEMY_COLUMN;
     }
 
     QByteArrayView bytes_;
     TextTable table_;
     RefusalList refusals_;
     QStringList cells_;
-    std::set<const Column *> given_;
-    QString key_;
+    std::unordered_map<std::string, Slot> slots_;
+    std::vector<bool> given_; // by header index, in the row being read
+    std::string key_;
     const Column *column_ = nullptr;
+    qsizetype index_ = 0; // column_'s in the header
     int depth_ = 0;
     int row_ = 0;
     bool enemyRefused_ = false;
