@@ -184,6 +184,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // The form and its lists go with the window: showing them with no image
+    // would be work for nothing.
+    for (QObject *goes : {static_cast<QObject *>(editor_), static_cast<QObject *>(lists_)}) {
+        session_.disconnect(goes);
+        for (const QObject *part : goes->findChildren<QObject *>())
+            session_.disconnect(part);
+    }
     session_.close();
     event->accept();
 }
