@@ -43,10 +43,14 @@ public:
     std::vector<TableCell> selectedCells() const;
 
     void pasteText(const QString &text);
+    // Selects the whole rows of enemies the filter shows, the first current.
+    void selectEnemies(const std::vector<int> &enemies);
 
 signals:
     // Enter on a row, or "Show in Form": the window goes to that enemy.
     void enemyChosen(int index);
+    // The filter shows other rows now.
+    void shownRowsChanged();
     void applyAllRequested();
     void undoRequested();
     void redoRequested();
