@@ -218,9 +218,10 @@ bool ByteGridModel::setData(const QModelIndex &index, const QVariant &value, int
     const QString typed = value.toString().trimmed();
     const auto byte = ParseHexByte(ToModelText(typed));
     if (!byte) {
-        emit refused(ToQString(Refusal{.text = ToModelText(typed),
-                                     .accepted = "a byte in hexadecimal, 00 to FF"}
-                                 .message()));
+        emit refused(ToQString(Refusal{.place = "Byte " + std::to_string(offset),
+                                       .text = ToModelText(typed),
+                                       .accepted = "a byte in hexadecimal, 00 to FF"}
+                                   .message()));
         return false;
     }
     const auto checked = WithByte(session_.pendingOrStored(enemy_), offset, *byte);

@@ -37,17 +37,20 @@ RecordBytesView::RecordBytesView(ImageSession &session, EnemyEditor &editor, QWi
                            QAbstractItemView::EditKeyPressed);
     grid_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->horizontalHeader()->setSectionResizeMode(ByteGridModel::TEXT_COLUMN, QHeaderView::Stretch);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *bytesLabel = new QLabel(tr("&Bytes:"));
     bytesLabel->setBuddy(grid_);
 
     auto *column = new QVBoxLayout(this);
     column->addWidget(place_);
     column->addWidget(bytesLabel);
-    column->addWidget(grid_, 1);
-    column->addWidget(field_);
-    resize(grid_->horizontalHeader()->length() + 360, 330);
+    column->addWidget(grid_);
+    column->addWidget(field_, 1);
+    // Room for a field's name and meaning, its offset and its marks.
+    field_->setMinimumHeight(field_->fontMetrics().lineSpacing() * 6);
+    field_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(model_, &ByteGridModel::refused, this, &RecordBytesView::refused);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -58,6 +61,18 @@ RecordBytesView::RecordBytesView(ImageSession &session, EnemyEditor &editor, QWi
     connect(&session_, &ImageSession::storedChanged, this, [this] { showEnemy(model_->enemy()); });
     connect(&session_, &ImageSession::closed, this, &QWidget::close);
     showEnemy(editor_.shownEnemy());
+    fitGrid();
+    adjustSize();
+}
+
+// The whole record in view, without scrolling.
+void RecordBytesView::fitGrid()
+{
+    grid_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    grid_->verticalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setFixedSize(grid_->verticalHeader()->sizeHint().width() + grid_->horizontalHeader()->length() + frame,
+                        grid_->horizontalHeader()->sizeHint().height() + grid_->verticalHeader()->length() + frame);
 }
 
 void RecordBytesView::showEnemy(int enemy)
@@ -68,7 +83,7 @@ void RecordBytesView::showEnemy(int enemy)
     const ImageKind kind = session_.rom().hasCopierHeader() ? ImageKind::CopierHeader : ImageKind::Headerless;
     const std::uint32_t offset = EnemyRecordOffset(EnemyTableOffset(kind), enemy);
     setWindowTitle(tr("Record Bytes — %1").arg(QFileInfo(session_.path()).fileName()));
-    place_->setText(tr("%1: %2 bytes at file offset $%3")
+    place_->setText(tr("%1 — %2 bytes at file offset $%3")
                         .arg(session_.enemyLabel(enemy))
                         .arg(ENEMY_RECORD_SIZE)
                         .arg(QString::number(offset, 16).toUpper()));

@@ -33,6 +33,7 @@ private:
     void showEnemy(int enemy);
     void showField(Field field);
     void byteChosen(const QModelIndex &current);
+    void fitGrid();
 
     ImageSession &session_;
     EnemyEditor &editor_;

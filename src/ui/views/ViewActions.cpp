@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
+#include <QScreen>
 
 namespace mobwright {
 namespace {
@@ -83,6 +84,9 @@ void ViewActions::bringUp(QWidget &view)
     }
     if (!view.property("placed").toBool()) {
         view.setProperty("placed", true);
+        // The first time, no bigger than the screen beside the window.
+        const QSize room = parts_.window.screen()->availableGeometry().size() * 0.9;
+        view.resize(view.size().boundedTo(room));
         view.restoreGeometry(parts_.settings->value(GeometryKey(view)).toByteArray());
         view.installEventFilter(this);
     }
