@@ -121,13 +121,15 @@ const Column *ChartView::column(const QComboBox *box) const
 
 void ChartView::showEvent(QShowEvent *event)
 {
-    replot();
+    if (stale_)
+        replot();
     QWidget::showEvent(event);
 }
 
 // Hidden, it draws nothing until it is shown again.
 void ChartView::replotIfShown()
 {
+    stale_ = true;
     if (isVisible())
         replot();
 }
@@ -137,6 +139,7 @@ void ChartView::replot()
     ImageSession &session = parts_.session;
     if (!session.isOpen())
         return;
+    stale_ = false;
     setWindowTitle(tr("Chart — %1").arg(QFileInfo(session.path()).fileName()));
     std::vector<EnemyRecord> shown;
     shown.reserve(ENEMY_COUNT);

@@ -46,6 +46,7 @@ private:
     QComboBox *x_;
     QComboBox *y_;
     QComboBox *colour_;
+    bool stale_ = true; // something it shows changed while it was hidden
 };
 
 } // namespace mobwright

@@ -36,8 +36,6 @@ RecordBytesView::RecordBytesView(ImageSession &session, EnemyEditor &editor, QWi
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                            QAbstractItemView::EditKeyPressed);
     grid_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *bytesLabel = new QLabel(tr("&Bytes:"));
@@ -68,8 +66,11 @@ RecordBytesView::RecordBytesView(ImageSession &session, EnemyEditor &editor, QWi
 // The whole record in view, without scrolling.
 void RecordBytesView::fitGrid()
 {
-    grid_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
-    grid_->verticalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    // Sized once: every byte is two digits and every row's text 16 characters.
+    for (QHeaderView *header : {grid_->horizontalHeader(), grid_->verticalHeader()}) {
+        header->resizeSections(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
     const int frame = 2 * grid_->frameWidth();
     grid_->setFixedSize(grid_->verticalHeader()->sizeHint().width() + grid_->horizontalHeader()->length() + frame,
                         grid_->horizontalHeader()->sizeHint().height() + grid_->verticalHeader()->length() + frame);
