@@ -1,6 +1,7 @@
 #include "ChartCanvas.h"
 
 #include <QCollator>
+#include <QGraphicsLayout>
 #include <QGraphicsPathItem>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -79,6 +80,9 @@ void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, co
     chart->addSeries(currentMark_);
     chart->legend()->markers(currentMark_).front()->setVisible(false);
     addAxes(xTitle, yTitle);
+    // Laid out now rather than when next painted, so that the points are
+    // where a pointer finds them, and the edits' lines are drawn between them.
+    chart->layout()->activate();
     showCurrent();
     drawEditLines();
 }

@@ -8,6 +8,7 @@
 #include "Prompter.h"
 #include "SaveDialog.h"
 #include "TableActions.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -94,7 +95,7 @@ void ChartView::buildControls()
     save->setObjectName(QStringLiteral("cmdSaveChart"));
     connect(save, &QPushButton::clicked, this, &ChartView::chooseFile);
     auto *saveKey = new QAction(this);
-    saveKey->setShortcut(QKeySequence::SaveAs);
+    saveKey->setShortcuts(StandardKeysOr(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     connect(saveKey, &QAction::triggered, this, &ChartView::chooseFile);
     addAction(saveKey);
 

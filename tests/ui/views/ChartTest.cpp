@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTest>
+#include <QToolTip>
 #include <QXmlStreamReader>
 
 #include <set>
@@ -105,6 +106,8 @@ TEST_F(ChartTest, ChoosesPointsByRectangleClickAndKeys)
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(low.x() + 6, low.y() + 6));
     EXPECT_EQ(selectedInTable(), (std::set{4, 5}));
 
+    QTest::mouseMove(viewport, placeOf(9));
+    EXPECT_EQ(QToolTip::text(), "010: \nLevel: 1, HP: 900");
     QTest::mouseClick(viewport, Qt::LeftButton, {}, placeOf(9));
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 9);
     EXPECT_EQ(selectedInTable(), std::set{9});
@@ -123,10 +126,11 @@ TEST_F(ChartTest, SavesTheChartAsSvgOrPngThroughTheOutputGuard)
 {
     const QString base = QString::fromStdString(image_.path());
     auto *save = editor_.find<QPushButton>("cmdSaveChart");
-    for (const QString &suffix : {QStringLiteral(".svg"), QStringLiteral(".png")}) {
-        editor_.prompter().nextFile = base + suffix;
-        save->click();
-    }
+    editor_.prompter().nextFile = base + ".svg";
+    save->click();
+    editor_.prompter().nextFile = base + ".png";
+    QApplication::setActiveWindow(canvas_->window());
+    QTest::keyClick(canvas_, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QFile svg(base + ".svg");
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     QXmlStreamReader reader(&svg);

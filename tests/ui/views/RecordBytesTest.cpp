@@ -102,3 +102,29 @@ TEST_F(RecordBytesTest, HexTypedOverAByteEditsItsFieldUnlessTheFieldRefusesIt)
     EXPECT_EQ(told[1], "Byte 35: cannot take \"xy\". It accepts a byte in hexadecimal, 00 to FF.");
     EXPECT_EQ(pending()->editCount(), 1);
 }
+
+// Each view opens as large as it was left, in the next run too.
+TEST(ViewPlaces, AreKeptFromOneRunToTheNext)
+{
+    TestImage image;
+    const auto view = [](EditorHarness &editor, const char *entry, const char *window) {
+        editor.find<QAction>(entry)->trigger();
+        return editor.find<QWidget>(window);
+    };
+    const std::pair<const char *, const char *> views[] = {{"mnuRecordBytes", "frmRecordBytes"}, {"mnuChart", "frmChart"}};
+    std::map<std::string, QSize> left;
+    {
+        EditorHarness first;
+        first.loadRom(image.path());
+        for (const auto &[entry, window] : views) {
+            QWidget *shown = view(first, entry, window);
+            shown->resize(shown->width() + 37, shown->height() + 23);
+            left[window] = shown->size();
+            shown->close();
+        }
+    }
+    EditorHarness second;
+    second.loadRom(image.path());
+    for (const auto &[entry, window] : views)
+        EXPECT_EQ(view(second, entry, window)->size(), left[window]) << window;
+}
