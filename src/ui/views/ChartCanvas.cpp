@@ -46,6 +46,8 @@ ChartCanvas::ChartCanvas(QWidget *parent)
     : QChartView(parent)
     , editLines_(new QGraphicsPathItem)
     , band_(new QRubberBand(QRubberBand::Rectangle, this))
+    , xAxis_(new QValueAxis)
+    , yAxis_(new QValueAxis)
 {
     setObjectName(QStringLiteral("chtEnemies"));
     setRenderHint(QPainter::Antialiasing);
@@ -53,6 +55,8 @@ ChartCanvas::ChartCanvas(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setRubberBand(QChartView::NoRubberBand);
     chart()->legend()->setAlignment(Qt::AlignRight);
+    chart()->addAxis(xAxis_, Qt::AlignBottom);
+    chart()->addAxis(yAxis_, Qt::AlignLeft);
     chart()->scene()->addItem(editLines_);
     editLines_->setZValue(10);
     connect(chart(), &QChart::plotAreaChanged, this, &ChartCanvas::drawEditLines);
@@ -65,10 +69,6 @@ void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, co
     yTitle_ = yTitle;
     QChart *chart = this->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
     const auto theme = IsDark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
     if (chart->theme() != theme)
         chart->setTheme(theme);
@@ -79,7 +79,7 @@ void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, co
     currentMark_->setPen(QPen(palette().color(QPalette::Highlight), 3));
     chart->addSeries(currentMark_);
     chart->legend()->markers(currentMark_).front()->setVisible(false);
-    addAxes(xTitle, yTitle);
+    fitAxes(xTitle, yTitle);
     // Laid out now rather than when next painted, so that the points are
     // where a pointer finds them, and the edits' lines are drawn between them.
     chart->layout()->activate();
@@ -125,10 +125,11 @@ void ChartCanvas::addEditedFrom()
     editLines_->setPen(line);
 }
 
-void ChartCanvas::addAxes(const QString &xTitle, const QString &yTitle)
+// The axes' ranges take in every point, before its edits too.
+void ChartCanvas::fitAxes(const QString &xTitle, const QString &yTitle)
 {
-    for (const auto &[alignment, title, ofPoint] :
-         {std::tuple{Qt::AlignBottom, xTitle, &QPointF::x}, std::tuple{Qt::AlignLeft, yTitle, &QPointF::y}}) {
+    for (const auto &[axis, title, ofPoint] :
+         {std::tuple{xAxis_, xTitle, &QPointF::x}, std::tuple{yAxis_, yTitle, &QPointF::y}}) {
         double low = 0;
         double high = 1;
         for (const ChartPoint &point : points_) {
@@ -137,12 +138,10 @@ void ChartCanvas::addAxes(const QString &xTitle, const QString &yTitle)
                 high = std::max(high, (at.*ofPoint)());
             }
         }
-        auto *axis = new QValueAxis;
         axis->setTitleText(title);
         axis->setRange(low, high + (high - low) * 0.05);
         axis->applyNiceNumbers();
         axis->setLabelFormat(high - low > 20 ? QStringLiteral("%.0f") : QStringLiteral("%g"));
-        chart()->addAxis(axis, alignment);
         for (QAbstractSeries *series : chart()->series())
             series->attachAxis(axis);
     }

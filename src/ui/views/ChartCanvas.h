@@ -9,6 +9,7 @@
 class QGraphicsPathItem;
 class QRubberBand;
 class QScatterSeries;
+class QValueAxis;
 
 namespace mobwright {
 
@@ -44,7 +45,7 @@ protected:
 private:
     void addGroups();
     void addEditedFrom();
-    void addAxes(const QString &xTitle, const QString &yTitle);
+    void fitAxes(const QString &xTitle, const QString &yTitle);
     void drawEditLines();
     void showCurrent();
     // The point nearest a place in reach of the pointer, or -1.
@@ -59,6 +60,8 @@ private:
     QGraphicsPathItem *editLines_;
     QScatterSeries *currentMark_ = nullptr;
     QRubberBand *band_;
+    QValueAxis *xAxis_;
+    QValueAxis *yAxis_;
     QPoint pressedAt_;
     bool dragging_ = false;
     int currentEnemy_ = -1; // the enemy of the point the keys are on
