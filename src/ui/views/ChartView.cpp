@@ -34,7 +34,7 @@ enum Rows { AllRows, FilteredRows };
 void AddColumns(QComboBox *box, const std::vector<const Column *> &columns, const QString &chosen)
 {
     for (const Column *column : columns)
-        box->addItem(ColumnTitle(*column), QVariant::fromValue(quintptr(column)));
+        box->addItem(ColumnTitle(*column), column->name);
     box->setCurrentIndex(box->findText(chosen));
 }
 
@@ -85,7 +85,7 @@ void ChartView::buildControls()
     rows_->setObjectName(QStringLiteral("cmbChartRows"));
     rows_->addItems({tr("All enemies"), tr("The table's filtered rows")});
     x_->setObjectName(QStringLiteral("cmbChartX"));
-    x_->addItem(tr("Enemy number"), QVariant::fromValue(quintptr(0)));
+    x_->addItem(tr("Enemy number"), QString()); // no column: the enemy's number
     AddColumns(x_, ChartNumberColumns(), QStringLiteral("Level"));
     y_->setObjectName(QStringLiteral("cmbChartY"));
     AddColumns(y_, ChartNumberColumns(), QStringLiteral("HP"));
@@ -117,7 +117,7 @@ void ChartView::buildControls()
 
 const Column *ChartView::column(const QComboBox *box) const
 {
-    return reinterpret_cast<const Column *>(box->currentData().value<quintptr>());
+    return FindColumn(box->currentData().toString());
 }
 
 void ChartView::showEvent(QShowEvent *event)

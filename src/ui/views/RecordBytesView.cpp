@@ -51,6 +51,9 @@ RecordBytesView::RecordBytesView(ImageSession &session, EnemyEditor &editor, QWi
     field_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(model_, &ByteGridModel::refused, this, &RecordBytesView::refused);
+    // The description below follows the byte's edits and marks.
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this] { field_->setText(grid_->currentIndex().data(Qt::ToolTipRole).toString()); });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &RecordBytesView::byteChosen);
     connect(&editor_, &EnemyEditor::enemyShown, this, &RecordBytesView::showEnemy);
@@ -102,12 +105,10 @@ void RecordBytesView::byteChosen(const QModelIndex &current)
     const int offset = model_->offsetAt(current);
     if (offset < 0) {
         model_->choose(std::nullopt);
-        field_->clear();
         return;
     }
     const RecordCell cell = ByteMap()[std::size_t(offset)].cell;
     model_->choose(cell);
-    field_->setText(model_->data(current, Qt::ToolTipRole).toString());
     if (cell.field() && !following_ && session_.isOpen())
         editor_.focusField(*cell.field());
 }
