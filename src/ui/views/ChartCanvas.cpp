@@ -13,6 +13,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace mobwright {
@@ -24,6 +25,20 @@ constexpr int REACH = 8;
 QString Number(double value)
 {
     return QString::number(value, 'f', 0);
+}
+
+// An axis from low to high on round numbers: its step 1, 2 or 5 times a
+// power of ten, for about five ticks. Set at once, it lays its labels out
+// once, where QValueAxis::applyNiceNumbers would after a first range.
+void SetRoundRange(QValueAxis *axis, double low, double high)
+{
+    const double rough = std::max(high - low, 1.0) / 4;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double step = rough <= power ? power : rough <= 2 * power ? 2 * power : rough <= 5 * power ? 5 * power : 10 * power;
+    low = std::floor(low / step) * step;
+    high = std::ceil(high / step) * step;
+    axis->setTickCount(int(std::lround((high - low) / step)) + 1);
+    axis->setRange(low, high);
 }
 
 bool IsDark(const QPalette &palette)
@@ -72,14 +87,15 @@ void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, co
     const auto theme = IsDark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
     if (chart->theme() != theme)
         chart->setTheme(theme);
+    // The ranges first: each change of an axis lays out every series attached to it.
+    fitAxes(xTitle, yTitle);
     addGroups();
     addEditedFrom();
     currentMark_ = Scatter(QString(), 18);
     currentMark_->setBrush(Qt::NoBrush);
     currentMark_->setPen(QPen(palette().color(QPalette::Highlight), 3));
-    chart->addSeries(currentMark_);
+    add(currentMark_);
     chart->legend()->markers(currentMark_).front()->setVisible(false);
-    fitAxes(xTitle, yTitle);
     // Laid out now rather than when next painted, so that the points are
     // where a pointer finds them, and the edits' lines are drawn between them.
     chart->layout()->activate();
@@ -101,7 +117,7 @@ void ChartCanvas::addGroups()
         series->append(point.at);
     }
     for (const auto &[group, series] : groups)
-        chart()->addSeries(series);
+        add(series);
 }
 
 // The points as the file holds them, faded, where pending edits moved them.
@@ -120,12 +136,12 @@ void ChartCanvas::addEditedFrom()
     faded.setAlpha(70);
     series->setColor(faded);
     series->setBorderColor(faded);
-    chart()->addSeries(series);
+    add(series);
     QPen line(palette().color(QPalette::WindowText), 1.5, Qt::DashLine);
     editLines_->setPen(line);
 }
 
-// The axes' ranges take in every point, before its edits too.
+// The axes' ranges take in every point, where it was before its edits too.
 void ChartCanvas::fitAxes(const QString &xTitle, const QString &yTitle)
 {
     for (const auto &[axis, title, ofPoint] :
@@ -139,12 +155,16 @@ void ChartCanvas::fitAxes(const QString &xTitle, const QString &yTitle)
             }
         }
         axis->setTitleText(title);
-        axis->setRange(low, high + (high - low) * 0.05);
-        axis->applyNiceNumbers();
         axis->setLabelFormat(high - low > 20 ? QStringLiteral("%.0f") : QStringLiteral("%g"));
-        for (QAbstractSeries *series : chart()->series())
-            series->attachAxis(axis);
+        SetRoundRange(axis, low, high + (high - low) * 0.05);
     }
+}
+
+void ChartCanvas::add(QAbstractSeries *series)
+{
+    chart()->addSeries(series);
+    series->attachAxis(xAxis_);
+    series->attachAxis(yAxis_);
 }
 
 void ChartCanvas::drawEditLines()

@@ -46,6 +46,7 @@ private:
     void addGroups();
     void addEditedFrom();
     void fitAxes(const QString &xTitle, const QString &yTitle);
+    void add(QAbstractSeries *series);
     void drawEditLines();
     void showCurrent();
     // The point nearest a place in reach of the pointer, or -1.
