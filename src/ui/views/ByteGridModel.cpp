@@ -24,9 +24,8 @@ QString Hex(unsigned value, int digits)
 
 // A field's own tint: its hue spread round the colour wheel, mixed into the
 // palette's base so that the palette's text stays readable on it, light or dark.
-QColor Tint(Field field)
+QColor Tint(Field field, const QColor &base)
 {
-    const QColor base = QGuiApplication::palette().color(QPalette::Base);
     const QColor hue = QColor::fromHsv((static_cast<int>(field) * 137) % 360, 200, 255);
     constexpr double share = 0.22;
     return QColor::fromRgbF(float(base.redF() * (1 - share) + hue.redF() * share),
@@ -45,6 +44,7 @@ ByteGridModel::ByteGridModel(ImageSession &session, QObject *parent)
     : QAbstractTableModel(parent)
     , session_(session)
 {
+    showAll();
     for (const auto signal : {&ImageSession::pendingChanged, &ImageSession::storedChanged})
         connect(&session_, signal, this, [this](const QList<int> &enemies) {
             if (enemies.contains(enemy_))
@@ -68,8 +68,11 @@ void ByteGridModel::choose(std::optional<RecordCell> cell)
 
 void ByteGridModel::showAll()
 {
+    // The tints follow the palette, which the desktop may change at any time.
+    const QColor base = QGuiApplication::palette().color(QPalette::Base);
+    for (const FieldLayout &layout : EnemyLayout)
+        tints_[std::size_t(layout.field)] = Tint(layout.field, base);
     emit dataChanged(index(0, 0), index(ROWS - 1, TEXT_COLUMN));
-    emit headerDataChanged(Qt::Vertical, 0, ROWS - 1);
 }
 
 int ByteGridModel::offsetAt(const QModelIndex &index) const
@@ -124,7 +127,7 @@ QVariant ByteGridModel::byteData(int offset, int role) const
             return palette.color(QPalette::Highlight);
         if (conflict)
             return ConflictColour();
-        return mapped.covered() ? QBrush(Tint(*mapped.cell.field())) : UncoveredBrush();
+        return mapped.covered() ? QBrush(tints_[std::size_t(*mapped.cell.field())]) : UncoveredBrush();
     case Qt::ForegroundRole:
         if (chosen)
             return palette.color(QPalette::HighlightedText);

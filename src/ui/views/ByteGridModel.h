@@ -3,6 +3,9 @@
 #include "RecordCell.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+
+#include <array>
 
 #include <optional>
 
@@ -54,6 +57,8 @@ private:
     ImageSession &session_;
     int enemy_ = 0;
     std::optional<RecordCell> chosen_;
+    std::array<QColor, FIELD_COUNT> tints_; // each field's, from the palette
+
 };
 
 } // namespace mobwright
