@@ -231,7 +231,6 @@ void ChartCanvas::mouseMoveEvent(QMouseEvent *event)
         QToolTip::showText(mapToGlobal(at), tip(points_[std::size_t(near)]), this);
     else
         QToolTip::hideText();
-    QChartView::mouseMoveEvent(event);
 }
 
 void ChartCanvas::mouseReleaseEvent(QMouseEvent *event)

@@ -9,9 +9,11 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRubberBand>
 #include <QScatterSeries>
 #include <QTest>
 #include <QToolTip>
+#include <QValueAxis>
 #include <QXmlStreamReader>
 
 #include <set>
@@ -82,6 +84,15 @@ TEST_F(ChartTest, PlotsTheFilteredRowsWithTheirEditsAndFollowsThem)
             series << QStringLiteral("%1 (%2)").arg(one->name()).arg(static_cast<const QXYSeries *>(one)->count());
     }
     EXPECT_EQ(series.join(", "), "0 – Normal (7), 1 – Insect (7), 2 – Metal (6), Before the edits (1)");
+    for (QAbstractSeries *one : canvas_->chart()->series())
+        EXPECT_EQ(one->attachedAxes().size(), 2);
+    // Round ranges that take in every point, the one before its edit too.
+    QStringList ranges;
+    for (const QAbstractAxis *axis : canvas_->chart()->axes()) {
+        const auto *values = static_cast<const QValueAxis *>(axis);
+        ranges << QStringLiteral("%1..%2 in %3").arg(values->min()).arg(values->max()).arg(values->tickCount() - 1);
+    }
+    EXPECT_EQ(ranges.join(", "), "0..3 in 3, 0..6000 in 3");
 
     table_->findChild<QLineEdit *>("txtFilter")->setText("Level = 1");
     EXPECT_EQ(canvas_->points().size(), 10u);
@@ -103,6 +114,7 @@ TEST_F(ChartTest, ChoosesPointsByRectangleClickAndKeys)
     QMouseEvent drag(QEvent::MouseMove, QPointF(low.x() + 6, low.y() + 6), viewport->mapToGlobal(QPointF(low.x() + 6, low.y() + 6)),
                      Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(viewport, &drag);
+    EXPECT_TRUE(canvas_->findChild<QRubberBand *>()->isVisible());
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(low.x() + 6, low.y() + 6));
     EXPECT_EQ(selectedInTable(), (std::set{4, 5}));
 

@@ -60,6 +60,10 @@ TEST_F(RecordBytesTest, FollowsTheFormAndLeadsIt)
     auto *place = editor_.find<QLabel>("lblRecordPlace");
     EXPECT_TRUE(place->text().startsWith("008: Frog — 94 bytes at file offset $")) << place->text().toStdString();
     EXPECT_EQ(at(33).data().toString() + at(34).data().toString(), "8403");
+    EXPECT_EQ(model_->headerData(15, Qt::Horizontal, Qt::DisplayRole).toString() + " " +
+                  model_->headerData(ByteGridModel::TEXT_COLUMN, Qt::Horizontal, Qt::DisplayRole).toString() + " " +
+                  model_->headerData(5, Qt::Vertical, Qt::DisplayRole).toString(),
+              "F Text 50");
     EXPECT_EQ(at(16).siblingAtColumn(ByteGridModel::TEXT_COLUMN).data().toString(), QString(16, QChar(u'·')));
     EXPECT_TRUE(at(0).siblingAtColumn(ByteGridModel::TEXT_COLUMN).data().toString().startsWith("·Frog·"));
 
