@@ -43,8 +43,9 @@ public:
     std::vector<TableCell> selectedCells() const;
 
     void pasteText(const QString &text);
-    // Selects the whole rows of enemies the filter shows, the first current.
-    void selectEnemies(const std::vector<int> &enemies);
+    // Selects the rows of enemies the filter shows, the first current: only
+    // their cells of column when one is given, so that Adjust… works on them.
+    void selectEnemies(const std::vector<int> &enemies, const Column *column = nullptr);
 
 signals:
     // Enter on a row, or "Show in Form": the window goes to that enemy.

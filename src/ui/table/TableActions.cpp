@@ -80,12 +80,12 @@ std::vector<int> TableActions::filteredEnemies() const
     return all;
 }
 
-void TableActions::selectInTable(const std::vector<int> &enemies, bool show)
+void TableActions::selectInTable(const std::vector<int> &enemies, bool show, const Column *column)
 {
     if (show)
         showTable();
     if (tableView_)
-        tableView_->selectEnemies(enemies);
+        tableView_->selectEnemies(enemies, column);
 }
 
 void TableActions::showTable()

@@ -14,6 +14,7 @@ class QMenu;
 namespace mobwright {
 
 class EnemyTableView;
+struct Column;
 struct FileFormat;
 
 // The window's side of the whole table: View › Enemy Table, and File ›
@@ -40,8 +41,9 @@ public:
     // The enemies of the rows the table's filter shows, in its order; every
     // enemy until the table view is first made.
     std::vector<int> filteredEnemies() const;
-    // Selects the rows of enemies in the table view, shown first when show is set.
-    void selectInTable(const std::vector<int> &enemies, bool show);
+    // Selects the rows of enemies in the table view, or only their cells of
+    // column when one is given; the view is shown first when show is set.
+    void selectInTable(const std::vector<int> &enemies, bool show, const Column *column = nullptr);
 
 signals:
     // What the table view asks of the window.

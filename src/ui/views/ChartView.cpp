@@ -66,8 +66,10 @@ ChartView::ChartView(const WindowParts &parts, TableActions &table, QWidget *par
         parts_.navigator.showEnemy(enemy);
     });
     connect(canvas_, &ChartCanvas::rectangleChosen, this, [this](const std::vector<int> &enemies) {
-        table_.selectInTable(enemies, true);
-        parts_.window.statusBar()->showMessage(tr("%n enemies selected in the table", nullptr, int(enemies.size())));
+        // Their cells of the column up the chart, which Adjust… then changes.
+        table_.selectInTable(enemies, true, column(y_));
+        parts_.window.statusBar()->showMessage(
+            tr("%n enemies selected in the table's %1 column", nullptr, int(enemies.size())).arg(y_->currentText()));
     });
     for (const auto signal : {&ImageSession::pendingChanged, &ImageSession::storedChanged})
         connect(&session, signal, this, &ChartView::replotIfShown);

@@ -53,12 +53,15 @@ protected:
         return *std::ranges::find(canvas_->points(), enemy, &ChartPoint::enemy);
     }
     QPoint placeOf(int enemy) const { return canvas_->positionOf(pointOf(enemy).at); }
-    std::set<int> selectedInTable() const
+    // The enemies of the cells selected, and the columns they are in.
+    std::pair<std::set<int>, std::set<QString>> selectedInTable() const
     {
-        std::set<int> enemies;
-        for (const TableCell &cell : table_->selectedCells())
-            enemies.insert(cell.enemy);
-        return enemies;
+        std::pair<std::set<int>, std::set<QString>> selected;
+        for (const TableCell &cell : table_->selectedCells()) {
+            selected.first.insert(cell.enemy);
+            selected.second.insert(cell.column->name);
+        }
+        return selected;
     }
 
     TestImage image_;
@@ -116,13 +119,15 @@ TEST_F(ChartTest, ChoosesPointsByRectangleClickAndKeys)
     QApplication::sendEvent(viewport, &drag);
     EXPECT_TRUE(canvas_->findChild<QRubberBand *>()->isVisible());
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(low.x() + 6, low.y() + 6));
-    EXPECT_EQ(selectedInTable(), (std::set{4, 5}));
+    // Their HP cells, which Adjust… then changes.
+    EXPECT_EQ(selectedInTable(), std::pair(std::set{4, 5}, std::set<QString>{"HP"}));
 
     QTest::mouseMove(viewport, placeOf(9));
     EXPECT_EQ(QToolTip::text(), "010: \nLevel: 1, HP: 900");
     QTest::mouseClick(viewport, Qt::LeftButton, {}, placeOf(9));
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 9);
-    EXPECT_EQ(selectedInTable(), std::set{9});
+    EXPECT_EQ(selectedInTable().first, std::set{9});
+    EXPECT_GT(selectedInTable().second.size(), 30u); // the whole row
     // Across, 9 (HP 900) comes before 4 (5000) at the same level; up, 4 before 5.
     QTest::keyClick(canvas_, Qt::Key_Right);
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 4);
