@@ -206,8 +206,13 @@ void EnemyEditor::showHelpOnFocus()
 
 bool EnemyEditor::eventFilter(QObject *object, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn)
+    if (event->type() == QEvent::FocusIn) {
         emit helpShown(static_cast<QWidget *>(object)->toolTip());
+        for (const FieldLayout &layout : EnemyLayout) {
+            if (controls_.control(layout.field) == object)
+                emit fieldFocused(layout.field);
+        }
+    }
     return QWidget::eventFilter(object, event);
 }
 

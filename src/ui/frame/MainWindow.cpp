@@ -6,6 +6,7 @@
 #include "EditActions.h"
 #include "EnemyEditor.h"
 #include "TableActions.h"
+#include "ViewActions.h"
 #include "FileFormats.h"
 #include "FindEnemy.h"
 #include "LabelFolderActions.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , table_(new TableActions({*this, session_, *prompter_, *this, settings_}))
     , labels_(new LabelFolderActions({*this, session_, *prompter_, *this, settings_}))
     , edits_(new EditActions({*this, session_, *prompter_, *this, settings_}))
+    , views_(new ViewActions({*this, session_, *prompter_, *this, settings_}, *editor_, *table_))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -99,6 +101,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
 MainWindow::~MainWindow()
 {
     table_->closeTable();
+    views_->closeViews();
 }
 
 void MainWindow::buildFileMenu()
@@ -163,6 +166,7 @@ void MainWindow::buildViewMenu()
     view->setObjectName(QStringLiteral("mnuView"));
     table_->addViewEntries(view);
     compare_->addViewEntries(view);
+    views_->addViewEntries(view);
 }
 
 void MainWindow::buildHelpMenu()

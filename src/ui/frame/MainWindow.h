@@ -21,6 +21,7 @@ class EditActions;
 class EnemyEditor;
 class LabelFolderActions;
 class TableActions;
+class ViewActions;
 class FindEnemy;
 class ListModels;
 class RecentImages;
@@ -84,6 +85,7 @@ private:
     TableActions *table_;
     LabelFolderActions *labels_;
     EditActions *edits_;
+    ViewActions *views_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;
