@@ -2,7 +2,10 @@
 #include "CraftedCartridge.h"
 #include "RomChecksum.h"
 
+#include "FileHandle.h"
+
 #include <QJsonDocument>
+#include <QProcess>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
@@ -87,7 +90,7 @@ TEST(InfoCommand, RefusesOptionsItDoesNotTakeAndAHeaderItCannotTrust)
     WriteCartridge(image, HeaderPlace::LoROM, true);
     const std::uint8_t noMapping[] = {0};
     for (const bool trusted : {true, false}) {
-        const QStringList refused[] = {{"checksum", PathOf(image), "--fix"},
+        const QStringList refused[] = {{"checksum", PathOf(image), "--dry-run"},
                                        {"checksum", PathOf(image), "--format", "json"},
                                        {"info", PathOf(image), "--format", "csv"},
                                        {"info", PathOf(image)},
@@ -102,4 +105,39 @@ TEST(InfoCommand, RefusesOptionsItDoesNotTakeAndAHeaderItCannotTrust)
     EXPECT_TRUE(RunCommand({"info", PathOf(image)})
                     .err.contains("trusted at LoROM 0x7FC0 and HiROM 0xFFC0."));
     EXPECT_EQ(RunCommand({"info", PathOf(image) + ".missing"}).status, EXIT_FILE_FAILED);
+}
+
+// --fix writes the checksum that matches, checked here independently; it
+// refuses, writing nothing, an image another process holds locked and one
+// whose header cannot be trusted.
+TEST(InfoCommand, FixWritesTheChecksumUnlessTheImageIsLockedOrUntrusted)
+{
+    TestImage image(3072 * 1024 + 512);
+    WriteCartridge(image, HeaderPlace::HiROM, false);
+    const auto before = image.contents();
+    QProcess editor;
+    editor.start("sh", {"-c", "exec 9<\"$0\"; flock -x 9; echo locked; exec sleep 30", PathOf(image)});
+    editor.waitForReadyRead();
+    ASSERT_TRUE(IsLockedByAnEditor(image.path()));
+    const CommandRun locked = RunCommand({"checksum", PathOf(image), "--fix"});
+    editor.kill();
+    editor.waitForFinished();
+    EXPECT_EQ(locked.status, EXIT_REFUSED);
+    EXPECT_TRUE(locked.err.contains("holds it locked")) << locked.err.toStdString();
+    EXPECT_TRUE(image.contents() == before);
+
+    EXPECT_EQ(RunCommand({"checksum", PathOf(image), "--fix"}).status, EXIT_DONE);
+    const auto fixed = image.contents();
+    EXPECT_EQ(StoredChecksum(fixed, HeaderPlace::HiROM), PlainChecksum(fixed));
+    EXPECT_EQ(RunCommand({"checksum", PathOf(image)}).status, EXIT_DONE);
+    EXPECT_TRUE(RunCommand({"checksum", PathOf(image), "--fix"}).out.contains("nothing to write"));
+
+    const std::uint8_t noMapping[] = {0};
+    image.setBytes(512 + HeaderOffset(HeaderPlace::HiROM) + 0x15, noMapping);
+    const auto untrusted = image.contents();
+    const CommandRun refused = RunCommand({"checksum", PathOf(image), "--fix"});
+    EXPECT_EQ(refused.status, EXIT_REFUSED);
+    EXPECT_TRUE(refused.err.contains("trusted at LoROM 0x7FC0 and HiROM 0xFFC0. Nothing"))
+        << refused.err.toStdString();
+    EXPECT_TRUE(image.contents() == untrusted);
 }
