@@ -1,4 +1,5 @@
 #include "../exchange/ExchangeHarness.h"
+#include "../exchange/PatchAppliers.h"
 #include "CraftedCartridge.h"
 #include "RomChecksum.h"
 
@@ -116,7 +117,8 @@ TEST(InfoCommand, FixWritesTheChecksumUnlessTheImageIsLockedOrUntrusted)
     WriteCartridge(image, HeaderPlace::HiROM, false);
     const auto before = image.contents();
     QProcess editor;
-    editor.start("sh", {"-c", "exec 9<\"$0\"; flock -x 9; echo locked; exec sleep 30", PathOf(image)});
+    editor.start("sh",
+                 {"-c", "exec 9<\"$0\"; flock -x 9; echo locked; exec sleep 30", PathOf(image)});
     editor.waitForReadyRead();
     ASSERT_TRUE(IsLockedByAnEditor(image.path()));
     const CommandRun locked = RunCommand({"checksum", PathOf(image), "--fix"});
@@ -131,6 +133,15 @@ TEST(InfoCommand, FixWritesTheChecksumUnlessTheImageIsLockedOrUntrusted)
     EXPECT_EQ(StoredChecksum(fixed, HeaderPlace::HiROM), PlainChecksum(fixed));
     EXPECT_EQ(RunCommand({"checksum", PathOf(image)}).status, EXIT_DONE);
     EXPECT_TRUE(RunCommand({"checksum", PathOf(image), "--fix"}).out.contains("nothing to write"));
+    // A patch made afterwards carries the four bytes, as any change.
+    TestImage baseline(image.size());
+    baseline.setBytes(0, before);
+    const QString patch = PathOf(image) + ".ips";
+    RunCommand({"diff", PathOf(baseline), PathOf(image), "-o", patch});
+    QFile file(patch);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray ips = file.readAll();
+    EXPECT_TRUE(ApplyIps(baseline.contents(), {ips.begin(), ips.end()}) == fixed);
 
     const std::uint8_t noMapping[] = {0};
     image.setBytes(512 + HeaderOffset(HeaderPlace::HiROM) + 0x15, noMapping);

@@ -51,12 +51,13 @@ HeaderActions::HeaderActions(const WindowParts &parts)
     keep_->setChecked(parts_.settings->value(KEEP_KEY, false).toBool());
     session_.setKeepChecksum(keep_->isChecked());
     status_->setObjectName(QStringLiteral("lblChecksum"));
+    status_->setContentsMargins(0, 0, 12, 0); // apart from the image's name
     parts_.window.statusBar()->addPermanentWidget(status_);
     connect(info_, &QAction::triggered, this, &HeaderActions::showImageInfo);
     connect(fix_, &QAction::triggered, this, &HeaderActions::fixChecksum);
     connect(keep_, &QAction::toggled, this, &HeaderActions::keepChecksum);
-    for (const auto signal : {&ImageSession::opened, &ImageSession::closed,
-                              &ImageSession::historyChanged})
+    for (const auto signal :
+         {&ImageSession::opened, &ImageSession::closed, &ImageSession::historyChanged})
         connect(&session_, signal, this, &HeaderActions::showState);
     connect(&session_, &ImageSession::storedChanged, this, &HeaderActions::showState);
     showState();
@@ -83,7 +84,8 @@ void HeaderActions::showImageInfo()
 {
     if (!session_.isOpen())
         return;
-    auto *dialog = new ImageInfoDialog(session_, [this] { fixChecksum(); }, &parts_.window);
+    auto *dialog = new ImageInfoDialog(
+        session_, [this] { fixChecksum(); }, &parts_.window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
