@@ -19,11 +19,10 @@ void PutInternalHeader(std::span<std::uint8_t> image, HeaderPlace place);
 // The same in the file of a scratch image, behind its copier header if it has one.
 void PutInternalHeader(class TestImage &image, HeaderPlace place);
 
-// The checksum summed as plainly as can be, to check the editor's against: the
-// file's bytes without its copier header, the part past the largest power of
-// two (itself a power of two) repeated until it fills as much again. A header
-// whose words are right holds four bytes that sum to 0x1FE, as the 0x0000 and
-// 0xFFFF they are counted as do, so it is summed as it is.
+// The checksum summed plainly, to check the editor's against: the file without
+// its copier header, the part past the largest power of two (itself one)
+// repeated to fill as much again. Right words sum to 0x1FE, as the 0x0000 and
+// 0xFFFF they count as do, so they are summed as they are.
 std::uint16_t PlainChecksum(const std::vector<std::uint8_t> &file);
 // The checksum the header at place in file stores.
 std::uint16_t StoredChecksum(const std::vector<std::uint8_t> &file, HeaderPlace place);
