@@ -38,8 +38,8 @@ HeaderActions::HeaderActions(const WindowParts &parts)
     : QObject(&parts.window)
     , parts_(parts)
     , session_(parts.session)
-    , info_(new QAction(tr("Image &Information…"), this))
-    , fix_(new QAction(tr("Fix &Checksum"), this))
+    , info_(new QAction(tr("Image I&nformation…"), this))
+    , fix_(new QAction(tr("Fi&x Checksum"), this))
     , keep_(new QAction(tr("&Keep the checksum right after each write"), this))
     , status_(new QLabel)
 {
@@ -56,10 +56,11 @@ HeaderActions::HeaderActions(const WindowParts &parts)
     connect(info_, &QAction::triggered, this, &HeaderActions::showImageInfo);
     connect(fix_, &QAction::triggered, this, &HeaderActions::fixChecksum);
     connect(keep_, &QAction::toggled, this, &HeaderActions::keepChecksum);
-    for (const auto signal :
-         {&ImageSession::opened, &ImageSession::closed, &ImageSession::historyChanged})
-        connect(&session_, signal, this, &HeaderActions::showState);
+    // Reads the whole image: only where its bytes may have changed, not for each edit.
+    connect(&session_, &ImageSession::opened, this, &HeaderActions::showState);
+    connect(&session_, &ImageSession::closed, this, &HeaderActions::showState);
     connect(&session_, &ImageSession::storedChanged, this, &HeaderActions::showState);
+    connect(&session_, &ImageSession::steppedOver, this, &HeaderActions::showState);
     showState();
 }
 
@@ -76,8 +77,10 @@ void HeaderActions::addEditEntries(QMenu *edit)
 
 void HeaderActions::fixChecksum()
 {
-    if (session_.isOpen())
-        emit wrote(fix_->text().remove(u'&'), session_.fixChecksum());
+    if (!session_.isOpen())
+        return;
+    emit wrote(fix_->text().remove(u'&'), session_.fixChecksum());
+    showState();
 }
 
 void HeaderActions::showImageInfo()
