@@ -9,6 +9,7 @@
 #include "ViewActions.h"
 #include "FileFormats.h"
 #include "FindEnemy.h"
+#include "HeaderActions.h"
 #include "LabelFolderActions.h"
 #include "ListModels.h"
 #include "QtText.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , labels_(new LabelFolderActions({*this, session_, *prompter_, *this, settings_}))
     , edits_(new EditActions({*this, session_, *prompter_, *this, settings_}))
     , views_(new ViewActions({*this, session_, *prompter_, *this, settings_}, *editor_, *table_))
+    , header_(new HeaderActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -82,6 +84,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     connect(table_, &TableActions::redoRequested, edits_, [this] { edits_->stepHistory(false); });
     connect(table_, &TableActions::nameEntryRequested, this, &MainWindow::nameEntry);
     connect(table_, &TableActions::writeFailed, edits_, &EditActions::tellOutcome);
+    connect(header_, &HeaderActions::wrote, edits_, &EditActions::tellOutcome);
     connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
         statusBar()->showMessage(help);
     });
@@ -124,6 +127,7 @@ void MainWindow::buildFileMenu()
     file->addSeparator();
     table_->addFileEntries(file);
     compare_->addPatchEntry(file);
+    header_->addFileEntry(file);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
@@ -137,6 +141,8 @@ void MainWindow::buildEditMenu()
     edits_->addStepEntries(edit);
     edit->addSeparator();
     edits_->addApplyEntries(edit);
+    edit->addSeparator();
+    header_->addEditEntries(edit);
     edit->addSeparator();
     compare_->addEditEntries(edit);
     edit->addSeparator();

@@ -23,6 +23,7 @@ class LabelFolderActions;
 class TableActions;
 class ViewActions;
 class FindEnemy;
+class HeaderActions;
 class ListModels;
 class RecentImages;
 class Settings;
@@ -86,6 +87,7 @@ private:
     LabelFolderActions *labels_;
     EditActions *edits_;
     ViewActions *views_;
+    HeaderActions *header_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;
