@@ -8,6 +8,7 @@
 #include "StartupBench.h"
 #include "Stats.h"
 #include "TableBench.h"
+#include "ViewsBench.h"
 #include "TableGeometry.h"
 
 #include <QAction>
@@ -106,5 +107,6 @@ int main(int argc, char *argv[])
           }));
     MeasureTable(repetitions, MakeImage(dir.filePath("three.smc")), window);
     MeasureCompare(repetitions, MakeImage(dir.filePath("four.smc")), dir.path(), window);
+    MeasureViews(repetitions, MakeImage(dir.filePath("five.smc")), window);
     return 0;
 }

@@ -2,7 +2,7 @@
 # Sourced by ./run, ./test and ./bench.
 
 MOBWRIGHT_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-l10n-tools libgl-dev libgtest-dev libcsv-dev zlib1g-dev
-                    nlohmann-json3-dev libmuparser-dev)
+                    rapidjson-dev libmuparser-dev qt6-charts-dev qt6-svg-dev)
 # The fuzz targets: clang with libFuzzer and its sanitizer runtimes, and
 # llvm-symbolizer so that a failure's stack trace names the source lines.
 MOBWRIGHT_FUZZ_PACKAGES=(clang libclang-rt-dev llvm)

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "ImageDiff.h"
-#include "ImageInfo.h"
+#include "HeaderCommands.h"
 #include "ImagePatch.h"
 #include "ImageSession.h"
 #include "Counted.h"
@@ -44,6 +44,7 @@ const QString FORMAT = QStringLiteral("format");
 const QString DRY_RUN = QStringLiteral("dry-run");
 const QString ALLOW_UNLISTED = QStringLiteral("allow-unlisted");
 const QString HEADERLESS = QStringLiteral("headerless");
+const QString FIX = QStringLiteral("fix");
 
 // The formats each command reads or writes; the first is taken where neither
 // --format nor the file's extension names one.
@@ -59,7 +60,7 @@ QString Usage(const QString &program)
                           "  %1 import IMAGE FILE [--format %2] [--dry-run] [--allow-unlisted]\n"
                           "  %1 diff BASELINE IMAGE [-o FILE] [--format %3] [--headerless]\n"
                           "  %1 info IMAGE [--format text|json]\n"
-                          "  %1 checksum IMAGE\n"
+                          "  %1 checksum IMAGE [--fix]\n"
                           "  %1 [IMAGE]")
         .arg(program, TABLES.keys(), DIFFERENCES.keys());
 }
@@ -70,7 +71,7 @@ const std::map<QString, QStringList> COMMAND_OPTIONS = {
     {IMPORT, {FORMAT, DRY_RUN, ALLOW_UNLISTED}},
     {DIFF, {OUTPUT, FORMAT, HEADERLESS}},
     {INFO, {FORMAT}},
-    {CHECKSUM, {}},
+    {CHECKSUM, {FIX}},
 };
 
 // Qt's own options, which the window takes before the image: those followed
@@ -118,6 +119,15 @@ public:
     {
         Write(streams_.err, line);
         return status;
+    }
+
+    int report(const CommandReport &report) const
+    {
+        for (const QString &line : report.out)
+            say(line);
+        if (!report.err.isEmpty())
+            warn(report.err);
+        return report.status;
     }
 
     // The user's label files name the long lists, as in the window.
@@ -193,10 +203,12 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                  "or JSON), or an IPS or BPS patch that makes IMAGE from BASELINE.\n"
                  "info: the facts of IMAGE's internal header, as text or JSON.\n"
                  "checksum: whether the checksum IMAGE's header stores matches its bytes (exit "
-                 "status 0) or not (1).\n\n"
-                 "Export, diff, info, checksum and a dry run only read the images, even while the "
-                 "editor has them open. Output goes to standard output without -o or with -o -; a "
-                 "file is replaced only once written whole, and never when it is a cartridge image "
+                 "status 0) or not (1); with --fix, writes the one that does, unless an editor "
+                 "has IMAGE open.\n\n"
+                 "Export, diff, info, checksum without --fix and a dry run only read the images, "
+                 "even while the editor has them open. Output goes to standard output without -o "
+                 "or with -o -; a file is replaced only once written whole, and never when it is "
+                 "a cartridge image "
                  "(by any name or link; one an editor has open, one named *.smc, *.sfc, *.swc or "
                  "*.fig, or one with an image's size and a zero byte) or not a regular file. A "
                  "table file over 16 MiB is refused unread. \"--\" ends the options.\n\n"
@@ -221,6 +233,7 @@ void DescribeCommands(QCommandLineParser &parser, const QString &program)
                                "them; without it they are refused.")});
     parser.addOption({HEADERLESS, Text::tr("diff: make the patch between both images without their "
                                            "copier headers, for the image without one.")});
+    parser.addOption({FIX, Text::tr("checksum: write the checksum the image's bytes sum to.")});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  Text::tr("export, import, diff, info or checksum"),
                                  Text::tr("[command]"));
@@ -356,31 +369,22 @@ int Info(const QCommandLineParser &parser, const QString &image, const Console &
     const QString format = parser.value(FORMAT).isEmpty() ? TEXT : parser.value(FORMAT).toLower();
     if (format != TEXT && format != JSON)
         return UnknownFormat(parser, TEXT + QStringLiteral(", ") + JSON, io);
-    const auto read = ReadImageFacts(FileName(image));
-    if (const auto *refusal = std::get_if<QString>(&read))
-        return io.fail(EXIT_REFUSED, *refusal);
-    const ImageFacts &facts = std::get<ImageFacts>(read);
-    io.say(format == JSON ? QString::fromUtf8(ImageInfoJson(facts)).trimmed()
-                          : ImageInfoText(facts));
-    return EXIT_DONE;
+    return io.report(ImageInfoReport(FileName(image), format == JSON));
 }
 
-// A checksum that does not match ends with status 1, as a refusal does.
-int Checksum(const QString &image, const Console &io)
+int Checksum(const QCommandLineParser &parser, const QString &image, const Console &io)
 {
-    const auto read = ReadImageFacts(FileName(image));
-    if (const auto *refusal = std::get_if<QString>(&read))
-        return io.fail(EXIT_REFUSED, *refusal);
-    const ImageFacts &facts = std::get<ImageFacts>(read);
-    io.say(Text::tr("Checksum %1.").arg(ChecksumText(facts)));
-    return facts.checksumMatches() ? EXIT_DONE : EXIT_REFUSED;
+    if (!parser.isSet(FIX))
+        return io.report(ChecksumReport(FileName(image)));
+    const HeldSignals held;
+    return io.report(FixChecksumReport(FileName(image)));
 }
 
 // An option given to a command that does not take it, such as --dry-run to export.
 std::optional<QString> MisplacedOption(const QCommandLineParser &parser, const QString &command)
 {
     const QStringList &taken = COMMAND_OPTIONS.at(command);
-    for (const QString &option : {OUTPUT, FORMAT, DRY_RUN, ALLOW_UNLISTED, HEADERLESS}) {
+    for (const QString &option : {OUTPUT, FORMAT, DRY_RUN, ALLOW_UNLISTED, HEADERLESS, FIX}) {
         if (parser.isSet(option) && !taken.contains(option))
             return Text::tr("--%1 is not an option of %2; see --help.").arg(option, command);
     }
@@ -400,7 +404,7 @@ int RunCommand(const QCommandLineParser &parser, const QStringList &words, const
         if (command == INFO)
             return Info(parser, words[1], io);
         if (command == CHECKSUM)
-            return Checksum(words[1], io);
+            return Checksum(parser, words[1], io);
         return Diff(parser, words[1], words[2], io);
     } catch (const RomError &error) {
         return io.fail(EXIT_FILE_FAILED, QString::fromStdString(error.what()));

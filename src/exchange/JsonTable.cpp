@@ -5,18 +5,24 @@
 #include "TableGeometry.h"
 
 #include <QLocale>
+#include <QStringDecoder>
 
-#include <nlohmann/json.hpp>
+// Whitespace and plain runs of strings are skipped 16 bytes at a time where
+// the processor has SSE2, as every x86-64 one has.
+#if defined(__SSE2__) && !defined(RAPIDJSON_SSE2)
+#define RAPIDJSON_SSE2
+#endif
+#include <rapidjson/error/en.h>
+#include <rapidjson/reader.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
-#include <set>
+#include <unordered_map>
 
 namespace mobwright {
 namespace {
-
-using Json = nlohmann::json;
 
 // JSON is written as text, as QJsonDocument::toJson(Indented) wrote it
 // before: keys in sorted order, four spaces a level, the same escapes, and
@@ -93,30 +99,42 @@ std::vector<qsizetype> KeyOrder(const QStringList &header)
     return order;
 }
 
-QString FromUtf8(const std::string &text)
+// Text that is not UTF-8 is refused rather than mended.
+std::optional<QString> FromUtf8(const char *text, std::size_t length)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = decoder(QByteArrayView(text, static_cast<qsizetype>(length)));
+    if (decoder.hasError())
+        return std::nullopt;
+    return decoded;
 }
 
-// The library's reason for a syntax error, without its prefix and without
-// the text it last read, which may be long.
-std::string SyntaxReason(const std::string &what)
+// The number written from offset on.
+QString NumberAt(QByteArrayView bytes, std::size_t offset)
 {
-    const std::size_t from = what.find(" - ");
-    if (from == std::string::npos)
-        return "a syntax error";
-    return what.substr(from + 3, what.find("; last read", from) - from - 3);
+    const QByteArrayView from = bytes.sliced(std::min<qsizetype>(qsizetype(offset), bytes.size()));
+    qsizetype length = 0;
+    while (length < from.size() && std::strchr("0123456789+-.eE", from[length]) && from[length])
+        ++length;
+    return QString::fromLatin1(from.first(length));
 }
+
+const QString IGNORED = QStringLiteral("");
 
 // Reads a JSON array of objects as it is parsed, strictly: each key is a
 // column an export writes and comes once in its object, each value has its
 // column's type, and a number is kept as the text it is written in, so that
 // the column's own check judges it without any conversion.
-class RowReader : public nlohmann::json_sax<Json>
+class RowReader
 {
 public:
-    explicit RowReader(QByteArrayView bytes)
+    using Ch = char;
+    using Size = rapidjson::SizeType;
+
+    // copy: the bytes' copy that the reader parses in place.
+    RowReader(QByteArrayView bytes, const char *copy)
         : bytes_(bytes)
+        , copy_(copy)
     {
     }
 
@@ -129,22 +147,34 @@ public:
         return {std::move(table_), std::move(refusals_)};
     }
 
-    bool null() override { return value(std::nullopt, "null"); }
-    bool boolean(bool value) override
+    bool Null() { return value(std::nullopt, "null"); }
+    bool Bool(bool value) { return this->value(std::nullopt, value ? "true" : "false"); }
+    // Numbers come as the text they are written in, whatever their size.
+    bool RawNumber(const char *text, Size length, bool)
     {
-        return this->value(std::nullopt, value ? "true" : "false");
+        return value(QString::fromLatin1(text, qsizetype(length)), nullptr, true);
     }
-    bool number_integer(number_integer_t value) override { return number(std::to_string(value)); }
-    bool number_unsigned(number_unsigned_t value) override { return number(std::to_string(value)); }
-    bool number_float(number_float_t, const string_t &text) override { return number(text); }
-    bool string(string_t &text) override { return value(FromUtf8(text), text); }
-    bool binary(binary_t &) override { return false; } // no JSON text holds one
+    bool String(const char *text, Size length, bool)
+    {
+        // An import ignores labels: they need no text of their own.
+        if (depth_ == 2 && column_ && column_->kind == ColumnKind::Label)
+            return value(IGNORED);
+        std::optional<QString> decoded = FromUtf8(text, length);
+        return decoded ? value(std::move(decoded)) : notUtf8(text);
+    }
+    // Never called: numbers are read as text.
+    bool Int(int) { return false; }
+    bool Uint(unsigned) { return false; }
+    bool Int64(std::int64_t) { return false; }
+    bool Uint64(std::uint64_t) { return false; }
+    bool Double(double) { return false; }
 
-    bool start_object(std::size_t) override
+    bool StartObject()
     {
         if (depth_ == 1) {
             cells_ = QStringList(table_.header.size());
-            given_.clear();
+            std::fill(given_.begin(), given_.end(), false);
+            next_ = 0;
             enemyRefused_ = false;
             column_ = nullptr;
             ++row_;
@@ -154,13 +184,14 @@ public:
         ++depth_;
         return true;
     }
-    bool end_object() override
+    bool EndObject(Size)
     {
         if (--depth_ == 1) {
             if (table_.rows.size() == ENEMY_COUNT) {
                 refusals_.add({.row = row_,
                                .accepted = "a table has one object for each of the " +
                                            std::to_string(ENEMY_COUNT) + " enemies at most"});
+                stopped_ = true;
                 return false;
             }
             // A row that does not say which enemy it is cannot be judged further.
@@ -169,7 +200,7 @@ public:
         }
         return true;
     }
-    bool start_array(std::size_t) override
+    bool StartArray()
     {
         if (depth_ == 1)
             return outsideRow();
@@ -178,54 +209,84 @@ public:
         ++depth_;
         return true;
     }
-    bool end_array() override
+    bool EndArray(Size)
     {
         --depth_;
         return true;
     }
-    bool key(string_t &name) override
+    bool Key(const char *text, Size length, bool)
     {
-        key_ = FromUtf8(name);
-        column_ = depth_ == 2 ? FindColumn(key_) : nullptr;
+        key_.assign(text, length);
+        column_ = nullptr;
         if (depth_ != 2)
             return true;
-        if (!column_) {
+        const Slot *known = expectedSlot();
+        if (!known) {
+            auto found = slots_.find(key_);
+            if (found == slots_.end()) {
+                const std::optional<QString> name = FromUtf8(text, length);
+                if (!name)
+                    return notUtf8(text);
+                found = slots_.emplace(key_, slotOf(*name)).first;
+                byPlace_.push_back(&*found);
+            }
+            known = &found->second;
+        }
+        next_ = known->place + 1;
+        const Slot slot = *known;
+        if (!slot.column) {
             refuse("not a column this editor knows; the keys are the columns an export writes");
-        } else if (!given_.insert(column_).second) {
+        } else if (given_[std::size_t(slot.index)]) {
             refuse("the key comes twice in this object");
-            column_ = nullptr;
+        } else {
+            given_[std::size_t(slot.index)] = true;
+            column_ = slot.column;
+            index_ = slot.index;
         }
         return true;
     }
 
-    bool parse_error(std::size_t position, const std::string &token,
-                     const nlohmann::detail::exception &error) override
+    // The text is not JSON at the byte offset says, counted from 0.
+    void syntaxError(std::size_t offset, const char *reason)
     {
-        // A number beyond any that a double holds is well-formed: it is out
-        // of the column's range, as its own check says.
-        constexpr int NUMBER_OVERFLOW = 406;
-        if (error.id == NUMBER_OVERFLOW && depth_ == 2 && column_) {
-            EnemyRecord record;
-            const auto judged = StoreCell(*column_, FromUtf8(token), record);
-            refuse(Refusal{.text = token,
-                           .accepted = judged ? judged->accepted
-                                              : "a number in the column's range, which this one "
-                                                "is far out of"});
-            return false;
-        }
+        if (stopped_)
+            return; // the reading was stopped, and said why
         const QByteArrayView read =
-            bytes_.first(std::min<qsizetype>(static_cast<qsizetype>(position), bytes_.size()));
+            bytes_.first(std::min<qsizetype>(static_cast<qsizetype>(offset) + 1, bytes_.size()));
         const qsizetype lineStart = read.lastIndexOf('\n') + 1;
+        std::string why = reason;
+        if (!why.empty() && why.back() == '.')
+            why.pop_back();
         refusals_.add({.row = depth_ >= 2 ? row_ : 0,
-                       .column = depth_ == 2 ? key_.toStdString() : std::string(),
+                       .column = depth_ == 2 ? key_ : std::string(),
                        .accepted = "not well-formed JSON at line " +
                                    std::to_string(read.count('\n') + 1) + ", character " +
-                                   std::to_string(read.size() - lineStart) + " (" +
-                                   SyntaxReason(error.what()) + ")"});
-        return false;
+                                   std::to_string(read.size() - lineStart) + " (" + why + ")"});
+    }
+
+    // A number beyond any that a double holds is well-formed: it is out of
+    // the column's range, as its own check says.
+    void numberTooBig(const QString &number)
+    {
+        if (depth_ != 2 || !column_)
+            return;
+        EnemyRecord record;
+        const auto judged = StoreCell(*column_, number, record);
+        refuse(Refusal{.text = number.toStdString(),
+                       .accepted = judged ? judged->accepted
+                                          : "a number in the column's range, which this one "
+                                            "is far out of"});
     }
 
 private:
+    // The string just read, which the reader left where it began.
+    bool notUtf8(const char *text)
+    {
+        syntaxError(std::size_t(text - copy_) - 1, "a string that is not UTF-8");
+        stopped_ = true;
+        return false;
+    }
+
     // A value outside a row's object: the whole file or a row is no object.
     // Reading stops there.
     bool outsideRow()
@@ -234,6 +295,7 @@ private:
             refusals_.add({.accepted = "not a JSON array of objects, one per enemy"});
         else
             refusals_.add({.row = ++row_, .accepted = "not a JSON object"});
+        stopped_ = true;
         return false;
     }
 
@@ -247,9 +309,38 @@ private:
         return true;
     }
 
-    bool number(const std::string &text) { return value(FromUtf8(text), text, true); }
+    // A key's column and its place in the header, found once for every row:
+    // a table repeats its keys 230 times.
+    struct Slot
+    {
+        const Column *column = nullptr;
+        qsizetype index = -1;
+        std::size_t place = 0; // in byPlace_
+    };
+    // Rows give their keys in one order: the key after the one before, as
+    // first read, is tried before the others.
+    const Slot *expectedSlot() const
+    {
+        if (next_ < byPlace_.size() && byPlace_[next_]->first == key_)
+            return &byPlace_[next_]->second;
+        return nullptr;
+    }
+    Slot slotOf(const QString &name)
+    {
+        Slot slot{FindColumn(name), -1, byPlace_.size()};
+        if (slot.column) {
+            slot.index = table_.header.indexOf(slot.column->name);
+            if (slot.index < 0) {
+                table_.header.append(slot.column->name);
+                slot.index = table_.header.size() - 1;
+                given_.push_back(false);
+            }
+        }
+        return slot;
+    }
 
-    bool value(std::optional<QString> cell, const std::string &text, bool isNumber = false)
+    // literal: how a value that is no cell is written, for the refusal.
+    bool value(std::optional<QString> cell, const char *literal = nullptr, bool isNumber = false)
     {
         if (depth_ < 2)
             return outsideRow();
@@ -257,20 +348,15 @@ private:
             return true; // inside a value already refused
         // A list's entry may be named by a string too.
         if (!cell || (isNumber != column_->isNumeric() && !column_->takesNames())) {
-            refuse(Refusal{.text = text,
+            refuse(Refusal{.text = cell ? cell->toStdString() : literal,
                            .accepted = column_->takesNames() ? "a JSON number, or a string naming an entry"
                                        : column_->isNumeric() ? "a JSON number"
                                                               : "a JSON string"});
             return true;
         }
-        qsizetype index = table_.header.indexOf(column_->name);
-        if (index < 0) {
-            table_.header.append(column_->name);
-            index = table_.header.size() - 1;
-        }
-        if (cells_.size() <= index)
-            cells_.resize(index + 1);
-        cells_[index] = *cell;
+        if (cells_.size() <= index_)
+            cells_.resize(index_ + 1);
+        cells_[index_] = std::move(*cell);
         return true;
     }
 
@@ -278,21 +364,27 @@ private:
     void refuse(Refusal refusal)
     {
         refusal.row = row_;
-        refusal.column = key_.toStdString();
+        refusal.column = key_;
         refusals_.add(std::move(refusal));
-        enemyRefused_ = enemyRefused_ || key_ == ENEMY_COLUMN;
+        enemyRefused_ = enemyRefused_ || QString::fromUtf8(key_) == ENEMY_COLUMN;
     }
 
-    QByteArrayView bytes_;
     TextTable table_;
     RefusalList refusals_;
     QStringList cells_;
-    std::set<const Column *> given_;
-    QString key_;
+    QByteArrayView bytes_;
+    const char *copy_;
+    std::unordered_map<std::string, Slot> slots_;
+    std::vector<const std::pair<const std::string, Slot> *> byPlace_; // as first read
+    std::size_t next_ = 0;                                           // place of the key expected next
+    std::vector<bool> given_; // by header index, in the row being read
+    std::string key_;
     const Column *column_ = nullptr;
+    qsizetype index_ = 0; // column_'s in the header
     int depth_ = 0;
     int row_ = 0;
     bool enemyRefused_ = false;
+    bool stopped_ = false; // by the reader, which said why
 };
 
 } // namespace
@@ -327,9 +419,24 @@ QByteArray WriteJson(const TextTable &table)
 
 TableRead ReadJson(const QByteArray &bytes)
 {
-    RowReader reader(bytes);
-    Json::sax_parse(bytes.begin(), bytes.end(), &reader);
-    return reader.result();
+    // Strings are checked for UTF-8 as they become cells, in one pass.
+    constexpr unsigned FLAGS = rapidjson::kParseInsituFlag | rapidjson::kParseIterativeFlag |
+                               rapidjson::kParseNumbersAsStringsFlag;
+    // Parsed in place, strings need no copy of their own; the copy ends in
+    // a NUL, as the stream needs.
+    QByteArray copy(bytes.constData(), bytes.size());
+    rapidjson::InsituStringStream stream(copy.data());
+    RowReader rows(bytes, copy.constData());
+    rapidjson::Reader reader;
+    const rapidjson::ParseResult parsed = reader.Parse<FLAGS>(stream, rows);
+    if (parsed.Code() == rapidjson::kParseErrorNumberTooBig)
+        rows.numberTooBig(NumberAt(bytes, parsed.Offset()));
+    else if (parsed.IsError())
+        rows.syntaxError(parsed.Offset(), rapidjson::GetParseError_En(parsed.Code()));
+    else if (stream.Tell() < std::size_t(bytes.size()))
+        // The reader takes a NUL for the end of the text.
+        rows.syntaxError(stream.Tell(), "a NUL character");
+    return rows.result();
 }
 
 } // namespace mobwright

@@ -70,15 +70,32 @@ std::vector<EnemyRecord> ReadAllRecords(RomFile &rom)
 
 WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sync)
 {
+    return WriteImage(rom, {std::move(writes), {}}, sync);
+}
+
+ImageWrite Reversed(const ImageWrite &write)
+{
+    ImageWrite back;
+    for (const RecordWrite &record : write.records)
+        back.records.push_back(Reversed(record));
+    for (const BytesWrite &bytes : write.bytes)
+        back.bytes.push_back({bytes.offset, bytes.after, bytes.before});
+    return back;
+}
+
+WriteOutcome WriteImage(RomFile &rom, ImageWrite change, bool sync)
+{
     WriteOutcome outcome;
     outcome.image = rom.path();
-    if (writes.empty())
+    if (change.empty())
         return outcome;
+    std::vector<RecordWrite> &writes = change.records;
     std::sort(writes.begin(), writes.end(),
               [](const RecordWrite &a, const RecordWrite &b) { return a.index < b.index; });
-    const int first = writes.front().index;
-    const int last = writes.back().index;
+    const int first = writes.empty() ? 0 : writes.front().index;
+    const int last = writes.empty() ? -1 : writes.back().index;
     std::vector<std::uint8_t> span;
+    std::vector<std::vector<std::uint8_t>> found(change.bytes.size());
     try {
         switch (rom.changeSinceOpened()) {
         case RomFile::Change::Replaced:
@@ -91,7 +108,12 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
             break;
         }
         span.resize(SpanOffset(first, last + 1));
-        rom.read(EnemyRecordOffset(rom.tableOffset(), first), span);
+        if (!writes.empty())
+            rom.read(EnemyRecordOffset(rom.tableOffset(), first), span);
+        for (std::size_t k = 0; k < found.size(); ++k) {
+            found[k].resize(change.bytes[k].before.size());
+            rom.read(change.bytes[k].offset, found[k]);
+        }
     } catch (const RomError &error) {
         return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
     }
@@ -105,20 +127,44 @@ WriteOutcome WriteRecords(RomFile &rom, std::vector<RecordWrite> writes, bool sy
         }
         std::ranges::copy(write.after.allBytes(), stored.begin());
     }
-    if (!outcome.changedBehind.empty())
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        if (found[k] != change.bytes[k].before)
+            outcome.bytesChangedBehind.push_back(change.bytes[k].offset);
+    }
+    if (!outcome.changedBehind.empty() || !outcome.bytesChangedBehind.empty())
         return Refusal(outcome, WriteOutcome::Cause::ChangedBehind);
 
-    try {
-        rom.write(EnemyRecordOffset(rom.tableOffset(), first), span);
-    } catch (const RomWriteError &error) {
-        if (error.written() == 0)
+    // Where a write fails: before any byte is new, nothing was written.
+    const auto failed = [&](const RomError &error, std::size_t written, std::size_t unwritten) {
+        const bool anyWritten = written > 0 || !writes.empty() || unwritten > 0;
+        if (!anyWritten)
             return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
         outcome.kind = WriteOutcome::Kind::ShortWrite;
         outcome.reason = error.what();
-        TellShortWrite(outcome, writes, first, error.written());
+        for (std::size_t k = unwritten; k < change.bytes.size(); ++k)
+            outcome.bytesNotWritten.push_back(change.bytes[k].offset);
         return outcome;
-    } catch (const RomError &error) {
-        return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
+    };
+    if (!writes.empty()) {
+        try {
+            rom.write(EnemyRecordOffset(rom.tableOffset(), first), span);
+        } catch (const RomWriteError &error) {
+            if (error.written() == 0)
+                return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
+            TellShortWrite(outcome, writes, first, error.written());
+            return failed(error, error.written(), 0);
+        } catch (const RomError &error) {
+            return Refusal(outcome, WriteOutcome::Cause::Failed, error.what());
+        }
+    }
+    for (std::size_t k = 0; k < change.bytes.size(); ++k) {
+        try {
+            rom.write(change.bytes[k].offset, change.bytes[k].after);
+        } catch (const RomError &error) {
+            const auto *cut = dynamic_cast<const RomWriteError *>(&error);
+            TellShortWrite(outcome, writes, first, span.size());
+            return failed(error, cut ? cut->written() : 0, k);
+        }
     }
     outcome.kind = WriteOutcome::Kind::Written;
     if (!sync)

@@ -1,6 +1,7 @@
 #include "WriteOutcome.h"
 
 #include "EnemyLabels.h"
+#include "HexText.h"
 
 namespace mobwright {
 namespace {
@@ -26,6 +27,30 @@ std::string ChangedParts(const WriteOutcome &outcome, int index)
     return text + ")";
 }
 
+// "the bytes at 0x7FDC and 0x107DC"
+std::string BytesAt(const std::vector<std::uint32_t> &offsets)
+{
+    std::string text = "the bytes at ";
+    for (std::size_t k = 0; k < offsets.size(); ++k) {
+        if (k > 0)
+            text += k + 1 == offsets.size() ? " and " : ", ";
+        text += "0x" + HexDigits(offsets[k]);
+    }
+    return text;
+}
+
+// What another program changed: enemies, with the parts of each, and bytes.
+std::string ChangedBehind(const WriteOutcome &outcome)
+{
+    std::string text;
+    if (!outcome.changedBehind.empty())
+        text = EnemyList(outcome.changedBehind,
+                         [&outcome](int index) { return ChangedParts(outcome, index); });
+    if (!outcome.bytesChangedBehind.empty())
+        text += (text.empty() ? "" : " and ") + BytesAt(outcome.bytesChangedBehind);
+    return text;
+}
+
 std::string Refused(const WriteOutcome &outcome)
 {
     const std::string image = Quoted(outcome.image);
@@ -39,12 +64,11 @@ std::string Refused(const WriteOutcome &outcome)
                std::to_string(outcome.sizeThen) + " to " + std::to_string(outcome.sizeNow) +
                " bytes since it was opened, so nothing was written." + OPEN_AGAIN;
     case WriteOutcome::Cause::ChangedBehind:
-        return "Another program changed " +
-               EnemyList(outcome.changedBehind,
-                         [&outcome](int index) { return ChangedParts(outcome, index); }) +
-               " in " + image +
+        return "Another program changed " + ChangedBehind(outcome) + " in " + image +
                " since the editor read " +
-               (outcome.changedBehind.size() == 1 ? "it" : "them") + ", so nothing was written.";
+               (outcome.changedBehind.size() == 1 && outcome.bytesChangedBehind.empty() ? "it"
+                                                                                        : "them") +
+               ", so nothing was written.";
     case WriteOutcome::Cause::Failed:
     case WriteOutcome::Cause::None:
         break;
@@ -64,6 +88,8 @@ std::string ShortWrite(const WriteOutcome &outcome)
                 std::to_string(outcome.cutBytes) + " are new.";
     if (!outcome.untouched.empty())
         text += " Still as they were: " + EnemyList(outcome.untouched) + ".";
+    if (!outcome.bytesNotWritten.empty())
+        text += " Not written whole: " + BytesAt(outcome.bytesNotWritten) + ".";
     return text;
 }
 

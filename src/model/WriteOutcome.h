@@ -9,7 +9,8 @@
 
 namespace mobwright {
 
-// What a write of records into the image did, told exactly.
+// What a write of records (and of bytes outside the table) into the image
+// did, told exactly.
 struct WriteOutcome
 {
     enum class Kind {
@@ -36,6 +37,10 @@ struct WriteOutcome
     std::optional<int> cut;
     int cutBytes = 0;
     std::vector<int> untouched;
+    // File offsets of bytes outside the table (the header's checksum) that
+    // another program changed, and those a short write did not write whole.
+    std::vector<std::uint32_t> bytesChangedBehind;
+    std::vector<std::uint32_t> bytesNotWritten;
 
     bool wroteAll() const { return kind == Kind::Written || kind == Kind::NotSynced; }
     bool wroteAny() const { return wroteAll() || kind == Kind::ShortWrite; }

@@ -1,5 +1,6 @@
 #include "ImageSession.h"
 
+#include "ChecksumWrite.h"
 #include "EnemyLabels.h"
 #include "HistorySteps.h"
 #include "QtText.h"
@@ -60,17 +61,17 @@ QString ImageSession::path() const
 
 void ImageSession::open(const std::string &fileName)
 {
-    take(rom_.holds(fileName) ? rom_.reopened(fileName) : RomFile::open(fileName, opener_));
+    take(rom_.holds(fileName) ? rom_.reopened(fileName) : RomFile::open(fileName, opener_), false);
 }
 
 void ImageSession::openReadOnly(const std::string &fileName)
 {
-    take(RomFile::open(fileName, OpenReadOnlyFile));
+    take(RomFile::open(fileName, OpenReadOnlyFile), true);
 }
 
 // Everything of the new image is read before the one open is let go, so a
 // failure leaves that one as it was.
-void ImageSession::take(RomFile next)
+void ImageSession::take(RomFile next, bool readOnly)
 {
     std::vector<EnemyRecord> records = ReadAllRecords(next);
     ImageNames names = ReadImageNames(next);
@@ -81,6 +82,7 @@ void ImageSession::take(RomFile next)
     history_.clear();
     pending_.clear();
     rom_ = std::move(next);
+    readOnly_ = readOnly;
     records_ = std::move(records);
     relabelledByOpening_ = labels_.takeImage(std::move(names), records_);
     lostTold_ = false;
@@ -276,19 +278,45 @@ ImageSession::ApplyOutcome ImageSession::applyRecords(const std::map<int, Pendin
     }
     if (writes.empty())
         return WriteOutcome{};
-    return pushWrite(std::move(writes), std::move(written), what);
+    return pushWrite({std::move(writes), {}}, std::move(written), what);
 }
 
 WriteOutcome ImageSession::writeChanges(std::vector<RecordWrite> changes, const QString &what)
 {
-    return changes.empty() ? WriteOutcome{} : pushWrite(std::move(changes), {}, what);
+    return changes.empty() ? WriteOutcome{} : pushWrite({std::move(changes), {}}, {}, what);
 }
 
-WriteOutcome ImageSession::pushWrite(std::vector<RecordWrite> writes,
-                                     std::map<int, PendingRecord> written, const QString &what)
+WriteOutcome ImageSession::fixChecksum()
 {
+    WriteOutcome refused;
+    refused.image = rom_.path();
+    refused.kind = WriteOutcome::Kind::NothingWritten;
+    refused.cause = WriteOutcome::Cause::Failed;
+    if (readOnly_) {
+        refused.reason = "The image was opened for reading only.";
+        return refused;
+    }
+    auto fix = ChecksumWrite(rom_, {});
+    if (auto *why = std::get_if<std::string>(&fix)) {
+        refused.reason = std::move(*why);
+        return refused;
+    }
+    BytesWrite &bytes = std::get<BytesWrite>(fix);
+    if (bytes.before == bytes.after)
+        return WriteOutcome{};
+    return pushWrite({{}, {std::move(bytes)}}, {}, tr("Fix Checksum"));
+}
+
+WriteOutcome ImageSession::pushWrite(ImageWrite change, std::map<int, PendingRecord> written,
+                                     const QString &what)
+{
+    if (keepChecksum_ && change.bytes.empty()) {
+        auto fix = ChecksumWrite(rom_, change.records);
+        if (auto *bytes = std::get_if<BytesWrite>(&fix); bytes && bytes->before != bytes->after)
+            change.bytes.push_back(std::move(*bytes));
+    }
     WriteOutcome first;
-    history_.push(new WriteStep(*this, std::move(writes), std::move(written), what, first));
+    history_.push(new WriteStep(*this, std::move(change), std::move(written), what, first));
     // A first write that fails takes no step, but takes the steps to redo.
     if (!first.wroteAll())
         emit historyChanged();
@@ -325,9 +353,10 @@ WriteOutcome ImageSession::moveHistory(bool undoing)
     return outcome;
 }
 
-WriteOutcome ImageSession::write(const std::vector<RecordWrite> &changes)
+WriteOutcome ImageSession::write(const ImageWrite &change)
 {
-    WriteOutcome outcome = WriteRecords(rom_, changes, sync_);
+    const std::vector<RecordWrite> &changes = change.records;
+    WriteOutcome outcome = WriteImage(rom_, change, sync_);
     std::vector<int> written = outcome.wroteAll() ? std::vector<int>{} : outcome.whole;
     int first = ENEMY_COUNT;
     int last = -1;

@@ -110,6 +110,14 @@ public:
                               const Confirmed &confirmed = {});
     // Writes changes read from elsewhere (an import) as one step.
     WriteOutcome writeChanges(std::vector<RecordWrite> changes, const QString &what);
+    // Writes into the internal header the checksum the image sums to, as
+    // one step. Refused, with nothing written, for an image opened for
+    // reading only or one whose header cannot be trusted (the outcome's
+    // reason names the places tried); nothing is asked where it is right.
+    WriteOutcome fixChecksum();
+    // Whether every write puts the checksum right too, in the same step;
+    // an image whose header cannot be trusted keeps its checksum as it is.
+    void setKeepChecksum(bool keep) { keepChecksum_ = keep; }
 
     // The image the open one is compared with, or none; it goes with the
     // image. One that cannot be the baseline throws RomError and leaves the
@@ -156,24 +164,27 @@ signals:
     void historyChanged();
 
 private:
-    WriteOutcome write(const std::vector<RecordWrite> &changes) override;
+    WriteOutcome write(const ImageWrite &change) override;
     void restorePending(int index, const PendingRecord &record) override;
     void setPending(int index, PendingRecord record);
-    void take(RomFile rom);
+    void take(RomFile rom, bool readOnly);
     void readTableAgain();
     // Takes records as the file holds them; gives the enemies whose edits
     // were merged with them.
     QList<int> storedAre(int first, const std::vector<EnemyRecord> &records);
     void watchPath();
     WriteOutcome moveHistory(bool undoing);
-    // Pushes a step that writes; gives what its first write did.
-    WriteOutcome pushWrite(std::vector<RecordWrite> writes, std::map<int, PendingRecord> written,
+    // Pushes a step that writes, with the checksum put right when it is
+    // kept so; gives what its first write did.
+    WriteOutcome pushWrite(ImageWrite change, std::map<int, PendingRecord> written,
                            const QString &what);
 
     RomFile rom_;
     std::unique_ptr<Baseline> baseline_;
     RomFile::Opener opener_ = OpenLockedFile;
     bool sync_ = true;
+    bool readOnly_ = false;
+    bool keepChecksum_ = false;
     std::vector<EnemyRecord> records_;
     ListLabels labels_;
     std::vector<ListEntry> relabelledByOpening_;

@@ -13,7 +13,7 @@ class StepTarget
 {
 public:
     // The one write path; afterwards every view is told what the file holds.
-    virtual WriteOutcome write(const std::vector<RecordWrite> &changes) = 0;
+    virtual WriteOutcome write(const ImageWrite &change) = 0;
     virtual const PendingRecord *pendingOf(int index) const = 0;
     // Sets an enemy's pending record as a step kept it: edits made on bytes
     // the file no longer holds are merged onto what it holds.

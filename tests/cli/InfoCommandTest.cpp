@@ -1,8 +1,12 @@
 #include "../exchange/ExchangeHarness.h"
+#include "../exchange/PatchAppliers.h"
 #include "CraftedCartridge.h"
 #include "RomChecksum.h"
 
+#include "FileHandle.h"
+
 #include <QJsonDocument>
+#include <QProcess>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
@@ -87,12 +91,13 @@ TEST(InfoCommand, RefusesOptionsItDoesNotTakeAndAHeaderItCannotTrust)
     WriteCartridge(image, HeaderPlace::LoROM, true);
     const std::uint8_t noMapping[] = {0};
     for (const bool trusted : {true, false}) {
-        const QStringList refused[] = {{"checksum", PathOf(image), "--fix"},
+        const QStringList refused[] = {{"checksum", PathOf(image), "--dry-run"},
                                        {"checksum", PathOf(image), "--format", "json"},
                                        {"info", PathOf(image), "--format", "csv"},
                                        {"info", PathOf(image)},
-                                       {"checksum", PathOf(image)}};
-        for (const QStringList &arguments : std::span(refused).first(trusted ? 3 : 5)) {
+                                       {"checksum", PathOf(image)},
+                                       {"checksum", PathOf(image), "--fix"}};
+        for (const QStringList &arguments : std::span(refused).first(trusted ? 3 : 6)) {
             const CommandRun run = RunCommand(arguments);
             EXPECT_EQ(run.status, EXIT_REFUSED) << arguments.join(' ').toStdString();
             EXPECT_TRUE(run.out.isEmpty() && !run.err.isEmpty()) << run.out.toStdString();
@@ -101,5 +106,42 @@ TEST(InfoCommand, RefusesOptionsItDoesNotTakeAndAHeaderItCannotTrust)
     }
     EXPECT_TRUE(RunCommand({"info", PathOf(image)})
                     .err.contains("trusted at LoROM 0x7FC0 and HiROM 0xFFC0."));
+    EXPECT_TRUE(RunCommand({"checksum", PathOf(image), "--fix"})
+                    .err.endsWith("HiROM 0xFFC0. Nothing was written.\n"));
     EXPECT_EQ(RunCommand({"info", PathOf(image) + ".missing"}).status, EXIT_FILE_FAILED);
+}
+
+// --fix writes the checksum that matches, checked here independently; it
+// refuses, writing nothing, an image another process holds locked.
+TEST(InfoCommand, FixWritesTheChecksumUnlessAnotherProcessHoldsTheImage)
+{
+    TestImage image(3072 * 1024 + 512);
+    WriteCartridge(image, HeaderPlace::HiROM, false);
+    const auto before = image.contents();
+    QProcess editor;
+    editor.start("sh",
+                 {"-c", "exec 9<\"$0\"; flock -x 9; echo locked; exec sleep 30", PathOf(image)});
+    editor.waitForReadyRead();
+    ASSERT_TRUE(IsLockedByAnEditor(image.path()));
+    const CommandRun locked = RunCommand({"checksum", PathOf(image), "--fix"});
+    editor.kill();
+    editor.waitForFinished();
+    EXPECT_EQ(locked.status, EXIT_REFUSED);
+    EXPECT_TRUE(locked.err.contains("holds it locked")) << locked.err.toStdString();
+    EXPECT_TRUE(image.contents() == before);
+
+    EXPECT_EQ(RunCommand({"checksum", PathOf(image), "--fix"}).status, EXIT_DONE);
+    const auto fixed = image.contents();
+    EXPECT_EQ(StoredChecksum(fixed, HeaderPlace::HiROM), PlainChecksum(fixed));
+    EXPECT_EQ(RunCommand({"checksum", PathOf(image)}).status, EXIT_DONE);
+    EXPECT_TRUE(RunCommand({"checksum", PathOf(image), "--fix"}).out.contains("nothing to write"));
+    // A patch made afterwards carries the four bytes, as any change.
+    TestImage baseline(image.size());
+    baseline.setBytes(0, before);
+    const QString patch = PathOf(image) + ".ips";
+    RunCommand({"diff", PathOf(baseline), PathOf(image), "-o", patch});
+    QFile file(patch);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray ips = file.readAll();
+    EXPECT_TRUE(ApplyIps(baseline.contents(), {ips.begin(), ips.end()}) == fixed);
 }

@@ -158,3 +158,45 @@ TEST_F(WriteRecordsTest, AFailedSyncIsToldAfterAWholeWrite)
     EXPECT_NE(outcome.message().find("but may not be on the disk yet"), std::string::npos);
     EXPECT_EQ(recordStates(writes), "NN");
 }
+
+// Bytes outside the table go with the records: checked alike, written after
+// them; what a refusal or a failed write leaves is told.
+TEST_F(WriteRecordsTest, BytesOutsideTheTableAreCheckedAndWrittenWithTheRecords)
+{
+    const auto writes = raisingHp({7});
+    const std::uint32_t at = 0x7FDC;
+    const BytesWrite bytes{at, {before_.begin() + at, before_.begin() + at + 4}, {1, 2, 3, 4}};
+    auto expected = before_;
+    std::ranges::copy(writes[0].after.allBytes(), expected.begin() + image_.recordOffset(7));
+    const auto bytesOnly = expected;
+    std::ranges::copy(bytes.after, expected.begin() + at);
+    const std::uint8_t changed[] = {static_cast<std::uint8_t>(bytes.before[1] ^ 1)};
+    const struct
+    {
+        std::function<void()> setUp;
+        ImageWrite write;
+        Kind kind;
+        const char *says;
+        const std::vector<std::uint8_t> &leaves;
+    } cases[] = {
+        {[&] { image_.setBytes(at + 1, changed); }, {writes, {bytes}}, Kind::NothingWritten,
+         "changed the bytes at 0x7FDC in", before_},
+        {[&] { probe_->failWritesAfter = 1; }, {writes, {bytes}}, Kind::ShortWrite,
+         "Written whole: enemy 008. Not written whole: the bytes at 0x7FDC.", bytesOnly},
+        {[&] { probe_->failWritesAfter = 0; }, {{}, {bytes}}, Kind::NothingWritten,
+         "Nothing was written", before_},
+        {[] {}, {writes, {bytes}}, Kind::Written, "", expected},
+    };
+    for (const auto &c : cases) {
+        image_.setBytes(0, before_);
+        probe_->writeCalls = 0;
+        c.setUp();
+        const WriteOutcome outcome = WriteImage(rom_, c.write);
+        EXPECT_EQ(outcome.kind, c.kind) << c.says;
+        EXPECT_NE(outcome.message().find(c.says), std::string::npos) << outcome.message();
+        if (c.kind != Kind::NothingWritten)
+            EXPECT_TRUE(image_.contents() == c.leaves) << c.says;
+        probe_->failWritesAfter = -1;
+    }
+    EXPECT_EQ(probe_->writeCalls, 2);
+}

@@ -68,10 +68,10 @@ void PendingStep::set(const Records &records)
         target_.restorePending(index, record);
 }
 
-WriteStep::WriteStep(StepTarget &target, std::vector<RecordWrite> writes,
-                     std::map<int, PendingRecord> written, const QString &what, WriteOutcome &first)
+WriteStep::WriteStep(StepTarget &target, ImageWrite write, std::map<int, PendingRecord> written,
+                     const QString &what, WriteOutcome &first)
     : SessionStep(target, what)
-    , writes_(std::move(writes))
+    , write_(std::move(write))
     , written_(std::move(written))
     , first_(&first)
 {
@@ -80,26 +80,26 @@ WriteStep::WriteStep(StepTarget &target, std::vector<RecordWrite> writes,
 std::vector<int> WriteStep::enemies() const
 {
     std::vector<int> indexes;
-    for (const RecordWrite &write : writes_)
-        indexes.push_back(write.index);
+    for (const RecordWrite &record : write_.records)
+        indexes.push_back(record.index);
     return indexes;
 }
 
-bool WriteStep::writeAll(const std::vector<RecordWrite> &changes)
+bool WriteStep::writeAll(const ImageWrite &change)
 {
     // Put back after a failed write, the step finds the file as it was.
     if (std::exchange(failed_, false)) {
         outcome_ = {};
         return false;
     }
-    outcome_ = target_.write(changes);
+    outcome_ = target_.write(change);
     failed_ = !outcome_.wroteAll();
     return !failed_;
 }
 
 void WriteStep::redo()
 {
-    const bool written = writeAll(writes_);
+    const bool written = writeAll(write_);
     if (first_) {
         *std::exchange(first_, nullptr) = outcome_;
         setObsolete(!written);
@@ -108,10 +108,7 @@ void WriteStep::redo()
 
 void WriteStep::undo()
 {
-    std::vector<RecordWrite> back;
-    for (const RecordWrite &write : writes_)
-        back.push_back(Reversed(write));
-    if (!writeAll(back))
+    if (!writeAll(Reversed(write_)))
         return;
     // The edits it wrote are pending again, with any made since on top.
     for (const auto &[index, record] : written_) {

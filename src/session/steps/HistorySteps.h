@@ -53,27 +53,28 @@ private:
     int mergeKey_;
 };
 
-// Records written into the image: redo writes them, undo writes them back,
-// each through the session's one write path, which refuses a record that
-// another program changed since. The pending edits a write takes in come
+// Records (and the header's checksum with them, or alone) written into the
+// image: redo writes them, undo writes them back, each through the session's
+// one write path, which refuses a record or bytes that another program
+// changed since. The pending edits a write takes in come
 // back when it is undone.
 class WriteStep : public SessionStep
 {
 public:
     // first: what the first write does. A step whose first write fails
     // never enters the history, and the history deletes it at once.
-    WriteStep(StepTarget &target, std::vector<RecordWrite> writes,
-              std::map<int, PendingRecord> written, const QString &what, WriteOutcome &first);
+    WriteStep(StepTarget &target, ImageWrite write, std::map<int, PendingRecord> written,
+              const QString &what, WriteOutcome &first);
 
     std::vector<int> enemies() const override;
     void redo() override;
     void undo() override;
 
 private:
-    // Writes changes; false when not all were written.
-    bool writeAll(const std::vector<RecordWrite> &changes);
+    // Writes change; false when not all was written.
+    bool writeAll(const ImageWrite &change);
 
-    std::vector<RecordWrite> writes_;
+    ImageWrite write_;
     std::map<int, PendingRecord> written_;
     WriteOutcome *first_;
 };

@@ -91,7 +91,10 @@ void ListComboBox::showPopup()
 void ListComboBox::hidePopup()
 {
     QComboBox::hidePopup();
-    narrow({});
+    // A box hidden with its page, its list never narrowed, has nothing to
+    // show again; its list is not even made until it is shown.
+    if (!typed_.isEmpty())
+        narrow({});
 }
 
 void ListComboBox::narrow(const QString &text)

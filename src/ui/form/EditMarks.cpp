@@ -41,11 +41,21 @@ void EditMarks::setField(Field field, QWidget *label, QWidget *control)
     controls_[static_cast<std::size_t>(field)] = control;
 }
 
+// Bold adds a few per cent to a text in common fonts, and never a quarter:
+// only the labels near the widest can need the most room once bold, and only
+// those are measured in bold, widest first.
 void EditMarks::makeRoom(const std::vector<QWidget *> &column)
 {
+    std::vector<std::pair<int, QWidget *>> byWidth;
+    for (QWidget *label : column)
+        byWidth.emplace_back(label->sizeHint().width(), label);
+    std::sort(byWidth.begin(), byWidth.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
     int room = 0;
-    for (const QWidget *label : column)
+    for (const auto &[plain, label] : byWidth) {
+        if (plain + plain / 4 < room)
+            break;
         room = std::max(room, MarkedWidth(label));
+    }
     for (QWidget *label : column)
         label->setMinimumWidth(room);
 }

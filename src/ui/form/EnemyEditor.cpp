@@ -209,6 +209,10 @@ bool EnemyEditor::eventFilter(QObject *object, QEvent *event)
     if (event->type() == QEvent::FocusIn) {
         auto *control = static_cast<QWidget *>(object);
         emit helpShown(control->toolTip());
+        for (const FieldLayout &layout : EnemyLayout) {
+            if (controls_.control(layout.field) == object)
+                emit fieldFocused(layout.field);
+        }
         // The style frames the control with the focus only once the keyboard has moved
         // it; a click, or the window's start, should show where the keys go as well.
         if (!control->window()->testAttribute(Qt::WA_KeyboardFocusChange)) {

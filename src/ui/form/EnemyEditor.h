@@ -48,6 +48,8 @@ signals:
     void enemyShown(int index);
     // A control took the focus: what its field is and accepts.
     void helpShown(const QString &help);
+    // A field's control took the focus.
+    void fieldFocused(Field field);
     // "Name This Entry…" on a list control.
     void nameEntryRequested(ListEntry entry);
 

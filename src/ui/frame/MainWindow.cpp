@@ -6,8 +6,10 @@
 #include "EditActions.h"
 #include "EnemyEditor.h"
 #include "TableActions.h"
+#include "ViewActions.h"
 #include "FileFormats.h"
 #include "FindEnemy.h"
+#include "HeaderActions.h"
 #include "LabelFolderActions.h"
 #include "ListModels.h"
 #include "QtText.h"
@@ -58,6 +60,8 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , table_(new TableActions({*this, session_, *prompter_, *this, settings_}))
     , labels_(new LabelFolderActions({*this, session_, *prompter_, *this, settings_}))
     , edits_(new EditActions({*this, session_, *prompter_, *this, settings_}))
+    , views_(new ViewActions({*this, session_, *prompter_, *this, settings_}, *editor_, *table_))
+    , header_(new HeaderActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -80,6 +84,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     connect(table_, &TableActions::redoRequested, edits_, [this] { edits_->stepHistory(false); });
     connect(table_, &TableActions::nameEntryRequested, this, &MainWindow::nameEntry);
     connect(table_, &TableActions::writeFailed, edits_, &EditActions::tellOutcome);
+    connect(header_, &HeaderActions::wrote, edits_, &EditActions::tellOutcome);
     connect(editor_, &EnemyEditor::helpShown, statusBar(), [this](const QString &help) {
         statusBar()->showMessage(help);
     });
@@ -99,6 +104,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
 MainWindow::~MainWindow()
 {
     table_->closeTable();
+    views_->closeViews();
 }
 
 void MainWindow::buildFileMenu()
@@ -121,6 +127,7 @@ void MainWindow::buildFileMenu()
     file->addSeparator();
     table_->addFileEntries(file);
     compare_->addPatchEntry(file);
+    header_->addFileEntry(file);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
@@ -134,6 +141,8 @@ void MainWindow::buildEditMenu()
     edits_->addStepEntries(edit);
     edit->addSeparator();
     edits_->addApplyEntries(edit);
+    edit->addSeparator();
+    header_->addEditEntries(edit);
     edit->addSeparator();
     compare_->addEditEntries(edit);
     edit->addSeparator();
@@ -163,6 +172,7 @@ void MainWindow::buildViewMenu()
     view->setObjectName(QStringLiteral("mnuView"));
     table_->addViewEntries(view);
     compare_->addViewEntries(view);
+    views_->addViewEntries(view);
 }
 
 void MainWindow::buildHelpMenu()
@@ -183,6 +193,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (!edits_->settlePendingEdits()) {
         event->ignore();
         return;
+    }
+    // The form and its lists go with the window: showing them with no image
+    // would be work for nothing.
+    for (QObject *goes : {static_cast<QObject *>(editor_), static_cast<QObject *>(lists_)}) {
+        session_.disconnect(goes);
+        for (const QObject *part : goes->findChildren<QObject *>())
+            session_.disconnect(part);
     }
     session_.close();
     event->accept();

@@ -21,7 +21,9 @@ class EditActions;
 class EnemyEditor;
 class LabelFolderActions;
 class TableActions;
+class ViewActions;
 class FindEnemy;
+class HeaderActions;
 class ListModels;
 class RecentImages;
 class Settings;
@@ -84,6 +86,8 @@ private:
     TableActions *table_;
     LabelFolderActions *labels_;
     EditActions *edits_;
+    ViewActions *views_;
+    HeaderActions *header_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;

@@ -254,6 +254,28 @@ void EnemyTableView::sizeColumns(QTableView *view, const QList<int> &sections)
 void EnemyTableView::updateCount()
 {
     count_->setText(tr("%1 of %2 enemies").arg(proxy_->rowCount()).arg(model_->rowCount()));
+    emit shownRowsChanged();
+}
+
+void EnemyTableView::selectEnemies(const std::vector<int> &enemies, const Column *column)
+{
+    const int section = column ? model_->sectionOf(*column) : 0;
+    QItemSelection rows;
+    QModelIndex first;
+    for (const int enemy : enemies) {
+        const QModelIndex row = proxy_->mapFromSource(model_->index(enemy, section));
+        if (!row.isValid())
+            continue;
+        rows.select(row, row);
+        first = first.isValid() ? first : row;
+    }
+    QItemSelectionModel *selection = table_->selectionModel();
+    const auto whole = column ? QItemSelectionModel::NoUpdate : QItemSelectionModel::Rows;
+    selection->select(rows, QItemSelectionModel::ClearAndSelect | whole);
+    if (first.isValid()) {
+        selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        table_->scrollTo(first);
+    }
 }
 
 std::vector<int> EnemyTableView::shownRows() const

@@ -53,10 +53,15 @@ public:
     std::vector<TableCell> selectedCells() const;
 
     void pasteText(const QString &text);
+    // Selects the rows of enemies the filter shows, the first current: only
+    // their cells of column when one is given, so that Adjust… works on them.
+    void selectEnemies(const std::vector<int> &enemies, const Column *column = nullptr);
 
 signals:
     // Enter on a row, or "Show in Form": the window goes to that enemy.
     void enemyChosen(int index);
+    // The filter shows other rows now.
+    void shownRowsChanged();
     void applyAllRequested();
     void undoRequested();
     void redoRequested();

@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QStatusBar>
 
+#include <numeric>
+
 namespace mobwright {
 namespace {
 
@@ -69,6 +71,23 @@ void TableActions::closeTable()
         tableView_->close();
 }
 
+std::vector<int> TableActions::filteredEnemies() const
+{
+    if (tableView_)
+        return tableView_->shownRows();
+    std::vector<int> all(ENEMY_COUNT);
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+}
+
+void TableActions::selectInTable(const std::vector<int> &enemies, bool show, const Column *column)
+{
+    if (show)
+        showTable();
+    if (tableView_)
+        tableView_->selectEnemies(enemies, column);
+}
+
 void TableActions::showTable()
 {
     if (!tableView_) {
@@ -86,6 +105,8 @@ void TableActions::showTable()
                 [this](const QString &message) { parts_.prompter.warn(&parts_.window, message); });
         connect(tableView_, &EnemyTableView::nameEntryRequested, this,
                 &TableActions::nameEntryRequested);
+        connect(tableView_, &EnemyTableView::shownRowsChanged, this,
+                &TableActions::filteredEnemiesChanged);
     }
     if (tableView_->isVisible()) {
         // Open already, and kept up to date: it only comes to the front.

@@ -6,12 +6,15 @@
 
 #include <QObject>
 
+#include <vector>
+
 class QAction;
 class QMenu;
 
 namespace mobwright {
 
 class EnemyTableView;
+struct Column;
 struct FileFormat;
 
 // The window's side of the whole table: View › Enemy Table, and File ›
@@ -33,6 +36,14 @@ public:
     void importTableFrom(const QString &path);
     // The table view goes while the session it shows lives.
     void closeTable();
+    // View › Enemy Table: the table view, made on first use, shown in front.
+    void showTable();
+    // The enemies of the rows the table's filter shows, in its order; every
+    // enemy until the table view is first made.
+    std::vector<int> filteredEnemies() const;
+    // Selects the rows of enemies in the table view, or only their cells of
+    // column when one is given; the view is shown first when show is set.
+    void selectInTable(const std::vector<int> &enemies, bool show, const Column *column = nullptr);
 
 signals:
     // What the table view asks of the window.
@@ -42,9 +53,10 @@ signals:
     void nameEntryRequested(ListEntry entry);
     // A write that failed, for the window to tell.
     void writeFailed(const QString &what, const WriteOutcome &outcome);
+    // The table's filter shows other rows now.
+    void filteredEnemiesChanged();
 
 private:
-    void showTable();
     void chooseExportFile();
     void chooseImportFile();
     void showState();

@@ -83,7 +83,7 @@ TEST(Widgets, KeepTheirNamesAndTexts)
     EditorHarness editor;
     editor.loadRom(image.path());
     editor.find<CompareActions>("compareActions")->compareWith(QString::fromStdString(baseline.path()));
-    for (const char *entry : {"mnuFind", "mnuTable", "mnuDifferences"})
+    for (const char *entry : {"mnuFind", "mnuTable", "mnuDifferences", "mnuRecordBytes", "mnuChart"})
         editor.find<QAction>(entry)->trigger();
     QStringList dump;
     QWidgetList windows = QApplication::topLevelWidgets();

@@ -2,7 +2,12 @@
 
 #include "InternalHeader.h"
 
+#include "ImageBytes.h"
+#include "TableGeometry.h"
+
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <cstdint>
@@ -11,7 +16,7 @@
 
 namespace mobwright {
 
-// What `info` and `checksum` tell of an image: its internal header, where it
+// What the command line and Image Information tell of an image: its internal header, where it
 // was found, the file around it and the checksum its bytes sum to.
 struct ImageFacts
 {
@@ -28,7 +33,13 @@ struct ImageFacts
 // The facts of the image at path, opened read-only, or why its header cannot
 // be trusted, naming the places tried. Throws RomError for an unreadable file.
 std::variant<ImageFacts, QString> ReadImageFacts(const std::string &path);
+// The same of file's bytes, a file of kind at path.
+std::variant<ImageFacts, QString> FactsOf(const ImageBytes &file, ImageKind kind,
+                                          const std::string &path);
 
+// Each fact's name and words: "Title", "MOBWRIGHT TEST IMAGE".
+QList<QPair<QString, QString>> ImageInfoLines(const ImageFacts &facts);
+// Those lines as "Title: …", one a line.
 QString ImageInfoText(const ImageFacts &facts);
 QByteArray ImageInfoJson(const ImageFacts &facts);
 // One line: the stored and computed checksums and whether they match.

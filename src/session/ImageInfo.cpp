@@ -68,20 +68,25 @@ bool ImageFacts::checksumMatches() const
 std::variant<ImageFacts, QString> ReadImageFacts(const std::string &path)
 {
     RomFile rom = RomFile::open(path, OpenReadOnlyFile);
-    const ImageBytes file = rom.readAll();
-    const auto cartridge = CartridgeBytes(file, rom.kind());
+    return FactsOf(rom.readAll(), rom.kind(), path);
+}
+
+std::variant<ImageFacts, QString> FactsOf(const ImageBytes &file, ImageKind kind,
+                                          const std::string &path)
+{
+    const auto cartridge = CartridgeBytes(file, kind);
     const HeaderSearch search = FindInternalHeader(cartridge);
     if (!search.found)
         return Text::tr("Cannot tell the internal header of \"%1\": %2")
             .arg(QString::fromStdString(path), Words(search.whyNotFound()));
-    return ImageFacts{*search.found, file.size(), rom.hasCopierHeader(),
+    return ImageFacts{*search.found, file.size(), kind == ImageKind::CopierHeader,
                       ComputeChecksum(cartridge, *search.found)};
 }
 
-QString ImageInfoText(const ImageFacts &facts)
+QList<QPair<QString, QString>> ImageInfoLines(const ImageFacts &facts)
 {
     const InternalHeader &header = facts.header;
-    const std::pair<QString, QString> lines[] = {
+    return {
         {Text::tr("Title"), Words(TitleText(header.title))},
         {Text::tr("Header"), PlaceText(facts)},
         {Text::tr("Map mode"), Coded(MapModeText(header.mapMode), header.mapMode)},
@@ -96,8 +101,12 @@ QString ImageInfoText(const ImageFacts &facts)
          facts.copierHeader ? Text::tr("%1 bytes").arg(COPIER_HEADER_SIZE) : Text::tr("none")},
         {Text::tr("Checksum"), ChecksumText(facts)},
     };
+}
+
+QString ImageInfoText(const ImageFacts &facts)
+{
     QString text;
-    for (const auto &[name, value] : lines)
+    for (const auto &[name, value] : ImageInfoLines(facts))
         text += name + QStringLiteral(": ") + value + u'\n';
     text.chop(1);
     return text;

@@ -1,0 +1,82 @@
+#include "ViewsBench.h"
+
+#include "Stats.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QWidget>
+
+#include <memory>
+
+namespace mobwright::bench {
+namespace {
+
+// The targets are the enemy table view's: a view of the numbers costs no
+// more to open than the table of them.
+constexpr double TABLE_FIRST_OPENING = 6;
+constexpr double TABLE_OPENING_AGAIN = 3;
+
+// Three types of enemy, as the game has, rather than the random image's
+// 256: the chart draws a series for each.
+void GiveThreeTypes(const QString &image)
+{
+    QFile file(image);
+    file.open(QIODevice::ReadWrite);
+    for (int k = 0; k < ENEMY_COUNT; ++k) {
+        file.seek(EnemyRecordOffset(EnemyTableOffset(ImageKind::CopierHeader), k) + LayoutOf(Field::Type).offset);
+        file.putChar(char(k % 3));
+    }
+}
+
+void Trigger(MainWindow &window, const char *entry)
+{
+    window.findChild<QAction *>(entry)->trigger();
+    QCoreApplication::processEvents();
+}
+
+// Each time in a window of its own that has not built its chart yet.
+void MeasureFirstChartOpening(int repetitions, const QString &image)
+{
+    std::unique_ptr<MainWindow> window;
+    Print({"Opening the chart the first time, painted (table view's target)", "ms", TABLE_FIRST_OPENING},
+          Measure(
+              repetitions,
+              [&](int) {
+                  window = std::make_unique<MainWindow>();
+                  window->loadImage(image);
+                  QCoreApplication::processEvents();
+              },
+              [&](int) { Trigger(*window, "mnuChart"); }));
+    window.reset(); // so that it weighs on no other row
+}
+
+} // namespace
+
+void MeasureViews(int repetitions, const QString &image, MainWindow &window)
+{
+    const int reps = std::max(5, repetitions / 4);
+    GiveThreeTypes(image);
+    MeasureFirstChartOpening(reps, image);
+    window.loadImage(image);
+    Trigger(window, "mnuChart");
+    auto *chart = window.findChild<QWidget *>("frmChart");
+    Print({"Opening the chart again, painted (table view's target)", "ms", TABLE_OPENING_AGAIN},
+          Measure(repetitions, [&](int) {
+              chart->close();
+              Trigger(window, "mnuChart");
+          }));
+    chart->close();
+
+    const auto switchEnemy = [&](int i) {
+        window.showEnemy(1 + i % (ENEMY_COUNT - 1));
+        QCoreApplication::processEvents();
+    };
+    Print({"An enemy switch, painted, the record bytes closed"}, Measure(repetitions, switchEnemy));
+    Trigger(window, "mnuRecordBytes");
+    Print({"An enemy switch, painted, the record bytes following it", "ms", TABLE_OPENING_AGAIN},
+          Measure(repetitions, switchEnemy));
+    window.findChild<QWidget *>("frmRecordBytes")->close();
+}
+
+} // namespace mobwright::bench

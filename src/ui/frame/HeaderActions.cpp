@@ -1,0 +1,117 @@
+#include "HeaderActions.h"
+
+#include "ImageInfo.h"
+#include "ImageInfoDialog.h"
+#include "ImageSession.h"
+#include "RomError.h"
+#include "Settings.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace mobwright {
+namespace {
+
+const QString KEEP_KEY = QStringLiteral("checksum/keepRight");
+
+// The facts of the open image as its file holds them now, or none.
+std::optional<ImageFacts> FactsNow(ImageSession &session)
+{
+    if (!session.isOpen())
+        return std::nullopt;
+    try {
+        auto read = FactsOf(session.readImage(), session.rom().kind(), session.rom().path());
+        if (auto *facts = std::get_if<ImageFacts>(&read))
+            return *facts;
+    } catch (const RomError &) {
+        // A file that is no longer the image is told of by the session.
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+HeaderActions::HeaderActions(const WindowParts &parts)
+    : QObject(&parts.window)
+    , parts_(parts)
+    , session_(parts.session)
+    , info_(new QAction(tr("Image I&nformation…"), this))
+    , fix_(new QAction(tr("Fi&x Checksum"), this))
+    , keep_(new QAction(tr("&Keep the checksum right after each write"), this))
+    , status_(new QLabel)
+{
+    setObjectName(QStringLiteral("headerActions"));
+    info_->setObjectName(QStringLiteral("mnuImageInfo"));
+    fix_->setObjectName(QStringLiteral("mnuFixChecksum"));
+    keep_->setObjectName(QStringLiteral("mnuKeepChecksum"));
+    keep_->setCheckable(true);
+    keep_->setChecked(parts_.settings->value(KEEP_KEY, false).toBool());
+    session_.setKeepChecksum(keep_->isChecked());
+    status_->setObjectName(QStringLiteral("lblChecksum"));
+    status_->setContentsMargins(0, 0, 12, 0); // apart from the image's name
+    parts_.window.statusBar()->addPermanentWidget(status_);
+    connect(info_, &QAction::triggered, this, &HeaderActions::showImageInfo);
+    connect(fix_, &QAction::triggered, this, &HeaderActions::fixChecksum);
+    connect(keep_, &QAction::toggled, this, &HeaderActions::keepChecksum);
+    // Reads the whole image: only where its bytes may have changed, not for each edit.
+    connect(&session_, &ImageSession::opened, this, &HeaderActions::showState);
+    connect(&session_, &ImageSession::closed, this, &HeaderActions::showState);
+    connect(&session_, &ImageSession::storedChanged, this, &HeaderActions::showState);
+    connect(&session_, &ImageSession::steppedOver, this, &HeaderActions::showState);
+    showState();
+}
+
+void HeaderActions::addFileEntry(QMenu *file)
+{
+    file->addAction(info_);
+}
+
+void HeaderActions::addEditEntries(QMenu *edit)
+{
+    edit->addAction(fix_);
+    edit->addAction(keep_);
+}
+
+void HeaderActions::fixChecksum()
+{
+    if (!session_.isOpen())
+        return;
+    emit wrote(fix_->text().remove(u'&'), session_.fixChecksum());
+    showState();
+}
+
+void HeaderActions::showImageInfo()
+{
+    if (!session_.isOpen())
+        return;
+    auto *dialog = new ImageInfoDialog(
+        session_, [this] { fixChecksum(); }, &parts_.window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void HeaderActions::keepChecksum(bool keep)
+{
+    session_.setKeepChecksum(keep);
+    parts_.settings->setValue(KEEP_KEY, keep);
+}
+
+// The note shows only what is known: nothing for an image whose header cannot be trusted.
+void HeaderActions::showState()
+{
+    info_->setEnabled(session_.isOpen());
+    fix_->setEnabled(session_.isOpen());
+    const std::optional<ImageFacts> facts = FactsNow(session_);
+    status_->setVisible(facts && !facts->checksumMatches());
+    if (status_->isVisibleTo(&parts_.window)) {
+        status_->setText(tr("Checksum does not match"));
+        status_->setToolTip(tr("The internal header's checksum: %1. Edit › Fix Checksum puts "
+                               "it right.")
+                                .arg(ChecksumText(*facts)));
+    }
+}
+
+} // namespace mobwright

@@ -1,0 +1,167 @@
+#include "ChartCanvas.h"
+#include "EditorHarness.h"
+#include "EnemyEditor.h"
+#include "EnemyTableView.h"
+#include "TestImage.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRubberBand>
+#include <QScatterSeries>
+#include <QTest>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QXmlStreamReader>
+
+#include <set>
+
+using namespace mobwright;
+using namespace mobwright::test;
+
+namespace {
+
+class ChartTest : public testing::Test
+{
+protected:
+    ChartTest()
+    {
+        // Ten enemies a level, HP 100 times the enemy's index.
+        for (int k = 0; k < ENEMY_COUNT; ++k) {
+            image_.setRecordBytes(k, 54, {std::uint8_t(k / 10 + 1)});
+            image_.setRecordBytes(k, 33, {std::uint8_t(100 * k), std::uint8_t(100 * k >> 8)});
+            image_.setRecordBytes(k, 27, {std::uint8_t(k % 3)});
+        }
+        editor_.loadRom(image_.path());
+        editHp(4, "5000");
+        editor_.find<QAction>("mnuTable")->trigger();
+        table_ = editor_.find<EnemyTableView>("frmEnemyTable");
+        table_->findChild<QLineEdit *>("txtFilter")->setText("Level 1..2");
+        editor_.find<QAction>("mnuChart")->trigger();
+        canvas_ = editor_.find<ChartCanvas>("chtEnemies");
+        editor_.combo("cmbChartRows")->setCurrentIndex(1); // the table's filtered rows
+    }
+
+    void editHp(int enemy, const char *hp)
+    {
+        editor_.window().session().editField(enemy, Field::HP, ControlValue{hp});
+    }
+    const ChartPoint &pointOf(int enemy) const
+    {
+        return *std::ranges::find(canvas_->points(), enemy, &ChartPoint::enemy);
+    }
+    QPoint placeOf(int enemy) const { return canvas_->positionOf(pointOf(enemy).at); }
+    // The enemies of the cells selected, and the columns they are in.
+    std::pair<std::set<int>, std::set<QString>> selectedInTable() const
+    {
+        std::pair<std::set<int>, std::set<QString>> selected;
+        for (const TableCell &cell : table_->selectedCells()) {
+            selected.first.insert(cell.enemy);
+            selected.second.insert(cell.column->name);
+        }
+        return selected;
+    }
+
+    TestImage image_;
+    EditorHarness editor_;
+    EnemyTableView *table_ = nullptr;
+    ChartCanvas *canvas_ = nullptr;
+};
+
+} // namespace
+
+// The table's filtered rows, Level against HP, a pending edit as the old
+// point faded and the new one; filters and edits are followed at once.
+TEST_F(ChartTest, PlotsTheFilteredRowsWithTheirEditsAndFollowsThem)
+{
+    ASSERT_TRUE(canvas_ && canvas_->isVisible());
+    EXPECT_EQ(canvas_->points().size(), 20u);
+    EXPECT_EQ(pointOf(4).at, QPointF(1, 5000));
+    EXPECT_EQ(pointOf(4).before, QPointF(1, 400));
+    EXPECT_FALSE(pointOf(5).before);
+    QStringList series;
+    for (const QAbstractSeries *one : canvas_->chart()->series()) {
+        if (!one->name().isEmpty())
+            series << QStringLiteral("%1 (%2)").arg(one->name()).arg(static_cast<const QXYSeries *>(one)->count());
+    }
+    EXPECT_EQ(series.join(", "), "0 – Normal (7), 1 – Insect (7), 2 – Metal (6), Before the edits (1)");
+    for (QAbstractSeries *one : canvas_->chart()->series())
+        EXPECT_EQ(one->attachedAxes().size(), 2);
+    // Round ranges that take in every point, the one before its edit too.
+    QStringList ranges;
+    for (const QAbstractAxis *axis : canvas_->chart()->axes()) {
+        const auto *values = static_cast<const QValueAxis *>(axis);
+        ranges << QStringLiteral("%1..%2 in %3").arg(values->min()).arg(values->max()).arg(values->tickCount() - 1);
+    }
+    EXPECT_EQ(ranges.join(", "), "0..3 in 3, 0..6000 in 3");
+
+    table_->findChild<QLineEdit *>("txtFilter")->setText("Level = 1");
+    EXPECT_EQ(canvas_->points().size(), 10u);
+    editHp(5, "6000");
+    EXPECT_EQ(pointOf(5).at, QPointF(1, 6000));
+    editor_.combo("cmbChartX")->setCurrentIndex(0); // the enemy's number
+    EXPECT_EQ(pointOf(5).at, QPointF(6, 6000));
+}
+
+// A rectangle dragged selects its points' rows in the table; a click and
+// the arrow keys show a point's enemy in the form.
+TEST_F(ChartTest, ChoosesPointsByRectangleClickAndKeys)
+{
+    editHp(5, "6000");
+    const QPoint low = placeOf(4);
+    const QPoint high = placeOf(5);
+    QWidget *viewport = canvas_->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(high.x() - 6, high.y() - 6));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(low.x() + 6, low.y() + 6), viewport->mapToGlobal(QPointF(low.x() + 6, low.y() + 6)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &drag);
+    EXPECT_TRUE(canvas_->findChild<QRubberBand *>()->isVisible());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(low.x() + 6, low.y() + 6));
+    // Their HP cells, which Adjust… then changes.
+    EXPECT_EQ(selectedInTable(), std::pair(std::set{4, 5}, std::set<QString>{"HP"}));
+
+    QTest::mouseMove(viewport, placeOf(9));
+    EXPECT_EQ(QToolTip::text(), "010: \nLevel: 1, HP: 900");
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, placeOf(9));
+    EXPECT_EQ(editor_.window().editor().shownEnemy(), 9);
+    EXPECT_EQ(selectedInTable().first, std::set{9});
+    EXPECT_GT(selectedInTable().second.size(), 30u); // the whole row
+    // Across, 9 (HP 900) comes before 4 (5000) at the same level; up, 4 before 5.
+    QTest::keyClick(canvas_, Qt::Key_Right);
+    EXPECT_EQ(editor_.window().editor().shownEnemy(), 4);
+    QTest::keyClick(canvas_, Qt::Key_Up);
+    EXPECT_EQ(editor_.window().editor().shownEnemy(), 5);
+    QTest::keyClick(canvas_, Qt::Key_Down);
+    QTest::keyClick(canvas_, Qt::Key_Down); // below 4 (5000), 19 (1900) of the level above
+    EXPECT_EQ(editor_.window().editor().shownEnemy(), 19);
+}
+
+// Save Chart As… writes an SVG that reads as one and a PNG, never over the image.
+TEST_F(ChartTest, SavesTheChartAsSvgOrPngThroughTheOutputGuard)
+{
+    const QString base = QString::fromStdString(image_.path());
+    auto *save = editor_.find<QPushButton>("cmdSaveChart");
+    editor_.prompter().nextFile = base + ".svg";
+    save->click();
+    editor_.prompter().nextFile = base + ".png";
+    QApplication::setActiveWindow(canvas_->window());
+    QTest::keyClick(canvas_, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QFile svg(base + ".svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&svg);
+    ASSERT_TRUE(reader.readNextStartElement());
+    EXPECT_EQ(reader.name(), QStringLiteral("svg"));
+    while (!reader.atEnd())
+        reader.readNext();
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_EQ(QImage(base + ".png").size(), canvas_->grab().size());
+    EXPECT_TRUE(editor_.takeMessages().isEmpty());
+
+    const auto before = image_.contents();
+    editor_.prompter().nextFile = base;
+    save->click();
+    EXPECT_EQ(editor_.takeMessages().size(), 1);
+    EXPECT_EQ(image_.contents(), before);
+}
