@@ -7,7 +7,6 @@
 #include "EnemyTableFilter.h"
 #include "EnemyTableModel.h"
 #include "CellCommands.h"
-#include "ColumnValues.h"
 #include "FilterBar.h"
 #include "HeaderMenu.h"
 #include "HeaderSelection.h"
@@ -16,7 +15,6 @@
 #include "RowFilter.h"
 #include "ShownColumns.h"
 #include "TitleHeader.h"
-#include "ValuesPopup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <numeric>
 #include <set>
 
 namespace mobwright {
@@ -145,8 +142,7 @@ void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
     auto *shown = new ShownColumns(*frozen_, *table_, *model_, std::move(settings), this);
     connect(shown, &ShownColumns::columnShown, this,
             [this](int section) { sizeColumns(table_, {section}); });
-    headerMenu_ = new HeaderMenu(*frozen_, *table_, *shown, enemySection, this);
-    connect(headerMenu_, &HeaderMenu::valuesFilterRequested, this, &EnemyTableView::showValuesFilter);
+    headerMenu_ = new HeaderMenu({*frozen_, *table_, *shown, *model_, *filter_}, enemySection, this);
     headerMenu_->sortInEnemiesOrder();
     freezeLeadingColumns();
 }
@@ -197,7 +193,7 @@ void EnemyTableView::buildActions()
         [this] { headerSelection_->selectRowsOfSelection(); });
     add(tr("Filter by Va&lues…"), "mnuFilterByValues", QKeySequence(Qt::ALT | Qt::Key_Down), [this] {
         if (table_->currentIndex().isValid())
-            showValuesFilter(table_->currentIndex().column());
+            headerMenu_->showValues(table_->currentIndex().column());
     });
     add(tr("&Show in Form"), "mnuShowInForm", QKeySequence(), [this] {
         const QModelIndex current = table_->currentIndex();
@@ -434,22 +430,6 @@ void EnemyTableView::askAdjustment()
     }
     if (const auto adjustment = prompter_.adjustment(this, static_cast<int>(numbers)))
         cells_->adjust(cells, *adjustment);
-}
-
-void EnemyTableView::showValuesFilter(int section)
-{
-    const Column &column = model_->columnAt(section);
-    std::vector<int> every(std::size_t(model_->rowCount()));
-    std::iota(every.begin(), every.end(), 0);
-    auto *popup = new ValuesPopup(DistinctValues(column, model_->table(), every),
-                                  filter_->valuesPut(column), this);
-    connect(popup, &ValuesPopup::valuesChosen, this,
-            [this, &column](const QStringList &texts) { filter_->putValues(column, texts); });
-    connect(popup, &ValuesPopup::sortRequested, this,
-            [this, section](Qt::SortOrder order) { headerMenu_->sortBy(section, order); });
-    const QTableView *view = frozen_->isColumnHidden(section) ? table_ : frozen_;
-    const QHeaderView *header = view->horizontalHeader();
-    popup->popUp(header->mapToGlobal(QPoint(header->sectionViewportPosition(section), header->height())));
 }
 
 void EnemyTableView::showDifferences(int mode)

@@ -45,10 +45,6 @@ public:
     // The enemies of the rows shown, in their order, and the columns shown.
     std::vector<int> shownRows() const;
     std::vector<const Column *> shownColumns() const;
-    // The view's sorting, as the headers' menu sorts.
-    HeaderMenu &sorting() { return *headerMenu_; }
-    // The drop-down of the values of the column in section, under its title.
-    void showValuesFilter(int section);
     // The cells selected, row by row in the order shown.
     std::vector<TableCell> selectedCells() const;
 

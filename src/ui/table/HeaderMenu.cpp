@@ -1,19 +1,25 @@
 #include "HeaderMenu.h"
 
+#include "EnemyTableModel.h"
+#include "FilterBar.h"
 #include "ShownColumns.h"
+#include "ValuesPopup.h"
 
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
 
+#include <numeric>
+
 namespace mobwright {
 
-HeaderMenu::HeaderMenu(QTableView &frozen, QTableView &table, ShownColumns &shown,
-                       int enemySection, QObject *parent)
+HeaderMenu::HeaderMenu(Parts parts, int enemySection, QObject *parent)
     : QObject(parent)
-    , frozen_(frozen)
-    , table_(table)
-    , shown_(shown)
+    , frozen_(parts.frozen)
+    , table_(parts.table)
+    , shown_(parts.shown)
+    , model_(parts.model)
+    , filter_(parts.filter)
     , enemySection_(enemySection)
 {
     for (QTableView *view : {&frozen_, &table_}) {
@@ -42,6 +48,21 @@ void HeaderMenu::addSortEntries(QMenu &menu, int section)
         ->setObjectName(QStringLiteral("mnuSortByEnemy"));
 }
 
+void HeaderMenu::showValues(int section)
+{
+    const Column &column = model_.columnAt(section);
+    std::vector<int> every(std::size_t(model_.rowCount()));
+    std::iota(every.begin(), every.end(), 0);
+    auto *popup = new ValuesPopup(DistinctValues(column, model_.table(), every), filter_.valuesPut(column),
+                                  table_.window());
+    connect(popup, &ValuesPopup::valuesChosen, this,
+            [this, &column](const QStringList &texts) { filter_.putValues(column, texts); });
+    connect(popup, &ValuesPopup::sortRequested, this,
+            [this, section](Qt::SortOrder order) { sortBy(section, order); });
+    const QHeaderView *header = (frozen_.isColumnHidden(section) ? table_ : frozen_).horizontalHeader();
+    popup->popUp(header->mapToGlobal(QPoint(header->sectionViewportPosition(section), header->height())));
+}
+
 void HeaderMenu::show(const QHeaderView &header, const QPoint &where)
 {
     QMenu menu;
@@ -49,7 +70,7 @@ void HeaderMenu::show(const QHeaderView &header, const QPoint &where)
     if (section >= 0) {
         addSortEntries(menu, section);
         menu.addAction(tr("Filter by Va&lues…"), this,
-                       [this, section] { emit valuesFilterRequested(section); })
+                       [this, section] { showValues(section); })
             ->setObjectName(QStringLiteral("mnuFilterByValues"));
         menu.addSeparator();
     }

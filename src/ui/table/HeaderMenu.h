@@ -9,6 +9,8 @@ class QTableView;
 
 namespace mobwright {
 
+class EnemyTableModel;
+class FilterBar;
 class ShownColumns;
 
 // The menu of a column's title: sort by the column either way or go back to
@@ -20,14 +22,20 @@ class HeaderMenu : public QObject
     Q_OBJECT
 
 public:
-    HeaderMenu(QTableView &frozen, QTableView &table, ShownColumns &shown, int enemySection,
-               QObject *parent);
+    struct Parts
+    {
+        QTableView &frozen;
+        QTableView &table;
+        ShownColumns &shown;
+        const EnemyTableModel &model;
+        FilterBar &filter;
+    };
+    HeaderMenu(Parts parts, int enemySection, QObject *parent);
 
     void sortBy(int section, Qt::SortOrder order);
     void sortInEnemiesOrder() { sortBy(enemySection_, Qt::AscendingOrder); }
-signals:
-    // "Filter by Values…" on a column's title.
-    void valuesFilterRequested(int section);
+    // The drop-down of the values of the column in section, under its title.
+    void showValues(int section);
 
 private:
     // The entries for sorting by section, into menu.
@@ -37,6 +45,8 @@ private:
     QTableView &frozen_;
     QTableView &table_;
     ShownColumns &shown_;
+    const EnemyTableModel &model_;
+    FilterBar &filter_;
     int enemySection_;
 };
 
