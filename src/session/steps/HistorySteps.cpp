@@ -1,5 +1,7 @@
 #include "HistorySteps.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace mobwright {
@@ -85,21 +87,21 @@ std::vector<int> WriteStep::enemies() const
     return indexes;
 }
 
-bool WriteStep::writeAll(const std::vector<RecordWrite> &changes)
+bool WriteStep::writeAll(const std::vector<RecordWrite> &changes, const QString &step)
 {
     // Put back after a failed write, the step finds the file as it was.
     if (std::exchange(failed_, false)) {
         outcome_ = {};
         return false;
     }
-    outcome_ = target_.write(changes);
+    outcome_ = target_.write(changes, step);
     failed_ = !outcome_.wroteAll();
     return !failed_;
 }
 
 void WriteStep::redo()
 {
-    const bool written = writeAll(writes_);
+    const bool written = writeAll(writes_, text());
     if (first_) {
         *std::exchange(first_, nullptr) = outcome_;
         setObsolete(!written);
@@ -111,7 +113,7 @@ void WriteStep::undo()
     std::vector<RecordWrite> back;
     for (const RecordWrite &write : writes_)
         back.push_back(Reversed(write));
-    if (!writeAll(back))
+    if (!writeAll(back, QCoreApplication::translate("HistorySteps", "Undo %1").arg(text())))
         return;
     // The edits it wrote are pending again, with any made since on top.
     for (const auto &[index, record] : written_) {

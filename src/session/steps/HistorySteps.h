@@ -70,8 +70,8 @@ public:
     void undo() override;
 
 private:
-    // Writes changes; false when not all were written.
-    bool writeAll(const std::vector<RecordWrite> &changes);
+    // Writes changes as step; false when not all were written.
+    bool writeAll(const std::vector<RecordWrite> &changes, const QString &step);
 
     std::vector<RecordWrite> writes_;
     std::map<int, PendingRecord> written_;

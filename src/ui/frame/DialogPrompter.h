@@ -32,6 +32,9 @@ public:
                                      const QString &current) override;
     std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) override;
 
+    // Finish, Roll Back or Leave It; Escape leaves it.
+    Settlement unfinishedWrite(QWidget *parent, const QString &message) override;
+
     void warn(QWidget *parent, const QString &message) override;
 };
 

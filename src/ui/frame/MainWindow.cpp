@@ -8,6 +8,7 @@
 #include "TableActions.h"
 #include "FileFormats.h"
 #include "FindEnemy.h"
+#include "JournalActions.h"
 #include "LabelFolderActions.h"
 #include "ListModels.h"
 #include "QtText.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , table_(new TableActions({*this, session_, *prompter_, *this, settings_}))
     , labels_(new LabelFolderActions({*this, session_, *prompter_, *this, settings_}))
     , edits_(new EditActions({*this, session_, *prompter_, *this, settings_}))
+    , journal_(new JournalActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -122,6 +124,8 @@ void MainWindow::buildFileMenu()
     table_->addFileEntries(file);
     compare_->addPatchEntry(file);
     file->addSeparator();
+    file->addAction(journal_->toggleEntry());
+    file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
     quit->setShortcuts(StandardKeysOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
@@ -172,7 +176,7 @@ void MainWindow::buildHelpMenu()
     help->addAction(labels_->openEntry());
     help->addSeparator();
     QAction *about =
-        help->addAction(tr("&About Mobwright"), this, [this] { ShowAboutMobwright(this); });
+        help->addAction(tr("&About Mobwright"), this, [this] { ShowAboutMobwright(this, journal_->journalsText()); });
     about->setObjectName(QStringLiteral("mnuAbout"));
     QAction *aboutQt = help->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
@@ -226,6 +230,7 @@ void MainWindow::loadImageFile(const std::string &fileName)
         return;
     }
     recent_->add(session_.path());
+    journal_->settleUnfinished();
 }
 
 // Drops and recent images open as "Load ROM" does once a file is chosen.

@@ -22,6 +22,7 @@ class EnemyEditor;
 class LabelFolderActions;
 class TableActions;
 class FindEnemy;
+class JournalActions;
 class ListModels;
 class RecentImages;
 class Settings;
@@ -84,6 +85,7 @@ private:
     TableActions *table_;
     LabelFolderActions *labels_;
     EditActions *edits_;
+    JournalActions *journal_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;
