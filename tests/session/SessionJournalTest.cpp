@@ -12,18 +12,11 @@ namespace {
 
 const std::vector<int> Enemies = {3, 4, 6};
 
-// The stored records of enemies, each byte changed.
-std::vector<RecordWrite> Rewrites(const ImageSession &session, const std::vector<int> &enemies)
+// New records for enemies, as the image holds them now.
+std::vector<RecordWrite> Rewrites(const TestImage &image, const std::vector<int> &enemies)
 {
-    std::vector<RecordWrite> writes;
-    for (const int enemy : enemies) {
-        auto bytes = session.stored(enemy).allBytes();
-        std::array<std::uint8_t, ENEMY_RECORD_SIZE> changed;
-        for (std::size_t i = 0; i < changed.size(); ++i)
-            changed[i] = std::uint8_t(bytes[i] + 1 + (i + std::size_t(enemy)) % 200);
-        writes.push_back({enemy, session.stored(enemy), EnemyRecord::fromBytes(changed)});
-    }
-    return writes;
+    RomFile rom = RomFile::open(image.path(), OpenReadOnlyFile);
+    return test::Rewrites(rom, enemies, 9);
 }
 
 class SessionJournalTest : public testing::Test
@@ -61,7 +54,7 @@ TEST_F(SessionJournalTest, EveryWriteIsJournaledBeforeTheImage)
         const JournalEntry *open = onDisk().unfinished();
         seen.push_back(open && disk_->synced == disk_->bytes.size() ? open->step : "no entry");
     };
-    ASSERT_TRUE(session->writeChanges(Rewrites(*session, Enemies), "Import").wroteAll());
+    ASSERT_TRUE(session->writeChanges(Rewrites(image_, Enemies), "Import").wroteAll());
     ASSERT_TRUE(session->undo().wroteAll());
     EXPECT_EQ(seen, (std::vector<std::string>{"Import", "Undo Import"}));
     const Journal journal = onDisk();
@@ -102,9 +95,9 @@ TEST_F(SessionJournalTest, AWriteStoppedAtEachStepIsToldAndSettledOnOpening)
             std::vector<RecordWrite> writes;
             {
                 auto session = open();
-                ASSERT_TRUE(session->writeChanges(Rewrites(*session, {0}), "Edit").wroteAll());
+                ASSERT_TRUE(session->writeChanges(Rewrites(image_, {0}), "Edit").wroteAll());
                 disk_->synced = disk_->bytes.size(); // its mark has reached the disk since
-                writes = Rewrites(*session, Enemies);
+                writes = Rewrites(image_, Enemies);
                 disk_->crashAt = test.crashAt;
                 EXPECT_THROW(session->writeChanges(writes, "Import"), Crash);
             }
@@ -142,9 +135,9 @@ TEST(SessionJournalFolder, EarlierSessionsWritesAreListedAndReverted)
         ImageSession session;
         session.journalSettings().setFolder(home.filePath("journals"));
         session.open(image.path());
-        ASSERT_TRUE(session.writeChanges(Rewrites(session, {1, 2}), "First").wroteAll());
+        ASSERT_TRUE(session.writeChanges(Rewrites(image, {1, 2}), "First").wroteAll());
         afterFirst = session.storedRecords();
-        ASSERT_TRUE(session.writeChanges(Rewrites(session, {2, 5}), "Second").wroteAll());
+        ASSERT_TRUE(session.writeChanges(Rewrites(image, {2, 5}), "Second").wroteAll());
     }
     ImageSession session;
     session.journalSettings().setFolder(home.filePath("journals"));
@@ -158,7 +151,7 @@ TEST(SessionJournalFolder, EarlierSessionsWritesAreListedAndReverted)
     ASSERT_TRUE(session.revertJournaled(1, "Back to 1").wroteAll());
     EXPECT_EQ(session.storedRecords(), afterFirst);
     EXPECT_TRUE(session.canUndo()) << "a step of the history";
-    image.setRecordBytes(1, 0, {0xEE});
+    image.setRecordBytes(1, 0, {std::uint8_t(afterFirst[1].allBytes()[0] ^ 0xFF)});
     const WriteOutcome refused = session.revertJournaled(std::nullopt, "Back to the original");
     EXPECT_EQ(refused.cause, WriteOutcome::Cause::ChangedBehind);
     image.setRecordBytes(1, 0, {afterFirst[1].allBytes()[0]});
@@ -176,10 +169,10 @@ TEST(SessionJournalFolder, AFolderThatCannotBeMadeRefusesWritesUntilTurnedOff)
     ImageSession session;
     session.journalSettings().setFolder(QString::fromStdString(image.path()) + "/journals");
     session.open(image.path());
-    const WriteOutcome refused = session.writeChanges(Rewrites(session, {0}), "Import");
+    const WriteOutcome refused = session.writeChanges(Rewrites(image, {0}), "Import");
     EXPECT_EQ(refused.kind, WriteOutcome::Kind::NothingWritten);
     EXPECT_NE(refused.message().find("journal"), std::string::npos) << refused.message();
     EXPECT_EQ(image.contents(), before);
     session.setJournalEnabled(false);
-    EXPECT_TRUE(session.writeChanges(Rewrites(session, {0}), "Import").wroteAll());
+    EXPECT_TRUE(session.writeChanges(Rewrites(image, {0}), "Import").wroteAll());
 }
