@@ -7,6 +7,11 @@
 #include "RomFile.h"
 
 namespace mobwright {
+namespace {
+
+const char TURN_OFF[] = " To write without a journal, turn it off: File › Journal Every Write.";
+
+} // namespace
 
 SessionJournal::SessionJournal()
     : finder_([](RomFile &rom, const QString &folder) {
@@ -86,13 +91,18 @@ WriteOutcome SessionJournal::write(RomFile &rom, const std::vector<RecordWrite> 
         } catch (const std::runtime_error &) {
             // The image cannot be read: the journal refuses the write below.
         }
-        return JournaledWrite(journal_.get(), rom, writes, step, sync);
+        WriteOutcome outcome = JournaledWrite(journal_.get(), rom, writes, step, sync);
+        // Refused for its journal: say how to write without one.
+        if (outcome.kind == WriteOutcome::Kind::NothingWritten &&
+            outcome.reason.starts_with("Its journal could not be written first"))
+            outcome.reason += TURN_OFF;
+        return outcome;
     }
     WriteOutcome refused;
     refused.image = rom.path();
     refused.kind = WriteOutcome::Kind::NothingWritten;
     refused.cause = WriteOutcome::Cause::Failed;
-    refused.reason = problem_ + " Turn the journal of writes off to write without it.";
+    refused.reason = problem_ + TURN_OFF;
     return refused;
 }
 

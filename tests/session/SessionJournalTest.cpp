@@ -171,7 +171,8 @@ TEST(SessionJournalFolder, AFolderThatCannotBeMadeRefusesWritesUntilTurnedOff)
     session.open(image.path());
     const WriteOutcome refused = session.writeChanges(Rewrites(image, {0}), "Import");
     EXPECT_EQ(refused.kind, WriteOutcome::Kind::NothingWritten);
-    EXPECT_NE(refused.message().find("journal"), std::string::npos) << refused.message();
+    EXPECT_NE(refused.message().find("Cannot make the journal folder"), std::string::npos);
+    EXPECT_NE(refused.message().find("turn it off: File › Journal Every Write."), std::string::npos);
     EXPECT_EQ(image.contents(), before);
     session.setJournalEnabled(false);
     EXPECT_TRUE(session.writeChanges(Rewrites(image, {0}), "Import").wroteAll());
