@@ -1,8 +1,10 @@
 #include "../exchange/ExchangeHarness.h"
 #include "../journal/JournalHarness.h"
+#include "SessionJournal.h"
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,13 @@ TEST(JournalCommands, HistoryListsTheWritesAndRevertTakesThemBack)
     EXPECT_TRUE(RunCommand({"history", PathOf(image)}).out.contains("3  "));
     EXPECT_EQ(RunCommand({"revert", PathOf(image), "--to-original"}).status, EXIT_DONE);
     EXPECT_EQ(image.contents(), original);
+
+    // Turned off in the window, the journal is off for the commands too.
+    QSettings("Mobwright", "Mobwright").setValue(JOURNAL_SETTING, false);
+    EXPECT_EQ(RunCommand({"import", PathOf(image), one}).status, EXIT_DONE);
+    EXPECT_TRUE(RunCommand({"history", PathOf(image)}).err.contains("turned off"));
+    QSettings("Mobwright", "Mobwright").remove(JOURNAL_SETTING);
+    EXPECT_TRUE(RunCommand({"history", PathOf(image)}).out.contains("4 journaled"));
 }
 
 // An unfinished write is told part by part and settled by recover; until
