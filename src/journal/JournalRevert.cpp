@@ -50,7 +50,7 @@ WriteOutcome Revert(Journal &journal, RomFile &rom, std::optional<std::uint64_t>
 {
     const std::string step =
         to ? "Revert to where write " + std::to_string(*to) + " left it" : "Revert to the original";
-    return JournaledWrite(&journal, rom, RevertWrites(journal, rom, to), step, sync);
+    return JournaledWrite(&journal, rom, {RevertWrites(journal, rom, to), {}}, step, sync);
 }
 
 } // namespace mobwright

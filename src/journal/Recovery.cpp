@@ -156,7 +156,7 @@ WriteOutcome Settle(Journal &journal, RomFile &rom, const Recovery &recovery, Se
     const bool finishing = how == Settlement::Finish;
     const std::vector<RecordWrite> &writes = finishing ? recovery.finishing : recovery.rollingBack;
     if (how != Settlement::Leave && !writes.empty())
-        return JournaledWrite(&journal, rom, writes,
+        return JournaledWrite(&journal, rom, {writes, {}},
                               (finishing ? "Finish \"" : "Roll back \"") + recovery.entry.step +
                                   "\"",
                               sync, recovery.entry.sequence);

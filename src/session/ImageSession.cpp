@@ -86,6 +86,7 @@ void ImageSession::take(RomFile next, bool readOnly)
     records_ = std::move(records);
     relabelledByOpening_ = labels_.takeImage(std::move(names), records_);
     lostTold_ = false;
+    journal_.find(rom_);
     watchPath();
     if (!sameImage)
         clearBaseline();
@@ -100,6 +101,7 @@ void ImageSession::openAgain()
     ImageNames names = ReadImageNames(next);
     rom_ = std::move(next);
     lostTold_ = false;
+    journal_.find(rom_);
     watchPath();
     const std::vector<ListEntry> relabelled = labels_.takeImage(std::move(names), records);
     const QList<int> merged = storedAre(0, records);
@@ -123,6 +125,7 @@ void ImageSession::close()
     history_.clear();
     pending_.clear();
     rom_.close();
+    journal_.forget();
     records_.clear();
     labels_.forgetImage();
     if (!watcher_.files().isEmpty())
@@ -140,6 +143,12 @@ void ImageSession::setBaseline(const std::string &fileName)
                        "\" is the open image itself: compare it with another, such as the "
                        "image before it was changed.");
     baseline_ = std::make_unique<Baseline>(fileName);
+    emit baselineChanged();
+}
+
+void ImageSession::compareWithOriginal()
+{
+    baseline_ = std::make_unique<Baseline>(rom_.path(), journal_.original());
     emit baselineChanged();
 }
 
@@ -353,10 +362,36 @@ WriteOutcome ImageSession::moveHistory(bool undoing)
     return outcome;
 }
 
-WriteOutcome ImageSession::write(const ImageWrite &change)
+void ImageSession::setJournalEnabled(bool enabled)
+{
+    journal_.setEnabled(enabled);
+    if (isOpen())
+        journal_.find(rom_);
+    else
+        journal_.forget();
+}
+
+std::optional<Recovery> ImageSession::unfinishedWrite()
+{
+    return isOpen() ? journal_.unfinished(rom_) : std::nullopt;
+}
+
+WriteOutcome ImageSession::settleUnfinished(Settlement how)
+{
+    const WriteOutcome outcome = journal_.settle(rom_, how, sync_);
+    readTableAgain();
+    return outcome;
+}
+
+WriteOutcome ImageSession::revertJournaled(std::optional<std::uint64_t> to, const QString &what)
+{
+    return writeChanges(journal_.revertWrites(rom_, to), what);
+}
+
+WriteOutcome ImageSession::write(const ImageWrite &change, const QString &step)
 {
     const std::vector<RecordWrite> &changes = change.records;
-    WriteOutcome outcome = WriteImage(rom_, change, sync_);
+    WriteOutcome outcome = journal_.write(rom_, change, step.toStdString(), sync_);
     std::vector<int> written = outcome.wroteAll() ? std::vector<int>{} : outcome.whole;
     int first = ENEMY_COUNT;
     int last = -1;

@@ -5,7 +5,9 @@
 #include "ListLabels.h"
 #include "PendingEdits.h"
 #include "RecordStore.h"
+#include "Recovery.h"
 #include "RomFile.h"
+#include "SessionJournal.h"
 #include "StepTarget.h"
 
 #include <QFileSystemWatcher>
@@ -39,6 +41,13 @@ public:
     void setFileOpener(RomFile::Opener opener) { opener_ = std::move(opener); }
     // Whether a write waits until the records are on the disk.
     void setSyncAfterWrite(bool sync) { sync_ = sync; }
+    // Whether writes are journaled (by default): the journal of the open
+    // image is found again when it is turned on.
+    void setJournalEnabled(bool enabled);
+    // Where the journals are, and how they are found: tests put them aside.
+    SessionJournal &journalSettings() { return journal_; }
+    // The open image's journal, or none where it is off or cannot be read.
+    const Journal *journal() const { return journal_.journal(); }
 
     // Opens an image and reads its table and names; a failure throws
     // RomError and leaves the image open before as it was. An image that
@@ -119,10 +128,24 @@ public:
     // an image whose header cannot be trusted keeps its checksum as it is.
     void setKeepChecksum(bool keep) { keepChecksum_ = keep; }
 
+    // The journal's last write where it was not finished (the editor was
+    // stopped, or the machine lost power), as the image holds it now; none
+    // where there is none. Throws RomError where the image cannot be read.
+    std::optional<Recovery> unfinishedWrite();
+    // Finishes it, rolls it back or leaves it as the image holds it, and
+    // reads the table again.
+    WriteOutcome settleUnfinished(Settlement how);
+    // Takes the table back to where the journal's write numbered to left it,
+    // or to its original table, as one step that writes.
+    WriteOutcome revertJournaled(std::optional<std::uint64_t> to, const QString &what);
+
     // The image the open one is compared with, or none; it goes with the
     // image. One that cannot be the baseline throws RomError and leaves the
     // one before as it was.
     void setBaseline(const std::string &fileName);
+    // The table the image held before the editor first wrote into it, as
+    // its journal keeps it, is the baseline; throws RomError where there is none.
+    void compareWithOriginal();
     void clearBaseline();
     const Baseline *baseline() const { return baseline_.get(); }
     // Every byte of the image as the file holds it now, in one read.
@@ -164,7 +187,7 @@ signals:
     void historyChanged();
 
 private:
-    WriteOutcome write(const ImageWrite &change) override;
+    WriteOutcome write(const ImageWrite &change, const QString &step) override;
     void restorePending(int index, const PendingRecord &record) override;
     void setPending(int index, PendingRecord record);
     void take(RomFile rom, bool readOnly);
@@ -185,6 +208,7 @@ private:
     bool sync_ = true;
     bool readOnly_ = false;
     bool keepChecksum_ = false;
+    SessionJournal journal_;
     std::vector<EnemyRecord> records_;
     ListLabels labels_;
     std::vector<ListEntry> relabelledByOpening_;

@@ -3,6 +3,8 @@
 #include "PendingEdits.h"
 #include "RecordStore.h"
 
+#include <QString>
+
 #include <vector>
 
 namespace mobwright {
@@ -12,8 +14,9 @@ namespace mobwright {
 class StepTarget
 {
 public:
-    // The one write path; afterwards every view is told what the file holds.
-    virtual WriteOutcome write(const ImageWrite &change) = 0;
+    // The one write path, journaled under the step's name; afterwards every
+    // view is told what the file holds.
+    virtual WriteOutcome write(const ImageWrite &change, const QString &step) = 0;
     virtual const PendingRecord *pendingOf(int index) const = 0;
     // Sets an enemy's pending record as a step kept it: edits made on bytes
     // the file no longer holds are merged onto what it holds.

@@ -54,12 +54,12 @@ TEST_P(CrashTest, StoppedWriteIsToldExactlyAndSettles)
     const auto &[test, settlement] = GetParam();
     RomFile rom = CrashingImage(image_, disk_);
     Journal first = journal();
-    ASSERT_TRUE(JournaledWrite(&first, rom, Rewrites(rom, {0}, 1), "Apply to 001").wroteAll());
+    ASSERT_TRUE(JournaledWrite(&first, rom, {Rewrites(rom, {0}, 1), {}}, "Apply to 001").wroteAll());
     disk_->synced = disk_->bytes.size(); // its mark has reached the disk since
     const auto writes = Rewrites(rom, {3, 4, 6}, 2);
     disk_->crashAt = test.crashAt;
     try {
-        JournaledWrite(&first, rom, writes, "Apply to 3 enemies");
+        JournaledWrite(&first, rom, {writes, {}}, "Apply to 3 enemies");
     } catch (const Crash &) {
     }
     if (test.powerLost)

@@ -40,7 +40,7 @@ protected:
         RomFile rom = RomFile::open(path);
         auto found = journal ? JournalFolder::Lookup{} : folder_.journalFor(rom);
         return JournaledWrite(journal ? journal : found.journal.get(), rom,
-                              Rewrites(rom, {5}, ++seed_), "Apply");
+                              {Rewrites(rom, {5}, ++seed_), {}}, "Apply");
     }
     std::string journalFile() const
     {
@@ -151,8 +151,9 @@ TEST_F(JournalFileTest, JournalIsFoundAgainWhereverTheImageWent)
         EXPECT_EQ(lookedUp.journal->entries().size(), found == Found::New ? 0u : 1u);
         ASSERT_TRUE(writeInto(path).wroteAll());
         EXPECT_EQ(lookup(path).journal->entries().size(), found == Found::New ? 1u : 2u);
-        if (found == Found::Moved)
+        if (found == Found::Moved) {
             EXPECT_EQ(QDir(dir_.filePath("journals")).entryList(QDir::Files).size(), 1);
+        }
         if (fs::exists(to))
             fs::rename(to, image_.path());
     }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "Journal.h"
+#include "JournalFolder.h"
+#include "JournaledWrite.h"
 #include "RecordStore.h"
 #include "RomFile.h"
 #include "TestImage.h"
 
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -26,6 +29,7 @@ struct Disk
     std::uint64_t imageAt = 0;
     std::vector<std::uint8_t> imageOld; // what the image's unsynced write replaced
     Step crashAt = Step::None;
+    std::function<void()> beforeImageWrite; // watches the journal as the image is written
 
     void reach(Step step) const
     {
@@ -72,8 +76,8 @@ private:
     std::shared_ptr<Disk> disk_;
 };
 
-// Opens an image whose writes stop as the disk says.
-inline RomFile CrashingImage(const TestImage &image, std::shared_ptr<Disk> disk)
+// Opens images whose writes stop as the disk says.
+inline RomFile::Opener CrashingOpener(std::shared_ptr<Disk> disk)
 {
     struct File final : FileHandle
     {
@@ -89,6 +93,8 @@ inline RomFile CrashingImage(const TestImage &image, std::shared_ptr<Disk> disk)
             disk->imageAt = offset;
             disk->imageOld.resize(bytes.size());
             file->readAt(offset, disk->imageOld);
+            if (disk->beforeImageWrite)
+                disk->beforeImageWrite();
             file->writeAt(offset, bytes);
             disk->reach(Step::ImageWritten);
         }
@@ -101,12 +107,17 @@ inline RomFile CrashingImage(const TestImage &image, std::shared_ptr<Disk> disk)
             disk->reach(Step::ImageSynced);
         }
     };
-    return RomFile::open(image.path(), [&](const std::string &path) {
+    return [disk](const std::string &path) {
         auto file = std::make_unique<File>();
         file->file = OpenLockedFile(path);
         file->disk = disk;
         return file;
-    });
+    };
+}
+
+inline RomFile CrashingImage(const TestImage &image, std::shared_ptr<Disk> disk)
+{
+    return RomFile::open(image.path(), CrashingOpener(std::move(disk)));
 }
 
 // Records of enemies with new bytes throughout, as the image holds them now.
@@ -121,6 +132,23 @@ inline std::vector<RecordWrite> Rewrites(RomFile &rom, const std::vector<int> &e
         for (std::size_t i = 0; i < bytes.size(); ++i)
             bytes[i] = std::uint8_t(now.allBytes()[i] + 1 + random() % 255);
         writes.push_back({enemy, now, EnemyRecord::fromBytes(bytes)});
+    }
+    return writes;
+}
+
+// Stops a journaled write of new records for enemies into image once the
+// image is written, as a killed editor stops it: the journal in the user's
+// folder holds it unfinished. Gives the writes.
+inline std::vector<RecordWrite> StopAWrite(const TestImage &image, const std::vector<int> &enemies)
+{
+    auto disk = std::make_shared<Disk>();
+    disk->crashAt = Step::ImageWritten;
+    RomFile rom = CrashingImage(image, disk);
+    const auto journal = JournalFolder().journalFor(rom).journal;
+    const auto writes = Rewrites(rom, enemies, 3);
+    try {
+        JournaledWrite(journal.get(), rom, {writes, {}}, "Import");
+    } catch (const Crash &) {
     }
     return writes;
 }

@@ -38,7 +38,7 @@ TEST_F(HistoryTest, RevertsToTheOriginalOrWhereAWriteLeftIt)
     std::vector<std::vector<std::uint8_t>> tables{table()}; // after write n
     Journal first = journal();
     for (const int enemy : {0, 1, 0}) {
-        ASSERT_TRUE(JournaledWrite(&first, rom_, Rewrites(rom_, {enemy}, 5), "Apply").wroteAll());
+        ASSERT_TRUE(JournaledWrite(&first, rom_, {Rewrites(rom_, {enemy}, 5), {}}, "Apply").wroteAll());
         if (tables.size() == 1) // before write 2 takes it, or the original
             image_.setRecordBytes(1, 33, {0x56, 0x78});
         tables.push_back(table());
@@ -77,7 +77,7 @@ TEST_F(HistoryTest, CapJoinsTheOldestAndKeepsTheOriginal)
     Journal capped = journal();
     unsigned written = 0;
     for (int past = 0; past<5; past += capped.entries().front().sequence> 1)
-        ASSERT_TRUE(JournaledWrite(&capped, rom_, Rewrites(rom_, all, ++written), "Apply", false)
+        ASSERT_TRUE(JournaledWrite(&capped, rom_, {Rewrites(rom_, all, ++written), {}}, "Apply", false)
                         .wroteAll());
     EXPECT_LE(disk_->bytes.size(), Journal::DEFAULT_CAP);
     Journal again = journal();

@@ -194,8 +194,9 @@ TEST_F(WriteRecordsTest, BytesOutsideTheTableAreCheckedAndWrittenWithTheRecords)
         const WriteOutcome outcome = WriteImage(rom_, c.write);
         EXPECT_EQ(outcome.kind, c.kind) << c.says;
         EXPECT_NE(outcome.message().find(c.says), std::string::npos) << outcome.message();
-        if (c.kind != Kind::NothingWritten)
+        if (c.kind != Kind::NothingWritten) {
             EXPECT_TRUE(image_.contents() == c.leaves) << c.says;
+        }
         probe_->failWritesAfter = -1;
     }
     EXPECT_EQ(probe_->writeCalls, 2);

@@ -1,5 +1,7 @@
 #include "HistorySteps.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace mobwright {
@@ -85,21 +87,21 @@ std::vector<int> WriteStep::enemies() const
     return indexes;
 }
 
-bool WriteStep::writeAll(const ImageWrite &change)
+bool WriteStep::writeAll(const ImageWrite &change, const QString &step)
 {
     // Put back after a failed write, the step finds the file as it was.
     if (std::exchange(failed_, false)) {
         outcome_ = {};
         return false;
     }
-    outcome_ = target_.write(change);
+    outcome_ = target_.write(change, step);
     failed_ = !outcome_.wroteAll();
     return !failed_;
 }
 
 void WriteStep::redo()
 {
-    const bool written = writeAll(write_);
+    const bool written = writeAll(write_, text());
     if (first_) {
         *std::exchange(first_, nullptr) = outcome_;
         setObsolete(!written);
@@ -108,7 +110,7 @@ void WriteStep::redo()
 
 void WriteStep::undo()
 {
-    if (!writeAll(Reversed(write_)))
+    if (!writeAll(Reversed(write_), QCoreApplication::translate("HistorySteps", "Undo %1").arg(text())))
         return;
     // The edits it wrote are pending again, with any made since on top.
     for (const auto &[index, record] : written_) {

@@ -71,8 +71,8 @@ public:
     void undo() override;
 
 private:
-    // Writes change; false when not all was written.
-    bool writeAll(const ImageWrite &change);
+    // Writes change as step; false when not all was written.
+    bool writeAll(const ImageWrite &change, const QString &step);
 
     ImageWrite write_;
     std::map<int, PendingRecord> written_;

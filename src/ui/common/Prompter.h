@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Recovery.h"
 #include "SaveDialog.h"
 #include "TableEdits.h"
 
@@ -55,6 +56,10 @@ public:
     virtual std::optional<QString> filterName(QWidget *parent, const QString &filter) = 0;
     // How to change cellCount number cells; nothing when cancelled.
     virtual std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) = 0;
+
+    // What to do with a write into the image opened that was not finished,
+    // whose journal message tells what the image holds of it.
+    virtual Settlement unfinishedWrite(QWidget *parent, const QString &message) = 0;
 
     // Tells of a failure or a refusal.
     virtual void warn(QWidget *parent, const QString &message) = 0;

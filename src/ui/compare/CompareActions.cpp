@@ -44,6 +44,7 @@ CompareActions::CompareActions(const WindowParts &parts)
     , parts_(parts)
     , session_(parts.session)
     , compare_(Entry("mnuCompareWith", tr("Co&mpare With…"), this))
+    , compareOriginal_(Entry("mnuCompareOriginal", tr("Compare With &Original"), this))
     , recentMenu_(new QMenu(tr("Recent &Baselines"), &parts.window))
     , recent_(new RecentImages(recentMenu_, parts.settings, QString(),
                                QStringLiteral("mnuRecentBaseline"), 5, this))
@@ -55,6 +56,9 @@ CompareActions::CompareActions(const WindowParts &parts)
 {
     setObjectName(QStringLiteral("compareActions"));
     connect(compare_, &QAction::triggered, this, &CompareActions::chooseBaseline);
+    compareOriginal_->setStatusTip(tr("Compare with the enemy table as it was before Mobwright "
+                                      "first wrote into the image, as its journal keeps it"));
+    connect(compareOriginal_, &QAction::triggered, this, &CompareActions::compareWithOriginal);
     recentMenu_->setObjectName(QStringLiteral("mnuRecentBaselines"));
     connect(recent_, &RecentImages::chosen, this, [this](const QString &path) {
         if (QFileInfo::exists(path)) {
@@ -76,7 +80,7 @@ CompareActions::CompareActions(const WindowParts &parts)
         view.raise();
         view.activateWindow();
     });
-    imageActions_ = {compare_, differencesEntry_};
+    imageActions_ = {compare_, compareOriginal_, differencesEntry_};
     baselineActions_ = {stop_, patch_, revertShown_, revertAll_};
 
     status_ = new QLabel;
@@ -92,7 +96,7 @@ CompareActions::CompareActions(const WindowParts &parts)
 
 void CompareActions::addFileEntries(QMenu *file)
 {
-    file->addActions({compare_, recentMenu_->menuAction(), stop_});
+    file->addActions({compare_, compareOriginal_, recentMenu_->menuAction(), stop_});
 }
 
 void CompareActions::addPatchEntry(QMenu *file)
@@ -147,12 +151,28 @@ void CompareActions::compareWith(const QString &path)
         return;
     }
     recent_->add(session_.baseline()->path());
+    tellDiffering();
+}
+
+void CompareActions::compareWithOriginal()
+{
+    try {
+        session_.compareWithOriginal();
+    } catch (const RomError &error) {
+        parts_.prompter.warn(&parts_.window, ToQString(error.what()));
+        return;
+    }
+    tellDiffering();
+}
+
+void CompareActions::tellDiffering()
+{
     int differing = 0;
     for (int index = 0; index < ENEMY_COUNT; ++index)
         differing += DiffersFromBaseline(session_, index) ? 1 : 0;
     parts_.window.statusBar()->showMessage(
         tr("Compared with %1: %2 differ")
-            .arg(QFileInfo(path).fileName(), Counted(differing, Noun::Enemy)));
+            .arg(session_.baseline()->name(), Counted(differing, Noun::Enemy)));
 }
 
 void CompareActions::revert(bool all)
@@ -193,7 +213,7 @@ void CompareActions::showState()
     recent_->setKey(open ? RecentKey(session_.path()) : QString());
     status_->setVisible(baseline != nullptr);
     if (baseline) {
-        status_->setText(tr("Baseline: %1").arg(QFileInfo(baseline->path()).fileName()));
+        status_->setText(tr("Baseline: %1").arg(baseline->name()));
         status_->setToolTip(
             QDir::toNativeSeparators(baseline->path()) + QStringLiteral(" — ") +
             (baseline->hasCopierHeader() ? tr("with copier header") : tr("no copier header")));

@@ -17,8 +17,8 @@ class DifferencesView;
 class RecentImages;
 
 // The window's comparing with a baseline image: its entries in the window's
-// menus, File › Compare With…, Recent Baselines, Stop Comparing and Export
-// Patch…; Edit › Revert to Baseline and Revert All to Baseline; View ›
+// menus, File › Compare With…, Compare With Original, Recent Baselines, Stop
+// Comparing and Export Patch…; Edit › Revert to Baseline and Revert All to Baseline; View ›
 // Differences; and the baseline's name in the status bar.
 class CompareActions : public QObject
 {
@@ -27,7 +27,7 @@ class CompareActions : public QObject
 public:
     explicit CompareActions(const WindowParts &parts);
 
-    // Compare With…, Recent Baselines and Stop Comparing.
+    // Compare With…, Compare With Original, Recent Baselines and Stop Comparing.
     void addFileEntries(QMenu *file);
     void addPatchEntry(QMenu *file);
     void addEditEntries(QMenu *edit);
@@ -39,6 +39,9 @@ public:
 
 private:
     void chooseBaseline();
+    void compareWithOriginal();
+    // Tells how many enemies differ from the baseline just chosen.
+    void tellDiffering();
     void revert(bool all);
     void exportPatch();
     void showState();
@@ -46,6 +49,7 @@ private:
     WindowParts parts_;
     ImageSession &session_;
     QAction *compare_;
+    QAction *compareOriginal_;
     QMenu *recentMenu_;
     RecentImages *recent_;
     QAction *stop_;

@@ -200,7 +200,7 @@ void DifferencesView::refresh()
     }
     table_->resizeColumnsToContents();
     const Baseline *baseline = session_.baseline();
-    const QString name = baseline ? QFileInfo(baseline->path()).fileName() : QString();
+    const QString name = baseline ? baseline->name() : QString();
     setWindowTitle(baseline ? tr("Differences from %1").arg(name) : tr("Differences"));
     summary_->setText(Summary(differences, name));
 }

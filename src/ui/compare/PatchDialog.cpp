@@ -88,10 +88,16 @@ PatchDialog::PatchDialog(ImageSession &session, Prompter &prompter, QWidget *par
     setWindowTitle(tr("Export Patch"));
     const bool hasHeader = session.rom().hasCopierHeader();
 
+    const Baseline &baseline = *session.baseline();
     auto *about = new QLabel(
-        tr("A patch that turns the baseline %1 into the image %2 as it is on disk.")
-            .arg(NameAndHeader(session.baseline()->path(), session.baseline()->hasCopierHeader()),
-                 NameAndHeader(session.path(), hasHeader)));
+        baseline.isOriginal()
+            ? tr("A patch that turns the image %1 with its original enemy table into the image as "
+                 "it is on disk. Only the enemy table is compared: the rest of the image is "
+                 "taken as it is now.")
+                  .arg(NameAndHeader(session.path(), hasHeader))
+            : tr("A patch that turns the baseline %1 into the image %2 as it is on disk.")
+                  .arg(NameAndHeader(baseline.path(), baseline.hasCopierHeader()),
+                       NameAndHeader(session.path(), hasHeader)));
     about->setObjectName(QStringLiteral("lblPatchImages"));
     about->setWordWrap(true);
 

@@ -15,13 +15,14 @@ struct Text
 
 } // namespace
 
-void ShowAboutMobwright(QWidget *parent)
+void ShowAboutMobwright(QWidget *parent, const QString &journals)
 {
     QMessageBox::about(parent, Text::tr("About Mobwright"),
                        Text::tr("<h3>Mobwright %1</h3>"
                                 "<p>Edits the enemy table of an SNES cartridge image, in place.</p>"
+                                "<p>%2</p>"
                                 "<p>Distributed under the MIT License.</p>")
-                           .arg(QStringLiteral(MOBWRIGHT_VERSION)));
+                           .arg(QStringLiteral(MOBWRIGHT_VERSION), journals.toHtmlEscaped()));
 }
 
 } // namespace mobwright

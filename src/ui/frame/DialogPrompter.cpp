@@ -75,6 +75,22 @@ bool DialogPrompter::openAgain(QWidget *parent, const QString &message)
     return box.clickedButton() == again;
 }
 
+Settlement DialogPrompter::unfinishedWrite(QWidget *parent, const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, AppName, message, QMessageBox::NoButton, parent);
+    box.setInformativeText(tr("Finish it, roll it back, or leave the image as it is? Each is "
+                              "journaled too."));
+    QPushButton *finish = box.addButton(tr("&Finish"), QMessageBox::AcceptRole);
+    QPushButton *rollBack = box.addButton(tr("&Roll Back"), QMessageBox::DestructiveRole);
+    QPushButton *leave = box.addButton(tr("&Leave It"), QMessageBox::RejectRole);
+    box.setDefaultButton(finish);
+    box.setEscapeButton(leave);
+    box.exec();
+    if (box.clickedButton() == finish)
+        return Settlement::Finish;
+    return box.clickedButton() == rollBack ? Settlement::RollBack : Settlement::Leave;
+}
+
 bool DialogPrompter::confirmChanges(QWidget *parent, const QString &title, const QString &summary,
                                     const std::vector<CellChange> &cells)
 {

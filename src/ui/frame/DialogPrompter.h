@@ -33,6 +33,9 @@ public:
     std::optional<QString> filterName(QWidget *parent, const QString &filter) override;
     std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) override;
 
+    // Finish, Roll Back or Leave It; Escape leaves it.
+    Settlement unfinishedWrite(QWidget *parent, const QString &message) override;
+
     void warn(QWidget *parent, const QString &message) override;
 };
 

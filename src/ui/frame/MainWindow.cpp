@@ -10,6 +10,7 @@
 #include "FileFormats.h"
 #include "FindEnemy.h"
 #include "HeaderActions.h"
+#include "JournalActions.h"
 #include "LabelFolderActions.h"
 #include "ListModels.h"
 #include "QtText.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(std::unique_ptr<Prompter> prompter, QWidget *parent)
     , edits_(new EditActions({*this, session_, *prompter_, *this, settings_}))
     , views_(new ViewActions({*this, session_, *prompter_, *this, settings_}, *editor_, *table_))
     , header_(new HeaderActions({*this, session_, *prompter_, *this, settings_}))
+    , journal_(new JournalActions({*this, session_, *prompter_, *this, settings_}))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(AppName);
@@ -129,6 +131,8 @@ void MainWindow::buildFileMenu()
     compare_->addPatchEntry(file);
     header_->addFileEntry(file);
     file->addSeparator();
+    file->addAction(journal_->toggleEntry());
+    file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("mnuQuit"));
     quit->setShortcuts(StandardKeysOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
@@ -182,7 +186,7 @@ void MainWindow::buildHelpMenu()
     help->addAction(labels_->openEntry());
     help->addSeparator();
     QAction *about =
-        help->addAction(tr("&About Mobwright"), this, [this] { ShowAboutMobwright(this); });
+        help->addAction(tr("&About Mobwright"), this, [this] { ShowAboutMobwright(this, journal_->journalsText()); });
     about->setObjectName(QStringLiteral("mnuAbout"));
     QAction *aboutQt = help->addAction(tr("About &Qt"), qApp, &QApplication::aboutQt);
     aboutQt->setObjectName(QStringLiteral("mnuAboutQt"));
@@ -243,6 +247,7 @@ void MainWindow::loadImageFile(const std::string &fileName)
         return;
     }
     recent_->add(session_.path());
+    journal_->settleUnfinished();
 }
 
 // Drops and recent images open as "Load ROM" does once a file is chosen.

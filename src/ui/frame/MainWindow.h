@@ -24,6 +24,7 @@ class TableActions;
 class ViewActions;
 class FindEnemy;
 class HeaderActions;
+class JournalActions;
 class ListModels;
 class RecentImages;
 class Settings;
@@ -88,6 +89,7 @@ private:
     EditActions *edits_;
     ViewActions *views_;
     HeaderActions *header_;
+    JournalActions *journal_;
     FindEnemy *find_ = nullptr;
     RecentImages *recent_ = nullptr;
     QLabel *imageStatus_ = nullptr;

@@ -25,6 +25,12 @@ class StderrPrompter : public DialogPrompter
     {
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
+    // A write the last kill cut is finished before the loop goes on.
+    Settlement unfinishedWrite(QWidget *parent, const QString &message) override
+    {
+        warn(parent, message);
+        return Settlement::Finish;
+    }
 };
 
 } // namespace

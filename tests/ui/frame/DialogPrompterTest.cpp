@@ -89,6 +89,9 @@ const auto Unapplied = [](DialogPrompter &prompter) {
 const auto OpenAgain = [](DialogPrompter &prompter) {
     return Text(prompter.openAgain(nullptr, "The image was replaced."));
 };
+const auto Unfinished = [](DialogPrompter &prompter) {
+    return QString("finish,roll back,leave").split(',')[int(prompter.unfinishedWrite(nullptr, "Cut."))];
+};
 const auto Changes = [](DialogPrompter &prompter) {
     return Text(prompter.confirmChanges(nullptr, "Apply All", "Apply All writes", {}));
 };
@@ -111,6 +114,10 @@ const Case Cases[]{
     {"Mobwright", OpenAgain, Press("&Keep Edits"), "no"},
     {"Mobwright", OpenAgain, Key(Qt::Key_Escape), "no"},
     {"Mobwright", OpenAgain, Key(Qt::Key_Return), "no"}, // Keep Edits is the default
+    {"Mobwright", Unfinished, Press("&Finish"), "finish"},
+    {"Mobwright", Unfinished, Press("&Roll Back"), "roll back"},
+    {"Mobwright", Unfinished, Press("&Leave It"), "leave"},
+    {"Mobwright", Unfinished, Key(Qt::Key_Escape), "leave"},
     {"Apply All", Changes, Press("&Write Changes"), "yes"},
     {"Apply All", Changes, Key(Qt::Key_Return), "no"}, // Cancel is the default
     {"Name This Entry", Name, Type("Gym", "OK"), "\"Gym\""},

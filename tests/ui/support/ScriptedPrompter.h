@@ -21,6 +21,7 @@ public:
         return UnappliedAnswer::Discard;
     };
     bool openAgainAnswer = false; // the question is kept with the messages
+    Settlement settlement = Settlement::Leave;
     std::function<bool(QWidget *, const QString &, const QString &,
                        const std::vector<CellChange> &)>
         changes = [this](QWidget *, const QString &, const QString &summary,
@@ -87,6 +88,12 @@ public:
         if (!nextAdjustment)
             ADD_FAILURE() << "an adjustment asked for, and none given";
         return nextAdjustment;
+    }
+    // The question is kept with the messages.
+    Settlement unfinishedWrite(QWidget *, const QString &message) override
+    {
+        messages.append("Unfinished? " + message);
+        return settlement;
     }
     void warn(QWidget *, const QString &message) override { messages.append(message); }
 };

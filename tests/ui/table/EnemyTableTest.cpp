@@ -215,7 +215,7 @@ TEST_F(EnemyTableTest, AListCellCompletesAndTakesNamesTyped)
             QTest::keyClick(popup, key);
         QTest::keyClick(box, Qt::Key_Return);
         // Taken once the event loop turns; a refused one stays.
-        QTest::qWaitFor([this] { return !table_->findChild<QComboBox *>("cmbCell"); }, 500);
+        (void)QTest::qWaitFor([this] { return !table_->findChild<QComboBox *>("cmbCell"); }, 500);
         return box;
     };
     typeInto("SECT", true, {Qt::Key_Down, Qt::Key_Return});
