@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,16 @@ class QWidget;
 namespace mobwright {
 
 struct CellChange;
+
+// What the Adjust dialog shows while the user types: what an adjustment
+// would do to each selected number cell (or why it cannot be made), and
+// the enemies' labels.
+struct AdjustQuestion
+{
+    int cellCount = 0;
+    std::function<Checked<std::vector<AdjustedCell>>(const Adjustment &)> preview;
+    std::function<QString(int enemy)> enemyLabel;
+};
 
 enum class UnappliedAnswer { Apply, Discard, Cancel };
 
@@ -51,8 +62,8 @@ public:
     // An entry's new name, showing its current one; nothing when cancelled.
     virtual std::optional<QString> entryName(QWidget *parent, const QString &entry,
                                              const QString &current) = 0;
-    // How to change cellCount number cells; nothing when cancelled.
-    virtual std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) = 0;
+    // How to change the number cells, each change previewed; nothing when cancelled.
+    virtual std::optional<Adjustment> adjustment(QWidget *parent, const AdjustQuestion &question) = 0;
 
     // Tells of a failure or a refusal.
     virtual void warn(QWidget *parent, const QString &message) = 0;

@@ -30,7 +30,7 @@ public:
     // A one-line dialog.
     std::optional<QString> entryName(QWidget *parent, const QString &entry,
                                      const QString &current) override;
-    std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) override;
+    std::optional<Adjustment> adjustment(QWidget *parent, const AdjustQuestion &question) override;
 
     void warn(QWidget *parent, const QString &message) override;
 };

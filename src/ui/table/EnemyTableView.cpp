@@ -402,7 +402,7 @@ void EnemyTableView::askAdjustment()
         emit refused(tr("Nothing to adjust: select number cells (HP, Level, a byte…) first."));
         return;
     }
-    if (const auto adjustment = prompter_.adjustment(this, static_cast<int>(numbers)))
+    if (const auto adjustment = prompter_.adjustment(this, cells_->adjustQuestion(cells)))
         cells_->adjust(cells, *adjustment);
 }
 

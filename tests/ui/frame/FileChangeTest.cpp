@@ -1,5 +1,6 @@
 #include "ChangesPreview.h"
 #include "ConflictMarks.h"
+#include "MarkColours.h"
 #include "EditorHarness.h"
 #include "EnemyTableModel.h"
 #include "EnemyTableView.h"
@@ -206,13 +207,13 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
         label = named->buddy() == editor_.edit("txtSpeed") ? named : label;
     ASSERT_TRUE(label);
     EXPECT_TRUE(label->font().underline() && label->autoFillBackground());
-    EXPECT_EQ(label->palette().color(QPalette::Window), ConflictColour());
+    EXPECT_EQ(label->palette().color(QPalette::Window), MarkFill(Mark::Conflict));
     editor_.edit("txtSpeed")->setFocus(); // the status bar shows its tooltip, conflict first
     EXPECT_TRUE(editor_.window().statusBar()->currentMessage().startsWith("The file now holds 77; your edit is 10\n"));
     editor_.find<QAction>("mnuTable")->trigger();
     const EnemyTableModel &table = editor_.find<EnemyTableView>("frmEnemyTable")->model();
     const QModelIndex speed = table.index(0, table.sectionOf(*FindColumn("Speed")));
-    EXPECT_EQ(speed.data(Qt::BackgroundRole).value<QBrush>().color(), ConflictColour());
+    EXPECT_EQ(speed.data(Qt::BackgroundRole).value<QBrush>().color(), MarkFill(Mark::Conflict));
     EXPECT_TRUE(speed.data(Qt::FontRole).value<QFont>().underline());
     EXPECT_EQ(speed.data(Qt::ToolTipRole).toString(), "The file now holds 77; your edit is 10");
 

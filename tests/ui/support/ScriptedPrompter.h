@@ -40,7 +40,12 @@ public:
     std::function<QString(QWidget *, const SaveQuestion &, QString *)> save =
         [this](QWidget *, const SaveQuestion &, QString *) { return nextFile; };
     std::optional<QString> nextName;
-    std::optional<Adjustment> nextAdjustment;
+    // The answer to Adjust: the real dialog, say.
+    std::function<std::optional<Adjustment>(QWidget *, const AdjustQuestion &)> adjust =
+        [](QWidget *, const AdjustQuestion &) {
+            ADD_FAILURE() << "an adjustment asked for, and none given";
+            return std::optional<Adjustment>();
+        };
 
     QString imageToOpen(QWidget *, const QString &) override { return nextFile; }
     QString baselineToCompare(QWidget *, const QString &) override { return nextFile; }
@@ -76,11 +81,9 @@ public:
             ADD_FAILURE() << "a name asked for " << entry.toStdString() << ", and none given";
         return nextName;
     }
-    std::optional<Adjustment> adjustment(QWidget *, int) override
+    std::optional<Adjustment> adjustment(QWidget *parent, const AdjustQuestion &question) override
     {
-        if (!nextAdjustment)
-            ADD_FAILURE() << "an adjustment asked for, and none given";
-        return nextAdjustment;
+        return adjust(parent, question);
     }
     void warn(QWidget *, const QString &message) override { messages.append(message); }
 };
