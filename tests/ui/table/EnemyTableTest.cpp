@@ -1,3 +1,4 @@
+#include "AdjustDialog.h"
 #include "EditorHarness.h"
 #include "EnemyTableModel.h"
 #include "CellCommands.h"
@@ -8,14 +9,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -275,4 +280,41 @@ TEST_F(EnemyTableTest, EveryColumnHasRoomForItsTitleAndItsMarkedCells)
             }
         }
     }
+}
+
+// Raising HP by a tenth as a spreadsheet user does: Ctrl+J, "× 1.1" and
+// Return in the box the dialog opens with. A formula's changes are
+// previewed first, those clamped marked; refused ones keep OK from working.
+TEST_F(EnemyTableTest, AdjustPreviewsWhatIsTypedAndTakesItOnReturn)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    select(0, 5, {"HP"});
+    editor_.prompter().adjust = AskAdjustment;
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QWidget *box = dialog->focusWidget();
+        if (!box) {
+            ADD_FAILURE() << "nothing has the focus";
+            dialog->close();
+            return;
+        }
+        QTest::keyClicks(box, "= HP * 70");
+        const auto *preview = dialog->findChild<QTreeWidget *>("lstAdjustPreview");
+        if (const QTreeWidgetItem *first = preview->topLevelItem(0))
+            seen << first->text(0) + ": " + first->text(3);
+        QTest::mouseClick(dialog->findChild<QRadioButton *>("optRefuse"), Qt::LeftButton);
+        const auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        seen << dialog->findChild<QLabel *>("lblAdjustPreview")->text() + (ok->isEnabled() ? " OK" : "");
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, "× 1.1");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    view_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
+    QTest::keyClick(table_, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(seen, QStringList({"001: Rust Beetle: 65,535 (clamped from 70,000)",
+                                 "Formula: HP * 70: 6 cells change, 5 refused: nothing would be adjusted"}));
+    EXPECT_EQ(cell(0, "HP") + " " + cell(1, "HP") + " " + cell(5, "HP"), "1100 1098 4");
+    EXPECT_EQ(editor_.window().session().undoText(), "Adjust 6 cells");
 }
