@@ -1,5 +1,6 @@
 #include "AdjustDialog.h"
 
+#include "Counted.h"
 #include "MarkColours.h"
 #include "MessageBox.h"
 #include "QtText.h"
@@ -92,11 +93,11 @@ std::pair<QString, bool> ShowPreview(QTreeWidget &list, const AdjustQuestion &qu
     }
     list.addTopLevelItems(rows);
     list.setUpdatesEnabled(true);
-    QString summary = Text::tr("%1: %n cell(s) change", "", changed).arg(Meaning(adjustment));
+    QString summary = Text::tr("%1: %2 change").arg(Meaning(adjustment), Counted(changed, Noun::Cell));
     if (clamped > 0)
-        summary += Text::tr(", %n clamped", "", clamped);
+        summary += Text::tr(", %1 clamped").arg(clamped);
     if (refused > 0)
-        summary += Text::tr(", %n refused: nothing would be adjusted", "", refused);
+        summary += Text::tr(", %1 refused: nothing would be adjusted").arg(refused);
     return {summary, refused == 0};
 }
 

@@ -290,6 +290,8 @@ TEST_F(EnemyTableTest, AdjustPreviewsWhatIsTypedAndTakesItOnReturn)
     table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
     select(0, 5, {"HP"});
     editor_.prompter().adjust = AskAdjustment;
+    view_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
     QStringList seen;
     QTimer::singleShot(0, [&seen] {
         QWidget *dialog = QApplication::activeModalWidget();
@@ -303,18 +305,17 @@ TEST_F(EnemyTableTest, AdjustPreviewsWhatIsTypedAndTakesItOnReturn)
         const auto *preview = dialog->findChild<QTreeWidget *>("lstAdjustPreview");
         if (const QTreeWidgetItem *first = preview->topLevelItem(0))
             seen << first->text(0) + ": " + first->text(3);
-        QTest::mouseClick(dialog->findChild<QRadioButton *>("optRefuse"), Qt::LeftButton);
+        auto *refuse = dialog->findChild<QRadioButton *>("optRefuse");
+        QTest::mouseClick(refuse, Qt::LeftButton, {}, QPoint(8, refuse->height() / 2)); // on its circle
         const auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
         seen << dialog->findChild<QLabel *>("lblAdjustPreview")->text() + (ok->isEnabled() ? " OK" : "");
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, "× 1.1");
         QTest::keyClick(box, Qt::Key_Return);
     });
-    view_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
     QTest::keyClick(table_, Qt::Key_J, Qt::ControlModifier);
-    EXPECT_EQ(seen, QStringList({"001: Rust Beetle: 65,535 (clamped from 70,000)",
-                                 "Formula: HP * 70: 6 cells change, 5 refused: nothing would be adjusted"}));
+    EXPECT_EQ(seen.join('|').toStdString(), "001: Rust Beetle: 65,535 (clamped from 70,000)|"
+                                            "Formula: HP * 70: 6 cells change, 5 refused: nothing would be adjusted");
     EXPECT_EQ(cell(0, "HP") + " " + cell(1, "HP") + " " + cell(5, "HP"), "1100 1098 4");
     EXPECT_EQ(editor_.window().session().undoText(), "Adjust 6 cells");
 }
