@@ -9,6 +9,7 @@
 #include "CellCommands.h"
 #include "ImageSession.h"
 #include "QtText.h"
+#include "RecordCommands.h"
 #include "RowFilter.h"
 #include "ShownColumns.h"
 #include "TitleHeader.h"
@@ -42,6 +43,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
     , model_(new EnemyTableModel(session, this))
     , proxy_(new EnemyTableFilter(*model_, session, this))
     , cells_(new CellCommands(session, *model_, this))
+    , records_(new RecordCommands(session, this))
     , filter_(new QLineEdit)
     , count_(new QLabel)
     , frozen_(new QTableView)
@@ -49,6 +51,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
 {
     setObjectName(QStringLiteral("frmEnemyTable"));
     connect(cells_, &CellCommands::refused, this, &EnemyTableView::refused);
+    connect(records_, &RecordCommands::refused, this, &EnemyTableView::refused);
     buildViews(std::move(settings));
     buildActions();
 
@@ -192,6 +195,10 @@ void EnemyTableView::buildActions()
         if (list)
             emit nameEntryRequested(*list);
     });
+    add(tr("Copy &Enemy"), "mnuCopyEnemy", QKeySequence(), [this] { records_->copy(selectedCells()); });
+    add(tr("Paste onto Selected Ene&mies"), "mnuPasteEnemy", QKeySequence(),
+        [this] { records_->paste(selectedCells()); });
+    add(tr("S&wap Enemies"), "mnuSwapEnemies", QKeySequence(), [this] { records_->swap(selectedCells()); });
     add(tr("Apply &All"), "mnuTableApplyAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
         &EnemyTableView::applyAllRequested);
     add(tr("&Undo"), "mnuTableUndo", QKeySequence::Undo, &EnemyTableView::undoRequested);

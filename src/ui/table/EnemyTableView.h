@@ -15,6 +15,7 @@ class QTableView;
 namespace mobwright {
 
 class CellCommands;
+class RecordCommands;
 class EnemyTableModel;
 class EnemyTableFilter;
 class ImageSession;
@@ -78,6 +79,7 @@ private:
     EnemyTableModel *model_;
     EnemyTableFilter *proxy_;
     CellCommands *cells_;
+    RecordCommands *records_;
     QLineEdit *filter_;
     QLabel *count_;
     QTableView *frozen_;

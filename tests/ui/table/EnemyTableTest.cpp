@@ -319,3 +319,30 @@ TEST_F(EnemyTableTest, AdjustPreviewsWhatIsTypedAndTakesItOnReturn)
     EXPECT_EQ(cell(0, "HP") + " " + cell(1, "HP") + " " + cell(5, "HP"), "1100 1098 4");
     EXPECT_EQ(editor_.window().session().undoText(), "Adjust 6 cells");
 }
+
+// A whole record is copied onto the enemies of the rows selected, and two
+// are swapped, each one step; every enemy keeps its number.
+TEST_F(EnemyTableTest, RecordsAreCopiedOntoSelectedEnemiesAndSwapped)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    action("mnuPasteEnemy")->trigger();
+    select(0, 0, {"HP"});
+    action("mnuCopyEnemy")->trigger();
+    select(2, 3, {"Level", "PP"});
+    action("mnuPasteEnemy")->trigger();
+    const ImageSession &session = editor_.window().session();
+    EXPECT_EQ(session.undoText(), "Paste 001: Rust Beetle onto 2 enemies");
+    const auto row = [this](int k) { return QStringList({cell(k, "Enemy"), cell(k, "Name"), cell(k, "HP")}).join(' '); };
+    EXPECT_EQ(row(2) + " | " + row(3), "003 Rust Beetle 1000 | 004 Rust Beetle 1000");
+    select(0, 1, {"Name"});
+    action("mnuSwapEnemies")->trigger();
+    EXPECT_EQ(session.undoText(), "Swap 001: Rust Beetle and 002: Frog");
+    EXPECT_EQ(row(0) + " | " + row(1), "001 Frog 998 | 002 Rust Beetle 1000");
+    action("mnuTableUndo")->trigger();
+    EXPECT_EQ(row(0) + " | " + row(1), "001 Rust Beetle 1000 | 002 Frog 998");
+    select(0, 2, {"HP"});
+    action("mnuSwapEnemies")->trigger();
+    EXPECT_EQ(editor_.takeMessages().join('|').toStdString(),
+              "Nothing was pasted: copy an enemy first (Copy Enemy).|"
+              "Nothing was swapped: select cells in exactly two rows, the two enemies to swap.");
+}
