@@ -4,6 +4,7 @@
 #include "ConflictMarks.h"
 #include "Counted.h"
 #include "EnemyNavigator.h"
+#include "HistoryView.h"
 #include "ImportPlan.h"
 #include "Prompter.h"
 #include "QtText.h"
@@ -36,6 +37,7 @@ EditActions::EditActions(const WindowParts &parts)
     , session_(parts.session)
     , undo_(new QAction(QString(), this))
     , redo_(new QAction(QString(), this))
+    , history_(new QAction(tr("&History"), this))
     , apply_(new QAction(tr("&Apply Changes"), this))
     , applyAll_(new QAction(tr("Apply A&ll…"), this))
     , revert_(new QAction(tr("Re&vert Changes"), this))
@@ -51,6 +53,17 @@ EditActions::EditActions(const WindowParts &parts)
     connect(undo_, &QAction::triggered, this, [this] { stepHistory(true); });
     redo_->setShortcut(QKeySequence::Redo);
     connect(redo_, &QAction::triggered, this, [this] { stepHistory(false); });
+    history_->setObjectName(QStringLiteral("mnuHistory"));
+    history_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history_, &QAction::triggered, this, [this] {
+        if (!historyView_) {
+            historyView_ = new HistoryView(session_, &parts_.window);
+            connect(historyView_, &HistoryView::stepChosen, this, &EditActions::goToStep);
+        }
+        historyView_->show();
+        historyView_->raise();
+        historyView_->activateWindow();
+    });
     connect(&session_, &ImageSession::historyChanged, this, &EditActions::nameSteps);
     nameSteps();
     apply_->setShortcuts(
@@ -74,7 +87,7 @@ EditActions::EditActions(const WindowParts &parts)
 
 void EditActions::addStepEntries(QMenu *edit)
 {
-    edit->addActions({undo_, redo_});
+    edit->addActions({undo_, redo_, history_});
 }
 
 void EditActions::addApplyEntries(QMenu *edit)
@@ -289,6 +302,17 @@ void EditActions::stepHistory(bool undoing)
     const QString what =
         undoing ? tr("Undo %1").arg(session_.undoText()) : tr("Redo %1").arg(session_.redoText());
     tellOutcome(what, undoing ? session_.undo() : session_.redo());
+}
+
+void EditActions::goToStep(int done)
+{
+    const WriteOutcome outcome = session_.goToStep(done);
+    const int at = session_.stepsDone();
+    // The step whose write failed, if the history stopped short.
+    const QString what = at > done   ? tr("Undo %1").arg(session_.stepText(at - 1))
+                         : at < done ? tr("Redo %1").arg(session_.stepText(at))
+                                     : tr("History");
+    tellOutcome(what, outcome);
 }
 
 void EditActions::tellOutcome(const QString &what, const WriteOutcome &outcome)
