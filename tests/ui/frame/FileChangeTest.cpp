@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -249,5 +250,37 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
     EXPECT_EQ(editor_.edit("txtGuts")->text(), "20");
     editor_.find<QAction>("mnuRevert")->trigger();
     EXPECT_EQ(editor_.edit("txtGuts")->text(), "88");
+    EXPECT_TRUE(editor_.window().session().pending().empty());
+}
+
+// Edit › History lists the steps; a click on one goes there, and a write
+// that fails on the way stops the history there, and is told.
+TEST_F(FileChangeTest, HistoryGoesToTheStepClickedAndStopsAtAFailedWrite)
+{
+    auto probe = std::make_shared<FileProbe>();
+    editor_.window().session().setFileOpener(ProbedOpener(probe));
+    TestImage probed;
+    load(probed.path());
+    editor_.type("txtName", "Zed");
+    editor_.clickApply();
+    editor_.type("txtHP", "1234");
+    editor_.find<QAction>("mnuHistory")->trigger();
+    auto *list = editor_.find<QListWidget>("lstHistory");
+    ASSERT_TRUE(list && list->isVisible());
+    QStringList steps;
+    for (int row = 0; row < list->count(); ++row)
+        steps << list->item(row)->text();
+    EXPECT_EQ(steps.join('|').toStdString(), "(the image as opened)|Edit Name of 001|Apply to 001: |Edit HP of 001");
+    const auto click = [list](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    probe->failWritesAfter = 0;
+    click(0);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(editor_.takeMessages().value(0).startsWith("Undo Apply to 001:  failed.\n\nNothing was written"));
+    probe->failWritesAfter = -1;
+    click(0);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(probed.recordBytes(0)[54], 0);
     EXPECT_TRUE(editor_.window().session().pending().empty());
 }
