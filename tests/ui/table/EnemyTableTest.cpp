@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -345,4 +346,23 @@ TEST_F(EnemyTableTest, RecordsAreCopiedOntoSelectedEnemiesAndSwapped)
     EXPECT_EQ(editor_.takeMessages().join('|').toStdString(),
               "Nothing was pasted: copy an enemy first (Copy Enemy).|"
               "Nothing was swapped: select cells in exactly two rows, the two enemies to swap.");
+}
+
+// The table opens within the screen's free area, and the next run opens it
+// as it was left, maximised.
+TEST_F(EnemyTableTest, OpensWithinTheScreenAndAsItWasLeft)
+{
+    EXPECT_TRUE(view_->screen()->availableGeometry().contains(view_->frameGeometry()))
+        << view_->screen()->availableGeometry().width() << " " << view_->frameGeometry().width();
+    view_->showMaximized();
+    view_->close();
+    EditorHarness next;
+    const TestImage other; // this one is open
+    next.loadRom(QString::fromStdString(other.path()));
+    next.find<QAction>("mnuTable")->trigger();
+    auto *table = next.find<EnemyTableView>("frmEnemyTable");
+    ASSERT_TRUE(table) << next.takeMessages().join(" ").toStdString();
+    EXPECT_TRUE(table->isMaximized());
+    table->showNormal();
+    table->close(); // kept so for the tests after
 }
