@@ -108,14 +108,14 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
 
 void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
 {
-    auto *delegate = new CellDelegate(*model_, this);
     for (QTableView *view : {frozen_, table_}) {
         view->setHorizontalHeader(new TitleHeader(view));
         // Hidden before the rows come, so that their 230 numbers are never measured.
         view->verticalHeader()->hide();
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
         view->setModel(proxy_);
-        view->setItemDelegate(delegate);
+        // A delegate of its own: each view takes every editor its delegate commits.
+        view->setItemDelegate(new CellDelegate(*model_, view));
         view->setSortingEnabled(true);
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -28,6 +28,26 @@ using namespace mobwright::test;
 
 namespace {
 
+// What Qt warns of about cell editors while one lives.
+struct EditorWarnings
+{
+    EditorWarnings()
+    {
+        kept().clear();
+        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+            if (text.contains("editor", Qt::CaseInsensitive))
+                kept().append(text);
+        });
+    }
+    ~EditorWarnings() { qInstallMessageHandler(previous); }
+    static QStringList &kept()
+    {
+        static QStringList warnings;
+        return warnings;
+    }
+    QtMessageHandler previous;
+};
+
 class EnemyTableTest : public testing::Test
 {
 protected:
@@ -101,6 +121,7 @@ TEST_F(EnemyTableTest, SortsNumbersAsNumbersFiltersByComparisonAndKeepsTheNamesI
 // round; a cell refuses what the form refuses, staying in edit.
 TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
 {
+    const EditorWarnings warnings;
     editor_.type("txtHP", "4321");
     EXPECT_EQ(cell(0, "HP"), "4321");
     EXPECT_TRUE(at(0, "HP").data(Qt::FontRole).value<QFont>().bold());
@@ -120,6 +141,7 @@ TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
     editor->setText("78");
     QTest::keyClick(editor, Qt::Key_Return); // taken once the event loop turns
     EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.edit("txtLevel")->text() == "78"; }));
+    EXPECT_EQ(EditorWarnings::kept().join('|').toStdString(), "");
 
     // A list cell edits through its list, numbered by what it stores.
     table_->edit(at(0, "Type"));
