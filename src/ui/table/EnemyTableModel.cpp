@@ -153,6 +153,15 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
         return displayText(index.row(), index.column());
     case DiffersRole:
         return differs(index);
+    // A screen reader reads the cell's name, with its value, and its help:
+    // what marks it, or else what its column holds.
+    case Qt::AccessibleTextRole:
+        return tr("%1 of %2: %3")
+            .arg(ColumnTitle(column), session_.enemyLabel(index.row()), displayText(index.row(), index.column()));
+    case Qt::AccessibleDescriptionRole: {
+        const QString marks = cellData(index, Qt::ToolTipRole).toString();
+        return marks.isEmpty() ? headerData(index.column(), Qt::Horizontal, Qt::ToolTipRole) : marks;
+    }
     case Qt::EditRole:
         return CellText(column, index.row(), table_);
     case SortRole:

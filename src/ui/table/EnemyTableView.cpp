@@ -127,6 +127,8 @@ void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
     }
     frozen_->setObjectName(QStringLiteral("tblEnemyNames"));
     table_->setObjectName(QStringLiteral("tblEnemies"));
+    frozen_->setAccessibleName(tr("Enemies' numbers and names"));
+    table_->setAccessibleName(tr("Enemies' fields"));
     frozen_->setSelectionModel(table_->selectionModel());
     table_->sortByColumn(0, Qt::AscendingOrder);
     auto *shown = new ShownColumns(*frozen_, *table_, *model_, std::move(settings), this);

@@ -5,6 +5,7 @@
 #include "EnemyTableView.h"
 #include "TestImage.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -387,4 +388,22 @@ TEST_F(EnemyTableTest, OpensWithinTheScreenAndAsItWasLeft)
     EXPECT_TRUE(table->isMaximized());
     table->showNormal();
     table->close(); // kept so for the tests after
+}
+
+// A screen reader gets each cell's name, value and help, and a name for
+// every control that takes the focus.
+TEST_F(EnemyTableTest, ScreenReadersGetCellsAndControlsNamed)
+{
+    editor_.type("txtHP", "4321");
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    QAccessibleInterface *hp = QAccessible::queryAccessibleInterface(table_)->tableInterface()->cellAt(0, column("HP"));
+    EXPECT_EQ(hp->text(QAccessible::Name), "HP of 001: Rust Beetle: 4321");
+    EXPECT_TRUE(hp->text(QAccessible::Description).startsWith("Not written yet"));
+    QStringList unnamed;
+    for (QWidget *control : editor_.window().findChildren<QWidget *>()) { // the table's too
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(control->window()) &&
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            unnamed << control->metaObject()->className() + QString(" ") + control->objectName();
+    }
+    EXPECT_EQ(unnamed.join(", ").toStdString(), "");
 }
