@@ -350,31 +350,3 @@ TEST(MergeTest, EditsMergeOntoAReplacedOrResizedImageOnlyOnceItIsOpenedAgain)
         EXPECT_EQ(lost.count(), 1);
     }
 }
-
-// Going to a step undoes or redoes each one on the way, writes through the
-// one write path, and stops at a step whose write fails, saying why.
-TEST_F(ImageSessionTest, GoingToAStepStopsAtAWriteThatFails)
-{
-    const int before = hpInFile(1);
-    setHp(1, 100);
-    session_.applyPending({1}, "Apply to 002");
-    setHp(2, 200);
-    ASSERT_EQ(session_.stepCount(), 3);
-    EXPECT_EQ(session_.stepText(1), "Apply to 002");
-    probe_->failWritesAfter = probe_->writeCalls;
-    const WriteOutcome failed = session_.goToStep(0);
-    EXPECT_EQ(failed.kind, Kind::NothingWritten);
-    EXPECT_NE(failed.message().find("injected failure"), std::string::npos) << failed.message();
-    EXPECT_EQ(session_.stepsDone(), 2);
-    EXPECT_EQ(hpInFile(1), 100);
-    EXPECT_EQ(session_.pendingOf(2), nullptr);
-
-    probe_->failWritesAfter = -1;
-    EXPECT_EQ(session_.goToStep(0).kind, Kind::Written);
-    EXPECT_EQ(hpInFile(1), before);
-    EXPECT_TRUE(session_.pending().empty());
-    EXPECT_EQ(session_.goToStep(3).kind, Kind::Written);
-    EXPECT_EQ(hpInFile(1), 100);
-    EXPECT_EQ(session_.shown(2).value(Field::HP), 200u);
-    EXPECT_EQ(session_.stepsDone(), 3);
-}
