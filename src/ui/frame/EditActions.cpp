@@ -11,6 +11,7 @@
 #include "RomError.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
@@ -344,9 +345,15 @@ void EditActions::say(const QString &message)
     parts_.window.statusBar()->showMessage(message);
 }
 
+// Over the editor's window that is active, the table or the history say,
+// so that the focus goes back there when the message is closed.
 void EditActions::warn(const QString &message)
 {
-    parts_.prompter.warn(&parts_.window, message);
+    QWidget *active = QApplication::activeWindow();
+    QWidget *window = active;
+    while (window && window != &parts_.window)
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    parts_.prompter.warn(window ? active : &parts_.window, message);
 }
 
 } // namespace mobwright

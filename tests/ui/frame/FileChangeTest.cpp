@@ -266,7 +266,7 @@ TEST_F(FileChangeTest, HistoryGoesToTheStepClickedAndStopsAtAFailedWrite)
     editor_.type("txtHP", "1234");
     editor_.find<QAction>("mnuHistory")->trigger();
     auto *list = editor_.find<QListWidget>("lstHistory");
-    ASSERT_TRUE(list && list->isVisible());
+    ASSERT_TRUE(list && QTest::qWaitForWindowActive(list->window()));
     QStringList steps;
     for (int row = 0; row < list->count(); ++row)
         steps << list->item(row)->text();
@@ -278,6 +278,7 @@ TEST_F(FileChangeTest, HistoryGoesToTheStepClickedAndStopsAtAFailedWrite)
     click(0);
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_TRUE(editor_.takeMessages().value(0).startsWith("Undo Apply to 001:  failed.\n\nNothing was written"));
+    EXPECT_EQ(editor_.prompter().warnedOver.value(0), list->window()) << "the focus goes back to the history";
     probe->failWritesAfter = -1;
     click(0);
     EXPECT_EQ(list->currentRow(), 0);

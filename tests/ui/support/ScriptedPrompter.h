@@ -85,7 +85,12 @@ public:
     {
         return adjust(parent, question);
     }
-    void warn(QWidget *, const QString &message) override { messages.append(message); }
+    void warn(QWidget *parent, const QString &message) override
+    {
+        messages.append(message);
+        warnedOver.append(parent);
+    }
+    QList<QWidget *> warnedOver; // the parents of the messages
 };
 
 } // namespace mobwright::test

@@ -336,6 +336,7 @@ TEST_F(EnemyTableTest, RecordsAreCopiedOntoSelectedEnemiesAndSwapped)
 {
     table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
     action("mnuPasteEnemy")->trigger();
+    EXPECT_EQ(editor_.prompter().warnedOver.value(0), view_) << "the focus goes back to the table";
     select(0, 0, {"HP"});
     action("mnuCopyEnemy")->trigger();
     select(2, 3, {"Level", "PP"});
