@@ -60,6 +60,10 @@ Checked<RowFormula> RowFormula::parse(const QString &text)
         state.parser.DefineFun("ceil", Ceil);
         state.parser.SetExpr(ToModelText(text));
         state.parser.Eval(); // reads the whole formula, meeting every name in it
+        // muparser takes "1,000" as two results and gives the last.
+        if (state.parser.GetNumResults() > 1)
+            return FormulaRefusal("it gives more than one value; a comma only parts a function's arguments, "
+                                  "as in max(HP, 100)");
     } catch (const mu::Parser::exception_type &error) {
         std::string message = error.GetMsg();
         if (message.ends_with('.'))

@@ -96,36 +96,47 @@ std::vector<QStringList> SplitPastedText(QStringView text, std::size_t maxRows,
     return rows;
 }
 
-std::variant<std::vector<CellEdit>, std::vector<Refusal>>
-AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf)
+Checked<std::vector<AdjustedCell>> AdjustCells(const std::vector<TableCell> &cells, const Adjustment &adjustment,
+                                               const PendingOf &pendingOf)
 {
     std::optional<RowFormula> formula;
     if (adjustment.operation == Adjustment::Operation::Formula) {
         auto parsed = RowFormula::parse(adjustment.formula);
         if (auto *refusal = std::get_if<Refusal>(&parsed))
-            return std::vector<Refusal>{*refusal};
+            return *refusal;
         formula = std::get<RowFormula>(std::move(parsed));
     }
-    std::vector<CellEdit> texts;
-    std::vector<Refusal> refusals;
+    std::vector<AdjustedCell> adjusted;
     for (const TableCell &cell : cells) {
         if (!IsNumberColumn(*cell.column))
             continue;
         const RecordCell recordCell = *cell.column->cell;
-        const double largest = LargestValue(recordCell);
         const EnemyRecord row = pendingOf(cell.enemy).target;
-        double value = std::round(formula ? formula->valueFor(row)
-                                          : Adjusted(StoredValue(row, recordCell), adjustment));
-        if (adjustment.clamp && !std::isnan(value))
-            value = std::clamp(value, 0.0, largest);
-        if (!(value >= 0 && value <= largest)) {
-            if (refusals.size() < NAMED_REFUSALS)
-                refusals.push_back(AtCell({.text = NumberText(value),
-                                           .accepted = "a whole number from 0 to " + NumberText(largest)},
-                                          cell));
-            continue;
-        }
-        texts.push_back({cell, std::to_string(static_cast<long long>(value))});
+        AdjustedCell &made = adjusted.emplace_back(AdjustedCell{cell, static_cast<double>(StoredValue(row, recordCell))});
+        made.largest = LargestValue(recordCell);
+        made.worked = std::round(formula ? formula->valueFor(row) : Adjusted(made.before, adjustment));
+        made.after = adjustment.clamp && !std::isnan(made.worked) ? std::clamp(made.worked, 0.0, made.largest)
+                                                                  : made.worked;
+        made.refused = !(made.after >= 0 && made.after <= made.largest);
+    }
+    return adjusted;
+}
+
+std::variant<std::vector<CellEdit>, std::vector<Refusal>>
+AdjustedTexts(const std::vector<TableCell> &cells, const Adjustment &adjustment, const PendingOf &pendingOf)
+{
+    auto adjusted = AdjustCells(cells, adjustment, pendingOf);
+    if (auto *refusal = std::get_if<Refusal>(&adjusted))
+        return std::vector<Refusal>{*refusal};
+    std::vector<CellEdit> texts;
+    std::vector<Refusal> refusals;
+    for (const AdjustedCell &cell : std::get<std::vector<AdjustedCell>>(adjusted)) {
+        if (!cell.refused)
+            texts.push_back({cell.cell, std::to_string(static_cast<long long>(cell.after))});
+        else if (refusals.size() < NAMED_REFUSALS)
+            refusals.push_back(AtCell({.text = NumberText(cell.worked),
+                                       .accepted = "a whole number from 0 to " + NumberText(cell.largest)},
+                                      cell.cell));
     }
     if (!refusals.empty())
         return refusals;

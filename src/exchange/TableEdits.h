@@ -57,6 +57,25 @@ struct Adjustment
     QString formula;   // a RowFormula over the row's columns, for Formula
 };
 
+// What an adjustment does to one number cell: its value before, the whole
+// number worked out, and the value the cell takes.
+struct AdjustedCell
+{
+    TableCell cell;
+    double before = 0;
+    double worked = 0;  // may leave the field's range, or be no number
+    double after = 0;   // clamped into the range where the adjustment clamps
+    double largest = 0; // the field's range is 0 to this
+    bool refused = false; // out of the range, and not clamped
+
+    bool clamped() const { return !refused && after != worked; }
+};
+
+// Every number cell's adjustment, a formula worked out for each cell's row
+// as it is before the adjustment; or why the formula cannot be read.
+Checked<std::vector<AdjustedCell>> AdjustCells(const std::vector<TableCell> &cells, const Adjustment &adjustment,
+                                               const PendingOf &pendingOf);
+
 // The texts that an adjustment gives number cells, rounded to whole
 // numbers; cells of other columns are left out. A formula is worked out
 // for each cell's row as it is before the adjustment. Refuses values out

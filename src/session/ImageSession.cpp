@@ -343,6 +343,21 @@ WriteOutcome ImageSession::redo()
 }
 
 // A step whose write fails is put back where it was, to be tried again.
+WriteOutcome ImageSession::goToStep(int done)
+{
+    done = std::clamp(done, 0, history_.count());
+    WriteOutcome last;
+    while (history_.index() != done) {
+        const int before = history_.index();
+        WriteOutcome outcome = moveHistory(done < before);
+        if (history_.index() == before)
+            return outcome;
+        if (outcome.kind != WriteOutcome::Kind::Nothing)
+            last = std::move(outcome);
+    }
+    return last;
+}
+
 WriteOutcome ImageSession::moveHistory(bool undoing)
 {
     const int index = history_.index();

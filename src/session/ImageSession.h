@@ -163,6 +163,14 @@ public:
     // a write that fails leaves the history where it was.
     WriteOutcome undo();
     WriteOutcome redo();
+    // The steps by name, oldest first, and how many of them are done.
+    int stepCount() const { return history_.count(); }
+    QString stepText(int step) const { return history_.text(step); }
+    int stepsDone() const { return history_.index(); }
+    // Undoes or redoes one step at a time until done steps are done; stops
+    // at a step whose write fails, and gives what that write did, or else
+    // what the last write did.
+    WriteOutcome goToStep(int done);
 
 signals:
     // The image open is about to be let go: closed, or replaced by one opened.

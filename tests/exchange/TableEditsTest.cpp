@@ -3,6 +3,7 @@
 #include "RowFilter.h"
 #include "SavedFilters.h"
 #include "TableEdits.h"
+#include "TypedAdjustment.h"
 
 #include <gtest/gtest.h>
 
@@ -133,8 +134,11 @@ TEST(TableEdits, AdjustingRoundsAndClampsOrRefusesLeavingOtherCellsAlone)
     const std::map<std::string, Adjustment::Operation> operations{
         {"set", SetTo}, {"add", Add}, {"multiply", MultiplyBy}, {"formula", Formula}};
     for (const auto &c : test::DataLines(TEST_DATA_DIR "/adjustments.txt", 4)) {
-        const Adjustment adjustment{operations.at(c[0]), std::atof(c[1].c_str()), c[2] == "clamp",
-                                    QString::fromStdString(c[1])};
+        const QString text = QString::fromStdString(c[1]);
+        const Adjustment adjustment =
+            c[0].starts_with("typed ")
+                ? ReadAdjustment(text, operations.at(c[0].substr(6)), c[2] == "clamp")
+                : Adjustment{operations.at(c[0]), std::atof(c[1].c_str()), c[2] == "clamp", text};
         const auto adjusted = AdjustedTexts(cells, adjustment, pendingOf);
         std::string got;
         if (const auto *done = std::get_if<std::vector<CellEdit>>(&adjusted)) {

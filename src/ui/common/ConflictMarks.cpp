@@ -1,5 +1,6 @@
 #include "ConflictMarks.h"
 
+#include "MarkColours.h"
 #include "PendingEdits.h"
 #include "QtText.h"
 
@@ -16,16 +17,6 @@ struct Text
 };
 
 } // namespace
-
-QColor ConflictColour()
-{
-    return {255, 190, 120};
-}
-
-QColor MarkTextColour()
-{
-    return Qt::black;
-}
 
 QString ConflictText(const RecordCell &cell, int enemy, const PendingRecord &pending, EnemyTable table)
 {
@@ -45,13 +36,15 @@ void MarkConflict(QWidget *label, bool conflicts)
     label->setFont(font);
     label->setAutoFillBackground(conflicts);
     if (!conflicts) {
-        label->setPalette(QPalette());
+        QPalette plain;
+        plain.setColor(QPalette::Link, MarkText(Mark::Baseline, plain)); // as DifferenceMarks shows it
+        label->setPalette(plain);
         return;
     }
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, ConflictColour());
+    colours.setColor(QPalette::Window, MarkFill(Mark::Conflict));
     for (const auto role : {QPalette::WindowText, QPalette::Link})
-        colours.setColor(role, MarkTextColour());
+        colours.setColor(role, MarkText(Mark::Conflict));
     label->setPalette(colours);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -14,6 +15,16 @@ class QWidget;
 namespace mobwright {
 
 struct CellChange;
+
+// What the Adjust dialog shows while the user types: what an adjustment
+// would do to each selected number cell (or why it cannot be made), and
+// the enemies' labels.
+struct AdjustQuestion
+{
+    int cellCount = 0;
+    std::function<Checked<std::vector<AdjustedCell>>(const Adjustment &)> preview;
+    std::function<QString(int enemy)> enemyLabel;
+};
 
 enum class UnappliedAnswer { Apply, Discard, Cancel };
 
@@ -54,8 +65,8 @@ public:
                                              const QString &current) = 0;
     // A name to keep the table's filter under; nothing when cancelled.
     virtual std::optional<QString> filterName(QWidget *parent, const QString &filter) = 0;
-    // How to change cellCount number cells; nothing when cancelled.
-    virtual std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) = 0;
+    // How to change the number cells, each change previewed; nothing when cancelled.
+    virtual std::optional<Adjustment> adjustment(QWidget *parent, const AdjustQuestion &question) = 0;
 
     // What to do with a write into the image opened that was not finished,
     // whose journal message tells what the image holds of it.

@@ -1,5 +1,6 @@
 #include "DifferenceMarks.h"
 
+#include "MarkColours.h"
 #include "EnemyForm.h"
 #include "QtText.h"
 #include "RecordDifferences.h"
@@ -79,6 +80,9 @@ void DifferenceMarks::mark(Field field, const QString &tip)
     QFont font = label->font();
     font.setItalic(differs);
     label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Link, MarkText(Mark::Baseline, colours));
+    label->setPalette(colours);
     label->setForegroundRole(differs ? QPalette::Link : QPalette::WindowText);
 }
 

@@ -1,6 +1,7 @@
 #include "ChangesPreview.h"
 
 #include "ConflictMarks.h"
+#include "MarkColours.h"
 #include "Counted.h"
 #include "ImportPlan.h"
 #include "MessageBox.h"
@@ -31,8 +32,8 @@ void MarkConflictRow(QTableWidget &table, int row, const CellChange &cell)
                             .arg(cell.before, cell.after);
     for (int c = 0; c < table.columnCount(); ++c) {
         QTableWidgetItem *item = table.item(row, c);
-        item->setBackground(ConflictColour());
-        item->setForeground(MarkTextColour());
+        item->setBackground(MarkFill(Mark::Conflict));
+        item->setForeground(MarkText(Mark::Conflict));
         item->setToolTip(tip);
     }
     QTableWidgetItem *yours = table.item(row, 3);

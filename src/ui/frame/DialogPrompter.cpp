@@ -125,9 +125,9 @@ std::optional<QString> DialogPrompter::filterName(QWidget *parent, const QString
     return ok ? std::optional(name) : std::nullopt;
 }
 
-std::optional<Adjustment> DialogPrompter::adjustment(QWidget *parent, int cellCount)
+std::optional<Adjustment> DialogPrompter::adjustment(QWidget *parent, const AdjustQuestion &question)
 {
-    return AskAdjustment(parent, cellCount);
+    return AskAdjustment(parent, question);
 }
 
 void DialogPrompter::warn(QWidget *parent, const QString &message)

@@ -31,7 +31,7 @@ public:
     std::optional<QString> entryName(QWidget *parent, const QString &entry,
                                      const QString &current) override;
     std::optional<QString> filterName(QWidget *parent, const QString &filter) override;
-    std::optional<Adjustment> adjustment(QWidget *parent, int cellCount) override;
+    std::optional<Adjustment> adjustment(QWidget *parent, const AdjustQuestion &question) override;
 
     // Finish, Roll Back or Leave It; Escape leaves it.
     Settlement unfinishedWrite(QWidget *parent, const QString &message) override;

@@ -4,12 +4,14 @@
 #include "ConflictMarks.h"
 #include "Counted.h"
 #include "EnemyNavigator.h"
+#include "HistoryView.h"
 #include "ImportPlan.h"
 #include "Prompter.h"
 #include "QtText.h"
 #include "RomError.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
@@ -36,6 +38,7 @@ EditActions::EditActions(const WindowParts &parts)
     , session_(parts.session)
     , undo_(new QAction(QString(), this))
     , redo_(new QAction(QString(), this))
+    , history_(new QAction(tr("&History"), this))
     , apply_(new QAction(tr("&Apply Changes"), this))
     , applyAll_(new QAction(tr("Apply A&ll…"), this))
     , revert_(new QAction(tr("Re&vert Changes"), this))
@@ -51,6 +54,17 @@ EditActions::EditActions(const WindowParts &parts)
     connect(undo_, &QAction::triggered, this, [this] { stepHistory(true); });
     redo_->setShortcut(QKeySequence::Redo);
     connect(redo_, &QAction::triggered, this, [this] { stepHistory(false); });
+    history_->setObjectName(QStringLiteral("mnuHistory"));
+    history_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history_, &QAction::triggered, this, [this] {
+        if (!historyView_) {
+            historyView_ = new HistoryView(session_, &parts_.window);
+            connect(historyView_, &HistoryView::stepChosen, this, &EditActions::goToStep);
+        }
+        historyView_->show();
+        historyView_->raise();
+        historyView_->activateWindow();
+    });
     connect(&session_, &ImageSession::historyChanged, this, &EditActions::nameSteps);
     nameSteps();
     apply_->setShortcuts(
@@ -74,7 +88,7 @@ EditActions::EditActions(const WindowParts &parts)
 
 void EditActions::addStepEntries(QMenu *edit)
 {
-    edit->addActions({undo_, redo_});
+    edit->addActions({undo_, redo_, history_});
 }
 
 void EditActions::addApplyEntries(QMenu *edit)
@@ -291,6 +305,17 @@ void EditActions::stepHistory(bool undoing)
     tellOutcome(what, undoing ? session_.undo() : session_.redo());
 }
 
+void EditActions::goToStep(int done)
+{
+    const WriteOutcome outcome = session_.goToStep(done);
+    const int at = session_.stepsDone();
+    // The step whose write failed, if the history stopped short.
+    const QString what = at > done   ? tr("Undo %1").arg(session_.stepText(at - 1))
+                         : at < done ? tr("Redo %1").arg(session_.stepText(at))
+                                     : tr("History");
+    tellOutcome(what, outcome);
+}
+
 void EditActions::tellOutcome(const QString &what, const WriteOutcome &outcome)
 {
     switch (outcome.cause) {
@@ -320,9 +345,15 @@ void EditActions::say(const QString &message)
     parts_.window.statusBar()->showMessage(message);
 }
 
+// Over the editor's window that is active, the table or the history say,
+// so that the focus goes back there when the message is closed.
 void EditActions::warn(const QString &message)
 {
-    parts_.prompter.warn(&parts_.window, message);
+    QWidget *active = QApplication::activeWindow();
+    QWidget *window = active;
+    while (window && window != &parts_.window)
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    parts_.prompter.warn(window ? active : &parts_.window, message);
 }
 
 } // namespace mobwright

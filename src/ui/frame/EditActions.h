@@ -15,6 +15,8 @@ class QMenu;
 
 namespace mobwright {
 
+class HistoryView;
+
 // The window's writing of pending edits and stepping through their history:
 // Edit › Undo, Redo, Apply Changes, Apply All…, Revert Changes and Revert
 // All Changes; and what it says when a write fails or another program
@@ -26,7 +28,7 @@ class EditActions : public QObject
 public:
     explicit EditActions(const WindowParts &parts);
 
-    // Undo and Redo, named after the step they take.
+    // Undo and Redo, named after the step they take, and History.
     void addStepEntries(QMenu *edit);
     // Apply Changes and Apply All….
     void addApplyEntries(QMenu *edit);
@@ -38,6 +40,8 @@ public:
     // Writes every pending edit, after showing them all when asked to.
     bool applyAll(bool preview);
     void stepHistory(bool undoing);
+    // Undoes or redoes steps until done steps are done, saying which write failed, if any.
+    void goToStep(int done);
     // Asks what becomes of the pending edits before they would be lost;
     // false when the user cancels or the write they asked for failed.
     bool settlePendingEdits();
@@ -69,6 +73,8 @@ private:
     ImageSession &session_;
     QAction *undo_;
     QAction *redo_;
+    QAction *history_;
+    HistoryView *historyView_ = nullptr;
     QAction *apply_;
     QAction *applyAll_;
     QAction *revert_;

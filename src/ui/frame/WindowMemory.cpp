@@ -2,16 +2,11 @@
 
 #include "EnemyEditor.h"
 #include "ImageSession.h"
+#include "WindowPlace.h"
 
-#include <QEvent>
 #include <QMainWindow>
 
 namespace mobwright {
-namespace {
-
-const QString GeometryKey = QStringLiteral("window/geometry");
-
-} // namespace
 
 WindowMemory::WindowMemory(QMainWindow &window, ImageSession &session, EnemyEditor &editor,
                            std::shared_ptr<Settings> settings)
@@ -21,19 +16,10 @@ WindowMemory::WindowMemory(QMainWindow &window, ImageSession &session, EnemyEdit
     , editor_(editor)
     , settings_(std::move(settings))
 {
-    window.restoreGeometry(settings_->value(GeometryKey).toByteArray());
-    window.installEventFilter(this);
+    new WindowPlace(window, settings_, QStringLiteral("window/geometry"), WindowPlace::Fit::AsLeft);
     connect(&session_, &ImageSession::leaving, this, &WindowMemory::leaveImage);
     // After the editor, which shows the first enemy and page of an image opened.
     connect(&session_, &ImageSession::opened, this, &WindowMemory::showImageAsLeft);
-}
-
-// A window closed is hidden, however it was closed.
-bool WindowMemory::eventFilter(QObject *object, QEvent *event)
-{
-    if (object == &window_ && event->type() == QEvent::Hide)
-        settings_->setValue(GeometryKey, window_.saveGeometry());
-    return QObject::eventFilter(object, event);
 }
 
 void WindowMemory::leaveImage()

@@ -25,9 +25,6 @@ public:
     WindowMemory(QMainWindow &window, ImageSession &session, EnemyEditor &editor,
                  std::shared_ptr<Settings> settings);
 
-protected:
-    bool eventFilter(QObject *object, QEvent *event) override;
-
 private:
     void leaveImage();
     void showImageAsLeft();

@@ -47,6 +47,16 @@ void CellCommands::adjust(const std::vector<TableCell> &selected, const Adjustme
          tr("Nothing was adjusted"));
 }
 
+AdjustQuestion CellCommands::adjustQuestion(const std::vector<TableCell> &selected) const
+{
+    return {int(std::ranges::count_if(selected, [](const TableCell &cell) { return IsNumberColumn(*cell.column); })),
+            [this, selected](const Adjustment &adjustment) {
+                return AdjustCells(selected, adjustment,
+                                   [this](int enemy) { return session_.pendingOrStored(enemy); });
+            },
+            [this](int enemy) { return session_.enemyLabel(enemy); }};
+}
+
 void CellCommands::revert(const std::vector<TableCell> &selected)
 {
     std::map<int, PendingRecord> reverted;

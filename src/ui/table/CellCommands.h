@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableEdits.h"
+#include "Prompter.h"
 
 #include <QObject>
 
@@ -23,6 +23,8 @@ public:
     // Each selected column takes the value of its first selected cell.
     void fillDown(const std::vector<TableCell> &selected);
     void adjust(const std::vector<TableCell> &selected, const Adjustment &adjustment);
+    // What Adjust shows of the number cells among selected as the user types.
+    AdjustQuestion adjustQuestion(const std::vector<TableCell> &selected) const;
     // The cells' pending edits are dropped.
     void revert(const std::vector<TableCell> &selected);
     // The cells take the baseline's bytes, as pending edits.

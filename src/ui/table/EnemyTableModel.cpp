@@ -3,10 +3,12 @@
 #include "EnemyLabels.h"
 #include "Comparison.h"
 #include "ConflictMarks.h"
+#include "MarkColours.h"
 #include "ImageSession.h"
 #include "QtText.h"
 
 #include <QBrush>
+
 #include <QFont>
 #include <QPalette>
 
@@ -151,6 +153,15 @@ QVariant EnemyTableModel::data(const QModelIndex &index, int role) const
         return displayText(index.row(), index.column());
     case DiffersRole:
         return differs(index);
+    // A screen reader reads the cell's name, with its value, and its help:
+    // what marks it, or else what its column holds.
+    case Qt::AccessibleTextRole:
+        return tr("%1 of %2: %3")
+            .arg(ColumnTitle(column), session_.enemyLabel(index.row()), displayText(index.row(), index.column()));
+    case Qt::AccessibleDescriptionRole: {
+        const QString marks = cellData(index, Qt::ToolTipRole).toString();
+        return marks.isEmpty() ? headerData(index.column(), Qt::Horizontal, Qt::ToolTipRole) : marks;
+    }
     case Qt::EditRole:
         return CellText(column, index.row(), table_);
     case SortRole:
@@ -179,11 +190,12 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
     const bool edited = pending && (column.kind == ColumnKind::Enemy || pending->edits(*column.cell));
     const bool refused = pending && column.kind == ColumnKind::Field && pending->unparsed.contains(column.field());
     const bool differing = differs(index);
-    // Text on a light colour of its own is dark, whatever the palette.
+    // Text on a mark's fill is readable on it, whatever the palette.
+    const Mark fill = conflicts ? Mark::Conflict : refused ? Mark::Refused : Mark::Edited;
     if (role == Qt::ForegroundRole && edited && column.kind != ColumnKind::Enemy)
-        return QBrush(MarkTextColour());
+        return QBrush(MarkText(fill));
     if (differing && role == Qt::ForegroundRole)
-        return QPalette().brush(QPalette::Link);
+        return QBrush(MarkText(Mark::Baseline));
     if (role == Qt::FontRole && (edited || differing)) {
         QFont font;
         font.setBold(edited);
@@ -192,7 +204,7 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
         return font;
     }
     if (conflicts && role == Qt::BackgroundRole)
-        return QBrush(ConflictColour());
+        return QBrush(MarkFill(Mark::Conflict));
     if (conflicts && role == Qt::ToolTipRole) {
         EnemyTable stored = table_;
         stored.records[static_cast<std::size_t>(index.row())] = pending->base;
@@ -208,8 +220,8 @@ QVariant EnemyTableModel::cellData(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::BackgroundRole:
         if (refused)
-            return QBrush(QColor(255, 205, 205));
-        return edited && column.kind != ColumnKind::Enemy ? QBrush(QColor(255, 243, 190)) : QVariant();
+            return QBrush(MarkFill(Mark::Refused));
+        return edited && column.kind != ColumnKind::Enemy ? QBrush(MarkFill(Mark::Edited)) : QVariant();
     case Qt::ToolTipRole:
         if (refused)
             return ToQString(pending->refusal().value_or(Refusal{}).message());

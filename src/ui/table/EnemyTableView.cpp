@@ -12,6 +12,7 @@
 #include "HeaderSelection.h"
 #include "ImageSession.h"
 #include "QtText.h"
+#include "RecordCommands.h"
 #include "RowFilter.h"
 #include "ShownColumns.h"
 #include "TitleHeader.h"
@@ -44,6 +45,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
     , model_(new EnemyTableModel(session, this))
     , proxy_(new EnemyTableFilter(*model_, session, this))
     , cells_(new CellCommands(session, *model_, this))
+    , records_(new RecordCommands(session, this))
     , filter_(new FilterBar(*model_, settings, prompter))
     , count_(new QLabel)
     , status_(new QStatusBar)
@@ -52,6 +54,7 @@ EnemyTableView::EnemyTableView(ImageSession &session, std::shared_ptr<Settings> 
 {
     setObjectName(QStringLiteral("frmEnemyTable"));
     connect(cells_, &CellCommands::refused, this, &EnemyTableView::refused);
+    connect(records_, &RecordCommands::refused, this, &EnemyTableView::refused);
     buildViews(std::move(settings));
     buildActions();
 
@@ -136,6 +139,8 @@ void EnemyTableView::buildViews(std::shared_ptr<Settings> settings)
     }
     frozen_->setObjectName(QStringLiteral("tblEnemyNames"));
     table_->setObjectName(QStringLiteral("tblEnemies"));
+    frozen_->setAccessibleName(tr("Enemies' numbers and names"));
+    table_->setAccessibleName(tr("Enemies' fields"));
     frozen_->setSelectionModel(table_->selectionModel());
     const int enemySection = model_->sectionOf(*FindColumn(QStringLiteral("Enemy")));
     headerSelection_ = new HeaderSelection(*frozen_, *table_, enemySection, this);
@@ -207,6 +212,10 @@ void EnemyTableView::buildActions()
         if (list)
             emit nameEntryRequested(*list);
     });
+    add(tr("Copy &Enemy"), "mnuCopyEnemy", QKeySequence(), [this] { records_->copy(selectedCells()); });
+    add(tr("Paste &onto Selected Enemies"), "mnuPasteEnemy", QKeySequence(),
+        [this] { records_->paste(selectedCells()); });
+    add(tr("Swap Enem&ies"), "mnuSwapEnemies", QKeySequence(), [this] { records_->swap(selectedCells()); });
     add(tr("Apply &All"), "mnuTableApplyAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return),
         &EnemyTableView::applyAllRequested);
     add(tr("&Undo"), "mnuTableUndo", QKeySequence::Undo, &EnemyTableView::undoRequested);
@@ -428,7 +437,7 @@ void EnemyTableView::askAdjustment()
         emit refused(tr("Nothing to adjust: select number cells (HP, Level, a byte…) first."));
         return;
     }
-    if (const auto adjustment = prompter_.adjustment(this, static_cast<int>(numbers)))
+    if (const auto adjustment = prompter_.adjustment(this, cells_->adjustQuestion(cells)))
         cells_->adjust(cells, *adjustment);
 }
 

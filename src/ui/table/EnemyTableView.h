@@ -16,6 +16,7 @@ class QTableView;
 namespace mobwright {
 
 class CellCommands;
+class RecordCommands;
 class EnemyTableModel;
 class EnemyTableFilter;
 class FilterBar;
@@ -88,6 +89,7 @@ private:
     EnemyTableModel *model_;
     EnemyTableFilter *proxy_;
     CellCommands *cells_;
+    RecordCommands *records_;
     FilterBar *filter_;
     QLabel *count_;
     QStatusBar *status_;

@@ -12,6 +12,7 @@
 #include "RomError.h"
 #include "FileFormats.h"
 #include "TableExport.h"
+#include "WindowPlace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +93,8 @@ void TableActions::showTable()
 {
     if (!tableView_) {
         tableView_ = new EnemyTableView(session_, parts_.settings, parts_.prompter, &parts_.window);
+        new WindowPlace(*tableView_, parts_.settings, QStringLiteral("table/geometry"),
+                        WindowPlace::Fit::WithinScreen);
         connect(tableView_, &EnemyTableView::enemyChosen, this, [this](int index) {
             parts_.navigator.showEnemy(index);
             parts_.window.raise();
@@ -102,7 +105,7 @@ void TableActions::showTable()
         connect(tableView_, &EnemyTableView::undoRequested, this, &TableActions::undoRequested);
         connect(tableView_, &EnemyTableView::redoRequested, this, &TableActions::redoRequested);
         connect(tableView_, &EnemyTableView::refused, this,
-                [this](const QString &message) { parts_.prompter.warn(&parts_.window, message); });
+                [this](const QString &message) { parts_.prompter.warn(tableView_, message); });
         connect(tableView_, &EnemyTableView::nameEntryRequested, this,
                 &TableActions::nameEntryRequested);
         connect(tableView_, &EnemyTableView::shownRowsChanged, this,

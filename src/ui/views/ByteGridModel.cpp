@@ -3,6 +3,7 @@
 #include "ByteEdit.h"
 #include "ByteMap.h"
 #include "ConflictMarks.h"
+#include "MarkColours.h"
 #include "GameText.h"
 #include "ImageSession.h"
 #include "QtText.h"
@@ -126,14 +127,14 @@ QVariant ByteGridModel::byteData(int offset, int role) const
         if (chosen)
             return palette.color(QPalette::Highlight);
         if (conflict)
-            return ConflictColour();
+            return MarkFill(Mark::Conflict, palette);
         return mapped.covered() ? QBrush(tints_[std::size_t(*mapped.cell.field())]) : UncoveredBrush();
     case Qt::ForegroundRole:
         if (chosen)
             return palette.color(QPalette::HighlightedText);
         if (conflict)
-            return MarkTextColour();
-        return differsFromBaseline(offset) ? palette.color(QPalette::Link) : QVariant();
+            return MarkText(Mark::Conflict, palette);
+        return differsFromBaseline(offset) ? MarkText(Mark::Baseline, palette) : QVariant();
     case Qt::FontRole: {
         // The form's marks: bold an edit, underlined a conflict, italic a difference.
         QFont font;

@@ -313,7 +313,7 @@ TEST(Dialogs, EveryButtonHasAnAccessKeyOfItsOwn)
         {"unapplied edits", [] { DialogPrompter().unappliedEdits(nullptr, "1 enemy (1 field)"); }},
         {"changes", [] { ConfirmChanges(nullptr, "Apply All", "Apply All writes", {}); }},
         {"open again", [] { DialogPrompter().openAgain(nullptr, "The image was replaced."); }},
-        {"adjust", [] { AskAdjustment(nullptr, 3); }},
+        {"adjust", [] { AskAdjustment(nullptr, {3, [](const Adjustment &) { return std::vector<AdjustedCell>(); }}); }},
         {"warning", [] { ShowWarning(nullptr, "Mobwright", "A message."); }},
         {"patch", [&] { PatchDialog(session, quiet).exec(); }}};
     for (const auto &[where, open] : dialogs) {

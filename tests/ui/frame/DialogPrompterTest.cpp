@@ -98,7 +98,10 @@ const auto Changes = [](DialogPrompter &prompter) {
 const auto Name = [](DialogPrompter &prompter) {
     return Text(prompter.entryName(nullptr, "33 - Battle", "Battle"));
 };
-const auto Adjust = [](DialogPrompter &prompter) { return Text(prompter.adjustment(nullptr, 3)); };
+const auto Adjust = [](DialogPrompter &prompter) {
+    return Text(prompter.adjustment(nullptr, {3, [](const Adjustment &) { return std::vector<AdjustedCell>(); },
+                                              [](int) { return QString(); }}));
+};
 const auto Open = [](DialogPrompter &prompter) { return prompter.imageToOpen(nullptr, {}); };
 const auto Compare = [](DialogPrompter &prompter) {
     return prompter.baselineToCompare(nullptr, {});

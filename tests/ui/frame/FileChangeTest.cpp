@@ -1,5 +1,6 @@
 #include "ChangesPreview.h"
 #include "ConflictMarks.h"
+#include "MarkColours.h"
 #include "EditorHarness.h"
 #include "EnemyTableModel.h"
 #include "EnemyTableView.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -206,13 +208,13 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
         label = named->buddy() == editor_.edit("txtSpeed") ? named : label;
     ASSERT_TRUE(label);
     EXPECT_TRUE(label->font().underline() && label->autoFillBackground());
-    EXPECT_EQ(label->palette().color(QPalette::Window), ConflictColour());
+    EXPECT_EQ(label->palette().color(QPalette::Window), MarkFill(Mark::Conflict));
     editor_.edit("txtSpeed")->setFocus(); // the status bar shows its tooltip, conflict first
     EXPECT_TRUE(editor_.window().statusBar()->currentMessage().startsWith("The file now holds 77; your edit is 10\n"));
     editor_.find<QAction>("mnuTable")->trigger();
     const EnemyTableModel &table = editor_.find<EnemyTableView>("frmEnemyTable")->model();
     const QModelIndex speed = table.index(0, table.sectionOf(*FindColumn("Speed")));
-    EXPECT_EQ(speed.data(Qt::BackgroundRole).value<QBrush>().color(), ConflictColour());
+    EXPECT_EQ(speed.data(Qt::BackgroundRole).value<QBrush>().color(), MarkFill(Mark::Conflict));
     EXPECT_TRUE(speed.data(Qt::FontRole).value<QFont>().underline());
     EXPECT_EQ(speed.data(Qt::ToolTipRole).toString(), "The file now holds 77; your edit is 10");
 
@@ -248,5 +250,38 @@ TEST_F(FileChangeTest, AConflictIsMarkedAndOnlyWrittenWhereTickedInThePreview)
     EXPECT_EQ(editor_.edit("txtGuts")->text(), "20");
     editor_.find<QAction>("mnuRevert")->trigger();
     EXPECT_EQ(editor_.edit("txtGuts")->text(), "88");
+    EXPECT_TRUE(editor_.window().session().pending().empty());
+}
+
+// Edit › History lists the steps; a click on one goes there, and a write
+// that fails on the way stops the history there, and is told.
+TEST_F(FileChangeTest, HistoryGoesToTheStepClickedAndStopsAtAFailedWrite)
+{
+    auto probe = std::make_shared<FileProbe>();
+    editor_.window().session().setFileOpener(ProbedOpener(probe));
+    TestImage probed;
+    load(probed.path());
+    editor_.type("txtName", "Zed");
+    editor_.clickApply();
+    editor_.type("txtHP", "1234");
+    editor_.find<QAction>("mnuHistory")->trigger();
+    auto *list = editor_.find<QListWidget>("lstHistory");
+    ASSERT_TRUE(list && QTest::qWaitForWindowActive(list->window()));
+    QStringList steps;
+    for (int row = 0; row < list->count(); ++row)
+        steps << list->item(row)->text();
+    EXPECT_EQ(steps.join('|').toStdString(), "(the image as opened)|Edit Name of 001|Apply to 001: |Edit HP of 001");
+    const auto click = [list](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    probe->failWritesAfter = 0;
+    click(0);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(editor_.takeMessages().value(0).startsWith("Undo Apply to 001:  failed.\n\nNothing was written"));
+    EXPECT_EQ(editor_.prompter().warnedOver.value(0), list->window()) << "the focus goes back to the history";
+    probe->failWritesAfter = -1;
+    click(0);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(probed.recordBytes(0)[54], 0);
     EXPECT_TRUE(editor_.window().session().pending().empty());
 }

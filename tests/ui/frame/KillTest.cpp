@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,8 @@ TEST(KillTest, NoKillLeavesHalfARecordAndATerminationEndsAfterTheApply)
 // SIGKILL or by SIGTERM, which is held back while it writes: each run moves
 // the image from one table to the other, and no record is ever part of each.
 // One killed between its journal entry and the image is settled by recover.
+// The moments are drawn from the time an import takes from telling its
+// changes to its end, and kills go on until one has landed in that window.
 TEST(KillTest, AKilledImportLeavesEveryRecordAllOldOrAllNew)
 {
     TestImage image;
@@ -137,20 +140,33 @@ TEST(KillTest, AKilledImportLeavesEveryRecordAllOldOrAllNew)
     const QDir folder(home.path());
     const QString tables[] = {WriteTable(folder, 17), WriteTable(folder, 34)};
     const QString told = folder.filePath("told");
-    std::mt19937 random(5);
-    int moved = 0;
-    int recovered = 0;
-    auto before = image.contents();
-    for (int kill = 0; kill < 30; ++kill) {
-        QProcess process;
+    // Starts an import and returns once it has told its changes.
+    const auto startImport = [&](QProcess &process, int kill) {
+        QFile::remove(told);
         process.setProcessEnvironment(home.environment());
         process.setStandardOutputFile(told); // a pipe left unread would hold it up
         process.start(MOBWRIGHT_BINARY,
                       {"import", QString::fromStdString(image.path()), tables[kill % 2]});
-        // The changes are told as planned, just before the write.
         while (QFileInfo(told).size() == 0 && !process.waitForFinished(1))
             ;
-        QThread::usleep(std::uniform_int_distribution(0, 60000)(random));
+    };
+    QElapsedTimer clock;
+    {
+        QProcess whole;
+        startImport(whole, 1);
+        clock.start();
+        ASSERT_TRUE(whole.waitForFinished(PatientMs));
+    }
+    const int writeUs = int(std::max<qint64>(clock.nsecsElapsed() / 1000, 1000));
+    std::mt19937 random(5);
+    int moved = 0;
+    int recovered = 0;
+    int kill = 0;
+    auto before = image.contents();
+    for (; kill < 30 || (recovered == 0 && kill < 300); ++kill) {
+        QProcess process;
+        startImport(process, kill);
+        QThread::usleep(std::uniform_int_distribution(0, writeUs)(random));
         kill % 3 == 0 ? process.terminate() : process.kill();
         // It may have ended on its own before the signal.
         ASSERT_TRUE(process.state() == QProcess::NotRunning || process.waitForFinished(PatientMs));
@@ -170,6 +186,6 @@ TEST(KillTest, AKilledImportLeavesEveryRecordAllOldOrAllNew)
         before = contents;
     }
     EXPECT_GT(moved, 0) << "no import got as far as writing";
-    EXPECT_LT(moved, 30) << "no import was stopped before it wrote";
+    EXPECT_LT(moved, kill) << "no import was stopped before it wrote";
     EXPECT_GT(recovered, 0) << "no import was stopped between its journal and the image";
 }

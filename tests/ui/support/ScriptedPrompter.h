@@ -41,7 +41,12 @@ public:
     std::function<QString(QWidget *, const SaveQuestion &, QString *)> save =
         [this](QWidget *, const SaveQuestion &, QString *) { return nextFile; };
     std::optional<QString> nextName;
-    std::optional<Adjustment> nextAdjustment;
+    // The answer to Adjust: the real dialog, say.
+    std::function<std::optional<Adjustment>(QWidget *, const AdjustQuestion &)> adjust =
+        [](QWidget *, const AdjustQuestion &) {
+            ADD_FAILURE() << "an adjustment asked for, and none given";
+            return std::optional<Adjustment>();
+        };
 
     QString imageToOpen(QWidget *, const QString &) override { return nextFile; }
     QString baselineToCompare(QWidget *, const QString &) override { return nextFile; }
@@ -83,11 +88,9 @@ public:
             ADD_FAILURE() << "a name asked for the filter " << filter.toStdString() << ", and none given";
         return nextName;
     }
-    std::optional<Adjustment> adjustment(QWidget *, int) override
+    std::optional<Adjustment> adjustment(QWidget *parent, const AdjustQuestion &question) override
     {
-        if (!nextAdjustment)
-            ADD_FAILURE() << "an adjustment asked for, and none given";
-        return nextAdjustment;
+        return adjust(parent, question);
     }
     // The question is kept with the messages.
     Settlement unfinishedWrite(QWidget *, const QString &message) override
@@ -95,7 +98,12 @@ public:
         messages.append("Unfinished? " + message);
         return settlement;
     }
-    void warn(QWidget *, const QString &message) override { messages.append(message); }
+    void warn(QWidget *parent, const QString &message) override
+    {
+        messages.append(message);
+        warnedOver.append(parent);
+    }
+    QList<QWidget *> warnedOver; // the parents of the messages
 };
 
 } // namespace mobwright::test

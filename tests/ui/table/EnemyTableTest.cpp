@@ -1,29 +1,39 @@
+#include "AdjustDialog.h"
 #include "EditorHarness.h"
 #include "EnemyTableModel.h"
 #include "CellCommands.h"
 #include "EnemyTableView.h"
 #include "TestImage.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 using namespace mobwright;
 using namespace mobwright::test;
 
 namespace {
+
+// What Qt warns of about cell editors.
+QStringList EditorWarnings;
 
 class EnemyTableTest : public testing::Test
 {
@@ -163,6 +173,9 @@ TEST_F(EnemyTableTest, HeadersSelectWholeColumnsAndRows)
 // round; a cell refuses what the form refuses, staying in edit.
 TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
 {
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+        EditorWarnings << text;
+    });
     editor_.type("txtHP", "4321");
     EXPECT_EQ(cell(0, "HP"), "4321");
     EXPECT_TRUE(at(0, "HP").data(Qt::FontRole).value<QFont>().bold());
@@ -182,6 +195,8 @@ TEST_F(EnemyTableTest, FormAndTableShowTheSamePendingEdits)
     editor->setText("78");
     QTest::keyClick(editor, Qt::Key_Return); // taken once the event loop turns
     EXPECT_TRUE(QTest::qWaitFor([this] { return editor_.edit("txtLevel")->text() == "78"; }));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(EditorWarnings.filter("editor").join('|').toStdString(), "");
 
     // A list cell edits through its list, numbered by what it stores.
     table_->edit(at(0, "Type"));
@@ -315,7 +330,9 @@ TEST_F(EnemyTableTest, AnAdjustmentOfWholeColumnsIsPreviewedAndWritten)
     }
     view_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
-    editor_.prompter().nextAdjustment = Adjustment{Adjustment::Operation::MultiplyBy, 1.1, true};
+    editor_.prompter().adjust = [](QWidget *, const AdjustQuestion &) {
+        return std::optional(Adjustment{Adjustment::Operation::MultiplyBy, 1.1, true});
+    };
     QTest::keyClick(table_, Qt::Key_J, Qt::ControlModifier);
     view_->findChild<QPushButton *>("cmdApplyAll")->click();
     // Small HPs round back to themselves; every Exp is 0.
@@ -386,4 +403,104 @@ TEST_F(EnemyTableTest, EveryColumnHasRoomForItsTitleAndItsMarkedCells)
             }
         }
     }
+}
+
+// Raising HP by a tenth as a spreadsheet user does: Ctrl+J, "× 1.1" and
+// Return in the box the dialog opens with. A formula's changes are
+// previewed first, those clamped marked; refused ones keep OK from working.
+TEST_F(EnemyTableTest, AdjustPreviewsWhatIsTypedAndTakesItOnReturn)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    select(0, 5, {"HP"});
+    editor_.prompter().adjust = AskAdjustment;
+    view_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QWidget *box = dialog->focusWidget();
+        if (!box) {
+            ADD_FAILURE() << "nothing has the focus";
+            dialog->close();
+            return;
+        }
+        QTest::keyClicks(box, "= HP * 70");
+        const auto *preview = dialog->findChild<QTreeWidget *>("lstAdjustPreview");
+        if (const QTreeWidgetItem *first = preview->topLevelItem(0))
+            seen << first->text(0) + ": " + first->text(3);
+        auto *refuse = dialog->findChild<QRadioButton *>("optRefuse");
+        QTest::mouseClick(refuse, Qt::LeftButton, {}, QPoint(8, refuse->height() / 2)); // on its circle
+        const auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        seen << dialog->findChild<QLabel *>("lblAdjustPreview")->text() + (ok->isEnabled() ? " OK" : "");
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, "× 1.1");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::keyClick(table_, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(seen.join('|').toStdString(), "001: Rust Beetle: 65,535 (clamped from 70,000)|"
+                                            "Formula: HP * 70: 6 cells change, 5 refused: nothing would be adjusted");
+    EXPECT_EQ(cell(0, "HP") + " " + cell(1, "HP") + " " + cell(5, "HP"), "1100 1098 4");
+    EXPECT_EQ(editor_.window().session().undoText(), "Adjust 6 cells");
+}
+
+// A whole record is copied onto the enemies of the rows selected, and two
+// are swapped, each one step; every enemy keeps its number.
+TEST_F(EnemyTableTest, RecordsAreCopiedOntoSelectedEnemiesAndSwapped)
+{
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    action("mnuPasteEnemy")->trigger();
+    EXPECT_EQ(editor_.prompter().warnedOver.value(0), view_) << "the focus goes back to the table";
+    select(0, 0, {"HP"});
+    action("mnuCopyEnemy")->trigger();
+    select(2, 3, {"Level", "PP"});
+    action("mnuPasteEnemy")->trigger();
+    const ImageSession &session = editor_.window().session();
+    EXPECT_EQ(session.undoText(), "Paste 001: Rust Beetle onto 2 enemies");
+    const auto row = [this](int k) { return cell(k, "Enemy") + " " + cell(k, "Name") + " " + cell(k, "HP"); };
+    EXPECT_EQ(row(2) + " | " + row(3), "003 Rust Beetle 1000 | 004 Rust Beetle 1000");
+    select(0, 1, {"Name"});
+    action("mnuSwapEnemies")->trigger();
+    EXPECT_EQ(session.undoText(), "Swap 001: Rust Beetle and 002: Frog");
+    EXPECT_EQ(row(0) + " | " + row(1), "001 Frog 998 | 002 Rust Beetle 1000");
+    select(0, 2, {"HP"});
+    action("mnuSwapEnemies")->trigger();
+    EXPECT_EQ(editor_.takeMessages().join('|').toStdString(),
+              "Nothing was pasted: copy an enemy first (Copy Enemy).|"
+              "Nothing was swapped: select cells in exactly two rows, the two enemies to swap.");
+}
+
+// The table opens within the screen's free area, and the next run opens it
+// as it was left, maximised.
+TEST_F(EnemyTableTest, OpensWithinTheScreenAndAsItWasLeft)
+{
+    EXPECT_TRUE(view_->screen()->availableGeometry().contains(view_->frameGeometry()));
+    view_->showMaximized();
+    view_->close();
+    EditorHarness next;
+    const TestImage other; // this one is open
+    next.loadRom(QString::fromStdString(other.path()));
+    next.find<QAction>("mnuTable")->trigger();
+    auto *table = next.find<EnemyTableView>("frmEnemyTable");
+    ASSERT_TRUE(table) << next.takeMessages().join(" ").toStdString();
+    EXPECT_TRUE(table->isMaximized());
+    table->showNormal();
+    table->close(); // kept so for the tests after
+}
+
+// A screen reader gets each cell's name, value and help, and a name for
+// every control that takes the focus.
+TEST_F(EnemyTableTest, ScreenReadersGetCellsAndControlsNamed)
+{
+    editor_.type("txtHP", "4321");
+    table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
+    QAccessibleInterface *hp = QAccessible::queryAccessibleInterface(table_)->tableInterface()->cellAt(0, column("HP"));
+    EXPECT_EQ(hp->text(QAccessible::Name), "HP of 001: Rust Beetle: 4321");
+    EXPECT_TRUE(hp->text(QAccessible::Description).startsWith("Not written yet"));
+    QStringList unnamed;
+    for (QWidget *control : editor_.window().findChildren<QWidget *>()) { // the table's too
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(control->window()) &&
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            unnamed << control->metaObject()->className() + QString(" ") + control->objectName();
+    }
+    EXPECT_EQ(unnamed.join(", ").toStdString(), "");
 }
