@@ -2,11 +2,11 @@
 
 #include "Counted.h"
 #include "ImageSession.h"
+#include "JournalText.h"
 #include "RomError.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDateTime>
 
 namespace mobwright {
 namespace {
@@ -16,31 +16,6 @@ struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
-
-QString MarkText(const JournalEntry &entry, bool last)
-{
-    switch (entry.mark) {
-    case EntryMark::Written:
-        return {};
-    case EntryMark::NothingWritten:
-        return Text::tr(" (nothing written)");
-    case EntryMark::Left:
-        return Text::tr(" (cut, left as it was)");
-    case EntryMark::None:
-        break;
-    }
-    return last ? Text::tr(" (unfinished)") : Text::tr(" (cut, settled)");
-}
-
-// "3  2026-12-08 00:21:07  Import  enemies 001 and 002"
-QString EntryLine(const JournalEntry &entry, bool last)
-{
-    return QStringLiteral("%1  %2  %3  %4%5")
-        .arg(entry.sequence)
-        .arg(QDateTime::fromMSecsSinceEpoch(entry.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-             QString::fromStdString(entry.step), QString::fromStdString(EnemyList(entry.enemies)),
-             MarkText(entry, last));
-}
 
 // A session on image with its journal, as the user chose; writing locks it.
 void OpenJournaled(ImageSession &session, const QString &image, bool writing, const Console &io)
@@ -130,7 +105,7 @@ int RunHistory(const QCommandLineParser &, const QStringList &words, const Conso
                     journal.original() ? Text::tr("its original table is kept")
                                        : Text::tr("nothing kept yet")));
     for (const JournalEntry &entry : journal.entries())
-        io.say(EntryLine(entry, &entry == &journal.entries().back()));
+        io.say(JournalEntryLine(entry, &entry == &journal.entries().back()));
     return EXIT_DONE;
 }
 

@@ -87,6 +87,7 @@ void ImageSession::take(RomFile next, bool readOnly)
     relabelledByOpening_ = labels_.takeImage(std::move(names), records_);
     lostTold_ = false;
     journal_.find(rom_);
+    journal_.beginSession();
     watchPath();
     if (!sameImage)
         clearBaseline();
@@ -380,9 +381,10 @@ WriteOutcome ImageSession::moveHistory(bool undoing)
 void ImageSession::setJournalEnabled(bool enabled)
 {
     journal_.setEnabled(enabled);
-    if (isOpen())
+    if (isOpen()) {
         journal_.find(rom_);
-    else
+        journal_.beginSession();
+    } else
         journal_.forget();
 }
 
@@ -396,6 +398,11 @@ WriteOutcome ImageSession::settleUnfinished(Settlement how)
     const WriteOutcome outcome = journal_.settle(rom_, how, sync_);
     readTableAgain();
     return outcome;
+}
+
+WriteOutcome ImageSession::undoEarlierWrite(std::uint64_t sequence, const QString &what)
+{
+    return writeChanges(journal_.undoWrites(rom_, sequence), what);
 }
 
 WriteOutcome ImageSession::revertJournaled(std::optional<std::uint64_t> to, const QString &what)

@@ -138,6 +138,13 @@ public:
     // Takes the table back to where the journal's write numbered to left it,
     // or to its original table, as one step that writes.
     WriteOutcome revertJournaled(std::optional<std::uint64_t> to, const QString &what);
+    // The journal's writes made before this session, oldest first.
+    std::vector<JournalEntry> earlierWrites() const { return journal_.earlierWrites(); }
+    // Undoes the earlier write numbered sequence and every write since, this
+    // session's too, as one step; refused, naming the enemies and fields,
+    // where the file no longer holds what they left. Throws JournalError
+    // where the journal cannot say.
+    WriteOutcome undoEarlierWrite(std::uint64_t sequence, const QString &what);
 
     // The image the open one is compared with, or none; it goes with the
     // image. One that cannot be the baseline throws RomError and leaves the

@@ -6,6 +6,9 @@
 #include "RomError.h"
 #include "RomFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace mobwright {
 namespace {
 
@@ -63,6 +66,31 @@ std::vector<RecordWrite> SessionJournal::revertWrites(RomFile &rom,
         throw JournalError(problem_.empty() ? "The image has no journal of its writes."
                                             : problem_);
     return RevertWrites(*journal_, rom, to);
+}
+
+void SessionJournal::beginSession()
+{
+    sessionStart_ = journal_ && !journal_->entries().empty() ? journal_->entries().back().sequence : 0;
+}
+
+std::vector<JournalEntry> SessionJournal::earlierWrites() const
+{
+    std::vector<JournalEntry> earlier;
+    if (journal_)
+        std::ranges::copy_if(journal_->entries(), std::back_inserter(earlier),
+                             [this](const JournalEntry &entry) { return entry.sequence <= sessionStart_; });
+    return earlier;
+}
+
+std::vector<RecordWrite> SessionJournal::undoWrites(RomFile &rom, std::uint64_t sequence) const
+{
+    // Back to where the write before it left the table, or to the original.
+    std::optional<std::uint64_t> before;
+    if (journal_)
+        for (const JournalEntry &entry : journal_->entries())
+            if (entry.sequence < sequence)
+                before = entry.sequence;
+    return revertWrites(rom, before);
 }
 
 const OriginalTable &SessionJournal::original() const

@@ -53,6 +53,14 @@ public:
     // journal or no such write.
     std::vector<RecordWrite> revertWrites(RomFile &rom, std::optional<std::uint64_t> to) const;
 
+    // The writes journaled before this session: those the journal held when
+    // the image was opened (or the journal turned on), oldest first.
+    void beginSession();
+    std::vector<JournalEntry> earlierWrites() const;
+    // The writes that undo the journal's write numbered sequence and every
+    // write since, this session's too; throws JournalError as revertWrites.
+    std::vector<RecordWrite> undoWrites(RomFile &rom, std::uint64_t sequence) const;
+
     // The table as the image held it before the editor first wrote into it;
     // throws RomError, saying why, where the journal keeps none.
     const OriginalTable &original() const;
@@ -68,6 +76,7 @@ private:
     Finder finder_;
     std::unique_ptr<Journal> journal_;
     std::string problem_;
+    std::uint64_t sessionStart_ = 0; // the last sequence before this session's writes
 };
 
 } // namespace mobwright

@@ -1,4 +1,5 @@
 #include "../journal/JournalHarness.h"
+#include "CraftedCartridge.h"
 #include "ImageSession.h"
 
 #include <QTemporaryDir>
@@ -63,6 +64,28 @@ TEST_F(SessionJournalTest, EveryWriteIsJournaledBeforeTheImage)
     EXPECT_EQ(journal.entries()[1].mark, EntryMark::Written);
     EXPECT_TRUE(std::ranges::equal(journal.original().value().bytes,
                                    std::span(before).subspan(image_.tableOffset(), ENEMY_TABLE_SIZE)));
+}
+
+// With the checksum kept right, a write's records and the checksum's four
+// bytes are one entry, so that recovery and history see them together.
+TEST_F(SessionJournalTest, TheChecksumKeptRightIsJournaledWithTheRecords)
+{
+    PutInternalHeader(image_, HeaderPlace::HiROM);
+    auto session = open();
+    session->setKeepChecksum(true);
+    ASSERT_TRUE(session->writeChanges(Rewrites(image_, {3}), "Import").wroteAll());
+    const Journal journal = onDisk();
+    ASSERT_EQ(journal.entries().size(), 1u);
+    const auto image = image_.contents();
+    std::size_t outside = 0;
+    for (const JournalSpan &span : journal.entries()[0].spans) {
+        if (span.offset >= image_.tableOffset() && span.offset < image_.tableOffset() + ENEMY_TABLE_SIZE)
+            continue;
+        outside += span.after.size();
+        EXPECT_TRUE(std::ranges::equal(span.after, std::span(image).subspan(span.offset, span.after.size())));
+        EXPECT_NE(span.before, span.after);
+    }
+    EXPECT_EQ(outside, 4u);
 }
 
 // A session stopped at each step of a write, and the machine maybe losing

@@ -60,6 +60,8 @@ EditActions::EditActions(const WindowParts &parts)
         if (!historyView_) {
             historyView_ = new HistoryView(session_, &parts_.window);
             connect(historyView_, &HistoryView::stepChosen, this, &EditActions::goToStep);
+            connect(historyView_, &HistoryView::earlierWriteUndone, this,
+                    &EditActions::undoEarlierWrite);
         }
         historyView_->show();
         historyView_->raise();
@@ -314,6 +316,16 @@ void EditActions::goToStep(int done)
                          : at < done ? tr("Redo %1").arg(session_.stepText(at))
                                      : tr("History");
     tellOutcome(what, outcome);
+}
+
+void EditActions::undoEarlierWrite(std::uint64_t sequence, const QString &step)
+{
+    const QString what = tr("Undo \"%1\" and every write since").arg(step);
+    try {
+        tellOutcome(what, session_.undoEarlierWrite(sequence, what));
+    } catch (const std::runtime_error &error) { // the journal's, or reading the image
+        warn(tr("%1 failed.\n\n%2").arg(what, QString::fromStdString(error.what())));
+    }
 }
 
 void EditActions::tellOutcome(const QString &what, const WriteOutcome &outcome)

@@ -42,6 +42,8 @@ public:
     void stepHistory(bool undoing);
     // Undoes or redoes steps until done steps are done, saying which write failed, if any.
     void goToStep(int done);
+    // Undoes a write of an earlier session, named step, and every write since, as one step.
+    void undoEarlierWrite(std::uint64_t sequence, const QString &step);
     // Asks what becomes of the pending edits before they would be lost;
     // false when the user cancels or the write they asked for failed.
     bool settlePendingEdits();

@@ -1,9 +1,11 @@
 #include "HistoryView.h"
 
 #include "ImageSession.h"
+#include "JournalText.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -13,6 +15,8 @@ HistoryView::HistoryView(const ImageSession &session, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , session_(session)
     , steps_(new QListWidget)
+    , earlier_(new QListWidget)
+    , undoEarlier_(new QPushButton(tr("&Undo It and Every Write Since")))
 {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(tr("History"));
@@ -25,16 +29,39 @@ HistoryView::HistoryView(const ImageSession &session, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->addWidget(label);
     column->addWidget(steps_);
+    earlier_->setObjectName(QStringLiteral("lstEarlierWrites"));
+    earlier_->setAccessibleName(tr("Writes of earlier sessions"));
+    auto *earlierLabel =
+        new QLabel(tr("&Earlier sessions' writes, as the journal keeps them, newest first:"));
+    earlierLabel->setWordWrap(true);
+    earlierLabel->setBuddy(earlier_);
+    undoEarlier_->setObjectName(QStringLiteral("cmdUndoEarlier"));
+    undoEarlier_->setToolTip(tr("Takes the table back to where it was before the write selected, "
+                                "as one step; refused where the image no longer holds what the "
+                                "writes left"));
+    column->addWidget(earlierLabel);
+    column->addWidget(earlier_);
+    column->addWidget(undoEarlier_, 0, Qt::AlignRight);
+    connect(earlier_, &QListWidget::currentRowChanged, this,
+            [this](int row) { undoEarlier_->setEnabled(row >= 0); });
+    connect(undoEarlier_, &QPushButton::clicked, this, [this] {
+        if (const QListWidgetItem *item = earlier_->currentItem())
+            emit earlierWriteUndone(item->data(Qt::UserRole).toULongLong(),
+                                    item->data(Qt::UserRole + 1).toString());
+    });
     connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row != session_.stepsDone())
             emit stepChosen(row);
         showSteps(); // where the history is, which a failed write may have kept
     });
     connect(&session_, &ImageSession::historyChanged, this, &HistoryView::showSteps);
-    connect(&session_, &ImageSession::opened, this, &HistoryView::showSteps);
-    connect(&session_, &ImageSession::closed, this, &HistoryView::showSteps);
+    for (const auto signal : {&ImageSession::opened, &ImageSession::closed}) {
+        connect(&session_, signal, this, &HistoryView::showSteps);
+        connect(&session_, signal, this, &HistoryView::showEarlierWrites);
+    }
     showSteps();
-    resize(360, 420);
+    showEarlierWrites();
+    resize(480, 560);
 }
 
 void HistoryView::showSteps()
@@ -51,6 +78,18 @@ void HistoryView::showSteps()
         steps_->item(row)->setFont(font);
     }
     steps_->setCurrentRow(session_.stepsDone());
+}
+
+void HistoryView::showEarlierWrites()
+{
+    earlier_->clear();
+    const std::vector<JournalEntry> entries = session_.earlierWrites();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        auto *item = new QListWidgetItem(JournalEntryLine(*entry, false), earlier_);
+        item->setData(Qt::UserRole, QVariant::fromValue(entry->sequence));
+        item->setData(Qt::UserRole + 1, QString::fromStdString(entry->step));
+    }
+    undoEarlier_->setEnabled(false);
 }
 
 } // namespace mobwright

@@ -6,9 +6,13 @@
 #include "PatchDialog.h"
 #include "Settings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace mobwright;
@@ -97,4 +101,51 @@ TEST(JournalWindow, TheOriginalTableIsABaselineWithoutACopy)
     editor.find<QAction>("mnuJournal")->trigger();
     EXPECT_FALSE(session.journal());
     EXPECT_EQ(editor.window().settings()->value(JOURNAL_SETTING), false);
+}
+
+// Edit › History lists the writes of earlier sessions below this one's
+// steps; undoing one is refused, naming the field, while the image no longer
+// holds what it left, and otherwise takes the table back as one step.
+TEST(JournalWindow, AnEarlierSessionsWriteIsListedAndUndone)
+{
+    QDir(JournalFolder::DefaultPath()).removeRecursively();
+    TestImage image;
+    image.fillRandom(9);
+    const Bytes original = image.recordBytes(0);
+    {
+        EditorHarness earlier;
+        earlier.loadRom(image.path());
+        earlier.type("txtHP", "4321");
+        earlier.clickApply();
+    }
+    const Bytes written = image.recordBytes(0);
+    const auto changed = std::ranges::mismatch(original, written).in1 - original.begin();
+    Bytes other = written;
+    other[std::size_t(changed)] ^= 0xFF; // another program's change since
+    image.setBytes(image.recordOffset(0), other);
+    for (const bool refused : {true, false}) {
+        EditorHarness editor;
+        editor.loadRom(image.path());
+        editor.find<QAction>("mnuHistory")->trigger();
+        auto *list = editor.find<QListWidget>("lstEarlierWrites");
+        // Newest first; a refused undo is journaled too, as nothing written.
+        ASSERT_TRUE(list && list->count() == (refused ? 1 : 2));
+        QListWidgetItem *apply = list->item(list->count() - 1);
+        EXPECT_TRUE(apply->text().contains("Apply to 001")) << apply->text().toStdString();
+        auto *undo = editor.find<QPushButton>("cmdUndoEarlier");
+        EXPECT_FALSE(undo->isEnabled()) << "nothing chosen";
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(apply).center());
+        QTest::mouseClick(undo, Qt::LeftButton);
+        const QString told = editor.takeMessages().join("");
+        EXPECT_EQ(told.contains("HP"), refused) << told.toStdString();
+        EXPECT_EQ(image.recordBytes(0), refused ? other : original);
+        if (refused) {
+            image.setBytes(image.recordOffset(0), written); // put back as the write left it
+        } else {
+            EXPECT_TRUE(editor.window().session().stepText(0).startsWith("Undo \"Apply to 001"));
+            editor.find<QAction>("mnuUndo")->trigger();
+            EXPECT_EQ(image.recordBytes(0), written);
+        }
+    }
 }
