@@ -9,6 +9,7 @@
 #include "Prompter.h"
 #include "QtText.h"
 #include "RomError.h"
+#include "WindowPlace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,6 +63,8 @@ EditActions::EditActions(const WindowParts &parts)
             connect(historyView_, &HistoryView::stepChosen, this, &EditActions::goToStep);
             connect(historyView_, &HistoryView::earlierWriteUndone, this,
                     &EditActions::undoEarlierWrite);
+            new WindowPlace(*historyView_, parts_.settings, QStringLiteral("history/geometry"),
+                            WindowPlace::Fit::WithinScreen);
         }
         historyView_->show();
         historyView_->raise();
