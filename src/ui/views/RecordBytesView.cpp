@@ -3,6 +3,7 @@
 #include "ByteGridModel.h"
 #include "ByteMap.h"
 #include "EnemyEditor.h"
+#include "HexByteDelegate.h"
 #include "ImageSession.h"
 #include "QtText.h"
 
@@ -31,6 +32,9 @@ RecordBytesView::RecordBytesView(ImageSession &session, EnemyEditor &editor, QWi
     field_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid_->setObjectName(QStringLiteral("tblRecordBytes"));
     grid_->setModel(model_);
+    auto *bytes = new HexByteDelegate(grid_);
+    grid_->setItemDelegate(bytes);
+    connect(bytes, &HexByteDelegate::byteTyped, this, &RecordBytesView::typeOnAfter);
     // The highlight of the chosen field is the model's: a selection would hide it.
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
@@ -91,6 +95,18 @@ void RecordBytesView::showEnemy(int enemy)
                         .arg(session_.enemyLabel(enemy))
                         .arg(ENEMY_RECORD_SIZE)
                         .arg(QString::number(offset, 16).toUpper()));
+}
+
+// Typing runs on into the next byte, up to the record's last, once the
+// byte typed has taken the digits; a refused one stays to be typed again.
+void RecordBytesView::typeOnAfter(const QModelIndex &typed, const QString &digits)
+{
+    const int next = model_->offsetAt(typed) + 1;
+    if (next <= 0 || next >= ENEMY_RECORD_SIZE ||
+        typed.data().toString().compare(digits, Qt::CaseInsensitive) != 0)
+        return;
+    grid_->setCurrentIndex(model_->indexOf(next));
+    grid_->edit(grid_->currentIndex());
 }
 
 void RecordBytesView::showField(Field field)

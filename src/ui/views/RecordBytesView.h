@@ -33,6 +33,7 @@ private:
     void showEnemy(int enemy);
     void showField(Field field);
     void byteChosen(const QModelIndex &current);
+    void typeOnAfter(const QModelIndex &typed, const QString &digits);
     void fitGrid();
 
     ImageSession &session_;

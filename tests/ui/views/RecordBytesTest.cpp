@@ -38,8 +38,10 @@ protected:
         grid_->setCurrentIndex(at(offset));
         QTest::keyClicks(grid_, QString(hex).left(1)); // the first key opens the byte's editor
         QWidget *typing = grid_->window()->focusWidget();
-        QTest::keyClicks(typing, QString(hex).mid(1));
-        QTest::keyClick(typing, Qt::Key_Return);
+        for (const QChar key : QString(hex).mid(1)) // to the byte in edit, which two digits move on
+            QTest::keyClicks(grid_->window()->focusWidget(), key);
+        if (grid_->window()->focusWidget() == typing) // two digits have committed themselves
+            QTest::keyClick(typing, Qt::Key_Return);
         QCoreApplication::processEvents(); // the delegate commits on a queued call
     }
     const PendingRecord *pending() { return editor_.window().session().pendingOf(7); }
@@ -97,8 +99,13 @@ TEST_F(RecordBytesTest, HexTypedOverAByteEditsItsFieldUnlessTheFieldRefusesIt)
     EXPECT_TRUE(at(33).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(at(35).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_TRUE(editor_.takeMessages().isEmpty());
+    // Two digits run on into the next byte, as in a hex editor.
+    typeOver(33, "1234");
+    EXPECT_EQ(pending()->target.value(Field::HP), 0x3412u);
+    EXPECT_EQ(grid_->currentIndex(), at(35));
 
     typeOver(27, "09");
+    EXPECT_EQ(grid_->currentIndex(), at(27)) << "a refused byte stays to be typed again";
     typeOver(35, "xy");
     const QStringList told = editor_.takeMessages();
     ASSERT_EQ(told.size(), 2);

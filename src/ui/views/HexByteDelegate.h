@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace mobwright {
+
+// Edits a byte of the hex grid as a hex editor does: two hex digits typed
+// commit the byte at once and ask for the next, so that typing runs on
+// across bytes. Anything else waits for Return, and the model judges it.
+class HexByteDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+
+signals:
+    // Two digits were typed over the byte at index, and committed.
+    void byteTyped(const QModelIndex &index, const QString &digits) const;
+};
+
+} // namespace mobwright
