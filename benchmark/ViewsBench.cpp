@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace mobwright::bench {
@@ -35,20 +36,29 @@ void Trigger(MainWindow &window, const char *entry)
     QCoreApplication::processEvents();
 }
 
-// Each time in a window of its own that has not built its chart yet.
-void MeasureFirstChartOpening(int repetitions, const QString &image)
+// Each time in a window of its own that has not built the view yet, made
+// ready by prepare.
+void MeasureFirstOpening(int repetitions, const QString &image, const char *entry, const Row &row,
+                         const std::function<void(MainWindow &)> &prepare)
 {
     std::unique_ptr<MainWindow> window;
-    Print({"Opening the chart the first time, painted (table view's target)", "ms", TABLE_FIRST_OPENING},
-          Measure(
-              repetitions,
-              [&](int) {
-                  window = std::make_unique<MainWindow>();
-                  window->loadImage(image);
-                  QCoreApplication::processEvents();
-              },
-              [&](int) { Trigger(*window, "mnuChart"); }));
+    Print(row, Measure(
+                   repetitions,
+                   [&](int) {
+                       window = std::make_unique<MainWindow>();
+                       window->loadImage(image);
+                       prepare(*window);
+                       QCoreApplication::processEvents();
+                   },
+                   [&](int) { Trigger(*window, entry); }));
     window.reset(); // so that it weighs on no other row
+}
+
+// A long session: a step for each enemy's HP.
+void EditEveryHp(MainWindow &window)
+{
+    for (int k = 0; k < ENEMY_COUNT; ++k)
+        window.session().editField(k, Field::HP, ControlValue{std::to_string(k + 1)});
 }
 
 } // namespace
@@ -57,7 +67,15 @@ void MeasureViews(int repetitions, const QString &image, MainWindow &window)
 {
     const int reps = std::max(5, repetitions / 4);
     GiveThreeTypes(image);
-    MeasureFirstChartOpening(reps, image);
+    MeasureFirstOpening(reps, image, "mnuChart",
+                        {"Opening the chart the first time, painted (table view's target)", "ms",
+                         TABLE_FIRST_OPENING},
+                        [](MainWindow &) {});
+    MeasureFirstOpening(reps, image, "mnuHistory",
+                        {"Opening the history of 230 steps the first time, painted (table view's "
+                         "target)",
+                         "ms", TABLE_FIRST_OPENING},
+                        EditEveryHp);
     window.loadImage(image);
     Trigger(window, "mnuChart");
     auto *chart = window.findChild<QWidget *>("frmChart");

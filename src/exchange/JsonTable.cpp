@@ -423,8 +423,10 @@ TableRead ReadJson(const QByteArray &bytes)
     constexpr unsigned FLAGS = rapidjson::kParseInsituFlag | rapidjson::kParseIterativeFlag |
                                rapidjson::kParseNumbersAsStringsFlag;
     // Parsed in place, strings need no copy of their own; the copy ends in
-    // a NUL, as the stream needs.
-    QByteArray copy(bytes.constData(), bytes.size());
+    // NULs, as the stream needs, 16 of them, so that the 16-byte reads that
+    // skip whitespace stay within it.
+    QByteArray copy(bytes.size() + 16, '\0');
+    std::memcpy(copy.data(), bytes.constData(), std::size_t(bytes.size()));
     rapidjson::InsituStringStream stream(copy.data());
     RowReader rows(bytes, copy.constData());
     rapidjson::Reader reader;

@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <memory>
 
 namespace mobwright {
 namespace {
@@ -326,7 +327,11 @@ WriteOutcome ImageSession::pushWrite(ImageWrite change, std::map<int, PendingRec
             change.bytes.push_back(std::move(*bytes));
     }
     WriteOutcome first;
-    history_.push(new WriteStep(*this, std::move(change), std::move(written), what, first));
+    // The stack owns the step once pushed; a write that throws leaves it here.
+    std::unique_ptr<WriteStep> step(
+        new WriteStep(*this, std::move(change), std::move(written), what, first));
+    history_.push(step.get());
+    step.release();
     // A first write that fails takes no step, but takes the steps to redo.
     if (!first.wroteAll())
         emit historyChanged();

@@ -52,7 +52,8 @@ TEST_F(SessionJournalTest, EveryWriteIsJournaledBeforeTheImage)
     auto session = open();
     std::vector<std::string> seen;
     disk_->beforeImageWrite = [&] {
-        const JournalEntry *open = onDisk().unfinished();
+        const Journal journal = onDisk();
+        const JournalEntry *open = journal.unfinished();
         seen.push_back(open && disk_->synced == disk_->bytes.size() ? open->step : "no entry");
     };
     ASSERT_TRUE(session->writeChanges(Rewrites(image_, Enemies), "Import").wroteAll());

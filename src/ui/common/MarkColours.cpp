@@ -61,7 +61,8 @@ QColor BaselineText(const QPalette &palette)
 
 double ContrastRatio(const QColor &one, const QColor &other)
 {
-    const auto [dark, light] = std::minmax(Luminance(one), Luminance(other));
+    // The list form returns values: the pair form would refer to temporaries.
+    const auto [dark, light] = std::minmax({Luminance(one), Luminance(other)});
     return (light + 0.05) / (dark + 0.05);
 }
 

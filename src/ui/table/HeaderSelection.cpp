@@ -28,15 +28,16 @@ bool HeaderSelection::eventFilter(QObject *object, QEvent *event)
 {
     if (object != frozen_.viewport())
         return QObject::eventFilter(object, event);
-    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    // Only the mouse's events are mouse events.
+    const auto mouse = [event] { return static_cast<const QMouseEvent *>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        return mouse->button() == Qt::LeftButton &&
-               pressOnRowHeader(mouse->position().toPoint(), mouse->modifiers());
+        return mouse()->button() == Qt::LeftButton &&
+               pressOnRowHeader(mouse()->position().toPoint(), mouse()->modifiers());
     case QEvent::MouseMove:
         if (dragging_)
-            dragOverRows(mouse->position().toPoint());
+            dragOverRows(mouse()->position().toPoint());
         return dragging_;
     case QEvent::MouseButtonRelease:
         return std::exchange(dragging_, false);

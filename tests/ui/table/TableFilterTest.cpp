@@ -7,9 +7,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTableView>
 #include <QTest>
+
+#include <memory>
 
 using namespace mobwright;
 using namespace mobwright::test;
@@ -65,9 +68,10 @@ TEST_F(TableFilterTest, AFilterThatCannotBeReadSaysWhy)
 // The red of a refusal stands out from the field's base in a light palette and a dark one.
 TEST(RefusalColour, StandsOutInALightAndADarkPalette)
 {
-    QPalette dark = QStyleFactory::create("Fusion")->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QPalette dark = fusion->standardPalette();
     dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
-    for (const QPalette &palette : {QStyleFactory::create("Fusion")->standardPalette(), dark}) {
+    for (const QPalette &palette : {fusion->standardPalette(), dark}) {
         const double red = Luminance(RefusalColour(palette));
         const double base = Luminance(palette.color(QPalette::Base));
         EXPECT_GE((std::max(red, base) + 0.05) / (std::min(red, base) + 0.05), 3.0);
