@@ -36,7 +36,9 @@ QString JournalEntryLine(const JournalEntry &entry, bool last)
     return QStringLiteral("%1  %2  %3  %4%5")
         .arg(entry.sequence)
         .arg(QDateTime::fromMSecsSinceEpoch(entry.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-             QString::fromStdString(entry.step), QString::fromStdString(EnemyList(entry.enemies)),
+             QString::fromStdString(entry.step),
+             entry.enemies.empty() ? Text::tr("bytes outside the enemy table")
+                                   : QString::fromStdString(EnemyList(entry.enemies)),
              MarkOf(entry, last));
 }
 

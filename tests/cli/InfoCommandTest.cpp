@@ -135,6 +135,10 @@ TEST(InfoCommand, FixWritesTheChecksumUnlessAnotherProcessHoldsTheImage)
     EXPECT_EQ(StoredChecksum(fixed, HeaderPlace::HiROM), PlainChecksum(fixed));
     EXPECT_EQ(RunCommand({"checksum", PathOf(image)}).status, EXIT_DONE);
     EXPECT_TRUE(RunCommand({"checksum", PathOf(image), "--fix"}).out.contains("nothing to write"));
+    // Journaled as the window's writes are, as bytes outside the table.
+    EXPECT_TRUE(RunCommand({"history", PathOf(image)})
+                    .out.trimmed()
+                    .endsWith("  Fix Checksum  bytes outside the enemy table"));
     // A patch made afterwards carries the four bytes, as any change.
     TestImage baseline(image.size());
     baseline.setBytes(0, before);

@@ -325,7 +325,11 @@ void EditActions::undoEarlierWrite(std::uint64_t sequence, const QString &step)
 {
     const QString what = tr("Undo \"%1\" and every write since").arg(step);
     try {
-        tellOutcome(what, session_.undoEarlierWrite(sequence, what));
+        const WriteOutcome outcome = session_.undoEarlierWrite(sequence, what);
+        if (outcome.kind == WriteOutcome::Kind::Nothing)
+            say(tr("%1: the enemy table already holds what it held before; nothing to write")
+                    .arg(what));
+        tellOutcome(what, outcome);
     } catch (const std::runtime_error &error) { // the journal's, or reading the image
         warn(tr("%1 failed.\n\n%2").arg(what, QString::fromStdString(error.what())));
     }
