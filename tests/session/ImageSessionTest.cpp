@@ -350,3 +350,16 @@ TEST(MergeTest, EditsMergeOntoAReplacedOrResizedImageOnlyOnceItIsOpenedAgain)
         EXPECT_EQ(lost.count(), 1);
     }
 }
+
+// A closed image's own names go with it: the item it named is unnamed again.
+TEST(ImageSessionClose, ForgetsTheNamesTheImageGave)
+{
+    TestImage image;
+    image.setGameText(image.imageOffset(0x155200) + 39 * 88, "Bread"); // item 88's name
+    ImageSession session;
+    session.open(image.path());
+    const ListEntry bread{LongList::Item, 88};
+    ASSERT_NE(session.labels().label(bread).find("Bread"), std::string::npos);
+    session.close();
+    EXPECT_EQ(session.labels().label(bread).find("Bread"), std::string::npos);
+}

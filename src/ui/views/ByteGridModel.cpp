@@ -228,8 +228,6 @@ bool ByteGridModel::setData(const QModelIndex &index, const QVariant &value, int
                                    .message()));
         return false;
     }
-    if (index.data(Qt::EditRole).toString() == Hex(*byte, 2))
-        return true; // the byte as it is: no edit
     const auto checked = WithByte(session_.pendingOrStored(enemy_), offset, *byte);
     if (const auto *refusal = std::get_if<Refusal>(&checked)) {
         emit refused(ToQString(refusal->message()));
