@@ -284,4 +284,6 @@ TEST_F(FileChangeTest, HistoryGoesToTheStepClickedAndStopsAtAFailedWrite)
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(probed.recordBytes(0)[54], 0);
     EXPECT_TRUE(editor_.window().session().pending().empty());
+    editor_.type("txtHP", "77"); // a new step, in place of those undone
+    EXPECT_EQ(list->count(), 2);
 }

@@ -49,6 +49,13 @@ TEST(JournalWindow, AnUnfinishedWriteIsAskedAboutOnOpening)
         EXPECT_EQ(image.recordBytes(4),
                   BytesOf(how == Settlement::Finish ? writes[1].after : writes[1].before));
         EXPECT_EQ(BytesOf(editor.window().session().stored(3)), image.recordBytes(3));
+        // The history lists the cut write among the earlier ones, as it was settled.
+        editor.find<QAction>("mnuHistory")->trigger();
+        auto *earlier = editor.find<QListWidget>("lstEarlierWrites");
+        ASSERT_TRUE(earlier && earlier->count() > 0);
+        EXPECT_TRUE(earlier->item(0)->text().endsWith(how == Settlement::Leave ? "(cut, left as it was)"
+                                                                               : "(cut, settled)"))
+            << earlier->item(0)->text().toStdString();
         editor.loadRom(image.path());
         EXPECT_EQ(editor.takeMessages(), QStringList()) << "asked once";
     }
