@@ -20,12 +20,6 @@ struct Text
 const QString TEXT = QStringLiteral("text");
 const QString JSON = QStringLiteral("json");
 
-// The facts of the image the session has open.
-std::variant<ImageFacts, QString> FactsOfOpen(ImageSession &session)
-{
-    return FactsOf(session.readImage(), session.rom().kind(), session.rom().path());
-}
-
 // Writes the checksum through the editor's one write path, with the image
 // locked as the window locks it. Refuses, with nothing written, an image
 // another editor holds and one whose header cannot be trusted.

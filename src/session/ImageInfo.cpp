@@ -3,6 +3,7 @@
 #include "HeaderSearch.h"
 #include "HeaderText.h"
 #include "HexText.h"
+#include "ImageSession.h"
 #include "RomChecksum.h"
 #include "RomFile.h"
 
@@ -69,6 +70,11 @@ std::variant<ImageFacts, QString> ReadImageFacts(const std::string &path)
 {
     RomFile rom = RomFile::open(path, OpenReadOnlyFile);
     return FactsOf(rom.readAll(), rom.kind(), path);
+}
+
+std::variant<ImageFacts, QString> FactsOfOpen(ImageSession &session)
+{
+    return FactsOf(session.readImage(), session.rom().kind(), session.rom().path());
 }
 
 std::variant<ImageFacts, QString> FactsOf(const ImageBytes &file, ImageKind kind,

@@ -16,6 +16,8 @@
 
 namespace mobwright {
 
+class ImageSession;
+
 // What the command line and Image Information tell of an image: its internal header, where it
 // was found, the file around it and the checksum its bytes sum to.
 struct ImageFacts
@@ -36,6 +38,8 @@ std::variant<ImageFacts, QString> ReadImageFacts(const std::string &path);
 // The same of file's bytes, a file of kind at path.
 std::variant<ImageFacts, QString> FactsOf(const ImageBytes &file, ImageKind kind,
                                           const std::string &path);
+// The same of the image session has open, as the file holds it now.
+std::variant<ImageFacts, QString> FactsOfOpen(ImageSession &session);
 
 // Each fact's name and words: "Title", "MOBWRIGHT TEST IMAGE".
 QList<QPair<QString, QString>> ImageInfoLines(const ImageFacts &facts);

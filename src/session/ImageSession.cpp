@@ -10,7 +10,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <memory>
 
 namespace mobwright {
 namespace {
@@ -24,11 +23,6 @@ std::size_t At(int index)
 int FieldKey(int index, Field field)
 {
     return index * FIELD_COUNT + static_cast<int>(field);
-}
-
-QList<int> ToList(const std::vector<int> &indexes)
-{
-    return {indexes.begin(), indexes.end()};
 }
 
 std::optional<ImageSession::RefusedEdit> FirstRefusal(const std::map<int, PendingRecord> &records)
@@ -145,12 +139,6 @@ void ImageSession::setBaseline(const std::string &fileName)
                        "\" is the open image itself: compare it with another, such as the "
                        "image before it was changed.");
     baseline_ = std::make_unique<Baseline>(fileName);
-    emit baselineChanged();
-}
-
-void ImageSession::compareWithOriginal()
-{
-    baseline_ = std::make_unique<Baseline>(rom_.path(), journal_.original());
     emit baselineChanged();
 }
 
@@ -316,103 +304,6 @@ WriteOutcome ImageSession::fixChecksum()
     if (bytes.before == bytes.after)
         return WriteOutcome{};
     return pushWrite({{}, {std::move(bytes)}}, {}, tr("Fix Checksum"));
-}
-
-WriteOutcome ImageSession::pushWrite(ImageWrite change, std::map<int, PendingRecord> written,
-                                     const QString &what)
-{
-    if (keepChecksum_ && change.bytes.empty()) {
-        auto fix = ChecksumWrite(rom_, change.records);
-        if (auto *bytes = std::get_if<BytesWrite>(&fix); bytes && bytes->before != bytes->after)
-            change.bytes.push_back(std::move(*bytes));
-    }
-    WriteOutcome first;
-    // The stack owns the step once pushed; a write that throws leaves it here.
-    std::unique_ptr<WriteStep> step(
-        new WriteStep(*this, std::move(change), std::move(written), what, first));
-    history_.push(step.get());
-    step.release();
-    // A first write that fails takes no step, but takes the steps to redo.
-    if (!first.wroteAll())
-        emit historyChanged();
-    return first;
-}
-
-WriteOutcome ImageSession::undo()
-{
-    return moveHistory(true);
-}
-
-WriteOutcome ImageSession::redo()
-{
-    return moveHistory(false);
-}
-
-// A step whose write fails is put back where it was, to be tried again.
-WriteOutcome ImageSession::goToStep(int done)
-{
-    done = std::clamp(done, 0, history_.count());
-    WriteOutcome last;
-    while (history_.index() != done) {
-        const int before = history_.index();
-        WriteOutcome outcome = moveHistory(done < before);
-        if (history_.index() == before)
-            return outcome;
-        if (outcome.kind != WriteOutcome::Kind::Nothing)
-            last = std::move(outcome);
-    }
-    return last;
-}
-
-WriteOutcome ImageSession::moveHistory(bool undoing)
-{
-    const int index = history_.index();
-    if (undoing ? !history_.canUndo() : !history_.canRedo())
-        return {};
-    const auto *step =
-        static_cast<const SessionStep *>(history_.command(undoing ? index - 1 : index));
-    if (undoing)
-        history_.undo();
-    else
-        history_.redo();
-    const WriteOutcome outcome = step->outcome();
-    if (step->failed())
-        history_.setIndex(index);
-    else
-        emit steppedOver(ToList(step->enemies()));
-    return outcome;
-}
-
-void ImageSession::setJournalEnabled(bool enabled)
-{
-    journal_.setEnabled(enabled);
-    if (isOpen()) {
-        journal_.find(rom_);
-        journal_.beginSession();
-    } else
-        journal_.forget();
-}
-
-std::optional<Recovery> ImageSession::unfinishedWrite()
-{
-    return isOpen() ? journal_.unfinished(rom_) : std::nullopt;
-}
-
-WriteOutcome ImageSession::settleUnfinished(Settlement how)
-{
-    const WriteOutcome outcome = journal_.settle(rom_, how, sync_);
-    readTableAgain();
-    return outcome;
-}
-
-WriteOutcome ImageSession::undoEarlierWrite(std::uint64_t sequence, const QString &what)
-{
-    return writeChanges(journal_.undoWrites(rom_, sequence), what);
-}
-
-WriteOutcome ImageSession::revertJournaled(std::optional<std::uint64_t> to, const QString &what)
-{
-    return writeChanges(journal_.revertWrites(rom_, to), what);
 }
 
 WriteOutcome ImageSession::write(const ImageWrite &change, const QString &step)

@@ -23,7 +23,7 @@ std::optional<ImageFacts> FactsNow(ImageSession &session)
     if (!session.isOpen())
         return std::nullopt;
     try {
-        auto read = FactsOf(session.readImage(), session.rom().kind(), session.rom().path());
+        auto read = FactsOfOpen(session);
         if (auto *facts = std::get_if<ImageFacts>(&read))
             return *facts;
     } catch (const RomError &) {

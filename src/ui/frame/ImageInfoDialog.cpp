@@ -45,7 +45,7 @@ void ImageInfoDialog::readFacts()
         facts_->removeRow(0);
     std::variant<ImageFacts, QString> read;
     try {
-        read = FactsOf(session_.readImage(), session_.rom().kind(), session_.rom().path());
+        read = FactsOfOpen(session_);
     } catch (const RomError &error) {
         read = QString::fromStdString(error.what());
     }

@@ -230,13 +230,13 @@ TEST_F(DesktopTest, ShortcutsReachTheirActions)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(editor_.tabs()->currentIndex(), 0);
     editor_.type("txtHP", "77"); // something to apply, undo and redo
-    const char *names[] = {"mnuApply", "mnuUndo",  "mnuRedo", "mnuFind",
+    const char *names[] = {"mnuApply", "mnuUndo",  "mnuRedo", "mnuHistory", "mnuFind",
                            "mnuLoad",  "mnuClose", "mnuQuit"};
     const QKeySequence keys[] = {
-        Qt::CTRL | Qt::Key_Return, QKeySequence::Undo,  QKeySequence::Redo, QKeySequence::Find,
-        QKeySequence::Open,        QKeySequence::Close,
+        Qt::CTRL | Qt::Key_Return, QKeySequence::Undo,  QKeySequence::Redo, Qt::CTRL | Qt::Key_H,
+        QKeySequence::Find,        QKeySequence::Open,  QKeySequence::Close,
         QKeySequence::keyBindings(QKeySequence::Quit).value(0, Qt::CTRL | Qt::Key_Q)};
-    for (int i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < std::size(names); ++i) {
         QSignalSpy triggered(action(names[i]), &QAction::triggered);
         editor_.window().activateWindow();
         press(keys[i]);
