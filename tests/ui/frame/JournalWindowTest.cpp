@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -86,6 +87,10 @@ TEST(JournalWindow, TheOriginalTableIsABaselineWithoutACopy)
     EXPECT_FALSE(DiffersFromBaseline(session, 1));
     PatchDialog dialog(session, editor.prompter(), &editor.window());
     EXPECT_TRUE(dialog.findChild<QLabel *>("lblPatchImages")->text().contains("Only the enemy table"));
+    dialog.show();
+    dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible()) << "Cancel closes the patch dialog";
     const QString patchFile = PathOf(image) + ".ips";
     ASSERT_EQ(ExportPatch(session, {&FormatNamed(u"ips"), session.rom().kind()}, patchFile),
               std::nullopt);
