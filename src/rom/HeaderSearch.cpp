@@ -110,11 +110,20 @@ std::string HeaderSearch::whyNotFound() const
 
 HeaderSearch FindInternalHeader(std::span<const std::uint8_t> image)
 {
-    HeaderSearch search;
+    std::vector<InternalHeader> candidates;
     for (const HeaderPlace place : HEADER_PLACES) {
         if (const auto header = ReadInternalHeader(image, place))
-            search.tried.push_back({*header, Weigh(*header, image.size())});
+            candidates.push_back(*header);
     }
+    return ChooseInternalHeader(candidates, image.size());
+}
+
+HeaderSearch ChooseInternalHeader(const std::vector<InternalHeader> &candidates,
+                                  std::uint64_t imageSize)
+{
+    HeaderSearch search;
+    for (const InternalHeader &header : candidates)
+        search.tried.push_back({header, Weigh(header, imageSize)});
     if (const auto best = Best(search.tried); best.size() == 1)
         search.found = best.front()->header;
     return search;

@@ -42,5 +42,9 @@ struct HeaderSearch
 
 // image is the cartridge's bytes, without a copier header.
 HeaderSearch FindInternalHeader(std::span<const std::uint8_t> image);
+// The same of the headers read at each place an image of imageSize bytes
+// is long enough to hold one, in the order of HEADER_PLACES.
+HeaderSearch ChooseInternalHeader(const std::vector<InternalHeader> &candidates,
+                                  std::uint64_t imageSize);
 
 } // namespace mobwright

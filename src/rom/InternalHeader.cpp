@@ -7,8 +7,6 @@ namespace {
 
 // The largest ROM a cartridge maps, 8 MiB.
 constexpr std::uint8_t LARGEST_ROM_SIZE_CODE = 0x0D;
-// The header's 32 bytes and the 32 bytes of vectors after them.
-constexpr std::uint32_t HEADER_AND_VECTORS_SIZE = 0x40;
 constexpr std::uint32_t RESET_VECTOR_OFFSET = 0x3C;
 
 std::uint16_t Word(std::span<const std::uint8_t> bytes, std::uint32_t offset)
@@ -57,7 +55,12 @@ std::optional<InternalHeader> ReadInternalHeader(std::span<const std::uint8_t> i
     const std::uint32_t offset = HeaderOffset(place);
     if (image.size() < std::uint64_t{offset} + HEADER_AND_VECTORS_SIZE)
         return std::nullopt;
-    const auto bytes = image.subspan(offset, HEADER_AND_VECTORS_SIZE);
+    return ParseInternalHeader(image.subspan(offset).first<HEADER_AND_VECTORS_SIZE>(), place);
+}
+
+InternalHeader ParseInternalHeader(std::span<const std::uint8_t, HEADER_AND_VECTORS_SIZE> bytes,
+                                   HeaderPlace place)
+{
     InternalHeader header;
     header.place = place;
     std::copy_n(bytes.begin(), HEADER_TITLE_SIZE, header.title.begin());

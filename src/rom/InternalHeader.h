@@ -23,6 +23,8 @@ inline constexpr int HEADER_TITLE_SIZE = 21;
 // that order from this offset in the header.
 inline constexpr std::uint32_t CHECKSUM_FIELD_OFFSET = 0x1C;
 inline constexpr std::uint32_t CHECKSUM_FIELD_SIZE = 4;
+// The header's 32 bytes and the 32 bytes of vectors after them.
+inline constexpr std::uint32_t HEADER_AND_VECTORS_SIZE = 0x40;
 
 struct InternalHeader
 {
@@ -51,5 +53,8 @@ struct InternalHeader
 // ends before them.
 std::optional<InternalHeader> ReadInternalHeader(std::span<const std::uint8_t> image,
                                                  HeaderPlace place);
+// The header at place from its bytes and the vectors after them.
+InternalHeader ParseInternalHeader(std::span<const std::uint8_t, HEADER_AND_VECTORS_SIZE> bytes,
+                                   HeaderPlace place);
 
 } // namespace mobwright

@@ -11,13 +11,7 @@ namespace {
 // How the checksum counts the complement and checksum bytes.
 constexpr std::array<std::uint8_t, CHECKSUM_FIELD_SIZE> COUNTED_FIELD{0x00, 0x00, 0xFF, 0xFF};
 
-// A stretch of the image the checksum counts `times` times.
-struct CountedRun
-{
-    std::uint64_t start = 0;
-    std::uint64_t length = 0;
-    std::uint64_t times = 1;
-};
+using CountedRun = ChecksumSum::CountedRun;
 
 // The largest power of two once; the rest laid out the same way, then
 // repeated until it fills as much again.
@@ -47,30 +41,54 @@ std::uint64_t ByteSum(std::span<const std::uint8_t> bytes)
     return sum;
 }
 
-std::uint64_t TimesCounted(const std::vector<CountedRun> &runs, std::uint64_t offset)
+} // namespace
+
+ChecksumSum::ChecksumSum(std::uint64_t imageSize)
+    : runs_(CountedRuns(imageSize))
 {
-    for (const CountedRun &run : runs) {
+}
+
+void ChecksumSum::add(std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    const std::uint64_t end = offset + bytes.size();
+    for (const CountedRun &run : runs_) {
+        const std::uint64_t from = std::max(offset, run.start);
+        const std::uint64_t to = std::min(end, run.start + run.length);
+        if (from < to)
+            sum_ += run.times * ByteSum(bytes.subspan(from - offset, to - from));
+    }
+}
+
+std::uint64_t ChecksumSum::timesCounted(std::uint64_t offset) const
+{
+    for (const CountedRun &run : runs_) {
         if (offset < run.start + run.length)
             return run.times;
     }
     return 0;
 }
 
-} // namespace
+std::uint16_t ChecksumSum::checksum(const InternalHeader &header) const
+{
+    const std::uint64_t field = header.checksumFieldOffset();
+    const std::array<std::uint8_t, CHECKSUM_FIELD_SIZE> stored{
+        static_cast<std::uint8_t>(header.complement),
+        static_cast<std::uint8_t>(header.complement >> 8),
+        static_cast<std::uint8_t>(header.checksum),
+        static_cast<std::uint8_t>(header.checksum >> 8)};
+    std::uint64_t sum = sum_;
+    for (std::uint32_t k = 0; k < CHECKSUM_FIELD_SIZE; ++k)
+        sum += timesCounted(field + k) * (COUNTED_FIELD[k] - std::uint64_t{stored[k]});
+    return static_cast<std::uint16_t>(sum);
+}
 
 std::uint16_t ComputeChecksum(std::span<const std::uint8_t> image, const InternalHeader &header)
 {
-    const std::uint64_t field = header.checksumFieldOffset();
-    if (image.size() < field + CHECKSUM_FIELD_SIZE)
+    if (image.size() < header.checksumFieldOffset() + CHECKSUM_FIELD_SIZE)
         throw std::out_of_range("the image ends before its header");
-    const std::vector<CountedRun> runs = CountedRuns(image.size());
-    std::uint64_t sum = 0;
-    for (const CountedRun &run : runs)
-        sum += run.times * ByteSum(image.subspan(run.start, run.length));
-    // Unsigned sums wrap modulo 2^64, which keeps their low 16 bits right.
-    for (std::uint32_t k = 0; k < CHECKSUM_FIELD_SIZE; ++k)
-        sum += TimesCounted(runs, field + k) * (COUNTED_FIELD[k] - std::uint64_t{image[field + k]});
-    return static_cast<std::uint16_t>(sum);
+    ChecksumSum sum(image.size());
+    sum.add(0, image);
+    return sum.checksum(header);
 }
 
 ChecksumFix MakeChecksumFix(std::span<const std::uint8_t> image, const InternalHeader &header,

@@ -20,6 +20,10 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(ImageInfo)
 };
 
+// The image is summed a block at a time: a copy of all of it would add as
+// much to the editor's memory.
+constexpr std::uint64_t SUMMED_BLOCK_SIZE = 256 * 1024;
+
 QString Hex(std::uint64_t value, int digits)
 {
     return QString::fromStdString("0x" + ZeroPadded(HexDigits(value), digits));
@@ -69,24 +73,40 @@ bool ImageFacts::checksumMatches() const
 std::variant<ImageFacts, QString> ReadImageFacts(const std::string &path)
 {
     RomFile rom = RomFile::open(path, OpenReadOnlyFile);
-    return FactsOf(rom.readAll(), rom.kind(), path);
+    return FactsOfFile(rom);
 }
 
-std::variant<ImageFacts, QString> FactsOfOpen(ImageSession &session)
+std::variant<ImageFacts, QString> FactsOfOpen(const ImageSession &session)
 {
-    return FactsOf(session.readImage(), session.rom().kind(), session.rom().path());
+    RomFile rom = session.rom().reopened(session.rom().path());
+    return FactsOfFile(rom);
 }
 
-std::variant<ImageFacts, QString> FactsOf(const ImageBytes &file, ImageKind kind,
-                                          const std::string &path)
+std::variant<ImageFacts, QString> FactsOfFile(RomFile &rom)
 {
-    const auto cartridge = CartridgeBytes(file, kind);
-    const HeaderSearch search = FindInternalHeader(cartridge);
+    const std::uint32_t start = rom.hasCopierHeader() ? COPIER_HEADER_SIZE : 0;
+    const std::uint64_t size = rom.openedSize() - start;
+    std::vector<InternalHeader> candidates;
+    for (const HeaderPlace place : HEADER_PLACES) {
+        if (HeaderOffset(place) + HEADER_AND_VECTORS_SIZE > size)
+            continue;
+        std::array<std::uint8_t, HEADER_AND_VECTORS_SIZE> bytes;
+        rom.read(start + HeaderOffset(place), bytes);
+        candidates.push_back(ParseInternalHeader(bytes, place));
+    }
+    const HeaderSearch search = ChooseInternalHeader(candidates, size);
     if (!search.found)
         return Text::tr("Cannot tell the internal header of \"%1\": %2")
-            .arg(QString::fromStdString(path), Words(search.whyNotFound()));
-    return ImageFacts{*search.found, file.size(), kind == ImageKind::CopierHeader,
-                      ComputeChecksum(cartridge, *search.found)};
+            .arg(QString::fromStdString(rom.path()), Words(search.whyNotFound()));
+    ChecksumSum sum(size);
+    std::vector<std::uint8_t> block(std::min<std::uint64_t>(size, SUMMED_BLOCK_SIZE));
+    for (std::uint64_t at = 0; at < size; at += block.size()) {
+        const auto part = std::span(block).first(std::min<std::uint64_t>(block.size(), size - at));
+        rom.read(static_cast<std::uint32_t>(start + at), part);
+        sum.add(at, part);
+    }
+    return ImageFacts{*search.found, rom.openedSize(), rom.hasCopierHeader(),
+                      sum.checksum(*search.found)};
 }
 
 QList<QPair<QString, QString>> ImageInfoLines(const ImageFacts &facts)

@@ -2,7 +2,6 @@
 
 #include "InternalHeader.h"
 
-#include "ImageBytes.h"
 #include "TableGeometry.h"
 
 #include <QByteArray>
@@ -17,6 +16,7 @@
 namespace mobwright {
 
 class ImageSession;
+class RomFile;
 
 // What the command line and Image Information tell of an image: its internal header, where it
 // was found, the file around it and the checksum its bytes sum to.
@@ -35,11 +35,10 @@ struct ImageFacts
 // The facts of the image at path, opened read-only, or why its header cannot
 // be trusted, naming the places tried. Throws RomError for an unreadable file.
 std::variant<ImageFacts, QString> ReadImageFacts(const std::string &path);
-// The same of file's bytes, a file of kind at path.
-std::variant<ImageFacts, QString> FactsOf(const ImageBytes &file, ImageKind kind,
-                                          const std::string &path);
 // The same of the image session has open, as the file holds it now.
-std::variant<ImageFacts, QString> FactsOfOpen(ImageSession &session);
+std::variant<ImageFacts, QString> FactsOfOpen(const ImageSession &session);
+// The same of the file rom has open, read a block at a time.
+std::variant<ImageFacts, QString> FactsOfFile(RomFile &rom);
 
 // Each fact's name and words: "Title", "MOBWRIGHT TEST IMAGE".
 QList<QPair<QString, QString>> ImageInfoLines(const ImageFacts &facts);

@@ -58,6 +58,12 @@ TEST(RomChecksum, AFixedImageSumsToItsChecksumForEveryMappingSizeAndCopierHeader
                 ASSERT_TRUE(fixed);
                 EXPECT_EQ(fixed->checksum, sum);
                 EXPECT_TRUE(fixed->checksumPairAgrees());
+                // Summed in blocks that straddle the mirrored parts' edges.
+                ChecksumSum parts(image.size());
+                for (std::size_t at = 0; at < image.size(); at += 100'003)
+                    parts.add(at,
+                              image.subspan(at, std::min<std::size_t>(100'003, image.size() - at)));
+                EXPECT_EQ(parts.checksum(*fixed), sum);
             }
         }
     }
@@ -83,8 +89,7 @@ TEST(RomChecksum, APatternedImageSumsAsWorkedOut)
         std::vector<std::uint8_t> image(c.size);
         for (std::size_t i = 0; i < image.size(); ++i)
             image[i] = static_cast<std::uint8_t>(i % 251);
-        InternalHeader header;
-        header.place = c.place;
+        const InternalHeader header = *ReadInternalHeader(image, c.place);
         const std::uint64_t field = header.checksumFieldOffset(), first = std::bit_floor(c.size);
         const std::uint64_t expected =
             patternSum(first) + c.restTimes * (patternSum(c.size) - patternSum(first)) +

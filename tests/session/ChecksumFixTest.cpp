@@ -1,6 +1,10 @@
 #include "CraftedCartridge.h"
+#include "FactsInBackground.h"
 #include "ImageSession.h"
 #include "TestImage.h"
+
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,4 +31,41 @@ TEST(ChecksumFix, RefusesAReadOnlyImageAndOneWithoutAHeader)
     EXPECT_NE(session.fixChecksum().message().find(
                   "No internal header can be trusted at LoROM 0x7FC0 and HiROM 0xFFC0."),
               std::string::npos);
+}
+
+// Facts read in the background are told only for the last file asked for,
+// as it was when asked: an earlier read, or one forgotten, is never told.
+TEST(ChecksumFix, FactsInBackgroundTellOnlyTheLastRead)
+{
+    TestImage wrong(1536 * 1024);
+    wrong.fillRandom(5);
+    PutInternalHeader(wrong, HeaderPlace::HiROM);
+    TestImage right(1536 * 1024);
+    right.fillRandom(6);
+    PutInternalHeader(right, HeaderPlace::LoROM);
+    ImageSession session;
+    session.open(right.path());
+    ASSERT_EQ(session.fixChecksum().kind, WriteOutcome::Kind::Written);
+
+    FactsInBackground facts;
+    QSignalSpy told(&facts, &FactsInBackground::factsRead);
+    facts.read(wrong.path());
+    facts.read(right.path());
+    ASSERT_TRUE(told.wait(5000));
+    ASSERT_EQ(told.size(), 1);
+    auto last = told.takeFirst().at(0).value<FactsInBackground::Facts>();
+    ASSERT_TRUE(last.has_value());
+    EXPECT_TRUE(last->checksumMatches());
+    EXPECT_EQ(last->header.place, HeaderPlace::LoROM);
+
+    facts.read(right.path());
+    facts.forget();
+    facts.read(wrong.path());
+    ASSERT_TRUE(told.wait(5000));
+    QTest::qWait(50); // the forgotten read would be told by now
+    ASSERT_EQ(told.size(), 1);
+    last = told.takeFirst().at(0).value<FactsInBackground::Facts>();
+    ASSERT_TRUE(last.has_value());
+    EXPECT_FALSE(last->checksumMatches());
+    EXPECT_FALSE(facts.isReading());
 }

@@ -1,9 +1,9 @@
 #include "HeaderActions.h"
 
+#include "FactsInBackground.h"
 #include "ImageInfo.h"
 #include "ImageInfoDialog.h"
 #include "ImageSession.h"
-#include "RomError.h"
 #include "Settings.h"
 
 #include <QAction>
@@ -17,21 +17,6 @@ namespace {
 
 const QString KEEP_KEY = QStringLiteral("checksum/keepRight");
 
-// The facts of the open image as its file holds them now, or none.
-std::optional<ImageFacts> FactsNow(ImageSession &session)
-{
-    if (!session.isOpen())
-        return std::nullopt;
-    try {
-        auto read = FactsOfOpen(session);
-        if (auto *facts = std::get_if<ImageFacts>(&read))
-            return *facts;
-    } catch (const RomError &) {
-        // A file that is no longer the image is told of by the session.
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 HeaderActions::HeaderActions(const WindowParts &parts)
@@ -42,6 +27,7 @@ HeaderActions::HeaderActions(const WindowParts &parts)
     , fix_(new QAction(tr("Fi&x Checksum"), this))
     , keep_(new QAction(tr("&Keep the checksum right after each write"), this))
     , status_(new QLabel)
+    , facts_(new FactsInBackground(this))
 {
     setObjectName(QStringLiteral("headerActions"));
     info_->setObjectName(QStringLiteral("mnuImageInfo"));
@@ -57,11 +43,12 @@ HeaderActions::HeaderActions(const WindowParts &parts)
     connect(fix_, &QAction::triggered, this, &HeaderActions::fixChecksum);
     connect(keep_, &QAction::toggled, this, &HeaderActions::keepChecksum);
     // Reads the whole image: only where its bytes may have changed, not for each edit.
-    connect(&session_, &ImageSession::opened, this, &HeaderActions::showState);
-    connect(&session_, &ImageSession::closed, this, &HeaderActions::showState);
-    connect(&session_, &ImageSession::storedChanged, this, &HeaderActions::showState);
-    connect(&session_, &ImageSession::steppedOver, this, &HeaderActions::showState);
-    showState();
+    connect(&session_, &ImageSession::opened, this, &HeaderActions::readState);
+    connect(&session_, &ImageSession::closed, this, &HeaderActions::readState);
+    connect(&session_, &ImageSession::storedChanged, this, &HeaderActions::readState);
+    connect(&session_, &ImageSession::steppedOver, this, &HeaderActions::readState);
+    connect(facts_, &FactsInBackground::factsRead, this, &HeaderActions::showState);
+    readState();
 }
 
 void HeaderActions::addFileEntry(QMenu *file)
@@ -80,7 +67,7 @@ void HeaderActions::fixChecksum()
     if (!session_.isOpen())
         return;
     emit wrote(fix_->text().remove(u'&'), session_.fixChecksum());
-    showState();
+    readState();
 }
 
 void HeaderActions::showImageInfo()
@@ -99,12 +86,21 @@ void HeaderActions::keepChecksum(bool keep)
     parts_.settings->setValue(KEEP_KEY, keep);
 }
 
-// The note shows only what is known: nothing for an image whose header cannot be trusted.
-void HeaderActions::showState()
+void HeaderActions::readState()
 {
     info_->setEnabled(session_.isOpen());
     fix_->setEnabled(session_.isOpen());
-    const std::optional<ImageFacts> facts = FactsNow(session_);
+    if (session_.isOpen()) {
+        facts_->read(session_.rom().path());
+    } else {
+        facts_->forget();
+        showState(std::nullopt);
+    }
+}
+
+// The note shows only what is known: nothing for an image whose header cannot be trusted.
+void HeaderActions::showState(const std::optional<ImageFacts> &facts)
+{
     status_->setVisible(facts && !facts->checksumMatches());
     if (status_->isVisibleTo(&parts_.window)) {
         status_->setText(tr("Checksum does not match"));

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "ImageInfo.h"
 #include "WindowParts.h"
 #include "WriteOutcome.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QAction;
 class QLabel;
 class QMenu;
 
 namespace mobwright {
+
+class FactsInBackground;
 
 // The window's part for the image's internal header: File › Image
 // Information…, Edit › Fix Checksum and the setting "Keep the checksum right
@@ -35,7 +40,9 @@ signals:
 private:
     void showImageInfo();
     void keepChecksum(bool keep);
-    void showState();
+    // The actions at once; the note once the image is read.
+    void readState();
+    void showState(const std::optional<ImageFacts> &facts);
 
     WindowParts parts_;
     ImageSession &session_;
@@ -43,6 +50,7 @@ private:
     QAction *fix_;
     QAction *keep_;
     QLabel *status_;
+    FactsInBackground *facts_;
 };
 
 } // namespace mobwright

@@ -33,8 +33,13 @@ TEST(ImageInfo, ShowsTheHeaderAndKeepsTheChecksumRight)
         const auto before = image.contents();
         EditorHarness editor;
         editor.loadRom(image.path());
+        // The note follows once the image is read in the background.
         const QLabel *note = editor.find<QLabel>("lblChecksum");
-        EXPECT_TRUE(note->isVisible() && note->text() == "Checksum does not match");
+        const auto noteShown = [note](bool shown) {
+            return QTest::qWaitFor([&] { return note->isVisible() == shown; });
+        };
+        EXPECT_TRUE(noteShown(true));
+        EXPECT_EQ(note->text(), "Checksum does not match");
 
         editor.find<QAction>("mnuImageInfo")->trigger();
         auto *dialog = editor.find<ImageInfoDialog>("ImageInfo");
@@ -49,21 +54,21 @@ TEST(ImageInfo, ShowsTheHeaderAndKeepsTheChecksumRight)
         EXPECT_EQ(StoredChecksum(fixed, HeaderPlace::HiROM), PlainChecksum(fixed));
         EXPECT_TRUE(Fact(*dialog, 10).endsWith(": matches"));
         EXPECT_FALSE(dialog->findChild<QPushButton *>("cmdFixChecksum")->isEnabled());
-        EXPECT_FALSE(note->isVisible());
+        EXPECT_TRUE(noteShown(false));
         EXPECT_EQ(editor.window().statusBar()->currentMessage(),
                   "Fix Checksum: written and synced");
         dialog->close();
 
         editor.find<QAction>("mnuUndo")->trigger();
         EXPECT_TRUE(image.contents() == before);
-        EXPECT_TRUE(note->isVisible());
+        EXPECT_TRUE(noteShown(true));
 
         editor.find<QAction>("mnuKeepChecksum")->trigger();
         editor.type("txtHP", "300");
         editor.clickApply();
         const auto written = image.contents();
         EXPECT_EQ(StoredChecksum(written, HeaderPlace::HiROM), PlainChecksum(written));
-        EXPECT_FALSE(note->isVisible());
+        EXPECT_TRUE(noteShown(false));
         editor.find<QAction>("mnuUndo")->trigger();
         EXPECT_TRUE(image.contents() == before) << "the write and the checksum are one step";
     }
