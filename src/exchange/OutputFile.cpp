@@ -12,6 +12,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -199,34 +200,75 @@ std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArr
     return std::nullopt;
 }
 
-std::optional<OutputFailure> AppendOutput(const OutputPlace &place, qint64 at,
-                                          const QByteArray &bytes, bool sync)
+AppendedOutput::AppendedOutput(OutputPlace place)
+    : place_(std::move(place))
 {
-    if (const auto refusal = OutputRefusal(place))
-        return OutputFailure{true, *refusal};
-    const int fd = ::open(FileName(place.path).c_str(),
-                          O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0)
-        return CannotWrite(place.path, errno);
+}
+
+AppendedOutput::~AppendedOutput()
+{
+    release();
+}
+
+std::optional<OutputFailure> AppendedOutput::append(qint64 at, const QByteArray &bytes, bool sync)
+{
     struct stat status
     {
     };
+    if (fd_ >= 0 && !heldAtPlace(status))
+        release();
+    if (fd_ < 0) {
+        if (const auto failure = openGuarded(status))
+            return failure;
+    }
+    std::optional<OutputFailure> failure;
+    if (status.st_size < at)
+        failure = OutputFailure{true, NotWritten(place_.path, Text::tr("it is shorter than it was "
+                                                                       "left, so another program "
+                                                                       "changed it"))};
+    else if ((status.st_size > at && ::ftruncate(fd_, at) != 0) ||
+             (place_.ownerOnly && (status.st_mode & 077) != 0 &&
+              ::fchmod(fd_, S_IRUSR | S_IWUSR) != 0) ||
+             !WriteAllAt(fd_, at, bytes) || (sync && ::fsync(fd_) != 0))
+        failure = CannotWrite(place_.path, errno);
+    if (failure)
+        release(); // the place is looked at afresh next time
+    return failure;
+}
+
+std::optional<OutputFailure> AppendedOutput::openGuarded(struct stat &status)
+{
+    if (const auto refusal = OutputRefusal(place_))
+        return OutputFailure{true, *refusal};
+    fd_ = ::open(FileName(place_.path).c_str(),
+                 O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
+    if (fd_ < 0)
+        return CannotWrite(place_.path, errno);
     std::optional<OutputFailure> failure;
     // What is open is looked at again: the place may have changed since.
-    if (::fstat(fd, &status) != 0)
-        failure = CannotWrite(place.path, errno);
+    if (::fstat(fd_, &status) != 0)
+        failure = CannotWrite(place_.path, errno);
     else if (const auto why = WhyNoRegularFile(status.st_mode))
-        failure = OutputFailure{true, NotWritten(place.path, *why)};
-    else if (status.st_size < at)
-        failure = OutputFailure{true, NotWritten(place.path, Text::tr("it is shorter than it was "
-                                                                      "left, so another program "
-                                                                      "changed it"))};
-    else if ((status.st_size > at && ::ftruncate(fd, at) != 0) ||
-             (place.ownerOnly && ::fchmod(fd, S_IRUSR | S_IWUSR) != 0) ||
-             !WriteAllAt(fd, at, bytes) || (sync && ::fsync(fd) != 0))
-        failure = CannotWrite(place.path, errno);
-    ::close(fd);
+        failure = OutputFailure{true, NotWritten(place_.path, *why)};
+    if (failure)
+        release();
     return failure;
+}
+
+// The file held is still the one at the place itself (no link leads there), with its status.
+bool AppendedOutput::heldAtPlace(struct stat &status) const
+{
+    struct stat atPlace
+    {
+    };
+    return ::lstat(FileName(place_.path).c_str(), &atPlace) == 0 && ::fstat(fd_, &status) == 0 &&
+           atPlace.st_dev == status.st_dev && atPlace.st_ino == status.st_ino;
+}
+
+void AppendedOutput::release()
+{
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
 }
 
 std::optional<OutputFailure> WriteOutput(QIODevice &out, const QByteArray &bytes,

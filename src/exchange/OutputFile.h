@@ -7,6 +7,7 @@
 #include <vector>
 
 class QIODevice;
+struct stat;
 
 namespace mobwright {
 
@@ -50,13 +51,32 @@ std::optional<QString> OutputRefusal(const OutputPlace &place);
 // file there as it was, and says the system's own reason.
 std::optional<OutputFailure> SaveOutput(const OutputPlace &place, const QByteArray &bytes);
 
-// Writes bytes into the existing regular file at place from offset at, as
-// OutputRefusal allows, and syncs it when asked: what lay past at (a torn
-// tail) is cut off first, and a file shorter than at, which another program
-// must have changed, is refused. The file is never replaced, so a failure
-// leaves the bytes before at as they were.
-std::optional<OutputFailure> AppendOutput(const OutputPlace &place, qint64 at,
-                                          const QByteArray &bytes, bool sync);
+// The existing regular file at a place, written into from an offset again
+// and again, as a journal is, as OutputRefusal allows. What lay past the
+// offset (a torn tail) is cut off first, and a file shorter than it, which
+// another program must have changed, is refused. The file is never replaced,
+// so a failure leaves the bytes before the offset as they were. It is held
+// open between writes: the guard looks at the place again only once the file
+// there is no longer the one held, or a write failed.
+class AppendedOutput
+{
+public:
+    explicit AppendedOutput(OutputPlace place);
+    ~AppendedOutput();
+    AppendedOutput(const AppendedOutput &) = delete;
+    AppendedOutput &operator=(const AppendedOutput &) = delete;
+
+    // Writes bytes from offset at, and syncs them when asked.
+    std::optional<OutputFailure> append(qint64 at, const QByteArray &bytes, bool sync);
+
+private:
+    std::optional<OutputFailure> openGuarded(struct stat &status);
+    bool heldAtPlace(struct stat &status) const;
+    void release();
+
+    OutputPlace place_;
+    int fd_ = -1;
+};
 
 // Writes bytes to out, standard output, and makes sure they went out. Where
 // it is a regular file, one that is a cartridge image is refused.

@@ -46,6 +46,7 @@ void SyncFolder(const QString &folder)
 JournalFile::JournalFile(QString path, QString supersedes)
     : path_(std::move(path))
     , supersedes_(std::move(supersedes))
+    , output_(JournalPlace(path_))
 {
 }
 
@@ -65,7 +66,7 @@ std::optional<QByteArray> JournalFile::read()
 
 void JournalFile::append(qint64 at, const QByteArray &bytes, bool sync)
 {
-    if (const auto failure = AppendOutput(JournalPlace(path_), at, bytes, sync))
+    if (const auto failure = output_.append(at, bytes, sync))
         Fail(*failure);
 }
 

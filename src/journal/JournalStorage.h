@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OutputFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -41,6 +43,7 @@ public:
 private:
     QString path_;
     QString supersedes_;
+    AppendedOutput output_;
 };
 
 } // namespace mobwright

@@ -82,8 +82,8 @@ TEST_F(JournalFileTest, JournalsAreTheUsersAlone)
     EXPECT_EQ(folder_.totalSize(), qint64(fs::file_size(journalFile())));
 }
 
-// A link or a FIFO put in a journal's place is neither written nor read,
-// and so nothing is written into the image.
+// A link or a FIFO put in a journal's place, even while the journal is
+// written, is neither written nor read, and so nothing is written into the image.
 TEST_F(JournalFileTest, LinkOrFifoInAJournalsPlaceIsRefused)
 {
     const std::string other = image_.path() + ".other";
@@ -95,6 +95,8 @@ TEST_F(JournalFileTest, LinkOrFifoInAJournalsPlaceIsRefused)
         fs::remove_all(dir_.filePath("journals").toStdString());
         ASSERT_TRUE(writeInto(image_.path()).wroteAll());
         const auto journal = lookup(image_.path()).journal;
+        // Written through once, the journal holds its file open.
+        ASSERT_TRUE(writeInto(image_.path(), journal.get()).wroteAll());
         fs::copy_file(journalFile(), other, fs::copy_options::overwrite_existing);
         const std::string place = journalFile();
         fs::remove(place);

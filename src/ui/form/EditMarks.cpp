@@ -49,7 +49,8 @@ void EditMarks::makeRoom(const std::vector<QWidget *> &column)
     std::vector<std::pair<int, QWidget *>> byWidth;
     for (QWidget *label : column)
         byWidth.emplace_back(label->sizeHint().width(), label);
-    std::sort(byWidth.begin(), byWidth.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    std::sort(byWidth.begin(), byWidth.end(),
+              [](const auto &a, const auto &b) { return a.first > b.first; });
     int room = 0;
     for (const auto &[plain, label] : byWidth) {
         if (plain + plain / 4 < room)
@@ -60,7 +61,8 @@ void EditMarks::makeRoom(const std::vector<QWidget *> &column)
         label->setMinimumWidth(room);
 }
 
-void EditMarks::show(const PendingRecord *pending, const std::function<QString(Field)> &conflictText)
+void EditMarks::show(const PendingRecord *pending,
+                     const std::function<QString(Field)> &conflictText)
 {
     for (const FieldLayout &layout : EnemyLayout) {
         mark(layout.field, pending && pending->edits(layout.field));
@@ -85,6 +87,9 @@ void EditMarks::mark(Field field, bool edited)
 void EditMarks::markConflict(Field field, const QString &text)
 {
     const auto index = static_cast<std::size_t>(field);
+    if (!conflicts_[index] && text.isEmpty())
+        return; // as most fields are: a tip part is looked up by name, which costs more than the
+                // rest
     for (QWidget *widget : {labels_[index], controls_[index]})
         SetTipPart(widget, "conflictTip", text, true); // the status bar shows the first line
     if (conflicts_[index] == !text.isEmpty())
