@@ -7,6 +7,9 @@ namespace mobwright {
 // Edits a byte of the hex grid as a hex editor does: two hex digits typed
 // commit the byte at once and ask for the next, so that typing runs on
 // across bytes. Anything else waits for Return, and the model judges it.
+// It draws a cell as the model's roles have it, its fill, font and colour,
+// without the style's item drawing, which lays each cell out anew: an
+// enemy switch repaints every cell of the grid.
 class HexByteDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -14,6 +17,7 @@ class HexByteDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
 
