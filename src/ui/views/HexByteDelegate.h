@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 namespace mobwright {
@@ -24,6 +26,13 @@ public:
 signals:
     // Two digits were typed over the byte at index, and committed.
     void byteTyped(const QModelIndex &index, const QString &digits) const;
+
+private:
+    // A byte's digits laid out once for each font of the marks, bold, italic
+    // or underlined: at most 256 texts a font, of which a switch draws 94.
+    const QStaticText &laidOut(const QString &digits, const QFont &font) const;
+
+    mutable QHash<QString, QStaticText> laidOut_;
 };
 
 } // namespace mobwright
