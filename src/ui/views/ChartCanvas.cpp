@@ -1,5 +1,7 @@
 #include "ChartCanvas.h"
 
+#include "ChartMarks.h"
+
 #include <QCollator>
 #include <QGraphicsLayout>
 #include <QGraphicsPathItem>
@@ -60,6 +62,7 @@ QScatterSeries *Scatter(const QString &name, qreal size)
 ChartCanvas::ChartCanvas(QWidget *parent)
     : QChartView(parent)
     , editLines_(new QGraphicsPathItem)
+    , marks_(new ChartMarks(*chart()))
     , band_(new QRubberBand(QRubberBand::Rectangle, this))
     , xAxis_(new QValueAxis)
     , yAxis_(new QValueAxis)
@@ -72,9 +75,12 @@ ChartCanvas::ChartCanvas(QWidget *parent)
     chart()->legend()->setAlignment(Qt::AlignRight);
     chart()->addAxis(xAxis_, Qt::AlignBottom);
     chart()->addAxis(yAxis_, Qt::AlignLeft);
+    // Above the chart, and the edits' lines above its points.
+    chart()->scene()->addItem(marks_);
+    marks_->setZValue(5);
     chart()->scene()->addItem(editLines_);
     editLines_->setZValue(10);
-    connect(chart(), &QChart::plotAreaChanged, this, &ChartCanvas::drawEditLines);
+    connect(chart(), &QChart::plotAreaChanged, this, &ChartCanvas::placeDrawings);
 }
 
 void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, const QString &yTitle)
@@ -84,6 +90,7 @@ void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, co
     yTitle_ = yTitle;
     QChart *chart = this->chart();
     chart->removeAllSeries();
+    marks_->clear();
     const auto theme = IsDark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
     if (chart->theme() != theme)
         chart->setTheme(theme);
@@ -100,43 +107,43 @@ void ChartCanvas::plot(std::vector<ChartPoint> points, const QString &xTitle, co
     // where a pointer finds them, and the edits' lines are drawn between them.
     chart->layout()->activate();
     showCurrent();
-    drawEditLines();
+    placeDrawings();
 }
 
-// A series for each entry of the colour column, in the list's order.
+// A series for each entry of the colour column, in the list's order: its
+// legend entry, whose look the marks give its points.
 void ChartCanvas::addGroups()
 {
     QCollator collator;
     collator.setNumericMode(true);
     const auto before = [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; };
-    std::map<QString, QScatterSeries *, decltype(before)> groups(before);
-    for (const ChartPoint &point : points_) {
-        QScatterSeries *&series = groups[point.group];
-        if (!series)
-            series = Scatter(point.group, 10);
-        series->append(point.at);
-    }
-    for (const auto &[group, series] : groups)
+    std::map<QString, std::vector<QPointF>, decltype(before)> groups(before);
+    for (const ChartPoint &point : points_)
+        groups[point.group].push_back(point.at);
+    for (auto &[group, values] : groups) {
+        QScatterSeries *series = Scatter(group, 10);
         add(series);
+        marks_->addGroup(*series, std::move(values));
+    }
 }
 
 // The points as the file holds them, faded, where pending edits moved them.
 void ChartCanvas::addEditedFrom()
 {
-    QScatterSeries *series = Scatter(tr("Before the edits"), 10);
+    std::vector<QPointF> values;
     for (const ChartPoint &point : points_) {
         if (point.before)
-            series->append(*point.before);
+            values.push_back(*point.before);
     }
-    if (series->count() == 0) {
-        delete series;
+    if (values.empty())
         return;
-    }
+    QScatterSeries *series = Scatter(tr("Before the edits"), 10);
     QColor faded = palette().color(QPalette::WindowText);
     faded.setAlpha(70);
     series->setColor(faded);
     series->setBorderColor(faded);
     add(series);
+    marks_->addGroup(*series, std::move(values));
     QPen line(palette().color(QPalette::WindowText), 1.5, Qt::DashLine);
     editLines_->setPen(line);
 }
@@ -165,6 +172,12 @@ void ChartCanvas::add(QAbstractSeries *series)
     chart()->addSeries(series);
     series->attachAxis(xAxis_);
     series->attachAxis(yAxis_);
+}
+
+void ChartCanvas::placeDrawings()
+{
+    marks_->place();
+    drawEditLines();
 }
 
 void ChartCanvas::drawEditLines()

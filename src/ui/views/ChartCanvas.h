@@ -13,8 +13,10 @@ class QValueAxis;
 
 namespace mobwright {
 
-// The chart's drawing: a series of points for each colour group, with a
-// legend; the records as the file holds them faded where pending edits
+class ChartMarks;
+
+// The chart's drawing: the points of each colour group in a colour of
+// their own, with a legend; the records as the file holds them faded where pending edits
 // moved them, joined to where the edits put them. Hovering a point names
 // it; a click or the arrow keys choose one; dragging a rectangle chooses
 // the points inside.
@@ -47,6 +49,8 @@ private:
     void addEditedFrom();
     void fitAxes(const QString &xTitle, const QString &yTitle);
     void add(QAbstractSeries *series);
+    // What the canvas draws itself, put where the plot area now puts it.
+    void placeDrawings();
     void drawEditLines();
     void showCurrent();
     // The point nearest a place in reach of the pointer, or -1.
@@ -59,6 +63,7 @@ private:
     QString xTitle_;
     QString yTitle_;
     QGraphicsPathItem *editLines_;
+    ChartMarks *marks_;
     QScatterSeries *currentMark_ = nullptr;
     QRubberBand *band_;
     QValueAxis *xAxis_;

@@ -53,6 +53,17 @@ protected:
         return *std::ranges::find(canvas_->points(), enemy, &ChartPoint::enemy);
     }
     QPoint placeOf(int enemy) const { return canvas_->positionOf(pointOf(enemy).at); }
+    // The colour drawn inside an enemy's point, beside the line an edit draws to its middle,
+    // and the one its legend entry shows.
+    QColor drawnAt(int enemy) const
+    {
+        return canvas_->viewport()->grab().toImage().pixelColor(placeOf(enemy) + QPoint(2, 0));
+    }
+    QColor legendColour(const QString &name) const
+    {
+        const auto series = canvas_->chart()->series();
+        return static_cast<QScatterSeries *>(*std::ranges::find(series, name, &QAbstractSeries::name))->brush().color();
+    }
     // The enemies of the cells selected, and the columns they are in.
     std::pair<std::set<int>, std::set<QString>> selectedInTable() const
     {
@@ -81,12 +92,13 @@ TEST_F(ChartTest, PlotsTheFilteredRowsWithTheirEditsAndFollowsThem)
     EXPECT_EQ(pointOf(4).at, QPointF(1, 5000));
     EXPECT_EQ(pointOf(4).before, QPointF(1, 400));
     EXPECT_FALSE(pointOf(5).before);
-    QStringList series;
+    QStringList legend;
     for (const QAbstractSeries *one : canvas_->chart()->series()) {
         if (!one->name().isEmpty())
-            series << QStringLiteral("%1 (%2)").arg(one->name()).arg(static_cast<const QXYSeries *>(one)->count());
+            legend << one->name();
     }
-    EXPECT_EQ(series.join(", "), "0 – Normal (7), 1 – Insect (7), 2 – Metal (6), Before the edits (1)");
+    EXPECT_EQ(legend.join(", "), "0 – Normal, 1 – Insect, 2 – Metal, Before the edits");
+    EXPECT_EQ(drawnAt(4), legendColour("1 – Insect"));
     for (QAbstractSeries *one : canvas_->chart()->series())
         EXPECT_EQ(one->attachedAxes().size(), 2);
     // Round ranges that take in every point, the one before its edit too.
@@ -101,6 +113,7 @@ TEST_F(ChartTest, PlotsTheFilteredRowsWithTheirEditsAndFollowsThem)
     EXPECT_EQ(canvas_->points().size(), 10u);
     editHp(5, "6000");
     EXPECT_EQ(pointOf(5).at, QPointF(1, 6000));
+    EXPECT_EQ(drawnAt(5), legendColour("2 – Metal"));
     editor_.combo("cmbChartX")->setCurrentIndex(0); // the enemy's number
     EXPECT_EQ(pointOf(5).at, QPointF(6, 6000));
 }

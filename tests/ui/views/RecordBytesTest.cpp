@@ -8,6 +8,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <set>
+
 using namespace mobwright;
 using namespace mobwright::test;
 
@@ -45,6 +47,17 @@ protected:
         QCoreApplication::processEvents(); // the delegate commits on a queued call
     }
     const PendingRecord *pending() { return editor_.window().session().pendingOf(7); }
+    // The colours the grid draws a byte's cell in.
+    std::set<QRgb> drawnIn(int offset) const
+    {
+        const QImage cell = grid_->viewport()->grab(grid_->visualRect(at(offset))).toImage();
+        std::set<QRgb> colours;
+        for (int y = 0; y < cell.height(); ++y) {
+            for (int x = 0; x < cell.width(); ++x)
+                colours.insert(cell.pixel(x, y));
+        }
+        return colours;
+    }
 
     TestImage image_;
     EditorHarness editor_;
@@ -73,6 +86,11 @@ TEST_F(RecordBytesTest, FollowsTheFormAndLeadsIt)
     editor_.window().editor().focusField(Field::Exp);
     EXPECT_TRUE(chosen(37) && chosen(40));
     EXPECT_FALSE(chosen(36) || chosen(41));
+    // Drawn so: its digits in the highlight's text colour on the highlight.
+    const QPalette palette = QApplication::palette();
+    EXPECT_TRUE(drawnIn(38).contains(palette.color(QPalette::Highlight).rgb()));
+    EXPECT_TRUE(drawnIn(38).contains(palette.color(QPalette::HighlightedText).rgb()));
+    EXPECT_FALSE(drawnIn(41).contains(palette.color(QPalette::Highlight).rgb()));
 
     QApplication::setActiveWindow(grid_->window());
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, grid_->visualRect(at(54)).center());
