@@ -62,7 +62,10 @@ protected:
     QColor legendColour(const QString &name) const
     {
         const auto series = canvas_->chart()->series();
-        return static_cast<QScatterSeries *>(*std::ranges::find(series, name, &QAbstractSeries::name))->brush().color();
+        return static_cast<QScatterSeries *>(
+                   *std::ranges::find(series, name, &QAbstractSeries::name))
+            ->brush()
+            .color();
     }
     // The enemies of the cells selected, and the columns they are in.
     std::pair<std::set<int>, std::set<QString>> selectedInTable() const
@@ -99,13 +102,17 @@ TEST_F(ChartTest, PlotsTheFilteredRowsWithTheirEditsAndFollowsThem)
     }
     EXPECT_EQ(legend.join(", "), "0 – Normal, 1 – Insect, 2 – Metal, Before the edits");
     EXPECT_EQ(drawnAt(4), legendColour("1 – Insect"));
+    EXPECT_LT(legendColour("Before the edits").alpha(), 128);
     for (QAbstractSeries *one : canvas_->chart()->series())
         EXPECT_EQ(one->attachedAxes().size(), 2);
     // Round ranges that take in every point, the one before its edit too.
     QStringList ranges;
     for (const QAbstractAxis *axis : canvas_->chart()->axes()) {
         const auto *values = static_cast<const QValueAxis *>(axis);
-        ranges << QStringLiteral("%1..%2 in %3").arg(values->min()).arg(values->max()).arg(values->tickCount() - 1);
+        ranges << QStringLiteral("%1..%2 in %3")
+                      .arg(values->min())
+                      .arg(values->max())
+                      .arg(values->tickCount() - 1);
     }
     EXPECT_EQ(ranges.join(", "), "0..3 in 3, 0..6000 in 3");
 
@@ -127,11 +134,13 @@ TEST_F(ChartTest, ChoosesPointsByRectangleClickAndKeys)
     const QPoint high = placeOf(5);
     QWidget *viewport = canvas_->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(high.x() - 6, high.y() - 6));
-    QMouseEvent drag(QEvent::MouseMove, QPointF(low.x() + 6, low.y() + 6), viewport->mapToGlobal(QPointF(low.x() + 6, low.y() + 6)),
-                     Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent drag(QEvent::MouseMove, QPointF(low.x() + 6, low.y() + 6),
+                     viewport->mapToGlobal(QPointF(low.x() + 6, low.y() + 6)), Qt::NoButton,
+                     Qt::LeftButton, {});
     QApplication::sendEvent(viewport, &drag);
     EXPECT_TRUE(canvas_->findChild<QRubberBand *>()->isVisible());
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(low.x() + 6, low.y() + 6));
+    EXPECT_FALSE(canvas_->findChild<QRubberBand *>()->isVisible());
     // Their HP cells, which Adjust… then changes.
     EXPECT_EQ(selectedInTable(), std::pair(std::set{4, 5}, std::set<QString>{"HP"}));
 
