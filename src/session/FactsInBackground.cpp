@@ -5,10 +5,14 @@
 #include <QPromise>
 #include <QThreadPool>
 
+#include <chrono>
 #include <memory>
 
 namespace mobwright {
 namespace {
+
+// Long enough to take in a burst of steps, short enough to go unnoticed.
+constexpr std::chrono::milliseconds SETTLING_TIME{150};
 
 FactsInBackground::Facts FactsAt(const std::string &path)
 {
@@ -27,18 +31,24 @@ FactsInBackground::Facts FactsAt(const std::string &path)
 FactsInBackground::FactsInBackground(QObject *parent)
     : QObject(parent)
 {
+    settling_.setSingleShot(true);
+    settling_.setInterval(SETTLING_TIME);
+    connect(&settling_, &QTimer::timeout, this, [this] {
+        if (!reading_)
+            startNext();
+    });
 }
 
 void FactsInBackground::read(const std::string &path)
 {
     next_ = path;
-    if (!reading_)
-        startNext();
+    settling_.start();
 }
 
 void FactsInBackground::forget()
 {
     next_.reset();
+    settling_.stop();
     reading_ = nullptr;
 }
 
@@ -62,10 +72,10 @@ void FactsInBackground::finished(QFutureWatcher<Facts> *watcher)
     if (watcher != reading_)
         return; // forgotten
     reading_ = nullptr;
-    if (next_)
-        startNext();
-    else
+    if (!next_)
         emit factsRead(watcher->result());
+    else if (!settling_.isActive())
+        startNext();
 }
 
 } // namespace mobwright

@@ -33,8 +33,8 @@ TEST(ChecksumFix, RefusesAReadOnlyImageAndOneWithoutAHeader)
               std::string::npos);
 }
 
-// Facts read in the background are told only for the last file asked for,
-// as it was when asked: an earlier read, or one forgotten, is never told.
+// Facts read in the background are told only for the last file asked for:
+// a read overtaken while it runs, or one forgotten, is never told.
 TEST(ChecksumFix, FactsInBackgroundTellOnlyTheLastRead)
 {
     TestImage wrong(1536 * 1024);
@@ -50,6 +50,7 @@ TEST(ChecksumFix, FactsInBackgroundTellOnlyTheLastRead)
     FactsInBackground facts;
     QSignalSpy told(&facts, &FactsInBackground::factsRead);
     facts.read(wrong.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return facts.isReading(); }));
     facts.read(right.path());
     ASSERT_TRUE(told.wait(5000));
     ASSERT_EQ(told.size(), 1);
@@ -59,6 +60,7 @@ TEST(ChecksumFix, FactsInBackgroundTellOnlyTheLastRead)
     EXPECT_EQ(last->header.place, HeaderPlace::LoROM);
 
     facts.read(right.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return facts.isReading(); }));
     facts.forget();
     facts.read(wrong.path());
     ASSERT_TRUE(told.wait(5000));
