@@ -1,6 +1,6 @@
 #include "ViewActions.h"
 
-#include "ChartView.h"
+#include "ChartModule.h"
 #include "ImageSession.h"
 #include "Prompter.h"
 #include "RecordBytesView.h"
@@ -70,8 +70,14 @@ void ViewActions::showBytes()
 
 void ViewActions::showChart()
 {
-    if (!chartView_)
-        chartView_ = new ChartView(parts_, table_, &parts_.window);
+    if (!chartView_) {
+        const OpenedChart opened = OpenChartView(parts_, table_, &parts_.window);
+        if (!opened.view) {
+            parts_.prompter.warn(&parts_.window, opened.failure);
+            return;
+        }
+        chartView_ = opened.view;
+    }
     bringUp(*chartView_);
 }
 

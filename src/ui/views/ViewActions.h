@@ -9,7 +9,6 @@ class QMenu;
 
 namespace mobwright {
 
-class ChartView;
 class EnemyEditor;
 class RecordBytesView;
 class TableActions;
@@ -43,7 +42,7 @@ private:
     QAction *bytes_;
     QAction *chart_;
     RecordBytesView *bytesView_ = nullptr;
-    ChartView *chartView_ = nullptr;
+    QWidget *chartView_ = nullptr;
 };
 
 } // namespace mobwright
