@@ -49,7 +49,6 @@ EnemyEditor::EnemyEditor(ImageSession &session, ListModels &lists, QWidget *pare
     : QWidget(parent)
     , session_(session)
     , lists_(lists)
-    , controls_(lists)
 {
     buildPages();
     connectEdits();
@@ -88,7 +87,6 @@ void EnemyEditor::buildPages()
 
     for (std::size_t k = 0; k < pickers_.size(); ++k) {
         QComboBox *picker = MakeComboBox(IndexedName("cmbEnemy", static_cast<int>(k)), 30);
-        picker->setModel(lists_.enemies());
         pickers_[k] = picker;
         connect(picker, &QComboBox::currentIndexChanged, this, &EnemyEditor::showEnemy);
     }
@@ -127,15 +125,11 @@ void EnemyEditor::buildPages()
         marks_.setField(layout.field, label, control);
         differences_.setField(layout.field, label, control);
     }
-    for (const std::vector<QWidget *> &column : LabelColumns(frames_))
-        EditMarks::makeRoom(column);
-    AlignColumns(frames_);
 
     // The PSI labels, never shown.
-    auto *storePsi = MakeComboBox(QStringLiteral("cmbStorePSI"), 20);
-    storePsi->setModel(lists_.psiLabels());
-    storePsi->setParent(this);
-    storePsi->hide();
+    storePsi_ = MakeComboBox(QStringLiteral("cmbStorePSI"), 20);
+    storePsi_->setParent(this);
+    storePsi_->hide();
 }
 
 QWidget *EnemyEditor::usedByButton(Field field)
@@ -155,15 +149,16 @@ void EnemyEditor::offerNaming(Field field)
 {
     QComboBox *box = controls_.comboBox(field);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(box, &QWidget::customContextMenuRequested, this, [this, box, field](const QPoint &where) {
-        if (box->currentIndex() < 0)
-            return;
-        const ListEntry entry{*LongListOf(field), box->currentIndex()};
-        QMenu menu;
-        menu.addAction(tr("&Name This Entry…"), this,
-                       [this, entry] { emit nameEntryRequested(entry); });
-        menu.exec(box->mapToGlobal(where));
-    });
+    connect(box, &QWidget::customContextMenuRequested, this,
+            [this, box, field](const QPoint &where) {
+                if (box->currentIndex() < 0)
+                    return;
+                const ListEntry entry{*LongListOf(field), box->currentIndex()};
+                QMenu menu;
+                menu.addAction(tr("&Name This Entry…"), this,
+                               [this, entry] { emit nameEntryRequested(entry); });
+                menu.exec(box->mapToGlobal(where));
+            });
 }
 
 void EnemyEditor::showUsers()
@@ -237,8 +232,27 @@ void EnemyEditor::showNoImage()
     firstLook_->show();
 }
 
+// The form is hidden until an image opens: its lists, and the room its labels
+// need in bold, which loads a font of its own, wait until then.
+void EnemyEditor::prepareForm()
+{
+    if (formPrepared_)
+        return;
+    formPrepared_ = true;
+    controls_.attachLists(lists_);
+    storePsi_->setModel(lists_.psiLabels());
+    for (QComboBox *picker : pickers_) {
+        const QSignalBlocker quiet(picker);
+        picker->setModel(lists_.enemies());
+    }
+    for (const std::vector<QWidget *> &column : LabelColumns(frames_))
+        EditMarks::makeRoom(column);
+    AlignColumns(frames_);
+}
+
 void EnemyEditor::imageOpened()
 {
+    prepareForm();
     firstLook_->hide();
     tabs_->setCurrentIndex(0);
     tabs_->show();

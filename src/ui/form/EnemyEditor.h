@@ -61,6 +61,7 @@ private:
     void connectEdits();
     // Without an image, only the first look's advice shows.
     void showNoImage();
+    void prepareForm();
     void imageOpened();
     void showCurrentPage();
     void fillEnemyPickers();
@@ -87,6 +88,8 @@ private:
     QTabBar *tabs_ = nullptr;
     std::array<QGroupBox *, 3> frames_{};
     std::array<QComboBox *, 3> pickers_{};
+    QComboBox *storePsi_ = nullptr;
+    bool formPrepared_ = false;
     QLabel *firstLook_ = nullptr;
     std::map<Field, UsedByButton *> usedBy_;
     int shownEnemy_ = 0; // the enemy the pages show

@@ -18,15 +18,7 @@
 namespace mobwright {
 namespace {
 
-int LongestEntry(const QStringListModel *model)
-{
-    int longest = 0;
-    for (const QString &entry : model->stringList())
-        longest = std::max(longest, static_cast<int>(entry.size()));
-    return longest;
-}
-
-QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
+QWidget *MakeControl(const FieldLayout &layout)
 {
     const QString name = ToQString(layout.control);
     switch (layout.encoding) {
@@ -48,8 +40,7 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
             // A paste cut at the limit may split an emoji in two; the half
             // left is refused when applied (see ToModelText).
             edit->setMaxLength(GameText::NAME_SIZE);
-            edit->setMinimumWidth(
-                metrics.horizontalAdvance(QString(GameText::NAME_SIZE + 2, 'n')));
+            edit->setMinimumWidth(metrics.horizontalAdvance(QString(GameText::NAME_SIZE + 2, 'n')));
         } else {
             // Wide enough for "4294967295" at least.
             edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000000000")) + 12);
@@ -57,13 +48,13 @@ QWidget *MakeControl(const FieldLayout &layout, const ListModels &lists)
         return edit;
     }
     case Encoding::ListPosition:
-    case Encoding::ListPositionPlus1: break;
+    case Encoding::ListPositionPlus1:
+        break;
     }
-    QStringListModel *entries = lists.fixed(layout.field);
-    // An argument list has entries of its own, which its action slot fills.
+    // An argument list, without fixed entries, is as wide as most of its entries.
+    const int longest = LongestFixedEntry(layout.field);
     auto *box = new ListComboBox;
-    SetUpComboBox(box, name, entries ? LongestEntry(entries) : 28);
-    box->setModel(entries ? entries : new QStringListModel(box));
+    SetUpComboBox(box, name, longest > 0 ? longest : 28);
     box->setFirstNumber(layout.encoding == Encoding::ListPositionPlus1 ? 1 : 0);
     return box;
 }
@@ -84,12 +75,29 @@ QComboBox *MakeComboBox(const QString &objectName, int contentsLength)
     return box;
 }
 
-FieldControls::FieldControls(const ListModels &lists)
+FieldControls::FieldControls()
 {
     for (const FieldLayout &layout : EnemyLayout) {
-        QWidget *control = MakeControl(layout, lists);
+        QWidget *control = MakeControl(layout);
         control->setToolTip(ToQString(FieldHelp(layout.field)));
         controls_[index(layout.field)] = control;
+    }
+}
+
+void FieldControls::attachLists(const ListModels &lists)
+{
+    if (listsAttached_)
+        return;
+    listsAttached_ = true;
+    for (const FieldLayout &layout : EnemyLayout) {
+        auto *box = qobject_cast<QComboBox *>(control(layout.field));
+        if (!box)
+            continue;
+        // An argument list has entries of its own, which its action slot fills.
+        QStringListModel *entries = lists.fixed(layout.field);
+        // A list given entries picks its first, which is no edit of the user's.
+        const QSignalBlocker quiet(box);
+        box->setModel(entries ? entries : new QStringListModel(box));
     }
 }
 
@@ -115,8 +123,8 @@ void FieldControls::show(const FormValues &form)
         } else if (auto *flag = qobject_cast<QCheckBox *>(widget)) {
             flag->setTristate(value.position == KEEP_STORED);
             flag->setCheckState(value.position == KEEP_STORED ? Qt::PartiallyChecked
-                                : value.position == 1     ? Qt::Checked
-                                                          : Qt::Unchecked);
+                                : value.position == 1         ? Qt::Checked
+                                                              : Qt::Unchecked);
             flag->setToolTip(ToQString(value.text));
         }
     }

@@ -20,7 +20,7 @@ class SizedComboBox;
 class FieldControls
 {
 public:
-    explicit FieldControls(const ListModels &lists);
+    FieldControls();
 
     QWidget *control(Field field) const { return controls_[index(field)]; }
     QComboBox *comboBox(Field field) const;
@@ -31,11 +31,16 @@ public:
     FormValues read() const;
     // What one control holds now: a text box its text, the others a position.
     ControlValue value(Field field) const;
+    // Gives the drop-down lists their entries. Setting a list's model costs
+    // a combo box some forty signal connections, so it waits until the form
+    // is first shown.
+    void attachLists(const ListModels &lists);
 
 private:
     static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
 
     std::array<QWidget *, FIELD_COUNT> controls_{};
+    bool listsAttached_ = false;
 };
 
 // A pick-only drop-down list that costs nothing to size however long its list.

@@ -6,6 +6,8 @@
 #include "ListLabels.h"
 #include "QtText.h"
 
+#include <algorithm>
+
 namespace mobwright {
 namespace {
 
@@ -30,7 +32,6 @@ void SetEntry(QStringListModel *model, int row, const QString &label)
 ListModels::ListModels(const ImageSession &session, QObject *parent)
     : QObject(parent)
     , enemies_(new EnemyEntries(session, this))
-    , psiLabels_(makeModel(ToStringList(PsiLabels())))
     , session_(session)
 {
     connect(&session, &ImageSession::opened, this,
@@ -38,6 +39,18 @@ ListModels::ListModels(const ImageSession &session, QObject *parent)
     connect(&session, &ImageSession::closed, this, [this] { relabel(session_.labels()); });
     connect(&session, &ImageSession::labelsChanged, this,
             [this](const std::vector<ListEntry> &entries) { relabel(session_.labels(), entries); });
+}
+
+// Some thousand entries made strings: only once a list is first wanted,
+// which is when an image is opened or labels are read.
+void ListModels::build() const
+{
+    if (built_)
+        return;
+    built_ = true;
+    const auto makeModel = [this](LabelList entries) {
+        return new QStringListModel(ToStringList(entries), const_cast<ListModels *>(this));
+    };
     // Fields that show the same list, such as the five action lists, share its model.
     std::map<const std::string_view *, QStringListModel *> byList;
     for (const FieldLayout &layout : EnemyLayout) {
@@ -46,29 +59,41 @@ ListModels::ListModels(const ImageSession &session, QObject *parent)
             continue;
         QStringListModel *&model = byList[entries.data()];
         if (!model)
-            model = makeModel(ToStringList(entries));
+            model = makeModel(entries);
         fixed_[layout.field] = model;
     }
+    psiLabels_ = makeModel(PsiLabels());
     arguments_[ActionKind::Normal] = {QString()};
     arguments_[ActionKind::Psi] = ToStringList(PsiArgumentLabels());
     arguments_[ActionKind::Item] = ToStringList(ItemArgumentLabels());
 }
 
-QStringListModel *ListModels::makeModel(QStringList entries)
-{
-    return new QStringListModel(std::move(entries), this);
-}
-
 QStringListModel *ListModels::fixed(Field field) const
 {
+    build();
     const auto found = fixed_.find(field);
     return found == fixed_.end() ? nullptr : found->second;
 }
 
+QStringListModel *ListModels::psiLabels() const
+{
+    build();
+    return psiLabels_;
+}
+
 QStringList ListModels::arguments(ActionKind kind) const
 {
+    build();
     // The enemies as the pickers list them now.
     return kind == ActionKind::Call ? enemies_->stringList() : arguments_.at(kind);
+}
+
+int LongestFixedEntry(Field field)
+{
+    int longest = 0;
+    for (const std::string_view entry : FixedEntries(field))
+        longest = std::max(longest, Utf16Length(entry));
+    return longest;
 }
 
 void ListModels::relabel(const ListLabels &labels)
@@ -93,6 +118,7 @@ void ListModels::relabel(const ListLabels &labels, const std::vector<ListEntry> 
 
 void ListModels::setLabel(ListEntry entry, const QString &label)
 {
+    build();
     SetEntry(fixed(FieldOf(entry.list)), entry.position, label);
     // The item arguments leave out item 0; the PSI lists start at the first PSI code.
     const auto setArgument = [&](ActionKind kind, int row) {

@@ -31,7 +31,7 @@ public:
     // The enemy pickers' entries, filled when an image is opened.
     QStringListModel *enemies() const { return enemies_; }
     // The hidden PSI label list.
-    QStringListModel *psiLabels() const { return psiLabels_; }
+    QStringListModel *psiLabels() const;
     // What an argument list offers for an action of this kind.
     QStringList arguments(ActionKind kind) const;
 
@@ -41,15 +41,21 @@ private:
     // their label already are not set again.
     void relabel(const ListLabels &labels);
     void relabel(const ListLabels &labels, const std::vector<ListEntry> &entries);
-    QStringListModel *makeModel(QStringList entries);
     void setLabel(ListEntry entry, const QString &label);
+    // Makes the lists of fixed entries, the first time one is wanted.
+    void build() const;
 
-    std::map<Field, QStringListModel *> fixed_;
+    mutable bool built_ = false;
+    mutable std::map<Field, QStringListModel *> fixed_;
     QStringListModel *enemies_;
-    QStringListModel *psiLabels_;
-    std::map<ActionKind, QStringList> arguments_;
+    mutable QStringListModel *psiLabels_ = nullptr;
+    mutable std::map<ActionKind, QStringList> arguments_;
     const ImageSession &session_;
 };
+
+// The length of a list field's longest fixed entry, as a string holds it;
+// 0 for the argument lists, which have none.
+int LongestFixedEntry(Field field);
 
 // Sets the entries of model that differ from entries, so that a list keeps
 // its selection; a list of another length is replaced.

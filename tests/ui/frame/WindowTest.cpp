@@ -44,8 +44,10 @@ TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
                            QString::number(editor.tabs()->count())}),
               QStringList({"Mobwright", "&File", "&Load ROM", "&Close ROM", "Stats", "Actions",
                            "Gfx / Sound", "3"}));
+    TestImage image;
+    editor.loadRom(image.path());
     EXPECT_EQ(PageText(editor.find<QGroupBox>("frmThree")),
-              "Gfx / Sound|Enemy: cmbEnemy(1) 0|Outside Pic:cmbOutside 463|Movement: txtMove|"
+              "Gfx / Sound|Enemy: cmbEnemy(1) 230|Outside Pic:cmbOutside 463|Movement: txtMove|"
               "Inside Pic: cmbInside 111|Death Sound:cmbDeath 2|Palette: txtPal|Music:cmbMusic 192|"
               "Apply ChangescmdApply(1)");
 }
@@ -86,7 +88,8 @@ TEST(Window, OpensTheImageNamedOnTheCommandLine)
     EXPECT_TRUE(opened);
     // Its settings went to the scratch home, not the user's.
     const QSettings kept(home.path() + "/.config/Mobwright/Mobwright.conf", QSettings::IniFormat);
-    EXPECT_TRUE(kept.value("recentImages").toStringList().contains(QString::fromStdString(image.path())));
+    EXPECT_TRUE(
+        kept.value("recentImages").toStringList().contains(QString::fromStdString(image.path())));
 }
 
 // Without a display the window is not tried: one line says what to do instead.
@@ -120,7 +123,8 @@ TEST(Window, FitsASmallScreenAndKeepsItsFieldsTogetherOnAWideOne)
     EXPECT_LE(smallest.height(), 480);
     editor.window().resize(smallest.width() * 3, smallest.height());
     const QWidget *apply = editor.widget("cmdApply(0)");
-    EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(), smallest.width() * 3 / 2);
+    EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(),
+              smallest.width() * 3 / 2);
 }
 
 // Pages and enemies come and go without the window changing its size: the
