@@ -118,7 +118,6 @@ void ListModels::relabel(const ListLabels &labels, const std::vector<ListEntry> 
 
 void ListModels::setLabel(ListEntry entry, const QString &label)
 {
-    build();
     SetEntry(fixed(FieldOf(entry.list)), entry.position, label);
     // The item arguments leave out item 0; the PSI lists start at the first PSI code.
     const auto setArgument = [&](ActionKind kind, int row) {

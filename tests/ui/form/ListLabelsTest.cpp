@@ -61,6 +61,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     image.setName(1, "Rat");
     image.setRecordBytes(1, 55, {0x17}); // shown as "(Rat)", kept in the file as its placeholder
     image.setGameText(image.imageOffset(0x155200 + 88 * 39), "Cookie"); // the item table
+    image.setRecordBytes(0, 70, {140, 0}); // an item action, its list of items shown
     const QTemporaryDir folder;
     EditorHarness editor;
     editor.window().useLabelFolder(folder.path());
@@ -80,6 +81,10 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     EXPECT_EQ(editor.combo("cmbItem")->itemText(88), "88 - Cookie");
     EXPECT_TRUE(editor.window().statusBar()->currentMessage().endsWith(
         "the image names this item itself, and its name comes first"));
+    // An item named shows so in the argument list shown too.
+    editor.prompter().nextName = "Pan";
+    editor.window().nameEntry({LongList::Item, 5});
+    EXPECT_TRUE(editor.combo("cmbArgs(0)")->itemText(4).endsWith("Pan"));
     // A name is one line.
     editor.prompter().nextName = "Gym\nHall";
     editor.window().nameEntry({LongList::Music, 0x34});
@@ -94,7 +99,8 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     QStringList edited = lines;
     edited[0x34] = "34 - Dojo";
     rewrite(edited);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return editor.combo("cmbMusic")->itemText(0x34) == "34 - Dojo"; }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return editor.combo("cmbMusic")->itemText(0x34) == "34 - Dojo"; }));
     // A file that cannot be used is told of, in a box that goes once the
     // file is mended; a FIFO in its place too.
     const auto told = [&] {
@@ -121,12 +127,14 @@ TEST(ListComboBox, NumbersItsEntriesAndNarrowsToWhatIsTyped)
     box.setFirstNumber(1);
     box.addItems({"No effect", "Attack", "No effect"});
     box.addItem("Bash", 440);
-    EXPECT_EQ(QString("%1 %2 %3").arg(box.numberAt(0)).arg(box.numberAt(2)).arg(box.numberAt(3)), "1 3 440");
+    EXPECT_EQ(QString("%1 %2 %3").arg(box.numberAt(0)).arg(box.numberAt(2)).arg(box.numberAt(3)),
+              "1 3 440");
     box.showPopup();
     const auto kept = [&box] {
         QString rows;
         for (int row = 0; row < box.count(); ++row)
-            rows += static_cast<QListView *>(box.view())->isRowHidden(row) ? "" : QString::number(row);
+            rows +=
+                static_cast<QListView *>(box.view())->isRowHidden(row) ? "" : QString::number(row);
         return rows;
     };
     // Keys typed into the open list narrow it, and Backspace widens it.
@@ -150,9 +158,10 @@ TEST(ListComboBox, PicksFromANarrowedListByKeys)
 {
     ListComboBox box;
     box.addItems({"Frog", "Frost Bite", "Bash", "Deep Frost", "Frostier"});
-    for (const auto &[keys, picked] : {std::pair{QList<Qt::Key>{Qt::Key_Return}, 1},
-                                       {{Qt::Key_Down, Qt::Key_Return}, 3},
-                                       {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, 3}}) {
+    for (const auto &[keys, picked] :
+         {std::pair{QList<Qt::Key>{Qt::Key_Return}, 1},
+          {{Qt::Key_Down, Qt::Key_Return}, 3},
+          {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, 3}}) {
         box.setCurrentIndex(2);
         box.showPopup();
         QTest::keyClicks(box.view(), "FROST");

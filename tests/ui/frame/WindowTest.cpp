@@ -1,5 +1,6 @@
 #include "EditorHarness.h"
 #include "ScratchHome.h"
+#include "ValueLists.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,6 +52,8 @@ TEST(Window, ShowsItsFixedTextsAndEveryControlOnItsPage)
               "Gfx / Sound|Enemy: cmbEnemy(1) 230|Outside Pic:cmbOutside 463|Movement: txtMove|"
               "Inside Pic: cmbInside 111|Death Sound:cmbDeath 2|Palette: txtPal|Music:cmbMusic 192|"
               "Apply ChangescmdApply(1)");
+    // The hidden PSI list, never shown, holds its labels too.
+    EXPECT_EQ(editor.combo("cmbStorePSI")->count(), static_cast<int>(PsiLabels().size()));
 }
 
 TEST(Window, LoadRomAsksForAnImageWithItsTitleAndFilters)
