@@ -1,5 +1,6 @@
 #include "ViewsBench.h"
 
+#include "BenchPrompter.h"
 #include "Stats.h"
 
 #include <QAction>
@@ -31,6 +32,14 @@ void GiveThreeTypes(const QString &image)
     }
 }
 
+// A window whose warnings stop the benchmark rather than wait for a click.
+std::unique_ptr<MainWindow> WindowOn(const QString &image)
+{
+    auto window = std::make_unique<MainWindow>(std::make_unique<BenchPrompter>(QStringList{image}));
+    window->loadImage(image);
+    return window;
+}
+
 void Trigger(MainWindow &window, const char *entry)
 {
     window.findChild<QAction *>(entry)->trigger();
@@ -46,8 +55,8 @@ void MeasureFirstOpening(int repetitions, const QString &image, const char *entr
     Print(row, Measure(
                    repetitions,
                    [&](int) {
-                       window = std::make_unique<MainWindow>();
-                       window->loadImage(image);
+                       window.reset(); // which has the image open
+                       window = WindowOn(image);
                        prepare(*window);
                        QCoreApplication::processEvents();
                    },
@@ -59,11 +68,10 @@ void MeasureFirstOpening(int repetitions, const QString &image, const char *entr
 // it: once a session, so timed once, before any other chart is shown.
 void MeasureFirstChartOfASession(const QString &image)
 {
-    MainWindow window;
-    window.loadImage(image);
+    const auto window = WindowOn(image);
     QCoreApplication::processEvents();
     Print({"Opening the first chart of a session, its module loaded, painted"},
-          TimeOnce([&] { Trigger(window, "mnuChart"); }));
+          TimeOnce([&] { Trigger(*window, "mnuChart"); }));
 }
 
 // A long session: a step for each enemy's HP.
