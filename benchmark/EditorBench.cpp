@@ -40,16 +40,14 @@ QString MakeImage(const QString &path)
         b = static_cast<char>(random());
     const int actionsByKind[] = {4, 10, 62, 140};
     for (int k = 0; k < ENEMY_COUNT; ++k) {
-        char *record =
-            bytes.data() + EnemyRecordOffset(EnemyTableOffset(ImageKind::CopierHeader), k);
+        char *record = bytes.data() + EnemyRecordOffset(EnemyTableOffset(ImageKind::CopierHeader), k);
         for (int slot = 0; slot < 4; ++slot) {
             record[70 + 2 * slot] = static_cast<char>(actionsByKind[(k + slot) % 4]);
             record[71 + 2 * slot] = 0;
             record[80 + slot] = 1;
         }
     }
-    std::ofstream(path.toStdString(), std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(size));
+    std::ofstream(path.toStdString(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
     return path;
 }
 
@@ -72,8 +70,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     // "Load ROM" alternates between two images, so that each load opens a file.
-    const QString images[] = {MakeImage(dir.filePath("one.smc")),
-                              MakeImage(dir.filePath("two.smc"))};
+    const QString images[] = {MakeImage(dir.filePath("one.smc")), MakeImage(dir.filePath("two.smc"))};
     const QString &image = images[0];
     MainWindow window(std::make_unique<bench::BenchPrompter>(QStringList{images[0], images[1]}));
     window.session().journalSettings().setFolder(dir.filePath("journals"));

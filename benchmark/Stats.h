@@ -21,8 +21,7 @@ inline Timing Summarize(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
     const auto at = [&](double quantile) {
-        return samples[static_cast<std::size_t>(quantile * static_cast<double>(samples.size() - 1) +
-                                                0.5)];
+        return samples[static_cast<std::size_t>(quantile * static_cast<double>(samples.size() - 1) + 0.5)];
     };
     return {at(0.5), at(0.95), static_cast<int>(samples.size())};
 }
@@ -49,8 +48,7 @@ inline Timing Measure(int repetitions, const std::function<void(int)> &setup,
 
 inline Timing Measure(int repetitions, const std::function<void(int)> &step)
 {
-    return Measure(
-        repetitions, [](int) {}, step);
+    return Measure(repetitions, [](int) {}, step);
 }
 
 // Times step run once: for what a process or a window does only the first time.

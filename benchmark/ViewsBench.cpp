@@ -26,8 +26,7 @@ void GiveThreeTypes(const QString &image)
     QFile file(image);
     file.open(QIODevice::ReadWrite);
     for (int k = 0; k < ENEMY_COUNT; ++k) {
-        file.seek(EnemyRecordOffset(EnemyTableOffset(ImageKind::CopierHeader), k) +
-                  LayoutOf(Field::Type).offset);
+        file.seek(EnemyRecordOffset(EnemyTableOffset(ImageKind::CopierHeader), k) + LayoutOf(Field::Type).offset);
         file.putChar(char(k % 3));
     }
 }

@@ -149,16 +149,15 @@ void EnemyEditor::offerNaming(Field field)
 {
     QComboBox *box = controls_.comboBox(field);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(box, &QWidget::customContextMenuRequested, this,
-            [this, box, field](const QPoint &where) {
-                if (box->currentIndex() < 0)
-                    return;
-                const ListEntry entry{*LongListOf(field), box->currentIndex()};
-                QMenu menu;
-                menu.addAction(tr("&Name This Entry…"), this,
-                               [this, entry] { emit nameEntryRequested(entry); });
-                menu.exec(box->mapToGlobal(where));
-            });
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box, field](const QPoint &where) {
+        if (box->currentIndex() < 0)
+            return;
+        const ListEntry entry{*LongListOf(field), box->currentIndex()};
+        QMenu menu;
+        menu.addAction(tr("&Name This Entry…"), this,
+                       [this, entry] { emit nameEntryRequested(entry); });
+        menu.exec(box->mapToGlobal(where));
+    });
 }
 
 void EnemyEditor::showUsers()

@@ -40,7 +40,8 @@ QWidget *MakeControl(const FieldLayout &layout)
             // A paste cut at the limit may split an emoji in two; the half
             // left is refused when applied (see ToModelText).
             edit->setMaxLength(GameText::NAME_SIZE);
-            edit->setMinimumWidth(metrics.horizontalAdvance(QString(GameText::NAME_SIZE + 2, 'n')));
+            edit->setMinimumWidth(
+                metrics.horizontalAdvance(QString(GameText::NAME_SIZE + 2, 'n')));
         } else {
             // Wide enough for "4294967295" at least.
             edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000000000")) + 12);
@@ -48,8 +49,7 @@ QWidget *MakeControl(const FieldLayout &layout)
         return edit;
     }
     case Encoding::ListPosition:
-    case Encoding::ListPositionPlus1:
-        break;
+    case Encoding::ListPositionPlus1: break;
     }
     // An argument list, without fixed entries, is as wide as most of its entries.
     const int longest = LongestFixedEntry(layout.field);
@@ -86,9 +86,6 @@ FieldControls::FieldControls()
 
 void FieldControls::attachLists(const ListModels &lists)
 {
-    if (listsAttached_)
-        return;
-    listsAttached_ = true;
     for (const FieldLayout &layout : EnemyLayout) {
         auto *box = qobject_cast<QComboBox *>(control(layout.field));
         if (!box)
@@ -123,8 +120,8 @@ void FieldControls::show(const FormValues &form)
         } else if (auto *flag = qobject_cast<QCheckBox *>(widget)) {
             flag->setTristate(value.position == KEEP_STORED);
             flag->setCheckState(value.position == KEEP_STORED ? Qt::PartiallyChecked
-                                : value.position == 1         ? Qt::Checked
-                                                              : Qt::Unchecked);
+                                : value.position == 1     ? Qt::Checked
+                                                          : Qt::Unchecked);
             flag->setToolTip(ToQString(value.text));
         }
     }

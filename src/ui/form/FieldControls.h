@@ -31,16 +31,15 @@ public:
     FormValues read() const;
     // What one control holds now: a text box its text, the others a position.
     ControlValue value(Field field) const;
-    // Gives the drop-down lists their entries. Setting a list's model costs
-    // a combo box some forty signal connections, so it waits until the form
-    // is first shown.
+    // Gives the drop-down lists their entries, once. Setting a list's model
+    // costs a combo box some two dozen signal connections, so it waits until
+    // the form is first shown.
     void attachLists(const ListModels &lists);
 
 private:
     static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
 
     std::array<QWidget *, FIELD_COUNT> controls_{};
-    bool listsAttached_ = false;
 };
 
 // A pick-only drop-down list that costs nothing to size however long its list.

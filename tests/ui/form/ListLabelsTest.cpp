@@ -99,8 +99,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     QStringList edited = lines;
     edited[0x34] = "34 - Dojo";
     rewrite(edited);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return editor.combo("cmbMusic")->itemText(0x34) == "34 - Dojo"; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor.combo("cmbMusic")->itemText(0x34) == "34 - Dojo"; }));
     // A file that cannot be used is told of, in a box that goes once the
     // file is mended; a FIFO in its place too.
     const auto told = [&] {
@@ -127,14 +126,12 @@ TEST(ListComboBox, NumbersItsEntriesAndNarrowsToWhatIsTyped)
     box.setFirstNumber(1);
     box.addItems({"No effect", "Attack", "No effect"});
     box.addItem("Bash", 440);
-    EXPECT_EQ(QString("%1 %2 %3").arg(box.numberAt(0)).arg(box.numberAt(2)).arg(box.numberAt(3)),
-              "1 3 440");
+    EXPECT_EQ(QString("%1 %2 %3").arg(box.numberAt(0)).arg(box.numberAt(2)).arg(box.numberAt(3)), "1 3 440");
     box.showPopup();
     const auto kept = [&box] {
         QString rows;
         for (int row = 0; row < box.count(); ++row)
-            rows +=
-                static_cast<QListView *>(box.view())->isRowHidden(row) ? "" : QString::number(row);
+            rows += static_cast<QListView *>(box.view())->isRowHidden(row) ? "" : QString::number(row);
         return rows;
     };
     // Keys typed into the open list narrow it, and Backspace widens it.
@@ -158,10 +155,9 @@ TEST(ListComboBox, PicksFromANarrowedListByKeys)
 {
     ListComboBox box;
     box.addItems({"Frog", "Frost Bite", "Bash", "Deep Frost", "Frostier"});
-    for (const auto &[keys, picked] :
-         {std::pair{QList<Qt::Key>{Qt::Key_Return}, 1},
-          {{Qt::Key_Down, Qt::Key_Return}, 3},
-          {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, 3}}) {
+    for (const auto &[keys, picked] : {std::pair{QList<Qt::Key>{Qt::Key_Return}, 1},
+                                       {{Qt::Key_Down, Qt::Key_Return}, 3},
+                                       {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, 3}}) {
         box.setCurrentIndex(2);
         box.showPopup();
         QTest::keyClicks(box.view(), "FROST");

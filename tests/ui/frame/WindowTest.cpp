@@ -97,8 +97,7 @@ TEST(Window, OpensTheImageNamedOnTheCommandLine)
     EXPECT_FALSE(mapped.contains("libQt6Charts"));
     // Its settings went to the scratch home, not the user's.
     const QSettings kept(home.path() + "/.config/Mobwright/Mobwright.conf", QSettings::IniFormat);
-    EXPECT_TRUE(
-        kept.value("recentImages").toStringList().contains(QString::fromStdString(image.path())));
+    EXPECT_TRUE(kept.value("recentImages").toStringList().contains(QString::fromStdString(image.path())));
 }
 
 // Without a display the window is not tried: one line says what to do instead.
@@ -132,8 +131,7 @@ TEST(Window, FitsASmallScreenAndKeepsItsFieldsTogetherOnAWideOne)
     EXPECT_LE(smallest.height(), 480);
     editor.window().resize(smallest.width() * 3, smallest.height());
     const QWidget *apply = editor.widget("cmdApply(0)");
-    EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(),
-              smallest.width() * 3 / 2);
+    EXPECT_LT(apply->mapTo(&editor.window(), apply->rect().topRight()).x(), smallest.width() * 3 / 2);
 }
 
 // Pages and enemies come and go without the window changing its size: the
