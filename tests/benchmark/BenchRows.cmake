@@ -35,3 +35,11 @@ foreach(process IN ITEMS editor image)
                            "the bare window's (${bare_peak} MiB).")
     endif()
 endforeach()
+
+# What a session or a window does only the first time has a row of its own.
+foreach(row IN ITEMS "The first \"Load ROM\" of a window" "Opening the first chart of a session")
+    string(FIND "${output}" "${row}" at)
+    if(at EQUAL -1)
+        message(SEND_ERROR "No row for: ${row}")
+    endif()
+endforeach()
