@@ -111,6 +111,20 @@ TEST_F(JournalFileTest, LinkOrFifoInAJournalsPlaceIsRefused)
     }
 }
 
+// A change of nothing is not journaled, not even the original table it
+// would keep; and without a journal a change is written as it is.
+TEST_F(JournalFileTest, NothingIsJournaledForNoChangeOrWithoutAJournal)
+{
+    RomFile rom = RomFile::open(image_.path());
+    const auto journal = folder_.journalFor(rom).journal;
+    JournaledWrite(journal.get(), rom, {}, "Apply");
+    EXPECT_EQ(journal->size(), 0);
+    const auto before = image_.contents();
+    EXPECT_TRUE(JournaledWrite(nullptr, rom, {Rewrites(rom, {5}, 9), {}}, "Apply").wroteAll());
+    EXPECT_NE(image_.contents(), before);
+    EXPECT_EQ(journal->size(), 0);
+}
+
 // Bytes after the last whole record are told, and cut at the next write.
 TEST_F(JournalFileTest, TornTailIsToldAndCutAtTheNextWrite)
 {
