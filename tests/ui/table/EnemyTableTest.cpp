@@ -354,6 +354,7 @@ TEST_F(EnemyTableTest, EnterOnARowGoesToThatEnemyAndTheTableClosesWithTheImage)
     EXPECT_EQ(editor_.combo("cmbEnemy(0)")->currentIndex(), 1);
     editor_.closeRom();
     EXPECT_FALSE(view_->isVisible());
+    EXPECT_EQ(table_->model()->rowCount(), 0) << "the closed image's values are let go";
 }
 
 // Cells paint as the style paints them: plain, edited, selected, current,
