@@ -62,6 +62,7 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     image.setRecordBytes(1, 55, {0x17}); // shown as "(Rat)", kept in the file as its placeholder
     image.setGameText(image.imageOffset(0x155200 + 88 * 39), "Cookie"); // the item table
     image.setRecordBytes(0, 70, {140, 0}); // an item action, its list of items shown
+    image.setRecordBytes(0, 72, {12, 0});  // a PSI action, its list of PSI shown
     const QTemporaryDir folder;
     EditorHarness editor;
     editor.window().useLabelFolder(folder.path());
@@ -85,6 +86,9 @@ TEST(ListLabelsWindow, NamesGivenInPlaceAndFilesEditedByHandShowAtOnce)
     editor.prompter().nextName = "Pan";
     editor.window().nameEntry({LongList::Item, 5});
     EXPECT_TRUE(editor.combo("cmbArgs(0)")->itemText(4).endsWith("Pan"));
+    editor.prompter().nextName = "Zap"; // a PSI action, the fourth of the PSI list
+    editor.window().nameEntry({LongList::Action, static_cast<int>(FIRST_PSI_CODE) + 3});
+    EXPECT_TRUE(editor.combo("cmbArgs(1)")->itemText(3).endsWith("Zap"));
     // A name is one line.
     editor.prompter().nextName = "Gym\nHall";
     editor.window().nameEntry({LongList::Music, 0x34});
