@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QListView>
 #include <QMessageBox>
+#include <QPainter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,6 +171,39 @@ TEST(ListComboBox, PicksFromANarrowedListByKeys)
         EXPECT_EQ(box.currentIndex(), picked);
         EXPECT_FALSE(box.view()->isVisible());
     }
+}
+
+// An entry's number stands in a column of its own, its label right of it.
+TEST(ListComboBox, DrawsEachLabelRightOfItsNumber)
+{
+    ListComboBox box;
+    box.setFirstNumber(400);
+    box.addItem(QString());
+    box.showPopup();
+    QAbstractItemView *view = box.view();
+    const auto drawn = [&](const QString &label) {
+        box.setItemText(0, label);
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.widget = view;
+        option.rect = QRect(0, 0, 300, 30);
+        QImage image(option.rect.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        view->itemDelegate()->paint(&painter, option, box.model()->index(0, 0));
+        return image;
+    };
+    const QImage labelled = drawn(QStringLiteral("WWW")), bare = drawn(QString());
+    int labelStart = labelled.width();
+    for (int x = 0; x < labelled.width() && labelStart == labelled.width(); ++x) {
+        for (int y = 0; y < labelled.height(); ++y) {
+            if (labelled.pixel(x, y) != bare.pixel(x, y))
+                labelStart = x;
+        }
+    }
+    ASSERT_LT(labelStart, labelled.width()) << "the label is drawn";
+    EXPECT_GE(labelStart, box.fontMetrics().horizontalAdvance(QStringLiteral("400")));
+    box.hidePopup();
 }
 
 // The pop-up is built late, but a list is as wide as Qt makes one sized by
