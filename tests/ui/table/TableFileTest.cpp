@@ -88,7 +88,12 @@ TEST(TableFile, ImportWritesValuesNoListNamesOnlyWhenAskedFor)
         take->click();
         write->click();
     });
-    editor.find<TableActions>()->importTableFrom(csv);
+    // Through the menu: the file dialog cancelled does nothing, a file chosen is imported.
+    editor.prompter().nextFile.clear();
+    editor.find<QAction>("mnuImport")->trigger();
+    EXPECT_TRUE(seen.isEmpty() && editor.takeMessages().isEmpty());
+    editor.prompter().nextFile = csv;
+    editor.find<QAction>("mnuImport")->trigger();
     EXPECT_EQ(seen, "&Also write 1 value that no list names|disabled|2 (no list names it)");
     EXPECT_EQ(image.recordBytes(0)[0], 2);
 }
