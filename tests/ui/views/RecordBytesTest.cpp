@@ -116,6 +116,10 @@ TEST_F(RecordBytesTest, FollowsTheFormAndLeadsIt)
     EXPECT_EQ(editor_.window().focusWidget(), editor_.widget("cmbMusic"));
     QTest::keyClick(grid_, Qt::Key_Up); // byte 39, in the experience
     EXPECT_TRUE(chosen(37) && chosen(39) && !chosen(54));
+    // The text column is no byte: chosen, it leaves no field chosen.
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {},
+                      grid_->visualRect(at(39).siblingAtColumn(ByteGridModel::TEXT_COLUMN)).center());
+    EXPECT_FALSE(chosen(37) || chosen(39));
 
     editor_.window().showEnemy(9);
     EXPECT_TRUE(place->text().startsWith("010: "));
