@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
@@ -216,6 +217,11 @@ TEST_F(CompareTest, RevertAllAndRevertTakeTheBaselinesRecords)
     editor_.window().showEnemy(3);
     trigger("mnuRevertToBaseline");
     EXPECT_EQ(editor_.edit("txtHP")->text(), "300");
+    // Again, with nothing left to take back: told so, and no step made.
+    const QString step = session().undoText();
+    trigger("mnuRevertToBaseline");
+    EXPECT_EQ(editor_.window().statusBar()->currentMessage(), "Nothing differs from the baseline");
+    EXPECT_EQ(session().undoText(), step);
 }
 
 // A baseline refused is told, naming the one kept; a recent baseline is
