@@ -448,5 +448,3 @@ void EnemyTableView::showDifferences(int mode)
 }
 
 } // namespace mobwright
-
-#include "EnemyTableView.moc"
