@@ -25,8 +25,8 @@ inline void PrintPeakMemory()
 }
 
 // Quits the application once window has been shown and painted, reporting its
-// peak memory then: where a start-up probe ends, so that its whole start-up
-// is timed from outside.
+// size and its peak memory then: where a start-up probe ends, so that its
+// whole start-up is timed from outside.
 inline void QuitOncePainted(QWidget &window)
 {
     struct FirstPaint : QObject
@@ -36,6 +36,9 @@ inline void QuitOncePainted(QWidget &window)
         {
             if (event->type() == QEvent::Paint) {
                 object->removeEventFilter(this);
+                // For a probe that is to show a window as large.
+                const QSize size = static_cast<QWidget *>(object)->size();
+                std::printf("Window: %dx%d\n", size.width(), size.height());
                 QTimer::singleShot(0, qApp, [] {
                     PrintPeakMemory();
                     QCoreApplication::quit();

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <array>
 #include <cerrno>
 
 #include <spawn.h>
@@ -22,6 +23,7 @@ struct Run
 {
     double cpuMs = 0;
     double peakMiB = 0;
+    QString window; // its size at its first paint, "892x420"
 };
 
 // A probe's command line, and the environment that gives it the scratch
@@ -70,6 +72,13 @@ double ReportedPeakMiB(const QByteArray &output, const char *probe)
     return match.captured(1).toDouble() / 1024;
 }
 
+QString ReportedWindow(const QByteArray &output)
+{
+    const QRegularExpression window(QStringLiteral("^Window: (\\d+x\\d+)$"),
+                                    QRegularExpression::MultilineOption);
+    return window.match(QString::fromLatin1(output)).captured(1);
+}
+
 QByteArray ReadAll(int fd)
 {
     QByteArray bytes;
@@ -114,7 +123,7 @@ Run RunOnce(const Probe &probe)
         return 1e3 * static_cast<double>(t.tv_sec) + 1e-3 * static_cast<double>(t.tv_usec);
     };
     return {ms(usage.ru_utime) + ms(usage.ru_stime),
-            ReportedPeakMiB(printed, arguments[0].constData())};
+            ReportedPeakMiB(printed, arguments[0].constData()), ReportedWindow(printed)};
 }
 
 // Instructions the probe runs from its start to its end, as callgrind counts them.
@@ -149,13 +158,16 @@ std::vector<double> Each(const std::vector<Run> &runs, double Run::*figure)
     return figures;
 }
 
-void MeasureInstructions(int runs, const Probe &bare, const Probe &editor, const Probe &withImage)
+// Of the bare window, the editor, the editor with an image and its floor, in that order.
+void MeasureInstructions(int runs, const std::array<const Probe *, 4> &probes)
 {
     const Row rows[] = {{"Start-up, bare window, instructions", "M"},
                         {"Start-up, editor, instructions", "M"},
                         {"Start-up, editor with an image, instructions", "M"},
+                        {"Start-up, first page in Qt alone, instructions", "M"},
                         {"Start-up, editor / bare window, instructions", "x", 1.35},
-                        {"Start-up, editor with an image / bare window, instructions", "x", 1.7}};
+                        {"Start-up, editor with an image / bare window, instructions", "x", 1.7},
+                        {"Start-up, first page in Qt alone / bare window, instructions", "x"}};
     const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
     if (runs == 0 || valgrind.isEmpty()) {
         for (const Row &row : rows)
@@ -163,17 +175,16 @@ void MeasureInstructions(int runs, const Probe &bare, const Probe &editor, const
                                                     : "not measured: --callgrind 0");
         return;
     }
-    std::vector<double> counts[3];
+    std::vector<double> counts[4];
     for (int i = 0; i < runs; ++i) {
-        int which = 0;
-        for (const Probe *probe : {&bare, &editor, &withImage})
-            counts[which++].push_back(Instructions(valgrind, *probe) / 1e6);
+        for (std::size_t k = 0; k < probes.size(); ++k)
+            counts[k].push_back(Instructions(valgrind, *probes[k]) / 1e6);
     }
-    double medians[3];
-    for (int k = 0; k < 3; ++k)
+    double medians[4];
+    for (int k = 0; k < 4; ++k)
         Print(rows[k], medians[k] = Summarize(counts[k]).median);
-    Print(rows[3], medians[1] / medians[0]);
-    Print(rows[4], medians[2] / medians[0]);
+    for (int k = 1; k < 4; ++k)
+        Print(rows[3 + k], medians[k] / medians[0]);
 }
 
 } // namespace
@@ -185,13 +196,16 @@ void MeasureStartup(int repetitions, int callgrindRuns, const QString &image)
     const Probe bare{{folder + QStringLiteral("/mobwright_bare_window_probe")}, environment};
     const Probe editor{{folder + QStringLiteral("/mobwright_startup_probe")}, environment};
     const Probe withImage{{editor.command.first(), image}, environment};
+    // Qt's own widgets of the page shown, in a window as large as the editor's.
+    const Probe floor{{folder + QStringLiteral("/mobwright_form_floor_probe"), RunOnce(withImage).window},
+                      environment};
 
-    // Interleaved, each in turn first, so that a busy moment weighs on all three alike.
-    std::vector<Run> runs[3];
-    const Probe *probes[] = {&bare, &editor, &withImage};
+    // Interleaved, each in turn first, so that a busy moment weighs on all alike.
+    const std::array<const Probe *, 4> probes = {&bare, &editor, &withImage, &floor};
+    std::array<std::vector<Run>, 4> runs;
     for (int i = 0; i < repetitions + 1; ++i) {
-        for (int k = 0; k < 3; ++k) {
-            const int which = (i + k) % 3;
+        for (std::size_t k = 0; k < probes.size(); ++k) {
+            const std::size_t which = (std::size_t(i) + k) % probes.size();
             const Run run = RunOnce(*probes[which]);
             if (i > 0) // the first round only warms the caches
                 runs[which].push_back(run);
@@ -204,7 +218,7 @@ void MeasureStartup(int repetitions, int callgrindRuns, const QString &image)
           Summarize(Ratios(runs[1], runs[0])));
     Print({"Start-up, editor with an image / bare window, CPU time, paired", "x"},
           Summarize(Ratios(runs[2], runs[0])));
-    MeasureInstructions(callgrindRuns, bare, editor, withImage);
+    MeasureInstructions(callgrindRuns, probes);
     const double bareMiB = Summarize(Each(runs[0], &Run::peakMiB)).median;
     const double imageMiB = Summarize(Each(runs[2], &Run::peakMiB)).median;
     Print({"Peak resident memory, bare window", "MiB"}, bareMiB);
@@ -212,6 +226,9 @@ void MeasureStartup(int repetitions, int callgrindRuns, const QString &image)
     Print({"Peak resident memory, editor with an image", "MiB"}, imageMiB);
     Print({"Peak resident memory, editor with an image - bare window", "MiB", 2.5},
           imageMiB - bareMiB);
+    const double floorMiB = Summarize(Each(runs[3], &Run::peakMiB)).median;
+    Print({"Peak resident memory, first page in Qt alone", "MiB"}, floorMiB);
+    Print({"Peak resident memory, first page in Qt alone - bare window", "MiB"}, floorMiB - bareMiB);
 }
 
 } // namespace mobwright::bench
