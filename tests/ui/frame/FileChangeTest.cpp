@@ -282,6 +282,7 @@ TEST_F(FileChangeTest, HistoryGoesToTheStepClickedAndStopsAtAFailedWrite)
     probe->failWritesAfter = -1;
     click(0);
     EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_TRUE(list->item(1)->font().italic() && !list->item(0)->font().italic()) << "undone, to redo";
     EXPECT_EQ(probed.recordBytes(0)[54], 0);
     EXPECT_TRUE(editor_.window().session().pending().empty());
     editor_.type("txtHP", "77"); // a new step, in place of those undone

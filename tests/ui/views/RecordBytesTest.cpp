@@ -51,9 +51,10 @@ protected:
     }
     const PendingRecord *pending() { return editor_.window().session().pendingOf(7); }
     // The colours the grid draws a byte's cell in.
-    std::set<QRgb> drawnIn(int offset) const
+    std::set<QRgb> drawnIn(int offset) const { return drawnIn(at(offset)); }
+    std::set<QRgb> drawnIn(const QModelIndex &index) const
     {
-        const QImage cell = grid_->viewport()->grab(grid_->visualRect(at(offset))).toImage();
+        const QImage cell = grid_->viewport()->grab(grid_->visualRect(index)).toImage();
         std::set<QRgb> colours;
         for (int y = 0; y < cell.height(); ++y) {
             for (int x = 0; x < cell.width(); ++x)
@@ -107,6 +108,11 @@ TEST_F(RecordBytesTest, FollowsTheFormAndLeadsIt)
         return distance(pixel, digits) < distance(fill, digits) / 2;
     }));
     EXPECT_FALSE(drawnIn(41).contains(palette.color(QPalette::Highlight).rgb()));
+    // The text column is drawn too, in the text colour.
+    const QRgb text = palette.color(QPalette::Text).rgb();
+    EXPECT_TRUE(std::ranges::any_of(drawnIn(at(0).siblingAtColumn(ByteGridModel::TEXT_COLUMN)), [&](QRgb pixel) {
+        return distance(pixel, text) < distance(palette.color(QPalette::Base).rgb(), text) / 2;
+    }));
 
     QApplication::setActiveWindow(grid_->window());
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, grid_->visualRect(at(54)).center());
