@@ -37,8 +37,8 @@ QComboBox *List(const QString &entry)
     return box;
 }
 
-// The first page: its labels, ten text boxes a side, four lists, a check
-// box and its button, in two columns.
+// The first page: its enemy list, its labels, thirteen text boxes, three
+// more lists, a check box and its button, in two columns.
 QGroupBox *FirstPage()
 {
     auto *page = new QGroupBox;
