@@ -72,11 +72,14 @@ double ReportedPeakMiB(const QByteArray &output, const char *probe)
     return match.captured(1).toDouble() / 1024;
 }
 
-QString ReportedWindow(const QByteArray &output)
+QString ReportedWindow(const QByteArray &output, const char *probe)
 {
     const QRegularExpression window(QStringLiteral("^Window: (\\d+x\\d+)$"),
                                     QRegularExpression::MultilineOption);
-    return window.match(QString::fromLatin1(output)).captured(1);
+    const auto match = window.match(QString::fromLatin1(output));
+    if (!match.hasMatch())
+        qFatal("%s did not report its window's size", probe);
+    return match.captured(1);
 }
 
 QByteArray ReadAll(int fd)
@@ -123,7 +126,8 @@ Run RunOnce(const Probe &probe)
         return 1e3 * static_cast<double>(t.tv_sec) + 1e-3 * static_cast<double>(t.tv_usec);
     };
     return {ms(usage.ru_utime) + ms(usage.ru_stime),
-            ReportedPeakMiB(printed, arguments[0].constData()), ReportedWindow(printed)};
+            ReportedPeakMiB(printed, arguments[0].constData()),
+            ReportedWindow(printed, arguments[0].constData())};
 }
 
 // Instructions the probe runs from its start to its end, as callgrind counts them.
