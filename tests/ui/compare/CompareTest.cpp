@@ -322,6 +322,18 @@ TEST_F(CompareTest, TheTableMarksAndRevertsCellsThatDiffer)
     view->findChild<QComboBox *>("cmbShowDifferences")->setCurrentIndex(1);
     EXPECT_EQ(view->shownRows(), std::vector<int>({3, 7}));
     EXPECT_EQ(view->findChild<QLabel *>("lblCount")->text(), "2 of 230 enemies");
+    // Only the rows that differ show every cell; only the cells that differ, theirs alone.
+    const auto shownCells = [&] {
+        int shown = 0;
+        for (int column = 0; column < model.columnCount(); ++column)
+            shown += model.index(3, column).data().toString().isEmpty() ? 0 : 1;
+        return shown;
+    };
+    const int everyCell = shownCells();
+    view->findChild<QComboBox *>("cmbShowDifferences")->setCurrentIndex(2);
+    EXPECT_LT(shownCells(), everyCell);
+    EXPECT_FALSE(model.index(3, model.sectionOf(*FindColumn("HP"))).data().toString().isEmpty());
+    view->findChild<QComboBox *>("cmbShowDifferences")->setCurrentIndex(1);
     auto *table = view->findChild<QTableView *>("tblEnemies");
     table->selectionModel()->select(table->model()->index(0, model.sectionOf(*FindColumn("HP"))),
                                     QItemSelectionModel::ClearAndSelect);
