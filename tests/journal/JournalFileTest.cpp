@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "JournalFolder.h"
 #include "JournalFormat.h"
 #include "JournalHarness.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -123,6 +125,27 @@ TEST_F(JournalFileTest, NothingIsJournaledForNoChangeOrWithoutAJournal)
     EXPECT_TRUE(JournaledWrite(nullptr, rom, {Rewrites(rom, {5}, 9), {}}, "Apply").wroteAll());
     EXPECT_NE(image_.contents(), before);
     EXPECT_EQ(journal->size(), 0);
+}
+
+// A journal that cannot grow, as on a full disk, is told with the system's
+// words, synced or not, and nothing of the bytes is kept.
+TEST_F(JournalFileTest, JournalThatCannotGrowIsTold)
+{
+    ASSERT_TRUE(writeInto(image_.path()).wroteAll());
+    JournalFile file(QString::fromStdString(journalFile()));
+    const auto size = fs::file_size(journalFile());
+    for (const bool sync : {false, true}) {
+        SCOPED_TRACE(sync);
+        const FileSizeLimit limit(true, size);
+        try {
+            file.append(qint64(size), QByteArray(100, 'x'), sync);
+            ADD_FAILURE() << "the failed write was not told";
+        } catch (const JournalError &error) {
+            EXPECT_NE(std::string(error.what()).find(std::strerror(EFBIG)), std::string::npos)
+                << error.what();
+        }
+    }
+    EXPECT_EQ(fs::file_size(journalFile()), size);
 }
 
 // Bytes after the last whole record are told, and cut at the next write.

@@ -3,6 +3,7 @@
 #include "ImageInfoDialog.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTest>
 
@@ -57,7 +58,10 @@ TEST(ImageInfo, ShowsTheHeaderAndKeepsTheChecksumRight)
         EXPECT_TRUE(noteShown(false));
         EXPECT_EQ(editor.window().statusBar()->currentMessage(),
                   "Fix Checksum: written and synced");
+        // Each opening makes a dialog of its own; closed, it is let go.
+        const QPointer<ImageInfoDialog> closed = dialog;
         dialog->close();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return closed.isNull(); }));
 
         editor.find<QAction>("mnuUndo")->trigger();
         EXPECT_TRUE(image.contents() == before);

@@ -24,6 +24,7 @@
 // IMAGE names the image open; names are in the case's folder unless absolute.
 #include "CommandLine.h"
 #include "EditorHarness.h"
+#include "FileSizeLimit.h"
 #include "TableActions.h"
 #include "FileHandle.h"
 #include "PatchDialog.h"
@@ -31,13 +32,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,28 +109,6 @@ bool MountFullFileSystem(const QString &folder)
     ::close(fd);
     return true;
 }
-
-// Where no file system can be made full, a file may grow no further than
-// this while a run writes: a write fails as on a full disk, with the
-// system's words for that.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(bool on)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &before_);
-        if (!on)
-            return;
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = before_;
-        limit.rlim_cur = 4096;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before_); }
-
-private:
-    rlimit before_{};
-};
 
 struct Outcome
 {
