@@ -3,6 +3,7 @@
 #include "EnemyTableView.h"
 #include "RefusalFrame.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -115,4 +116,16 @@ TEST_F(TableFilterTest, TickedValuesKeepTheirRows)
     }
     EXPECT_EQ(filter_->text(), "HP < 5");
     EXPECT_EQ(count(), "230 of 230 enemies");
+
+    // Its sort buttons sort by the column and close it.
+    QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier);
+    auto *values = QApplication::activePopupWidget();
+    ASSERT_TRUE(values && values->objectName() == "frmValues");
+    auto *descending = values->findChild<QPushButton *>("cmdSortDescending");
+    ASSERT_TRUE(descending && descending->isVisible());
+    QTest::mouseClick(descending, Qt::LeftButton);
+    EXPECT_FALSE(values->isVisible());
+    const int type = view_->model().sectionOf(*FindColumn("Type"));
+    EXPECT_EQ(table->horizontalHeader()->sortIndicatorSection(), type);
+    EXPECT_EQ(table->model()->index(0, type).data().toString(), "2 – Metal");
 }
