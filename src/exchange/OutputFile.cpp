@@ -162,7 +162,7 @@ std::optional<QString> OutputRefusal(const OutputPlace &place)
     {
     };
     if (place.ownFileOnly && ::lstat(name.c_str(), &status) == 0 && S_ISLNK(status.st_mode))
-        return NotWritten(place.path, Text::tr("its place holds a link, and a label file must be "
+        return NotWritten(place.path, Text::tr("its place holds a link, and this file must be "
                                                "a file of its own"));
     if (::stat(name.c_str(), &status) != 0)
         return std::nullopt; // nothing there yet: the file is made new

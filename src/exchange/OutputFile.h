@@ -27,7 +27,7 @@ struct OutputPlace
     QString path;
     // The images open here, refused by whatever name or link leads to them.
     std::vector<const RomFile *> images;
-    // A file of the label folder: its place must hold the file itself, never
+    // A label file or a journal: its place must hold the file itself, never
     // a link, and nothing but a regular file.
     bool ownFileOnly = false;
     // Only the user may read and write the file: it is made 0600.

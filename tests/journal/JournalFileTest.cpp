@@ -90,7 +90,7 @@ TEST_F(JournalFileTest, LinkOrFifoInAJournalsPlaceIsRefused)
 {
     const std::string other = image_.path() + ".other";
     const std::vector<std::pair<const char *, std::function<void(const std::string &)>>> places = {
-        {"link", [&](const std::string &at) { fs::create_symlink(other, at); }},
+        {"its place holds a link", [&](const std::string &at) { fs::create_symlink(other, at); }},
         {"FIFO", [](const std::string &at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }}};
     for (const auto &[what, put] : places) {
         SCOPED_TRACE(what);

@@ -33,8 +33,13 @@ void Craft(TestImage &image, std::uint8_t psiLevel)
     for (int k = 3; k < 7; ++k)
         SetItem(image, k, k == 3 ? "" : "Cookie", 150);
     image.setGameText(image.imageOffset(0x158F7A) + 25, "PSI Spark");
-    image.setBytes(image.imageOffset(0x158C50) + 15,
-                   std::vector<std::uint8_t>{2, psiLevel, 0, 0, 20, 0});
+    image.setGameText(image.imageOffset(0x158F7A) + 50, "PSI Fire");
+    // Two abilities perform action 20: the first names it.
+    for (const auto &[entry, name, level, action] :
+         {std::tuple{1, 2, psiLevel, 20}, {2, 3, 1, 20}, {3, 3, 1, 21}})
+        image.setBytes(image.imageOffset(0x158C50) + 15 * entry,
+                       std::vector<std::uint8_t>{std::uint8_t(name), std::uint8_t(level), 0, 0,
+                                                 std::uint8_t(action), 0});
     const std::string names[] = {"Marsh Hopper", "Rat", "Bat", std::string(25, 'W'), "Cat"};
     for (int k = 0; k < 5; ++k) {
         image.setName(k, names[k]);
@@ -67,8 +72,8 @@ TEST(ImageLabels, NameEntriesInPrecedenceAndFollowAnApply)
             {LongList::Item, 0, "0 - Null"}, {LongList::Item, 1, "1 - Apple"}, {LongList::Item, 2, ""},
             {LongList::Item, 88, "88 - Bread"}, {LongList::Item, 253, "253 - " + std::string(25, 'Z')},
             {LongList::Item, 254, "254 - "}, {LongList::Action, 150, "Use: Cookie +3"},
-            {LongList::Action, 20, "PSI Spark β"}, {LongList::Action, 30, "(Marsh Hopper +4)"},
-            {LongList::Action, 200, "(Cat)"}, {LongList::Action, 31, ""},
+            {LongList::Action, 20, "PSI Spark β"}, {LongList::Action, 21, "PSI Fire α"},
+            {LongList::Action, 30, "(Marsh Hopper +4)"}, {LongList::Action, 200, "(Cat)"}, {LongList::Action, 31, ""},
             {LongList::Music, 0x20, "20 - (Marsh Hopper +4)"}, {LongList::InsidePic, 3, "003   - Frog"},
             {LongList::OutsidePic, 7, "(Marsh Hopper +2)        008"},
             {LongList::OutsidePic, 9, "(" + std::string(19, 'W') + " +1) 010"}, {LongList::OutsidePic, 10, ""},

@@ -43,8 +43,11 @@ protected:
 
 double Luminance(const QColor &colour)
 {
-    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
 }
 
 } // namespace
@@ -57,8 +60,10 @@ TEST_F(TableFilterTest, AFilterThatCannotBeReadSaysWhy)
     EXPECT_EQ(count(), "77 of 230 enemies");
     filter_->setText("bogus >> 3");
     const auto *status = view_->findChild<QStatusBar *>("stbTable");
-    EXPECT_EQ(status->currentMessage().toStdString(), "The filter cannot be read: " + filter_->toolTip().toStdString());
-    EXPECT_TRUE(filter_->toolTip().startsWith("The term \"bogus >> 3\" (characters 1–10): \"bogus\" is not a column"));
+    EXPECT_EQ(status->currentMessage().toStdString(),
+              "The filter cannot be read: " + filter_->toolTip().toStdString());
+    EXPECT_TRUE(filter_->toolTip().startsWith(
+        "The term \"bogus >> 3\" (characters 1–10): \"bogus\" is not a column"));
     EXPECT_TRUE(filter_->styleSheet().contains(RefusalColour(filter_->palette()).name()));
     EXPECT_EQ(count(), "77 of 230 enemies");
     filter_->clear();
