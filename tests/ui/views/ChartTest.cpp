@@ -103,6 +103,25 @@ TEST_F(ChartTest, PlotsTheFilteredRowsWithTheirEditsAndFollowsThem)
     EXPECT_EQ(legend.join(", "), "0 – Normal, 1 – Insect, 2 – Metal, Before the edits");
     EXPECT_EQ(drawnAt(4), legendColour("1 – Insect"));
     EXPECT_LT(legendColour("Before the edits").alpha(), 128);
+    // Its line runs dashed, in the text colour, from the old place up to the
+    // new one; looked at above the level's other points (HP 900 and below).
+    const QImage drawn = canvas_->viewport()->grab().toImage();
+    const QColor ink = canvas_->palette().color(QPalette::WindowText);
+    int inked = 0;
+    int gaps = 0;
+    const int x = placeOf(4).x();
+    for (int y = canvas_->positionOf({1, 4900}).y(); y < canvas_->positionOf({1, 1100}).y(); ++y) {
+        int nearest = 3 * 255;
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QColor at = drawn.pixelColor(x + dx, y);
+            nearest = std::min(nearest, std::abs(at.red() - ink.red()) +
+                                            std::abs(at.green() - ink.green()) +
+                                            std::abs(at.blue() - ink.blue()));
+        }
+        ++(nearest < 90 ? inked : gaps);
+    }
+    EXPECT_GT(inked, 10);
+    EXPECT_GT(gaps, 10);
     for (QAbstractSeries *one : canvas_->chart()->series())
         EXPECT_EQ(one->attachedAxes().size(), 2);
     // Round ranges that take in every point, the one before its edit too.
