@@ -42,6 +42,17 @@ TEST(ImageInfo, ShowsTheHeaderAndKeepsTheChecksumRight)
         EXPECT_TRUE(noteShown(true));
         EXPECT_EQ(note->text(), "Checksum does not match");
 
+        // Return closes the dialog and never fixes the checksum, even on its
+        // button; each opening makes a dialog of its own, let go once closed.
+        editor.find<QAction>("mnuImageInfo")->trigger();
+        const QPointer<ImageInfoDialog> first = editor.find<ImageInfoDialog>("ImageInfo");
+        ASSERT_TRUE(first && first->isVisible());
+        auto *fix = first->findChild<QPushButton *>("cmdFixChecksum");
+        ASSERT_TRUE(fix->isEnabled());
+        fix->setFocus();
+        QTest::keyClick(fix, Qt::Key_Return);
+        EXPECT_TRUE(image.contents() == before);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
         editor.find<QAction>("mnuImageInfo")->trigger();
         auto *dialog = editor.find<ImageInfoDialog>("ImageInfo");
         ASSERT_TRUE(dialog && dialog->isVisible());
@@ -58,10 +69,7 @@ TEST(ImageInfo, ShowsTheHeaderAndKeepsTheChecksumRight)
         EXPECT_TRUE(noteShown(false));
         EXPECT_EQ(editor.window().statusBar()->currentMessage(),
                   "Fix Checksum: written and synced");
-        // Each opening makes a dialog of its own; closed, it is let go.
-        const QPointer<ImageInfoDialog> closed = dialog;
         dialog->close();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return closed.isNull(); }));
 
         editor.find<QAction>("mnuUndo")->trigger();
         EXPECT_TRUE(image.contents() == before);
