@@ -23,6 +23,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 
 using namespace mobwright;
@@ -365,6 +366,21 @@ TEST_F(DesktopTest, FindsAnEnemyByNumberOrPartOfItsName)
     QTest::keyClick(hits, Qt::Key_Down);
     QTest::keyClick(hits, Qt::Key_Return);
     EXPECT_EQ(editor_.combo("cmbEnemy(2)")->currentIndex(), Enemy);
+
+    // A choice puts the bar away, as do its close button and Escape.
+    auto *bar = editor_.find<QToolBar>("barFind");
+    EXPECT_FALSE(bar->isVisible());
+    const QList<QAction *> barActions = bar->actions();
+    QAction *close = *std::ranges::find(barActions, QString("Close"), &QAction::text);
+    for (const bool byEscape : {false, true}) {
+        action("mnuFind")->trigger();
+        ASSERT_TRUE(bar->isVisible());
+        if (byEscape)
+            QTest::keyClick(field, Qt::Key_Escape);
+        else
+            QTest::mouseClick(bar->widgetForAction(close), Qt::LeftButton);
+        EXPECT_FALSE(bar->isVisible()) << byEscape;
+    }
 }
 
 // An image opens at the enemy and page it was left at, whether another image
