@@ -127,14 +127,6 @@ void FieldControls::show(const FormValues &form)
     }
 }
 
-FormValues FieldControls::read() const
-{
-    FormValues form;
-    for (const FieldLayout &layout : EnemyLayout)
-        form[index(layout.field)] = value(layout.field);
-    return form;
-}
-
 ControlValue FieldControls::value(Field field) const
 {
     ControlValue value;

@@ -28,7 +28,6 @@ public:
     // Shows form without telling anyone of a change. A text box that reads
     // as its value already keeps its text, so that typing is never undone.
     void show(const FormValues &form);
-    FormValues read() const;
     // What one control holds now: a text box its text, the others a position.
     ControlValue value(Field field) const;
     // Gives the drop-down lists their entries, once. Setting a list's model
