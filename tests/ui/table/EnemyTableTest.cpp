@@ -474,7 +474,10 @@ TEST_F(EnemyTableTest, RecordsAreCopiedOntoSelectedEnemiesAndSwapped)
 // as it was left, maximised.
 TEST_F(EnemyTableTest, OpensWithinTheScreenAndAsItWasLeft)
 {
-    EXPECT_TRUE(view_->screen()->availableGeometry().contains(view_->frameGeometry()));
+    const QRect room = view_->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(view_->frameGeometry()));
+    // Too large for it as the table is at first, it is made to fit, centred.
+    EXPECT_LE((view_->geometry().center() - room.center()).manhattanLength(), 2);
     view_->showMaximized();
     view_->close();
     EditorHarness next;

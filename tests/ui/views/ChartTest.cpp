@@ -169,7 +169,9 @@ TEST_F(ChartTest, ChoosesPointsByRectangleClickAndKeys)
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 9);
     EXPECT_EQ(selectedInTable().first, std::set{9});
     EXPECT_GT(selectedInTable().second.size(), 30u); // the whole row
-    // Across, 9 (HP 900) comes before 4 (5000) at the same level; up, 4 before 5.
+    // The click gave the chart the keys. Across, 9 (HP 900) comes before 4
+    // (5000) at the same level; up, 4 before 5.
+    ASSERT_EQ(canvas_->window()->focusWidget(), canvas_);
     QTest::keyClick(canvas_, Qt::Key_Right);
     EXPECT_EQ(editor_.window().editor().shownEnemy(), 4);
     QTest::keyClick(canvas_, Qt::Key_Up);
