@@ -25,9 +25,6 @@ QWidget *MakeControl(const FieldLayout &layout)
     case Encoding::Flag: {
         auto *box = new QCheckBox(ToQString(layout.label));
         box->setObjectName(name);
-        // A box showing a stored value other than 0 or 1 becomes a plain
-        // two-state box once the user sets it.
-        QObject::connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
         return box;
     }
     case Encoding::GameText:
@@ -118,6 +115,8 @@ void FieldControls::show(const FormValues &form)
             box->setPlaceholderText(ToQString(value.text));
             box->setCurrentIndex(value.position);
         } else if (auto *flag = qobject_cast<QCheckBox *>(widget)) {
+            // A stored value other than 0 or 1 is the third state; the edit a
+            // click makes shows the form again, as a plain two-state box.
             flag->setTristate(value.position == KEEP_STORED);
             flag->setCheckState(value.position == KEEP_STORED ? Qt::PartiallyChecked
                                 : value.position == 1     ? Qt::Checked

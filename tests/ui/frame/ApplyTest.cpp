@@ -93,6 +93,14 @@ TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
     editor_.type("txtHP", "300");
     editor_.clickApply();
     EXPECT_TRUE(image_.contents() == imageWith({{33, {0x2C, 0x01}}}));
+    // Once clicked, the flag's box takes two states and never the stored one again.
+    auto *flag = editor_.find<QCheckBox>("chkFlag");
+    QString states;
+    for (int k = 0; k < 3; ++k) {
+        QTest::mouseClick(flag, Qt::LeftButton, {}, QPoint(6, flag->height() / 2));
+        states += QString::number(flag->checkState());
+    }
+    EXPECT_EQ(states, "202");
 }
 
 // Applied from the next page, a refusal says what the model says, shows the
