@@ -300,7 +300,11 @@ TEST_F(EnemyTableTest, CopyGivesWholeColumnsTheirTitles)
 {
     table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
     select(0, 1, {"HP", "PP"});
-    action("mnuCopyCells")->trigger();
+    // From the menu a right click on the cells opens.
+    ChooseInNextMenu("mnuCopyCells");
+    const QPoint where = table_->visualRect(at(0, "HP")).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, where, table_->viewport()->mapToGlobal(where));
+    QApplication::sendEvent(table_->viewport(), &click);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1000\t0\n998\t0\n");
     table_->selectColumn(column("HP"));
     action("mnuCopyCells")->trigger();
