@@ -157,6 +157,17 @@ TEST_F(EnemyTableTest, HeadersSelectWholeColumnsAndRows)
         for (const TableCell &cell : view_->selectedCells())
             ASSERT_NE(cell.column->name, "Byte 57");
     }
+    // A Shift+click whose anchor a filter took away starts afresh.
+    const auto press = [&](const QString &where, Qt::KeyboardModifiers modifiers) {
+        const auto [widget, at] = place(where);
+        QTest::mouseClick(widget, Qt::LeftButton, modifiers, at);
+    };
+    press("5", Qt::NoModifier);
+    view_->findChild<QLineEdit *>("txtFilter")->setText("Enemy <= 5");
+    ASSERT_EQ(table_->model()->rowCount(), 5);
+    press("2", Qt::ShiftModifier);
+    EXPECT_EQ(selected(), "2");
+    view_->findChild<QLineEdit *>("txtFilter")->clear();
     // Ctrl+Space selects the columns of the cells selected, Shift+Space their rows.
     view_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view_));
