@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -38,6 +39,14 @@ inline void ChooseInNextMenu(const QString &entry)
         if (menu)
             menu->close();
     });
+}
+
+// Right-clicks area at where and chooses entry in the menu that opens.
+inline void ChooseInContextMenu(QWidget *area, const QPoint &where, const QString &entry)
+{
+    ChooseInNextMenu(entry);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, where, area->mapToGlobal(where));
+    QApplication::sendEvent(area, &click);
 }
 
 // Drives the real editor window the way a user does, without dialogs: its

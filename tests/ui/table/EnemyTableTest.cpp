@@ -11,7 +11,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,10 +69,9 @@ protected:
     void chooseInHeaderMenu(const char *key, const char *entry)
     {
         QHeaderView *titles = table_->horizontalHeader();
-        ChooseInNextMenu(entry);
-        const QPoint where(titles->sectionViewportPosition(column(key)) + 4, titles->height() / 2);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, where, titles->mapToGlobal(where));
-        QApplication::sendEvent(titles->viewport(), &click);
+        ChooseInContextMenu(titles->viewport(),
+                            {titles->sectionViewportPosition(column(key)) + 4, titles->height() / 2},
+                            entry);
     }
     int hpInFile(int index) const { return image_.recordBytes(index)[33] | image_.recordBytes(index)[34] << 8; }
 
@@ -312,10 +310,7 @@ TEST_F(EnemyTableTest, CopyGivesWholeColumnsTheirTitles)
     table_->sortByColumn(column("Enemy"), Qt::AscendingOrder);
     select(0, 1, {"HP", "PP"});
     // From the menu a right click on the cells opens.
-    ChooseInNextMenu("mnuCopyCells");
-    const QPoint where = table_->visualRect(at(0, "HP")).center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, where, table_->viewport()->mapToGlobal(where));
-    QApplication::sendEvent(table_->viewport(), &click);
+    ChooseInContextMenu(table_->viewport(), table_->visualRect(at(0, "HP")).center(), "mnuCopyCells");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1000\t0\n998\t0\n");
     table_->selectColumn(column("HP"));
     action("mnuCopyCells")->trigger();

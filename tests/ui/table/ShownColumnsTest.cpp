@@ -3,7 +3,6 @@
 #include "EnemyTableView.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -36,10 +35,7 @@ struct OpenTable
     void toggleInHeaderMenu(const QString &title)
     {
         QHeaderView *header = table()->horizontalHeader();
-        ChooseInNextMenu(title);
-        const QPoint where(5, header->height() / 2);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, where, header->mapToGlobal(where));
-        QApplication::sendEvent(header->viewport(), &click);
+        ChooseInContextMenu(header->viewport(), {5, header->height() / 2}, title);
     }
 
     // Opens the Saved filters' menu and chooses its entry named entry.
