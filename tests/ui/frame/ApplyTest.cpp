@@ -104,7 +104,8 @@ TEST_F(ApplyTest, ValuesWithoutAnEntryAreWrittenBackAsTheyWere)
 }
 
 // Applied from the next page, a refusal says what the model says, shows the
-// field's page with the focus on it, and writes nothing.
+// field's page with the focus on it, and writes nothing. Typing is never
+// undone under the user's keys, nor cut past a field's length.
 TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
 {
     const std::tuple<const char *, Field, int, const char *> refused[]{
@@ -131,6 +132,14 @@ TEST_F(ApplyTest, ARefusedFieldIsShownAndNothingIsWritten)
         EXPECT_TRUE(image_.contents() == before) << control;
         editor_.type(control, shown);
     }
+    // Keys typed stay as typed while they read as the value shown.
+    QLineEdit *hp = editor_.edit("txtHP");
+    hp->selectAll();
+    QTest::keyClicks(hp, "0300");
+    EXPECT_EQ(hp->text(), "0300");
+    editor_.clickApply();
+    const int enemy = editor_.window().editor().shownEnemy();
+    EXPECT_EQ(image_.recordBytes(enemy)[33] | image_.recordBytes(enemy)[34] << 8, 300);
     QTest::keyClicks(editor_.edit("txtName"), QString(30, 'x'));
     EXPECT_EQ(editor_.edit("txtName")->text().size(), 25);
 }
